@@ -1,0 +1,21 @@
+#include "platform/posix/usernotice.h"
+
+#include <atomic>
+
+namespace {
+std::atomic<IUserNotice*> g_userNotice{nullptr};
+}
+
+void SetUserNotice(IUserNotice* notice) { g_userNotice.store(notice); }
+
+void SetStatusText(const std::string& text) {
+    if (IUserNotice* notice = g_userNotice.load()) {
+        notice->ShowStatusText(text);
+    }
+}
+
+void ShowMessageBox(const std::string& text, const std::string& title, NoticeIcon icon) {
+    if (IUserNotice* notice = g_userNotice.load()) {
+        notice->ShowMessageBox(text, title, icon);
+    }
+}

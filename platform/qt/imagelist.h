@@ -1,0 +1,44 @@
+#pragma once
+
+#include "platform/qt/wintypes.h"
+
+#include <QPixmap>
+#include <QString>
+
+#include <vector>
+
+class CDC;
+
+// A list of equally sized images cut from one bitmap strip, drawn into a CDC.
+// Pixels of the mask colour are transparent. Copying is explicit (Create from another list).
+class CImageList {
+public:
+    CImageList() = default;
+    virtual ~CImageList() = default;
+
+    // Cuts images cx pixels wide (and as high as the strip) from the image at the Qt resource or
+    // file path; pixels of colour mask become transparent. grow is accepted for the original
+    // signature and changes nothing. False when the image cannot be loaded or is narrower than cx.
+    bool Create(const QString& path, int cx, int grow, COLORREF mask);
+    // Makes this list a copy of another one. False when the other one is empty.
+    bool Create(const CImageList& other);
+    void DeleteImageList();
+
+    bool IsEmpty() const { return m_images.empty(); }
+    int GetImageCount() const { return static_cast<int>(m_images.size()); }
+    // Size of one image; (0, 0) when empty.
+    CSize GetIconSize() const { return m_iconSize; }
+    // The image at index i; a null pixmap when out of range.
+    QPixmap GetImage(int i) const;
+
+    // Draws image i with its top-left corner at pt. style: ILD_TRANSPARENT, optionally | ILD_BLEND50
+    // (drawn at half strength over the background). False for an index out of range.
+    bool Draw(CDC* dc, int i, CPoint pt, UINT style) const;
+    // As Draw, but only the first size.cx x size.cy pixels of the image (clipping it on the right
+    // and bottom). bg and fg are accepted as CLR_DEFAULT only.
+    bool DrawEx(CDC* dc, int i, CPoint pt, CSize size, COLORREF bg, COLORREF fg, UINT style) const;
+
+private:
+    std::vector<QPixmap> m_images;
+    CSize m_iconSize;
+};

@@ -1,0 +1,40 @@
+#include "tests/support/tempdir.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include <stdlib.h>
+#include <unistd.h>
+
+namespace kr::test {
+
+ScopedTempDir::ScopedTempDir(bool enter) {
+    std::string pattern = (std::filesystem::temp_directory_path() / "kr-test-XXXXXX").string();
+    if (mkdtemp(pattern.data()) != nullptr) {
+        m_path = pattern;
+    }
+    if (enter && !m_path.empty()) {
+        m_previous = std::filesystem::current_path().string();
+        std::filesystem::current_path(m_path);
+    }
+}
+
+ScopedTempDir::~ScopedTempDir() {
+    std::error_code ignored;
+    if (!m_previous.empty()) {
+        std::filesystem::current_path(m_previous, ignored);
+    }
+    if (!m_path.empty()) {
+        std::filesystem::remove_all(m_path, ignored);
+    }
+}
+
+std::string ReadWholeFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
+
+}  // namespace kr::test
