@@ -22,6 +22,8 @@ public:
     bool Create(const QString& path, int cx, int grow, COLORREF mask);
     // Makes this list a copy of another one. False when the other one is empty.
     bool Create(const CImageList& other);
+    // Appends one image (all images of a list share the first one's size); returns its index.
+    int Add(const QPixmap& image);
     void DeleteImageList();
 
     bool IsEmpty() const { return m_images.empty(); }
