@@ -1,0 +1,42 @@
+#include "app/stringtable.h"
+
+#include "app/commandids.h"
+
+#include <QHash>
+
+namespace {
+
+const QHash<int, QString>& Table() {
+    static const QHash<int, QString> table = {
+        {IDR_MAINFRAME, "Korvath Servers Browser"},
+        {AFX_IDS_APP_TITLE, "Korvath Servers Browser"},
+        {AFX_IDS_IDLEMESSAGE, "Ready"},
+        {ID_NEW_FULL_LIST, "Display a new full list of servers\nNew Full List"},
+        {ID_APP_ABOUT, "Display program information, version number and copyright\nAbout"},
+        {ID_FILE_PRINT, "Print the active document\nPrint"},
+        {ID_FILE_PRINT_PREVIEW, "Display full pages\nPrint Preview"},
+        {ID_FILE_PRINT_SETUP, "Change the printer and printing options\nPrint Setup"},
+        {ID_APP_EXIT, "Quit the application; prompts to save documents\nExit"},
+        {ID_VIEW_TOOLBAR, "Show or hide the toolbar\nToggle ToolBar"},
+        {ID_VIEW_STATUS_BAR, "Show or hide the status bar\nToggle StatusBar"},
+        {ID_PREVIEW_CLOSE, "Close print preview mode\nCancel Preview"},
+        {ID_INDICATOR_CAPS, "CAP"},
+        {ID_INDICATOR_NUM, "NUM"},
+        {ID_INDICATOR_SCRL, "SCRL"},
+    };
+    return table;
+}
+
+}  // namespace
+
+QString LoadResourceString(int id) {
+    return Table().value(id);
+}
+
+QString CommandPrompt(int id) {
+    return LoadResourceString(id).section('\n', 0, 0);
+}
+
+QString CommandToolTip(int id) {
+    return LoadResourceString(id).section('\n', 1, 1);
+}
