@@ -11,6 +11,8 @@
 
 using COLORREF = std::uint32_t;  // 0x00BBGGRR
 using BOOL = int;
+constexpr BOOL TRUE = 1;
+constexpr BOOL FALSE = 0;
 using UINT = unsigned int;
 
 constexpr COLORREF RGB(int r, int g, int b) {
@@ -125,6 +127,32 @@ constexpr UINT DT_VCENTER = 0x0004;
 constexpr UINT DT_SINGLELINE = 0x0020;
 constexpr UINT DT_NOCLIP = 0x0100;
 constexpr UINT DT_NOPREFIX = 0x0800;
+
+// Device-context constants: text output, background modes, pens, frame controls.
+constexpr UINT ETO_OPAQUE = 0x0002;
+constexpr int TRANSPARENT = 1;
+constexpr int OPAQUE = 2;
+constexpr int PS_SOLID = 0;
+constexpr UINT DFC_SCROLL = 3;
+constexpr UINT DFCS_SCROLLDOWN = 0x0001;
+
+// System colour indexes (GetSysColor) and metric indexes (GetSystemMetrics).
+constexpr int COLOR_WINDOW = 5;
+constexpr int COLOR_WINDOWTEXT = 8;
+constexpr int COLOR_HIGHLIGHT = 13;
+constexpr int COLOR_HIGHLIGHTTEXT = 14;
+constexpr int COLOR_BTNFACE = 15;
+constexpr int COLOR_GRAYTEXT = 17;
+constexpr int SM_CXVSCROLL = 2;
+
+// Text metrics of the selected font, in pixels.
+struct TEXTMETRIC {
+    int tmHeight = 0;  // tmAscent + tmDescent
+    int tmAscent = 0;
+    int tmDescent = 0;
+    int tmExternalLeading = 0;
+    int tmAveCharWidth = 0;
+};
 
 // Image list drawing styles.
 constexpr UINT ILD_NORMAL = 0x0000;
