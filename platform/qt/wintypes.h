@@ -6,6 +6,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+#include <QString>
 
 #include <cstdint>
 
@@ -195,3 +196,36 @@ constexpr int VK_SUBTRACT = 0x6D;
 constexpr UINT MK_LBUTTON = 0x0001;
 constexpr UINT MK_SHIFT = 0x0004;
 constexpr UINT MK_CONTROL = 0x0008;
+constexpr UINT MK_RBUTTON = 0x0002;
+constexpr UINT MK_MBUTTON = 0x0010;
+
+// List-view window styles. The grid's list view always has the owner-drawn report styles.
+constexpr UINT LVS_REPORT = 0x0001;
+constexpr UINT LVS_SINGLESEL = 0x0004;
+constexpr UINT LVS_SHOWSELALWAYS = 0x0008;
+constexpr UINT LVS_SHAREIMAGELISTS = 0x0040;
+constexpr UINT LVS_OWNERDRAWFIXED = 0x0400;
+
+// A list-view row (or one cell of it): mask tells which fields count.
+struct LVITEM {
+    UINT mask = 0;
+    int iItem = 0;
+    int iSubItem = 0;
+    UINT state = 0;
+    UINT stateMask = 0;
+    QString pszText;  // held by value here
+    int iImage = 0;
+    quintptr lParam = 0;
+    int iIndent = 0;
+};
+
+// A list-view column.
+constexpr UINT LVCF_FMT = 0x0001;
+constexpr UINT LVCF_WIDTH = 0x0002;
+constexpr UINT LVCF_TEXT = 0x0004;
+struct LVCOLUMN {
+    UINT mask = 0;
+    int fmt = LVCFMT_LEFT;
+    int cx = 0;
+    QString pszText;
+};
