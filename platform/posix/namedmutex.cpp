@@ -1,0 +1,139 @@
+#include "platform/posix/namedmutex.h"
+
+#include <atomic>
+#include <cerrno>
+#include <cstdint>
+#include <thread>
+
+#include <fcntl.h>
+#include <pthread.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <time.h>
+#include <unistd.h>
+
+// The shared-memory object's content. `state` tells the openers how far the creator got.
+struct NamedMutexBlock {
+    uint32_t state;
+    pthread_mutex_t mutex;
+};
+
+namespace {
+
+constexpr uint32_t kUninitialised = 0;  // fresh object: ftruncate fills it with zero bytes
+constexpr uint32_t kInitialising = 1;
+constexpr uint32_t kReady = 2;
+constexpr int kReadyWaitMs = 1000;  // how long an opener waits for another process's set-up
+
+static_assert(std::atomic_ref<uint32_t>::is_always_lock_free,
+              "the state word is shared between processes and must be lock-free");
+
+// Shared-memory names may hold any character but '/' after the leading one.
+std::string ObjectName(const std::string& name) {
+    std::string result = "/korvath-mutex-";
+    for (char c : name) {
+        if (c == '/') {
+            result += "%2F";
+        } else if (c == '%') {
+            result += "%25";
+        } else {
+            result += c;
+        }
+    }
+    return result;
+}
+
+bool InitialiseMutex(pthread_mutex_t* mutex) {
+    pthread_mutexattr_t attributes;
+    if (pthread_mutexattr_init(&attributes) != 0) {
+        return false;
+    }
+    bool ok = pthread_mutexattr_setpshared(&attributes, PTHREAD_PROCESS_SHARED) == 0 &&
+              pthread_mutexattr_setrobust(&attributes, PTHREAD_MUTEX_ROBUST) == 0 &&
+              pthread_mutexattr_settype(&attributes, PTHREAD_MUTEX_RECURSIVE) == 0 &&
+              pthread_mutex_init(mutex, &attributes) == 0;
+    pthread_mutexattr_destroy(&attributes);
+    return ok;
+}
+
+// Makes sure the block's mutex is initialised exactly once across all processes.
+bool MakeReady(NamedMutexBlock* block) {
+    std::atomic_ref<uint32_t> state(block->state);
+    uint32_t expected = kUninitialised;
+    if (state.compare_exchange_strong(expected, kInitialising)) {
+        if (!InitialiseMutex(&block->mutex)) {
+            state.store(kUninitialised);
+            return false;
+        }
+        state.store(kReady, std::memory_order_release);
+        return true;
+    }
+    for (int waited = 0; waited < kReadyWaitMs; ++waited) {
+        if (state.load(std::memory_order_acquire) == kReady) {
+            return true;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return state.load(std::memory_order_acquire) == kReady;
+}
+
+}  // namespace
+
+std::unique_ptr<NamedMutex> NamedMutex::Open(const std::string& name) {
+    const std::string objectName = ObjectName(name);
+    int fd = shm_open(objectName.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        return nullptr;
+    }
+    // Every opener grows a fresh object to full size; growing to the same size again leaves the
+    // content alone, so a racing opener cannot wipe an initialised mutex.
+    struct stat info {};
+    bool sized =
+        fstat(fd, &info) == 0 && (info.st_size >= static_cast<off_t>(sizeof(NamedMutexBlock)) ||
+                                  ftruncate(fd, sizeof(NamedMutexBlock)) == 0);
+    void* mapping =
+        sized ? mmap(nullptr, sizeof(NamedMutexBlock), PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0)
+              : MAP_FAILED;
+    close(fd);
+    if (mapping == MAP_FAILED) {
+        return nullptr;
+    }
+    auto* block = static_cast<NamedMutexBlock*>(mapping);
+    if (!MakeReady(block)) {
+        munmap(mapping, sizeof(NamedMutexBlock));
+        return nullptr;
+    }
+    return std::unique_ptr<NamedMutex>(new NamedMutex(block));
+}
+
+void NamedMutex::Remove(const std::string& name) {
+    shm_unlink(ObjectName(name).c_str());
+}
+
+NamedMutex::~NamedMutex() {
+    munmap(m_block, sizeof(NamedMutexBlock));
+}
+
+NamedMutex::LockResult NamedMutex::LockFor(std::chrono::milliseconds timeout) {
+    timespec deadline{};
+    clock_gettime(CLOCK_REALTIME, &deadline);
+    const long long ns = deadline.tv_nsec + static_cast<long long>(timeout.count()) * 1000000LL;
+    deadline.tv_sec += static_cast<time_t>(ns / 1000000000LL);
+    deadline.tv_nsec = static_cast<long>(ns % 1000000000LL);
+
+    switch (pthread_mutex_timedlock(&m_block->mutex, &deadline)) {
+        case 0:
+            return LockResult::Locked;
+        case EOWNERDEAD:
+            pthread_mutex_consistent(&m_block->mutex);
+            return LockResult::Abandoned;
+        case ETIMEDOUT:
+            return LockResult::TimedOut;
+        default:
+            return LockResult::Failed;
+    }
+}
+
+void NamedMutex::Unlock() {
+    pthread_mutex_unlock(&m_block->mutex);
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <chrono>
+#include <memory>
+#include <string>
+
+// A mutex shared by every process of the user that opens the same name (and by every thread):
+// a process-shared, robust, recursive pthread mutex in a POSIX shared-memory object named
+// "/korvath-mutex-<name>". The first opener creates and initialises it; the object outlives the
+// processes (like a file) until Remove. Robust: when a holder dies, the next locker is told
+// (Abandoned) and holds the mutex, which is made consistent again. Recursive: a thread that
+// holds it may lock it again and must unlock it as often.
+struct NamedMutexBlock;
+
+class NamedMutex {
+public:
+    enum class LockResult {
+        Locked,     // held now
+        Abandoned,  // held now; the previous holder died holding it
+        TimedOut,   // not held: the time ran out
+        Failed      // not held: the mutex is unusable
+    };
+
+    // Opens or creates the mutex; nullptr when the shared-memory object cannot be opened or
+    // mapped, or when its creator never finished initialising it (died mid-way).
+    static std::unique_ptr<NamedMutex> Open(const std::string& name);
+    // Deletes the name; processes that have it open keep using their mapping.
+    static void Remove(const std::string& name);
+
+    ~NamedMutex();
+    NamedMutex(const NamedMutex&) = delete;
+    NamedMutex& operator=(const NamedMutex&) = delete;
+
+    // Waits at most the timeout for the mutex (wall-clock deadline, as pthread_mutex_timedlock).
+    LockResult LockFor(std::chrono::milliseconds timeout);
+    // Gives back one hold of the calling thread.
+    void Unlock();
+
+private:
+    explicit NamedMutex(NamedMutexBlock* block) : m_block(block) {}
+    NamedMutexBlock* m_block;
+};
