@@ -1,22 +1,109 @@
 #pragma once
 
+#include "platform/qt/gdiobjects.h"
 #include "platform/qt/wintypes.h"
 
 #include <QPainter>
+#include <QString>
 
+class QFontMetrics;
 class QWidget;
 
 // A device context in the original drawing interface's terms, over a QPainter.
-// The painter and the widget belong to the caller and outlive the CDC.
+//
+// Coordinates are the painter's logical coordinates; rectangles have exclusive right and bottom
+// edges, and lines leave out their end point, so code written for the original interface paints
+// the same pixels. Texts are QStrings throughout the Qt layer.
+//
+// The painter and the widget belong to the caller and outlive the CDC. The CDC saves the painter's
+// state when it is made and restores it when it goes, so selections do not leak to the caller.
+// painter may be null: the CDC then only measures (text extent and metrics, with the widget's
+// font), like a client context used outside painting; drawing calls do nothing and return FALSE.
+//
+// Defaults as in the original: a black 1-pixel pen, a white brush, the widget's font (else the
+// painter's), white background, black text, background mode OPAQUE (text output fills the text's
+// cell with the background colour; choose TRANSPARENT with SetBkMode to leave it).
+// Selected objects are referenced, not copied: keep them alive while selected.
+// UI thread only. Each call costs one or a few QPainter operations.
 class CDC {
 public:
-    CDC(QPainter* painter, QWidget* widget) : m_painter(painter), m_widget(widget) {}
-    virtual ~CDC() = default;
+    CDC(QPainter* painter, QWidget* widget);
+    virtual ~CDC();
+    CDC(const CDC&) = delete;
+    CDC& operator=(const CDC&) = delete;
 
     QPainter* GetPainter() const { return m_painter; }
     QWidget* GetWidget() const { return m_widget; }
 
+    // Each returns the object selected before (to select back later); null selects nothing and
+    // returns null.
+    CPen* SelectObject(CPen* pen);
+    CBrush* SelectObject(CBrush* brush);
+    CFont* SelectObject(CFont* font);
+    CFont* GetCurrentFont() const { return m_font; }
+
+    // Each setter returns the previous value.
+    COLORREF SetBkColor(COLORREF color);
+    COLORREF GetBkColor() const { return m_bkColor; }
+    COLORREF SetTextColor(COLORREF color);
+    COLORREF GetTextColor() const { return m_textColor; }
+    int SetBkMode(int mode);  // TRANSPARENT or OPAQUE
+    int GetBkMode() const { return m_bkMode; }
+
+    // Sets the current position; returns the previous one.
+    CPoint MoveTo(int x, int y);
+    // A line with the selected pen from the current position up to, not including, (x, y);
+    // (x, y) becomes the current position.
+    BOOL LineTo(int x, int y);
+
+    // Frame in the selected pen (inside the rectangle), inside filled with the selected brush.
+    BOOL Rectangle(const CRect& rect);
+    // Fills with the colour; like the original, leaves the background colour set to it.
+    void FillSolidRect(const CRect& rect, COLORREF color);
+    // Fills with the brush; the background colour stays.
+    BOOL FillRect(const CRect& rect, const CBrush* brush);
+
+    // With ETO_OPAQUE and a rectangle: fills the rectangle with the background colour. Then draws
+    // the text (may be empty) with its top-left corner at (x, y).
+    BOOL ExtTextOut(int x, int y, UINT options, const CRect* rect, const QString& text);
+    // The text with its top-left corner at (x, y).
+    BOOL TextOut(int x, int y, const QString& text);
+    // Draws the text in the rectangle: DT_LEFT, DT_CENTER or DT_RIGHT; DT_VCENTER (with
+    // DT_SINGLELINE); without DT_SINGLELINE each "\n" starts a line; without DT_NOPREFIX "&x" shows
+    // as "x" and "&&" as "&" (the underline is left out); without DT_NOCLIP nothing is painted
+    // outside the rectangle. Returns the height of the text drawn.
+    int DrawText(const QString& text, const CRect& rect, UINT format);
+
+    // Width of the text and the font's height (tmHeight) with the selected font.
+    CSize GetTextExtent(const QString& text) const;
+    BOOL GetTextMetrics(TEXTMETRIC* metrics) const;
+
+    // Bounds of the painter's clip in logical coordinates, cut to the device; the whole device when
+    // the painter does not clip (set the paint event's region as clip to get the repaint bounds).
+    // FALSE (and an empty rectangle) when nothing can be painted.
+    BOOL GetClipBox(CRect* rect) const;
+
+    // A dotted frame on the rectangle's edge pixels, drawn by inverting every other pixel, so a
+    // second call removes it.
+    void DrawFocusRect(const CRect& rect);
+    // DFC_SCROLL with DFCS_SCROLLDOWN: a button with a down arrow, drawn by the widget's style and
+    // clipped to the rectangle. Other kinds: FALSE, nothing drawn.
+    BOOL DrawFrameControl(const CRect& rect, UINT type, UINT state);
+
 private:
+    QFontMetrics Metrics() const;
+    void DrawTextLine(int x, int y, const QString& text);
+
     QPainter* m_painter;
     QWidget* m_widget;
+    CPen m_stockPen;
+    CBrush m_stockBrush;
+    CFont m_stockFont;
+    CPen* m_pen = &m_stockPen;
+    CBrush* m_brush = &m_stockBrush;
+    CFont* m_font = &m_stockFont;
+    COLORREF m_bkColor = RGB(255, 255, 255);
+    COLORREF m_textColor = RGB(0, 0, 0);
+    int m_bkMode = OPAQUE;
+    CPoint m_pos;
 };

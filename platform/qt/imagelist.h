@@ -22,7 +22,8 @@ public:
     bool Create(const QString& path, int cx, int grow, COLORREF mask);
     // Makes this list a copy of another one. False when the other one is empty.
     bool Create(const CImageList& other);
-    // Appends one image (all images of a list share the first one's size); returns its index.
+    // Appends one image (all images of a list share the first one's size); returns its index, or
+    // -1 for a null image or one of another size.
     int Add(const QPixmap& image);
     void DeleteImageList();
 
@@ -33,11 +34,12 @@ public:
     // The image at index i; a null pixmap when out of range.
     QPixmap GetImage(int i) const;
 
-    // Draws image i with its top-left corner at pt. style: ILD_TRANSPARENT, optionally | ILD_BLEND50
-    // (drawn at half strength over the background). False for an index out of range.
+    // Draws image i with its top-left corner at pt. style: ILD_TRANSPARENT, optionally |
+    // ILD_BLEND50 (drawn at half strength over the background). False for an index out of range.
     bool Draw(CDC* dc, int i, CPoint pt, UINT style) const;
     // As Draw, but only the first size.cx x size.cy pixels of the image (clipping it on the right
-    // and bottom). bg and fg are accepted as CLR_DEFAULT only.
+    // and bottom; a zero extent takes the image's). bg and fg are accepted as CLR_DEFAULT only
+    // (other values are ignored). ILD_BLEND50 paints the image at half opacity.
     bool DrawEx(CDC* dc, int i, CPoint pt, CSize size, COLORREF bg, COLORREF fg, UINT style) const;
 
 private:
