@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "tools/korvath-sim/fleetserver.h"
+
+// Makes the fleet in list order, deterministic from the random start value. Most servers look
+// like an ordinary evening of play; a fixed set of answering servers (as many as there are)
+// covers the corners a client must decode: every version code and game type, unknown ones,
+// signed counts, every flag combination, empty, short, long and buffer-filling names and maps,
+// bytes 0x80-0xFF and control characters, empty and non-empty mods. The silent and malformed
+// shares are rounded to whole servers; the malformed ones cycle through every broken form.
+// Cost: linear in the count (a few KiB for each of the few long-text servers).
+std::vector<FleetServer> BuildFleet(int count, int silentPercent, int malformedPercent,
+                                    std::uint64_t random);

@@ -1,0 +1,73 @@
+#include "tools/korvath-sim/gameserverfleet.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include <unistd.h>
+
+#include "tools/korvath-sim/loopbacksocket.h"
+
+GameServerFleet::GameServerFleet(const std::vector<FleetServer>& servers, const SimOptions& options,
+                                 EventLoop& loop, SimStats& stats)
+    : m_servers(servers),
+      m_options(options),
+      m_loop(loop),
+      m_stats(stats),
+      m_jitter(options.random ^ 0x6A177E12ull) {}
+
+GameServerFleet::~GameServerFleet() {
+    for (const int fd : m_fds) {
+        close(fd);
+    }
+}
+
+bool GameServerFleet::Open(std::string& error) {
+    m_fds.reserve(m_servers.size());
+    m_ports.reserve(m_servers.size());
+    for (std::size_t i = 0; i < m_servers.size(); ++i) {
+        int port = 0;
+        const int fd = OpenLoopbackUdp(0, port);
+        if (fd < 0) {
+            error = "cannot open game server socket " + std::to_string(i + 1) + " of " +
+                    std::to_string(m_servers.size()) + ": " + std::strerror(errno);
+            return false;
+        }
+        m_fds.push_back(fd);
+        m_ports.push_back(port);
+        if (!m_loop.Watch(fd, [this, i] { OnReadable(i); })) {
+            error = "cannot watch game server socket: " + std::string(std::strerror(errno));
+            return false;
+        }
+    }
+    return true;
+}
+
+void GameServerFleet::OnReadable(std::size_t index) {
+    std::string datagram;
+    sockaddr_in client{};
+    while (ReceiveDatagram(m_fds[index], datagram, client)) {
+        if (datagram.size() != 4 || !IsLoopbackSender(client)) {
+            continue;
+        }
+        ++m_stats.queries;
+        if (m_servers[index].kind == ServerKind::Silent) {
+            continue;
+        }
+        m_stats.maxInFlight = std::max(m_stats.maxInFlight, ++m_inFlight);
+        const int delay =
+            m_options.delayMs +
+            (m_options.delayJitterMs > 0 ? m_jitter.Between(0, m_options.delayJitterMs) : 0);
+        if (delay == 0) {
+            Reply(index, client);
+        } else {
+            m_loop.After(delay, [this, index, client] { Reply(index, client); });
+        }
+    }
+}
+
+void GameServerFleet::Reply(std::size_t index, const sockaddr_in& client) {
+    SendDatagram(m_fds[index], m_servers[index].reply, client);
+    ++m_stats.replies;
+    --m_inFlight;
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include <netinet/in.h>
+
+#include "tools/korvath-sim/eventloop.h"
+#include "tools/korvath-sim/fleetserver.h"
+#include "tools/korvath-sim/simoptions.h"
+#include "tools/korvath-sim/simrandom.h"
+#include "tools/korvath-sim/simstats.h"
+
+// The game servers: one UDP socket on 127.0.0.1 (any free port) per server, all served by the
+// event loop. Any 4-byte datagram is a query; other datagrams are ignored. An answering server
+// sends its one reply datagram to the query's sender after the reply delay (plus jitter); a
+// silent server never answers.
+class GameServerFleet {
+public:
+    GameServerFleet(const std::vector<FleetServer>& servers, const SimOptions& options,
+                    EventLoop& loop, SimStats& stats);
+    ~GameServerFleet();
+    GameServerFleet(const GameServerFleet&) = delete;
+    GameServerFleet& operator=(const GameServerFleet&) = delete;
+
+    // Binds every server's socket and watches it; on failure, error says why.
+    bool Open(std::string& error);
+
+    // The servers' ports, in list order (valid after Open).
+    const std::vector<int>& Ports() const { return m_ports; }
+
+private:
+    void OnReadable(std::size_t index);
+    void Reply(std::size_t index, const sockaddr_in& client);
+
+    const std::vector<FleetServer>& m_servers;
+    const SimOptions& m_options;
+    EventLoop& m_loop;
+    SimStats& m_stats;
+    SimRandom m_jitter;
+    std::vector<int> m_fds;
+    std::vector<int> m_ports;
+    long m_inFlight = 0;
+};

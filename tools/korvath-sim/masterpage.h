@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// The master server's side of the list exchange.
+//   request (client):  02 06 05 00 00 00 00 00 0A 00 00
+//   page (master):     02 06 TYPE 00 ECHOBYTE ECHO[3] 00 00 COUNT 00 00 00 00, then COUNT
+//                      records of 4 address bytes and a big-endian port; TYPE 0 while more
+//                      pages follow, 7 on the last page
+//   ack (client):      02 06 01 00 ECHOBYTE ECHO-as-text 0A 00 00, where the echo text is the
+//                      page's three echo bytes up to the first zero byte, zero-filled
+
+// The list request, exactly as a client sends it.
+const std::string& ListRequest();
+
+// Pages of one download: one per perPage servers, rounded up, plus the last page.
+int ListPageCount(int servers, int perPage);
+
+// Page pageIndex of the list of the given game server ports (all on 127.0.0.1). The last page
+// carries lastPageRecords records too, taken from the start of the list, which clients must
+// not record. Echo byte and echo text change from page to page; some echo texts hold a zero
+// byte before other bytes, which a client must not copy into its acknowledgement.
+std::string BuildListPage(const std::vector<int>& ports, int perPage, int lastPageRecords,
+                          int pageIndex);
+
+// The only acknowledgement accepted for page pageIndex.
+std::string ExpectedAck(int pageIndex);

@@ -1,0 +1,85 @@
+#include "tools/korvath-sim/masterserver.h"
+
+#include <string>
+
+#include "tools/korvath-sim/loopbacksocket.h"
+#include "tools/korvath-sim/masterpage.h"
+
+MasterServer::MasterServer(int fd, const std::vector<int>& ports, const SimOptions& options,
+                           EventLoop& loop, SimStats& stats)
+    : m_fd(fd),
+      m_ports(ports),
+      m_options(options),
+      m_loop(loop),
+      m_stats(stats),
+      m_pageCount(ListPageCount(static_cast<int>(ports.size()), options.perPage)) {
+    if (options.masterStopAfter >= 0 && options.masterStopAfter < m_pageCount) {
+        m_pageCount = options.masterStopAfter;
+    }
+}
+
+void MasterServer::OnReadable() {
+    std::string datagram;
+    sockaddr_in sender{};
+    while (ReceiveDatagram(m_fd, datagram, sender)) {
+        if (IsLoopbackSender(sender)) {
+            Handle(datagram, sender);
+        }
+    }
+}
+
+void MasterServer::Handle(const std::string& datagram, const sockaddr_in& sender) {
+    const std::uint64_t key =
+        (static_cast<std::uint64_t>(sender.sin_addr.s_addr) << 16) | sender.sin_port;
+    if (datagram == ListRequest()) {
+        ++m_stats.masterRequests;
+        m_sessions.erase(key);
+        if (!m_options.masterSilent && m_pageCount > 0) {
+            Session& session = m_sessions[key];
+            session.client = sender;
+            SendPage(key, session);
+        }
+        return;
+    }
+    const auto found = m_sessions.find(key);
+    if (found == m_sessions.end()) {
+        return;
+    }
+    Session& session = found->second;
+    if (datagram != ExpectedAck(session.page)) {
+        ++m_stats.acksRejected;
+        return;
+    }
+    ++m_stats.acksReceived;
+    session.resends = 0;
+    if (++session.page >= m_pageCount) {
+        m_sessions.erase(found);  // the last page, or the last before falling silent
+        return;
+    }
+    SendPage(key, session);
+}
+
+void MasterServer::SendPage(std::uint64_t key, Session& session) {
+    SendDatagram(m_fd,
+                 BuildListPage(m_ports, m_options.perPage, m_options.lastPageRecords, session.page),
+                 session.client);
+    ++m_stats.pagesSent;
+    session.sendId = m_nextSendId++;
+    m_loop.After(m_options.resendMs,
+                 [this, key, sendId = session.sendId] { OnResendDue(key, sendId); });
+}
+
+void MasterServer::OnResendDue(std::uint64_t key, std::uint64_t sendId) {
+    const auto found = m_sessions.find(key);
+    if (found == m_sessions.end() || found->second.sendId != sendId) {
+        return;  // acknowledged, restarted or finished since
+    }
+    if (found->second.resends == kMaxResends) {
+        ++m_stats.sessionsDropped;
+        m_sessions.erase(found);
+        return;
+    }
+    ++found->second.resends;
+    ++m_stats.pagesResent;
+    SendPage(key, found->second);
+}

@@ -1,0 +1,120 @@
+#include "tools/korvath-sim/simoptions.h"
+
+#include <charconv>
+#include <cstring>
+#include <string_view>
+
+namespace {
+
+const char kUsage[] =
+    "usage: korvath-sim [options]\n"
+    "Plays a master server and a fleet of game servers on 127.0.0.1.\n"
+    "  --master-port P         master server port (default 18444; 0: any free port)\n"
+    "  --servers N             game servers in the fleet (default 150)\n"
+    "  --per-page R            address records per list page, 1..255 (default 64)\n"
+    "  --silent PCT            share of servers that never answer (default 0)\n"
+    "  --malformed PCT         share of servers with malformed replies (default 0)\n"
+    "  --delay MS              reply delay of every answering server (default 0)\n"
+    "  --delay-jitter MS       plus a random 0..MS per reply (default 0)\n"
+    "  --random N              start value of the random generator (default 1)\n"
+    "  --duration S            stop after S seconds (default 0: at SIGTERM or SIGINT)\n"
+    "  --master-silent         the master never answers\n"
+    "  --master-stop-after K   the master sends K pages per download, then falls silent\n"
+    "  --last-page-records K   records on the last page too, 0..255 (default 0)\n"
+    "  --resend MS             resend a page whose acknowledgement is missing after MS\n"
+    "                          (default 1000; three resends, then the download is dropped)\n"
+    "  --fleet-file PATH       write the fleet, one tab-separated line per server\n"
+    "  --stats-file PATH       write the counters at exit\n"
+    "  --help                  show this text\n"
+    "The first line on standard output is \"master 127.0.0.1:PORT\".\n";
+
+bool ParseNumber(std::string_view text, long long low, long long high, long long& value) {
+    long long parsed = 0;
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), parsed);
+    if (text.empty() || ec != std::errc() || end != text.data() + text.size() || parsed < low ||
+        parsed > high) {
+        return false;
+    }
+    value = parsed;
+    return true;
+}
+
+struct IntOption {
+    const char* name;
+    int SimOptions::*field;
+    int low;
+    int high;
+};
+
+const IntOption kIntOptions[] = {
+    {"--master-port", &SimOptions::masterPort, 0, 65535},
+    {"--servers", &SimOptions::servers, 0, 50000},
+    {"--per-page", &SimOptions::perPage, 1, 255},
+    {"--silent", &SimOptions::silentPercent, 0, 100},
+    {"--malformed", &SimOptions::malformedPercent, 0, 100},
+    {"--delay", &SimOptions::delayMs, 0, 600000},
+    {"--delay-jitter", &SimOptions::delayJitterMs, 0, 600000},
+    {"--duration", &SimOptions::durationS, 0, 7 * 86400},
+    {"--master-stop-after", &SimOptions::masterStopAfter, 0, 1000000},
+    {"--last-page-records", &SimOptions::lastPageRecords, 0, 255},
+    {"--resend", &SimOptions::resendMs, 1, 600000},
+};
+
+}  // namespace
+
+ParseResult ParseSimOptions(int argc, char** argv, SimOptions& options, std::string& error) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view name = argv[i];
+        if (name == "--help") {
+            return ParseResult::Help;
+        }
+        if (name == "--master-silent") {
+            options.masterSilent = true;
+            continue;
+        }
+        if (i + 1 >= argc) {
+            error = "missing value or unknown option: " + std::string(name);
+            return ParseResult::BadUsage;
+        }
+        const std::string_view value = argv[++i];
+        bool known = false;
+        bool valid = true;
+        for (const IntOption& option : kIntOptions) {
+            if (name == option.name) {
+                long long number = 0;
+                known = true;
+                valid = ParseNumber(value, option.low, option.high, number);
+                if (valid) {
+                    options.*option.field = static_cast<int>(number);
+                }
+            }
+        }
+        if (name == "--random") {
+            auto [end, ec] =
+                std::from_chars(value.data(), value.data() + value.size(), options.random);
+            known = true;
+            valid = !value.empty() && ec == std::errc() && end == value.data() + value.size();
+        } else if (name == "--fleet-file" || name == "--stats-file") {
+            (name == "--fleet-file" ? options.fleetFile : options.statsFile) = value;
+            known = true;
+            valid = !value.empty();
+        }
+        if (!known) {
+            error = "unknown option: " + std::string(name);
+            return ParseResult::BadUsage;
+        }
+        if (!valid) {
+            error = "bad value for " + std::string(name) + ": " + std::string(value);
+            return ParseResult::BadUsage;
+        }
+    }
+    if (options.silentPercent + options.malformedPercent > 100) {
+        error = "--silent and --malformed add up to more than 100";
+        return ParseResult::BadUsage;
+    }
+    return ParseResult::Run;
+}
+
+const char* SimUsage() {
+    return kUsage;
+}
