@@ -1,0 +1,3 @@
+#include "net/serveraddress.h"
+
+std::vector<ServerAddress> g_serverAddresses;
