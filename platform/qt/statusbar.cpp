@@ -24,7 +24,7 @@ constexpr int kTextMargin = 3;
 CStatusBar::CStatusBar(QWidget* parent) : QStatusBar(parent), m_font(font()) {
     setSizeGripEnabled(false);
     SetDlgCtrlID(this, kControlId);
-    m_panes.push_back(Pane{0, QString::fromLatin1(kIdleMessage)});
+    m_panes.push_back(Pane{0, QString::fromLatin1(kIdleMessage), QString()});
     connect(this, &QStatusBar::messageChanged, this, [this] {
         CRect pane;
         if (GetItemRect(0, &pane)) {
@@ -49,14 +49,18 @@ BOOL CStatusBar::SetIndicators(const int* ids, int count, QString (*loadString)(
         } else if (ids[i] != 0 && loadString != nullptr) {
             text = loadString(ids[i]);
         }
-        m_panes.push_back(Pane{ids[i], text});
+        m_panes.push_back(Pane{ids[i], text, text});
     }
+    MeasurePanes();
     update();
     return TRUE;
 }
 
-int CStatusBar::PaneWidth(int pane) const {
-    return QFontMetrics(font()).horizontalAdvance(m_panes[pane].text) + 2 * kTextMargin;
+void CStatusBar::MeasurePanes() {
+    const QFontMetrics fm(font());
+    for (Pane& pane : m_panes) {
+        pane.width = fm.horizontalAdvance(pane.sizingText) + 2 * kTextMargin;
+    }
 }
 
 BOOL CStatusBar::GetItemRect(int pane, CRect* rect) const {
@@ -67,13 +71,13 @@ BOOL CStatusBar::GetItemRect(int pane, CRect* rect) const {
     if (pane < 0 || pane >= GetCount()) {
         return FALSE;
     }
-    // Panes are laid out from the right end: every pane after pane 0 at its text's width, pane 0
+    // Panes are laid out from the right end: every pane after pane 0 at its width, pane 0
     // over what is left.
     int right = width() - kRightBorder;
     for (int i = GetCount() - 1; i > pane; --i) {
-        right -= PaneWidth(i) + kGap;
+        right -= m_panes[i].width + kGap;
     }
-    const int left = pane == 0 ? 0 : right - PaneWidth(pane);
+    const int left = pane == 0 ? 0 : right - m_panes[pane].width;
     *rect = CRect(left, kTopBorder, std::max(left, right), height() - kBottomBorder);
     return TRUE;
 }
@@ -149,6 +153,7 @@ void CStatusBar::paintEvent(QPaintEvent* /*event*/) {
 void CStatusBar::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange) {
         m_font.SetQFont(font());
+        MeasurePanes();
     }
     QStatusBar::changeEvent(event);
 }

@@ -12,9 +12,10 @@
 inline constexpr char kIdleMessage[] = "Ready";
 
 // A status bar with panes in the original interface's terms: pane 0 stretches over the width the
-// other panes leave; each other pane is as wide as its text (the keyboard indicators "CAP", "NUM",
-// "SCRL"). Pane rectangles are exact and in the bar's client coordinates, so a child window (the
-// progress bar) can be placed over a pane.
+// other panes leave; each other pane is as wide as the text it was given by SetIndicators (the
+// keyboard indicators "CAP", "NUM", "SCRL"); later texts do not resize it. Pane rectangles are
+// exact and in the bar's client coordinates, so a child window (the progress bar) can be placed
+// over a pane.
 //
 // The lock state of the keys cannot be read portably under Qt, so the indicator panes always show
 // their texts, dimmed. A status tip (QStatusBar::showMessage, e.g. a menu prompt) shows in pane 0
@@ -63,9 +64,11 @@ private:
     struct Pane {
         int id = 0;
         QString text;
+        QString sizingText;  // the text given by SetIndicators: decides the pane's width
+        int width = 0;
     };
 
-    int PaneWidth(int pane) const;
+    void MeasurePanes();
 
     std::vector<Pane> m_panes;
     CFont m_font;

@@ -93,6 +93,15 @@ TEST(CStatusBar, PaneZeroStretchesAndIndicatorsKeepTheirWidth) {
         EXPECT_EQ(wide.left, i == 0 ? 0 : narrow[i].left + 100) << i;
     }
 
+    // Later texts do not resize a pane.
+    bar.SetPaneText(1, "a much longer text than CAP");
+    bar.SetPaneText(2, "");
+    for (int i = 0; i < 4; ++i) {
+        CRect same;
+        bar.GetItemRect(i, &same);
+        EXPECT_EQ(same.Width(), i == 0 ? narrow[0].Width() + 100 : narrow[i].Width()) << i;
+    }
+
     CRect bad(1, 2, 3, 4);
     EXPECT_FALSE(bar.GetItemRect(4, &bad));
     EXPECT_TRUE(bad.IsRectNull());
