@@ -1,0 +1,75 @@
+#pragma once
+
+#include <cstddef>
+#include <utility>
+#include <vector>
+
+// A sequence with O(1) access by index whose insertions and removals cost the distance from the
+// previous one: the free space (the gap) sits where the last change happened, so runs of changes
+// at one place or at consecutive places (the rows of a node being shown or hidden) cost O(1) each
+// instead of shifting every element behind them. Growing doubles the capacity (amortised O(1)).
+template <typename T>
+class TGapBuffer {
+public:
+    std::size_t size() const { return m_buf.size() - GapLength(); }
+    bool empty() const { return size() == 0; }
+
+    T& operator[](std::size_t i) { return m_buf[Slot(i)]; }
+    const T& operator[](std::size_t i) const { return m_buf[Slot(i)]; }
+
+    // Inserts value before position i (i == size() appends).
+    void insert(std::size_t i, T value) {
+        if (GapLength() == 0) {
+            Grow();
+        }
+        MoveGap(i);
+        m_buf[m_gapBegin++] = std::move(value);
+    }
+
+    // Removes the element at position i.
+    void erase(std::size_t i) {
+        MoveGap(i);
+        m_buf[m_gapEnd++] = T();  // releases what the element held
+    }
+
+    void clear() {
+        m_buf.clear();
+        m_gapBegin = 0;
+        m_gapEnd = 0;
+    }
+
+private:
+    std::size_t GapLength() const { return m_gapEnd - m_gapBegin; }
+    std::size_t Slot(std::size_t i) const { return i < m_gapBegin ? i : i + GapLength(); }
+
+    // Puts the gap in front of position i by moving the elements between it and i across it.
+    void MoveGap(std::size_t i) {
+        if (GapLength() == 0) {  // nothing to move across (and no element may move onto itself)
+            m_gapBegin = i;
+            m_gapEnd = i;
+            return;
+        }
+        while (i < m_gapBegin) {
+            m_buf[--m_gapEnd] = std::move(m_buf[--m_gapBegin]);
+        }
+        while (i > m_gapBegin) {
+            m_buf[m_gapBegin++] = std::move(m_buf[m_gapEnd++]);
+        }
+    }
+
+    void Grow() {
+        const std::size_t count = size();
+        const std::size_t capacity = count < 8 ? 16 : 2 * count;
+        std::vector<T> buf(capacity);
+        for (std::size_t i = 0; i < count; ++i) {
+            buf[i] = std::move(m_buf[Slot(i)]);
+        }
+        m_buf.swap(buf);
+        m_gapBegin = count;
+        m_gapEnd = capacity;
+    }
+
+    std::vector<T> m_buf;
+    std::size_t m_gapBegin = 0;
+    std::size_t m_gapEnd = 0;
+};

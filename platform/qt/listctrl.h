@@ -1,0 +1,195 @@
+#pragma once
+
+#include "platform/qt/gapbuffer.h"
+#include "platform/qt/imagelist.h"
+#include "platform/qt/wintypes.h"
+
+#include <QAbstractScrollArea>
+#include <QStringList>
+
+#include <vector>
+
+class QHeaderView;
+class QStandardItemModel;
+
+// A report-mode, owner-drawn, single-selection list view: the rows, columns, selection and scroll
+// position of the grid, painted row by row through the virtual DrawItem. It does exactly what the
+// grid asks of a list view and nothing more.
+//
+// Coordinates are those of the viewport, the area below the header: row r's top is
+// (r - GetTopIndex()) * GetRowHeight(), and every rectangle follows the horizontal scroll position.
+// Columns are shown in index order (the header's sections cannot be moved).
+//
+// Rows carry texts (column 0 and sub-items), item data, an indent counted in small-image widths,
+// an image index and state bits (LVIS_SELECTED, LVIS_FOCUSED, LVIS_CUT, LVIS_DROPHILITED and the
+// state image in LVIS_STATEIMAGEMASK: 1 = unchecked, 2 = checked). At most one row is selected and
+// at most one focused. Row -1 in SetItemState stands for every row.
+//
+// Cost: access by row is O(1); an insertion or deletion costs the distance from the previous one
+// (rows live in a gap buffer, so runs of changes at one place are O(1) each); finding the selected
+// or focused row (GetNextItem, SetItemState) scans the rows, O(rows). Painting is O(visible rows).
+// Threads: the user-interface thread only.
+class CListCtrl : public QAbstractScrollArea {
+    Q_OBJECT
+
+public:
+    explicit CListCtrl(QWidget* parent = nullptr);
+    ~CListCtrl() override;
+
+    // Window creation: puts the control into parent with the id, then runs OnCreate. False when
+    // OnCreate returns -1. The control is not shown; the creator shows it.
+    BOOL Create(QWidget* parent, UINT nID);
+    UINT GetDlgCtrlID() const { return m_nID; }
+    // The window styles: always LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS |
+    // LVS_SHAREIMAGELISTS | LVS_OWNERDRAWFIXED.
+    UINT GetStyle() const;
+
+    // Rows. InsertItem takes iItem, and by mask LVIF_TEXT, LVIF_PARAM, LVIF_INDENT, LVIF_IMAGE and
+    // LVIF_STATE (state & stateMask); a row index past the end appends; returns the new row or -1.
+    // While LVS_EX_CHECKBOXES is on a new row gets state image 1 unless the item sets one.
+    int GetItemCount() const { return static_cast<int>(m_rows.size()); }
+    int InsertItem(const LVITEM& item);
+    int InsertItem(int nItem, const QString& text);
+    // SetItem: the text of iSubItem (LVIF_TEXT) and, for iSubItem 0, image, data, indent, state.
+    BOOL SetItem(const LVITEM& item);
+    // GetItem fills the fields named by pItem->mask for pItem->iItem (text of iSubItem; state
+    // masked by stateMask). False for a row that does not exist.
+    BOOL GetItem(LVITEM* pItem) const;
+    BOOL SetItemText(int nItem, int nSubItem, const QString& text);
+    QString GetItemText(int nItem, int nSubItem) const;
+    BOOL SetItemState(int nItem, UINT nState, UINT nMask);
+    UINT GetItemState(int nItem, UINT nMask) const;
+    quintptr GetItemData(int nItem) const;  // 0 for a row that does not exist
+    BOOL DeleteItem(int nItem);
+    BOOL DeleteAllItems();
+    // The first row after nItem (-1: from the start) that has all the state bits of nFlags
+    // (LVNI_SELECTED, LVNI_FOCUSED, LVNI_CUT, LVNI_DROPHILITED; LVNI_ALL: any row); -1 when none.
+    int GetNextItem(int nItem, UINT nFlags) const;
+    BOOL GetCheck(int nItem) const;  // state image 2
+    BOOL SetCheck(int nItem, BOOL bCheck = TRUE);
+    BOOL RedrawItems(int nFirst, int nLast);
+
+    // Columns. A position past the last column appends; returns the new column's index.
+    int InsertColumn(int nCol, const QString& heading, int nFormat, int nWidth);
+    // Format, width and heading of a column; false past the last column.
+    BOOL GetColumn(int nCol, LVCOLUMN* pColumn) const;
+    int GetColumnWidth(int nCol) const;  // 0 past the last column
+    BOOL SetColumnWidth(int nCol, int cx);
+    int GetColumnCount() const;  // the header's item count
+    // Column indices in display order: always 0, 1, 2, ... (iCount of them at most).
+    BOOL GetColumnOrderArray(int* piArray, int iCount) const;
+    QHeaderView* GetHeaderCtrl() const { return m_header; }
+
+    // Extended styles: LVS_EX_GRIDLINES, LVS_EX_CHECKBOXES. Set replaces all and returns the old.
+    // Check boxes bring the control's own state image list (unchecked, checked).
+    UINT GetExtendedStyle() const { return m_dwExStyle; }
+    UINT SetExtendedStyle(UINT dwExStyle);
+    // LVSIL_SMALL or LVSIL_STATE; the lists are not owned. Set returns the previous list.
+    CImageList* SetImageList(CImageList* pImageList, int nImageList);
+    CImageList* GetImageList(int nImageList) const;
+
+    // Geometry. The row height is the font's height plus its external leading plus 4 pixels.
+    int GetRowHeight() const { return m_nRowHeight; }
+    // LVIR_BOUNDS: the whole row across all columns. LVIR_ICON: cx = the small images' width
+    // (0 without a small image list) wide, starting indent * cx plus the state images' width
+    // from the row's left. LVIR_LABEL: from the icon's right to the right of column 0.
+    BOOL GetItemRect(int nItem, CRect* pRect, UINT nCode) const;
+    // Column nSubItem >= 1: the column's span in the row, whatever nArea. Column 0: LVIR_BOUNDS is
+    // the whole row, LVIR_ICON and LVIR_LABEL as GetItemRect.
+    BOOL GetSubItemRect(int nItem, int nSubItem, int nArea, CRect& rect) const;
+    // Fills iItem, iSubItem and flags for pInfo->pt; returns the row or -1. Outside the rows or the
+    // columns: LVHT_NOWHERE. In column 0 the flags are LVHT_ONITEM (owner-drawn rows: the list
+    // cannot tell where the owner drew icon and label), in other columns LVHT_ONITEMLABEL.
+    int SubItemHitTest(LVHITTESTINFO* pInfo) const;
+    // Scrolls vertically until the row is wholly visible (partly visible rows count when
+    // bPartialOK is set). False for a row that does not exist.
+    BOOL EnsureVisible(int nItem, BOOL bPartialOK);
+    // Scrolls by size.cx pixels horizontally and size.cy pixels, rounded to whole rows, vertically.
+    BOOL Scroll(CSize size);
+    int GetTopIndex() const;
+    int GetCountPerPage() const;  // rows that fit wholly
+    void GetClientRect(CRect* pRect) const;
+
+    // Painting. SetRedraw(FALSE) stops all repainting; SetRedraw(TRUE) schedules one.
+    void SetRedraw(BOOL bRedraw = TRUE);
+    void Invalidate(BOOL bErase = TRUE);
+    void InvalidateRect(const CRect* pRect, BOOL bErase = TRUE);  // null: everything
+    void UpdateWindow();                                          // repaints at once
+
+    // Paints one row. Called for each row in the area being painted, top to bottom, with one
+    // CDC over the viewport, clipped to that area. The list paints nothing of a row itself.
+    virtual void DrawItem(DRAWITEMSTRUCT* pDrawItem);
+
+protected:
+    // Window creation step; 0 or -1. The list view itself always succeeds.
+    virtual int OnCreate();
+
+    // Input, in the window messages' terms; derived controls override them and call these
+    // defaults where the list view processes the message itself.
+    // Press: selects and focuses the row under the point (nothing below the rows) and arms drag
+    // detection; a move with the left button held beyond the start-drag distance from a press on
+    // a row then raises OnBeginDrag once.
+    virtual void OnLButtonDown(UINT nFlags, CPoint point);
+    virtual void OnLButtonUp(UINT nFlags, CPoint point);
+    virtual void OnMouseMove(UINT nFlags, CPoint point);
+    // Double-click: selects as a press does (no drag), then OnDblClk.
+    virtual void OnLButtonDblClk(UINT nFlags, CPoint point);
+    // Key press with its virtual-key code: OnListKeyDown first, then Up, Down, Home, End,
+    // Page Up and Page Down move the selection and focus and keep the row in view; Space toggles
+    // the selected row's check box when check boxes are on.
+    virtual void OnKeyDown(int nVKey);
+
+    // Notifications to the owner.
+    virtual void OnBeginDrag(int nItem, CPoint ptAction);
+    virtual void OnDblClk(CPoint ptAction);
+    virtual void OnListKeyDown(int nVKey);
+
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void changeEvent(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    struct Row {
+        QStringList texts;  // texts[k] is column k; missing trailing cells are empty
+        quintptr data = 0;
+        int indent = 0;
+        int image = 0;
+        UINT state = 0;
+    };
+
+    bool IsRow(int nItem) const { return nItem >= 0 && nItem < GetItemCount(); }
+    int MeasureRowHeight() const;
+    int TotalColumnWidth() const;
+    int ColumnLeft(int nCol) const;  // from the left of the row
+    void UpdateGeometries();
+    void UpdateScrollBars();
+    void UpdateRow(int nItem);
+    void UpdateFromRow(int nItem);  // the row and all below it
+    void ApplyState(int nItem, UINT nState, UINT nMask);
+    void SelectAndFocus(int nItem);
+    int SelectFromHit(CPoint point);
+    int NavigationTarget(int nVKey) const;
+    void MakeCheckBoxImages();
+    void DrawGridLines(QPainter& painter) const;
+
+    QHeaderView* m_header;
+    QStandardItemModel* m_headerModel;
+    std::vector<int> m_formats;  // LVCFMT_ of each column
+    TGapBuffer<Row> m_rows;
+    UINT m_nID = 0;
+    UINT m_dwExStyle = 0;
+    CImageList* m_pSmallImages = nullptr;
+    CImageList* m_pStateImages = nullptr;
+    CImageList m_checkBoxImages;
+    int m_nRowHeight = 0;
+    int m_nPressItem = -1;  // row of a press that may still become a drag
+    CPoint m_ptPress;
+};
