@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+
+#include "net/refreshhost.h"
+
+// Number of refreshes started. A refresh runs only while it is 0 and raises it, so the full list
+// is fetched once per program run. Written only by the thread that runs refreshes.
+extern int32_t g_refreshCount;
+
+enum class RefreshOutcome {
+    NotRun,        // a refresh had already been started: nothing was done
+    MasterFailed,  // the master download failed; told to the user, no worker made
+    Completed      // every listed server was queried, filed and counted, the rows sorted
+};
+
+// "New Full List": once per program run, on the thread that owns the front end.
+//   host.LocateStatusBar; "Contacting Master Server"; DownloadServerList (blocks). On a negative
+//   result: message box "Connection To Master Server Failed" (title "KR Server Browser",
+//   exclamation icon), status text "Failed to call Master Server", end. Otherwise, for the N
+//   listed servers: host.BeginProgress("%d server(s)", N); one ServerQueryThread per server
+//   (RunQueryWorkers: at most 10 at once, list order, each once; every server files its record
+//   and steps the progress once); the workers are destroyed; host.SortRows; the count text as
+//   status text; host.EndProgress.
+RefreshOutcome RefreshServerList(IRefreshHost& host);

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+#include "net/serverrecord.h"
+
+// The game server info query: 4 zero bytes out, one reply datagram back (at most 2000 ms).
+
+constexpr int kInfoRequestLength = 4;
+constexpr int kInfoReplyBufferSize = 4096;
+
+// Resets the record, sets its address text to "%s:%d" of host and port, and when a reply comes
+// sets the ping (tick count difference from just before the send to just after the receive)
+// and decodes the reply. A server that does not answer leaves the placeholders (ping 9999).
+// Connection failures are reported by the socket. Blocks up to 2 seconds; touches only its own
+// socket, buffer and the record.
+void QueryServer(const std::string& host, int port, ServerRecord& record);
+
+// Splits "host:port" at its first colon and queries it. The port part is read like atol
+// (leading digits, 0 when there are none). Does nothing, record untouched, when the text holds
+// no colon, or the host part is longer than 15 characters, or the port part longer than 7.
+void QueryServerByAddress(const std::string& address, ServerRecord& record);

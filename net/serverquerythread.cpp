@@ -1,0 +1,20 @@
+#include "net/serverquerythread.h"
+
+#include "net/refreshhost.h"
+#include "net/serveraddress.h"
+#include "net/serverquery.h"
+#include "net/tmutex.h"
+
+ServerQueryThread::ServerQueryThread() : m_pHost(nullptr), m_pAddress(nullptr), m_listIndex(0) {}
+
+ServerQueryThread::~ServerQueryThread() {
+    Join();
+}
+
+void ServerQueryThread::Run() {
+    QueryServer(m_pAddress->m_ip, static_cast<int>(m_pAddress->m_port), m_record);
+    TMutex update("update");
+    update.Wait();
+    m_pHost->FileServerRecord(m_record, m_listIndex);
+    m_pHost->StepProgress();
+}

@@ -1,0 +1,28 @@
+#include "net/tevent.h"
+
+void TEvent::Set() {
+    std::lock_guard<std::mutex> hold(m_lock);
+    m_set = true;
+    m_changed.notify_one();
+    if (m_wakeUp) {
+        m_wakeUp();
+    }
+}
+
+bool TEvent::TryWait() {
+    std::lock_guard<std::mutex> hold(m_lock);
+    const bool wasSet = m_set;
+    m_set = false;
+    return wasSet;
+}
+
+void TEvent::Wait() {
+    std::unique_lock<std::mutex> hold(m_lock);
+    m_changed.wait(hold, [this] { return m_set; });
+    m_set = false;
+}
+
+void TEvent::SetWakeUp(std::function<void()> callback) {
+    std::lock_guard<std::mutex> hold(m_lock);
+    m_wakeUp = std::move(callback);
+}

@@ -1,0 +1,177 @@
+#include "net/refreshdriver.h"
+
+#include <atomic>
+#include <map>
+#include <mutex>
+
+#include <gtest/gtest.h>
+
+#include "net/masterclient.h"
+#include "net/serveraddress.h"
+#include "net/serverrecord.h"
+#include "net/tevent.h"
+#include "net/tmutex.h"
+#include "tests/support/fakegameservers.h"
+#include "tests/support/fakemaster.h"
+#include "tests/support/fakenotice.h"
+#include "tests/support/fakeudp.h"
+#include "tests/support/tempdir.h"
+
+namespace {
+
+using kr::test::Bytes;
+using kr::test::FakeAddress;
+using kr::test::FakeGameServers;
+using kr::test::FakeMaster;
+using kr::test::FakeNotice;
+using kr::test::FakeServerScript;
+using kr::test::InfoReply;
+using kr::test::MasterPage;
+
+// Records what the driver asks of its front end, and in which order.
+class RecordingHost : public IRefreshHost {
+public:
+    explicit RecordingHost(FakeNotice& notice) : m_notice(notice) {}
+
+    void LocateStatusBar() override {
+        Log("locate");
+        m_textsBeforeLocate = m_notice.StatusTexts().size();
+    }
+    void BeginProgress(const std::string& label, int maximum) override {
+        Log("begin " + label + " " + std::to_string(maximum));
+    }
+    void FileServerRecord(const ServerRecord& record, std::size_t listIndex) override {
+        std::lock_guard<std::mutex> hold(m_lock);
+        EXPECT_EQ(m_steps.load(), static_cast<int>(m_filed.size())) << "filed, then stepped";
+        EXPECT_TRUE(m_filed.emplace(listIndex, record).second) << "filed twice: " << listIndex;
+    }
+    void StepProgress() override { ++m_steps; }
+    void SortRows() override {
+        Log("sort after " + std::to_string(m_filed.size()) + " filed, " +
+            std::to_string(m_steps.load()) + " steps");
+    }
+    void EndProgress() override { Log("end"); }
+    void WaitForWorkerEnd(TEvent& workerEnded) override { workerEnded.Wait(); }
+
+    void Log(const std::string& what) {
+        std::lock_guard<std::mutex> hold(m_lock);
+        m_calls.push_back(what);
+    }
+
+    FakeNotice& m_notice;
+    std::mutex m_lock;
+    std::vector<std::string> m_calls;
+    std::map<size_t, ServerRecord> m_filed;
+    std::atomic<int> m_steps{0};
+    size_t m_textsBeforeLocate = 99;
+};
+
+class RefreshDriverTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        g_refreshCount = 0;
+        TMutex::SetTraceOutput(nullptr);
+    }
+    void TearDown() override {
+        TMutex::SetTraceOutput(stdout);
+        SetMasterServer(kDefaultMasterHost, kDefaultMasterPort);
+    }
+
+    kr::test::ScopedTempDir m_dir{true};
+    FakeNotice m_notice;
+    RecordingHost m_host{m_notice};
+};
+
+// 25 slow servers (some silent, some without a group): every one is queried once, filed once and
+// counted once, never more than ten at a time, and the front end sees the steps in order.
+TEST_F(RefreshDriverTest, QueriesEveryListedServerOnceAndEndsInOrder) {
+    std::vector<FakeServerScript> scripts;
+    for (int i = 0; i < 25; ++i) {
+        FakeServerScript script;
+        const uint8_t version = i == 7 ? 0x86 : 0x85 + 2 * (i % 3);
+        const uint8_t type = i == 8 ? 5 : static_cast<uint8_t>(i % 3);
+        script.reply = InfoReply(version, "server " + std::to_string(i), type,
+                                 static_cast<uint8_t>(i), 32, "map", "", 1);
+        script.delayMs = 20 + (i * 37) % 60;
+        script.silent = i == 4 || i == 12;
+        scripts.push_back(script);
+    }
+    FakeGameServers servers(scripts);
+    std::vector<FakeAddress> first;
+    std::vector<FakeAddress> second;
+    for (int i = 0; i < 25; ++i) {
+        (i < 13 ? first : second)
+            .push_back({{127, 0, 0, 1}, static_cast<uint16_t>(servers.Port(i))});
+    }
+    FakeMaster master({MasterPage(0, first), MasterPage(0, second), MasterPage(7, {})});
+    SetMasterServer("127.0.0.1", master.Port());
+
+    EXPECT_EQ(RefreshServerList(m_host), RefreshOutcome::Completed);
+
+    EXPECT_EQ(g_refreshCount, 1);
+    EXPECT_EQ(m_host.m_textsBeforeLocate, 0u);
+    EXPECT_EQ(m_host.m_calls, (std::vector<std::string>{"locate", "begin 25 server(s) 25",
+                                                        "sort after 25 filed, 25 steps", "end"}));
+    EXPECT_EQ(m_notice.StatusTexts(),
+              (std::vector<std::string>{"Contacting Master Server", "25 server(s)"}));
+    EXPECT_TRUE(m_notice.MessageBoxes().empty());
+    EXPECT_LE(servers.MaxInFlight(), 10);
+    ASSERT_EQ(m_host.m_filed.size(), 25u);
+    for (int i = 0; i < 25; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(servers.Requests(i), 1);
+        const ServerRecord& record = m_host.m_filed[i];
+        EXPECT_EQ(record.m_address, "127.0.0.1:" + std::to_string(servers.Port(i)));
+        if (scripts[i].silent) {
+            EXPECT_EQ(record.m_ping, 9999u);
+            EXPECT_EQ(record.GroupKey(), "");
+        } else {
+            EXPECT_EQ(record.m_name, "server " + std::to_string(i));
+            EXPECT_GE(record.m_ping, static_cast<uint32_t>(scripts[i].delayMs));
+        }
+    }
+    EXPECT_EQ(m_host.m_filed[7].m_version, "1.??");
+    EXPECT_EQ(m_host.m_filed[8].m_gameType, "???");
+
+    // Once per program run: a second request does nothing at all.
+    m_host.m_calls.clear();
+    EXPECT_EQ(RefreshServerList(m_host), RefreshOutcome::NotRun);
+    EXPECT_TRUE(m_host.m_calls.empty());
+    EXPECT_EQ(m_notice.StatusTexts().size(), 2u);
+    EXPECT_EQ(master.Received().size(), 4u) << "request and three acknowledgements only";
+}
+
+TEST_F(RefreshDriverTest, EmptyListStillRunsTheEndSteps) {
+    FakeMaster master({MasterPage(7, {{{127, 0, 0, 1}, 9}})});
+    SetMasterServer("127.0.0.1", master.Port());
+    EXPECT_EQ(RefreshServerList(m_host), RefreshOutcome::Completed);
+    EXPECT_EQ(m_host.m_calls, (std::vector<std::string>{"locate", "begin 0 server(s) 0",
+                                                        "sort after 0 filed, 0 steps", "end"}));
+    EXPECT_EQ(m_notice.StatusTexts(),
+              (std::vector<std::string>{"Contacting Master Server", "0 server(s)"}));
+}
+
+TEST_F(RefreshDriverTest, MasterFailureIsShownAndNothingElseHappens) {
+    int closedPort = 0;
+    {
+        kr::test::FakeUdpSocket gone;
+        closedPort = gone.Port();
+    }
+    SetMasterServer("127.0.0.1", closedPort);
+    g_serverAddresses = {ServerAddress{"10.0.0.1", 1}};
+    EXPECT_EQ(RefreshServerList(m_host), RefreshOutcome::MasterFailed);
+
+    EXPECT_EQ(g_refreshCount, 1);
+    EXPECT_EQ(m_host.m_calls, std::vector<std::string>{"locate"});
+    EXPECT_EQ(m_notice.StatusTexts(), (std::vector<std::string>{"Contacting Master Server",
+                                                                "Failed to call Master Server"}));
+    ASSERT_EQ(m_notice.MessageBoxes().size(), 1u);
+    EXPECT_EQ(m_notice.MessageBoxes()[0].text, "Connection To Master Server Failed");
+    EXPECT_EQ(m_notice.MessageBoxes()[0].title, "KR Server Browser");
+    EXPECT_EQ(m_notice.MessageBoxes()[0].icon, NoticeIcon::Exclamation);
+
+    EXPECT_EQ(RefreshServerList(m_host), RefreshOutcome::NotRun);
+    EXPECT_EQ(m_notice.MessageBoxes().size(), 1u);
+}
+
+}  // namespace

@@ -1,0 +1,93 @@
+#include "net/tthread.h"
+
+#include <atomic>
+#include <thread>
+
+#include <gtest/gtest.h>
+
+#include "net/tevent.h"
+
+namespace {
+
+// Records what its thread saw; Launch can be made to fail or to return only after the thread
+// has already finished (a start call that loses the race against a short thread).
+class ProbeThread : public TThread {
+public:
+    enum class Launching { Normal, Fail, AfterFinish };
+    explicit ProbeThread(Launching mode = Launching::Normal) : m_mode(mode) {}
+    ~ProbeThread() override { Join(); }
+
+    void Run() override {
+        ++m_runs;
+        m_idSeen = m_threadId.load();
+    }
+
+    std::atomic<int> m_runs{0};
+    std::atomic<uint32_t> m_idSeen{0};
+
+protected:
+    bool Launch(std::thread& handle) override {
+        if (m_mode == Launching::Fail) {
+            return false;
+        }
+        const bool launched = TThread::Launch(handle);
+        while (m_mode == Launching::AfterFinish && m_threadId.load() != 0) {
+            std::this_thread::yield();
+        }
+        return launched;
+    }
+
+private:
+    Launching m_mode;
+};
+
+TEST(TThreadTest, IndicatorGoesFromPendingThroughItsIdToFinished) {
+    TEvent ended;
+    ProbeThread thread;
+    EXPECT_EQ(thread.m_threadId.load(), 1u);
+    EXPECT_TRUE(thread.Start(&ended));
+    ended.Wait();
+    EXPECT_EQ(thread.m_threadId.load(), 0u);
+    EXPECT_GE(thread.m_idSeen.load(), 2u) << "running threads carry an id other than 0 and 1";
+    EXPECT_EQ(thread.m_runs.load(), 1);
+
+    // It is started once only.
+    EXPECT_FALSE(thread.Start(&ended));
+    thread.Join();
+    thread.Join();
+    EXPECT_EQ(thread.m_runs.load(), 1);
+    EXPECT_FALSE(ended.TryWait());
+}
+
+TEST(TThreadTest, ThreadsGetDistinctIds) {
+    ProbeThread first;
+    ProbeThread second;
+    first.Start();
+    second.Start();
+    first.Join();
+    second.Join();
+    EXPECT_NE(first.m_idSeen.load(), second.m_idSeen.load());
+}
+
+// A thread that ends before Start returns stays finished: Start writes nothing after launching.
+TEST(TThreadTest, ThreadEndingBeforeStartReturnsStaysFinished) {
+    for (int round = 0; round < 20; ++round) {
+        ProbeThread thread(ProbeThread::Launching::AfterFinish);
+        EXPECT_TRUE(thread.Start());
+        EXPECT_EQ(thread.m_threadId.load(), 0u);
+        thread.Join();
+        EXPECT_EQ(thread.m_runs.load(), 1);
+    }
+}
+
+TEST(TThreadTest, ThreadThatCannotStartCountsAsFinished) {
+    TEvent ended;
+    ProbeThread thread(ProbeThread::Launching::Fail);
+    EXPECT_FALSE(thread.Start(&ended));
+    EXPECT_EQ(thread.m_threadId.load(), 0u);
+    EXPECT_TRUE(ended.TryWait()) << "whoever waits for its end is woken";
+    thread.Join();
+    EXPECT_EQ(thread.m_runs.load(), 0);
+}
+
+}  // namespace
