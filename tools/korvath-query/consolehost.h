@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstddef>
+#include <mutex>
+#include <vector>
+
+#include "net/refreshhost.h"
+#include "net/serverrecord.h"
+#include "platform/posix/usernotice.h"
+
+// Status texts and message boxes as lines on standard error.
+class ConsoleNotice : public IUserNotice {
+public:
+    void ShowStatusText(const std::string& text) override;
+    void ShowMessageBox(const std::string& text, const std::string& title,
+                        NoticeIcon icon) override;
+};
+
+// One record as a worker filed it.
+struct FiledServer {
+    ServerRecord record;
+    std::size_t listIndex;
+};
+
+// The refresh front end without a window: collects the filed records in filing order. There is
+// no status bar or progress bar to keep; the sort is left to the output (FiledServers keeps the
+// order in which the queries finished, which equal pings keep).
+class ConsoleRefreshHost : public IRefreshHost {
+public:
+    void LocateStatusBar() override {}
+    void BeginProgress(const std::string&, int) override {}
+    void FileServerRecord(const ServerRecord& record, std::size_t listIndex) override;
+    void StepProgress() override {}
+    void SortRows() override {}
+    void EndProgress() override {}
+    void WaitForWorkerEnd(TEvent& workerEnded) override;
+
+    // The records in filing order; call after the refresh.
+    const std::vector<FiledServer>& FiledServers() const { return m_filed; }
+
+private:
+    std::mutex m_lock;  // "update" already serialises the workers; this keeps the list safe alone
+    std::vector<FiledServer> m_filed;
+};

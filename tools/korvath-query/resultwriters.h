@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+#include "tools/korvath-query/queryresult.h"
+
+// Server texts are byte strings; both writers read each byte as the code point of the same
+// value (U+0000 to U+00FF) and write UTF-8.
+
+// The table: a column heading line; per non-empty group a heading line ("1.20 TDM") and one line
+// per server (Ping, Server, Map, Players, Mod, private mark "P", dedicated mark "D", Ip:Port);
+// then "ungrouped" with one line per listed server without a row (Ping, Ip:Port, version, game
+// type, "-" for none); last the count line "%d server(s)" of the listed servers. Control characters
+// (U+0000 to U+001F, U+007F to U+009F) are written as "?", so no server text reaches the terminal
+// as a control sequence.
+std::string FormatTable(const QueryResult& result);
+
+// One JSON object (see korvath-query's usage) and a line end. Quotes, backslashes and control
+// characters are escaped, so the output is valid JSON for any bytes.
+std::string FormatJson(const QueryResult& result, const std::string& master);

@@ -1,0 +1,74 @@
+#include <cstdio>
+
+#include "tools/korvath-query/resultwriters.h"
+
+namespace {
+
+// Appends the text with controls as "?", padded with blanks to `width` characters.
+void AppendCell(std::string& out, const std::string& text, size_t width) {
+    for (char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || (byte >= 0x7F && byte <= 0x9F)) {
+            out += '?';
+        } else if (byte < 0x80) {
+            out += c;
+        } else {
+            out += static_cast<char>(0xC0 | (byte >> 6));
+            out += static_cast<char>(0x80 | (byte & 0x3F));
+        }
+    }
+    if (text.size() < width) {
+        out.append(width - text.size(), ' ');
+    }
+}
+
+void AppendRightAligned(std::string& out, const std::string& text, size_t width) {
+    if (text.size() < width) {
+        out.append(width - text.size(), ' ');
+    }
+    AppendCell(out, text, 0);
+}
+
+}  // namespace
+
+std::string FormatTable(const QueryResult& result) {
+    std::string out;
+    out +=
+        " Ping  Server                    Map               Players  Mod           P  D  "
+        "Ip:Port\n";
+    for (const QueryResult::Group& group : result.groups) {
+        out += group.version + " " + group.gameType + "\n";
+        for (const ServerRecord& server : group.servers) {
+            AppendRightAligned(out, server.m_pingText, 5);
+            out += "  ";
+            AppendCell(out, server.m_name, 24);
+            out += "  ";
+            AppendCell(out, server.m_map, 16);
+            out += "  ";
+            AppendRightAligned(out, server.m_playersText, 7);
+            out += "  ";
+            AppendCell(out, server.m_mod, 12);
+            out += server.m_private ? "  P" : "  -";
+            out += server.m_dedicated ? "  D  " : "  -  ";
+            AppendCell(out, server.m_address, 0);
+            out += "\n";
+        }
+    }
+    if (!result.ungrouped.empty()) {
+        out += "ungrouped\n";
+        for (const QueryResult::Ungrouped& server : result.ungrouped) {
+            AppendRightAligned(out, std::to_string(server.ping), 5);
+            out += "  ";
+            AppendCell(out, server.address, 22);
+            out += "  ";
+            AppendCell(out, server.version.empty() ? "-" : server.version, 4);
+            out += "  ";
+            AppendCell(out, server.gameType.empty() ? "-" : server.gameType, 0);
+            out += "\n";
+        }
+    }
+    char count[32];
+    std::snprintf(count, sizeof(count), "%d server(s)\n", static_cast<int>(result.listed));
+    out += count;
+    return out;
+}
