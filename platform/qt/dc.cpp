@@ -67,6 +67,7 @@ CFont* CDC::SelectObject(CFont* font) {
     if (m_painter != nullptr) {
         m_painter->setFont(font->GetQFont());
     }
+    m_metrics.reset();
     return std::exchange(m_font, font);
 }
 
@@ -195,7 +196,7 @@ int CDC::DrawText(const QString& text, const CRect& rect, UINT format) {
     } else {
         lines = QString(shown).remove('\r').split('\n');
     }
-    const QFontMetrics fm = Metrics();
+    const QFontMetrics& fm = Metrics();
     const int lineHeight = fm.height();
     const int height = lineHeight * static_cast<int>(lines.size());
     if (m_painter == nullptr) {
@@ -228,7 +229,7 @@ int CDC::DrawText(const QString& text, const CRect& rect, UINT format) {
 }
 
 CSize CDC::GetTextExtent(const QString& text) const {
-    const QFontMetrics fm = Metrics();
+    const QFontMetrics& fm = Metrics();
     return CSize(fm.horizontalAdvance(text), fm.height());
 }
 
@@ -236,7 +237,7 @@ BOOL CDC::GetTextMetrics(TEXTMETRIC* metrics) const {
     if (metrics == nullptr) {
         return FALSE;
     }
-    const QFontMetrics fm = Metrics();
+    const QFontMetrics& fm = Metrics();
     metrics->tmAscent = fm.ascent();
     metrics->tmDescent = fm.descent();
     metrics->tmHeight = fm.ascent() + fm.descent();
@@ -329,18 +330,21 @@ BOOL CDC::DrawFrameControl(const CRect& rect, UINT type, UINT state) {
     return TRUE;
 }
 
-QFontMetrics CDC::Metrics() const {
-    if (m_painter != nullptr && m_painter->device() != nullptr) {
-        return QFontMetrics(m_font->GetQFont(), m_painter->device());
+const QFontMetrics& CDC::Metrics() const {
+    if (!m_metrics) {
+        if (m_painter != nullptr && m_painter->device() != nullptr) {
+            m_metrics.emplace(m_font->GetQFont(), m_painter->device());
+        } else if (m_widget != nullptr) {
+            m_metrics.emplace(m_font->GetQFont(), m_widget);
+        } else {
+            m_metrics.emplace(m_font->GetQFont());
+        }
     }
-    if (m_widget != nullptr) {
-        return QFontMetrics(m_font->GetQFont(), m_widget);
-    }
-    return QFontMetrics(m_font->GetQFont());
+    return *m_metrics;
 }
 
 void CDC::DrawTextLine(int x, int y, const QString& text) {
-    const QFontMetrics fm = Metrics();
+    const QFontMetrics& fm = Metrics();
     if (m_bkMode == OPAQUE) {
         m_painter->fillRect(QRect(x, y, fm.horizontalAdvance(text), fm.height()),
                             ToQColor(m_bkColor));

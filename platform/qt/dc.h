@@ -3,10 +3,12 @@
 #include "platform/qt/gdiobjects.h"
 #include "platform/qt/wintypes.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <QString>
 
-class QFontMetrics;
+#include <optional>
+
 class QWidget;
 
 // A device context in the original drawing interface's terms, over a QPainter.
@@ -23,7 +25,8 @@ class QWidget;
 // Defaults as in the original: a black 1-pixel pen, a white brush, the widget's font (else the
 // painter's), white background, black text, background mode OPAQUE (text output fills the text's
 // cell with the background colour; choose TRANSPARENT with SetBkMode to leave it).
-// Selected objects are referenced, not copied: keep them alive while selected.
+// Selected objects are referenced, not copied: keep them alive while selected, and select a font
+// again after changing it.
 // UI thread only. Each call costs one or a few QPainter operations.
 class CDC {
 public:
@@ -91,7 +94,7 @@ public:
     BOOL DrawFrameControl(const CRect& rect, UINT type, UINT state);
 
 private:
-    QFontMetrics Metrics() const;
+    const QFontMetrics& Metrics() const;
     void DrawTextLine(int x, int y, const QString& text);
 
     QPainter* m_painter;
@@ -106,4 +109,5 @@ private:
     COLORREF m_textColor = RGB(0, 0, 0);
     int m_bkMode = OPAQUE;
     CPoint m_pos;
+    mutable std::optional<QFontMetrics> m_metrics;  // of the selected font, made on first use
 };
