@@ -1,0 +1,174 @@
+#pragma once
+
+#include "gridctrl/griditeminfo.h"
+#include "gridctrl/gridtreeitem.h"
+#include "platform/qt/gdiobjects.h"
+#include "platform/qt/imagelist.h"
+#include "platform/qt/listctrl.h"
+
+#include <memory>
+
+// A report list whose first column shows a tree. The control keeps a forest of nodes; only nodes
+// whose ancestors are all expanded have a row. The rows always agree with the tree:
+//  1. a node has a row exactly when none of its ancestors is collapsed (roots always have one);
+//  2. the rows are the shown nodes in pre-order: roots in order, each followed, when expanded,
+//     by its children in order, each followed by its own shown subtree;
+//  3. each row's item data is its node, and after every structural change each shown node's
+//     m_nRow is its row;
+//  4. a row shows m_strText in column 0 and sub-text k in column k + 1, and its indent is the
+//     node's level;
+//  5. a node with children that is not collapsed has all its children shown: collapsing a node
+//     collapses every expanded descendant with children too, so expanding only ever shows the
+//     direct children.
+//
+// Cost: no row index is kept incrementally. Every change that inserts or removes rows ends by
+// renumbering all rows, O(rows), and RowFromNode walks the shown tree from the first root,
+// O(rows). Inserting a shown child is therefore O(rows); expanding a node with c children is
+// O(rows + c); collapsing one O(rows + hidden rows). Node accessors are O(1).
+// Threads: the user-interface thread only; the control holds no lock.
+class CGridTreeCtrl : public CListCtrl {
+public:
+    explicit CGridTreeCtrl(QWidget* parent = nullptr);
+    // Frees every node with its row data.
+    ~CGridTreeCtrl() override;
+
+    // ---- Node accessors: each reads or writes one field of the node; a null node reads as
+    // null, 0, -1 or FALSE and is not written. ----
+
+    CGridItemInfo* GetInfo(const CGridTreeItem* node) const;
+    // Replaces the node's row data (the node owns it: a different old one is freed; null is
+    // refused). With bRefreshRow the row's texts are written again (RefreshRowTexts).
+    void SetInfo(CGridTreeItem* node, CGridItemInfo* info, BOOL bRefreshRow);
+    BOOL IsCollapsed(const CGridTreeItem* node) const;
+    void SetCollapsed(CGridTreeItem* node, BOOL bCollapsed);
+    int GetLevel(const CGridTreeItem* node) const;
+    void SetLevel(CGridTreeItem* node, int nLevel);
+    int GetRow(const CGridTreeItem* node) const;
+    void SetRow(CGridTreeItem* node, int nRow);
+    CGridTreeItem* GetParentNode(const CGridTreeItem* node) const;
+    void SetParentNode(CGridTreeItem* node, CGridTreeItem* parent);
+    BOOL HasChildren(const CGridTreeItem* node) const;
+    int GetChildCount(const CGridTreeItem* node) const;
+    // Children (or roots) in order: GetNext... returns the node at pos and advances pos.
+    POSITION GetFirstChildPosition(const CGridTreeItem* node) const;
+    CGridTreeItem* GetNextChild(const CGridTreeItem* node, POSITION& pos) const;
+    POSITION GetFirstRootPosition() const;
+    CGridTreeItem* GetNextRoot(POSITION& pos) const;
+
+    // ---- Tree operations. info arguments are taken over by the node (null: a new empty one);
+    // a call that returns null leaves info with the caller. ----
+
+    // A new last root at level 1 with its row at the end. Its check box is not set.
+    CGridTreeItem* InsertRootNode(CGridItemInfo* info);
+    // A new last child of parent. With bShowRow (for a shown, expanded parent) it gets its row,
+    // with its check box set when m_bChecked is; otherwise the parent is marked collapsed. When
+    // the parent cannot show it (hidden or collapsed), bShowRow is treated as FALSE.
+    CGridTreeItem* InsertChildNode(CGridTreeItem* parent, CGridItemInfo* info, BOOL bShowRow);
+    // Shows the direct children of a collapsed node that is shown at nRow; returns the last row
+    // inserted, or nRow when nothing was inserted (also when the node is not at nRow).
+    int ExpandNode(CGridTreeItem* node, int nRow);
+    // Hides everything below the node and marks it, and its expanded descendants with children,
+    // collapsed. Nothing for a null node or one without children.
+    void CollapseNode(CGridTreeItem* node);
+    // Expands the node and every node below it, in pre-order; *pLastRow receives the result of
+    // the last ExpandNode called (it is left alone when none was).
+    void ExpandSubtree(CGridTreeItem* node, int* pLastRow);
+    // Deletes the rows of the node's shown descendants, whose first is at nFirstRow, setting the
+    // collapsed flag of the node and of each expanded descendant with children to bCollapse.
+    // Step of collapsing and deleting; rows are not renumbered.
+    void HideDescendantRows(CGridTreeItem* node, BOOL bCollapse, int nFirstRow);
+    // Deletes the node shown at nRow with its subtree, rows and row data, then selects and
+    // focuses row nRow, or nRow - 1 when nRow no longer exists (nothing when nRow is 0). Nothing
+    // happens when the node is not at nRow.
+    void DeleteNodeAndRows(CGridTreeItem* node, int nRow);
+    // Frees a root (row data first, then the node with its subtree). Not a root: ignored.
+    // Rows are not touched: the caller deletes them first.
+    void RemoveRootNode(CGridTreeItem* node);
+    // Unlinks a node that lies below a root from its parent; with bDelete frees it with its row
+    // data and subtree, else it is left without a parent. TRUE when found. Rows are not touched.
+    BOOL DetachNode(CGridTreeItem* node, BOOL bDelete);
+    // The node's row from the tree (not from m_nRow); -1 when not shown or not in the tree.
+    int RowFromNode(const CGridTreeItem* node) const;
+    // The item data of the row; null for a row that does not exist.
+    CGridTreeItem* NodeFromRow(int nRow) const;
+    // Writes each row's index into its node's m_nRow. O(rows).
+    void RenumberRows();
+    // Writes the node's texts into its row again (column 0 and one column per sub-text), with
+    // drawing off meanwhile. Nothing unless the node is shown at m_nRow.
+    void RefreshRowTexts(CGridTreeItem* node);
+    // Expands the node's ancestors top-down, selects and focuses its row and scrolls it into view
+    // (a partly visible row will do); returns the row, -1 when the node is not in the tree.
+    int RevealNode(CGridTreeItem* node);
+    BOOL IsRootNode(const CGridTreeItem* node) const;
+    int GetRootOrdinal(const CGridTreeItem* node) const;  // -1 when not a root
+    // node is top or lies below it.
+    BOOL IsInSubtree(const CGridTreeItem* top, const CGridTreeItem* node) const;
+    // The node that follows current in the pre-order of top's subtree (top itself excluded),
+    // the first child when current is top; with bVisibleOnly children of collapsed nodes are
+    // skipped. When nothing follows (or current is not found) the result is current itself when
+    // bRestart is set (a search from the start), else null.
+    CGridTreeItem* FindNextNode(CGridTreeItem* top, CGridTreeItem* current, BOOL bRestart,
+                                BOOL bVisibleOnly) const;
+    int GetSelectedRow() const;  // -1 when none
+    // Repaints the row at once (nothing for -1).
+    void RedrawRow(int nRow);
+
+    // ---- Hooks, asked by drawing, input, editing and drag and drop. ----
+
+    // Paints one row (tree lines, images, check box, texts).
+    void DrawItem(DRAWITEMSTRUCT* pDrawItem) override;
+    // Copies a dragged node's row data for its copy; null gives the copy an empty one.
+    virtual CGridItemInfo* CloneInfo(CGridItemInfo* pSource);
+    // Column-0 image of the node's row; -1 keeps the row's current image. Default 0.
+    virtual int GetNodeImage(CGridTreeItem* node);
+    // Fill of the focused cell of the selected row. Default RGB(192, 0, 0).
+    virtual COLORREF GetFocusCellColor();
+    // An in-place edit ended with item->pszText for row item->iItem, column item->iSubItem.
+    // Default: stores it in the node's row data (growing the sub-texts) and in the cell.
+    virtual void OnCellTextChanged(CGridTreeItem* node, LVITEM* item);
+    // A press on a row that did not expand or collapse a node, after the list processed it.
+    virtual void OnCellClicked(UINT nFlags, CPoint point, LVHITTESTINFO* hit);
+    // The drag image of a row; null refuses the drag. Default: none yet.
+    virtual std::unique_ptr<CImageList> CreateDragImage(int nRow);
+    // Veto before (TRUE: go ahead) and report after an expansion or collapse by the user.
+    virtual BOOL OnExpanding(CGridTreeItem* node, int nRow);
+    virtual BOOL OnExpanded(CGridTreeItem* node, int nRow);
+    virtual BOOL OnCollapsing(CGridTreeItem* node);
+    virtual BOOL OnCollapsed(CGridTreeItem* node);
+    // Vetoes before the keypad asterisk, minus and plus act on the selected node.
+    virtual BOOL OnKeyExpandAll(CGridTreeItem* node, int nRow);
+    virtual BOOL OnKeyCollapse(CGridTreeItem* node, int nRow);
+    virtual BOOL OnKeyExpand(CGridTreeItem* node, int nRow);
+    // Enter while the control has the focus. Default: nothing, FALSE.
+    virtual BOOL OnReturnKey();
+    // A press or double-click has been hit-tested; FALSE stops all further handling of it.
+    virtual BOOL OnCellMouseDown(LVHITTESTINFO* hit);
+
+    // Set by the owner when it attaches the small image list: the icon size, which is also the
+    // width of one tree level.
+    int m_nIconWidth = 0;
+    int m_nIconHeight = 0;
+    CImageList m_imageCells;  // images of sub-item cells, filled by the owner
+    int m_nFocusColumn = 0;   // display position of the column holding the cell focus
+
+protected:
+    int OnCreate() override;
+    // Inserts the node's row at nRow the one way rows are inserted: text, node as item data,
+    // indent; then, with bApplyCheck and m_bChecked, the check box; then the sub-item texts.
+    void InsertNodeRow(CGridTreeItem* node, int nRow, int nIndent, BOOL bApplyCheck);
+
+    GridNodeList m_listRoots;  // in insertion order; owned
+    int m_nDragRow = -1;       // row being dragged
+    int m_nDropRow = -1;       // row under the cursor during a drag
+    BOOL m_bDragging = FALSE;
+    CPen m_penTreeLine{PS_SOLID, 1, RGB(192, 192, 192)};
+    CPen m_penBoxFrame{PS_SOLID, 1, RGB(198, 198, 198)};
+    CPen m_penBoxSign{PS_SOLID, 1, RGB(0, 0, 0)};
+    CBrush m_brushBoxFill{RGB(255, 255, 255)};
+    CImageList* m_hSmallImages = nullptr;  // the list's small images, fetched when drawing
+
+private:
+    static void FreeNode(CGridTreeItem* node);
+    static CGridTreeItem* FindNextBelow(CGridTreeItem* top, const CGridTreeItem* current,
+                                        bool& bFound, BOOL bVisibleOnly);
+};
