@@ -11,23 +11,6 @@
 #include <cstdlib>
 #include <utility>
 
-namespace {
-
-// "&x" -> "x", "&&" -> "&", as a prefix-processing text output shows it (without the underline).
-QString StripPrefixes(const QString& text) {
-    QString out;
-    out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == '&' && i + 1 < text.size()) {
-            ++i;
-        }
-        out += text[i];
-    }
-    return out;
-}
-
-}  // namespace
-
 CDC::CDC(QPainter* painter, QWidget* widget) : m_painter(painter), m_widget(widget) {
     if (m_widget != nullptr) {
         m_stockFont.SetQFont(m_widget->font());
@@ -189,43 +172,29 @@ BOOL CDC::TextOut(int x, int y, const QString& text) {
 }
 
 int CDC::DrawText(const QString& text, const CRect& rect, UINT format) {
-    const QString shown = (format & DT_NOPREFIX) != 0 ? text : StripPrefixes(text);
-    QStringList lines;
-    if ((format & DT_SINGLELINE) != 0) {
-        lines << shown;
-    } else {
-        lines = QString(shown).remove('\r').split('\n');
-    }
-    const QFontMetrics& fm = Metrics();
-    const int lineHeight = fm.height();
-    const int height = lineHeight * static_cast<int>(lines.size());
     if (m_painter == nullptr) {
         return 0;
     }
+    const QFontMetrics& fm = Metrics();
+    const int width = fm.horizontalAdvance(text);
+    int x = rect.left;
+    if ((format & DT_CENTER) != 0) {
+        x = rect.left + (rect.Width() - width) / 2;
+    } else if ((format & DT_RIGHT) != 0) {
+        x = rect.right - width;
+    }
+    const int y =
+        (format & DT_VCENTER) != 0 ? rect.top + (rect.Height() - fm.height()) / 2 : rect.top;
     const bool clip = (format & DT_NOCLIP) == 0;
     if (clip) {
         m_painter->save();
         m_painter->setClipRect(rect.ToQRect(), Qt::IntersectClip);
     }
-    int y = rect.top;
-    if ((format & DT_SINGLELINE) != 0 && (format & DT_VCENTER) != 0) {
-        y = rect.top + (rect.Height() - lineHeight) / 2;
-    }
-    for (const QString& line : lines) {
-        const int width = fm.horizontalAdvance(line);
-        int x = rect.left;
-        if ((format & DT_CENTER) != 0) {
-            x = rect.left + (rect.Width() - width) / 2;
-        } else if ((format & DT_RIGHT) != 0) {
-            x = rect.right - width;
-        }
-        DrawTextLine(x, y, line);
-        y += lineHeight;
-    }
+    DrawTextLine(x, y, text);
     if (clip) {
         m_painter->restore();
     }
-    return height;
+    return fm.height();
 }
 
 CSize CDC::GetTextExtent(const QString& text) const {

@@ -71,10 +71,10 @@ public:
     BOOL ExtTextOut(int x, int y, UINT options, const CRect* rect, const QString& text);
     // The text with its top-left corner at (x, y).
     BOOL TextOut(int x, int y, const QString& text);
-    // Draws the text in the rectangle: DT_LEFT, DT_CENTER or DT_RIGHT; DT_VCENTER (with
-    // DT_SINGLELINE); without DT_SINGLELINE each "\n" starts a line; without DT_NOPREFIX "&x" shows
-    // as "x" and "&&" as "&" (the underline is left out); without DT_NOCLIP nothing is painted
-    // outside the rectangle. Returns the height of the text drawn.
+    // Draws the text on one line in the rectangle: DT_LEFT, DT_CENTER or DT_RIGHT; DT_VCENTER
+    // centres it vertically (the callers pass DT_SINGLELINE with it); without DT_NOCLIP nothing is
+    // painted outside the rectangle. "&" is shown as it is (the callers pass DT_NOPREFIX). Returns
+    // the height of the text drawn, 0 without a painter.
     int DrawText(const QString& text, const CRect& rect, UINT format);
 
     // Width of the text and the font's height (tmHeight) with the selected font.
