@@ -1,0 +1,124 @@
+#include "app/browserapp.h"
+
+#include "app/commandids.h"
+#include "app/stringtable.h"
+#include "net/masterclient.h"
+#include "platform/qt/mainwindow.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QScreen>
+#include <QSettings>
+
+#include <cstdio>
+
+namespace {
+constexpr char kProfileName[] = "Korvath Servers Browser";
+constexpr char kRecentFileSection[] = "Recent File List";
+constexpr char kVersion[] = "0.2.0";
+}  // namespace
+
+CBrowserApp::~CBrowserApp() {
+    SaveStdProfileSettings();
+    SetUserNotice(nullptr);
+    m_pMainFrame.reset();
+}
+
+bool CBrowserApp::InitInstance(QApplication& application) {
+    QCoreApplication::setOrganizationName(kProfileName);
+    QCoreApplication::setApplicationName(kProfileName);
+    QCoreApplication::setApplicationVersion(kVersion);
+    if (!ParseCommandLine(application)) {
+        return false;
+    }
+    LoadStdProfileSettings();
+    SetUserNotice(&m_notice);
+
+    m_pMainFrame = std::make_unique<CMainFrame>();
+    if (!m_pMainFrame->OnCreate()) {
+        m_pMainFrame.reset();
+        m_exitCode = 1;
+        return false;
+    }
+    AfxSetMainWnd(m_pMainFrame.get());
+    const QSize size = DefaultFrameSize();
+    m_pMainFrame->resize(size.width() + kExtraWidth, size.height());
+    m_pMainFrame->setWindowTitle(LoadResourceString(IDR_MAINFRAME));
+    m_pMainFrame->show();
+    return true;
+}
+
+bool CBrowserApp::ParseCommandLine(QApplication& application) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(LoadResourceString(AFX_IDS_APP_TITLE));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption master("master", "Master server to ask for the list.", "HOST[:PORT]");
+    parser.addOption(master);
+    if (!parser.parse(application.arguments())) {
+        std::fprintf(stderr, "%s\n", qPrintable(parser.errorText()));
+        m_exitCode = 2;
+        return false;
+    }
+    if (parser.isSet(help) || parser.isSet(version)) {
+        const QString text = parser.isSet(help)
+                                 ? parser.helpText()
+                                 : QCoreApplication::applicationName() + " " + kVersion + "\n";
+        std::fputs(qPrintable(text), stdout);
+        m_exitCode = 0;
+        return false;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        std::fprintf(stderr, "Unexpected argument: %s\n",
+                     qPrintable(parser.positionalArguments().first()));
+        m_exitCode = 2;
+        return false;
+    }
+    if (parser.isSet(master)) {
+        const std::optional<MasterEndpoint> endpoint =
+            ParseMasterOption(parser.value(master).toStdString());
+        if (!endpoint) {
+            std::fprintf(stderr, "Bad --master value: %s (expected HOST[:PORT])\n",
+                         qPrintable(parser.value(master)));
+            m_exitCode = 2;
+            return false;
+        }
+        SetMasterServer(endpoint->host, endpoint->port);
+    }
+    return true;
+}
+
+QSize CBrowserApp::DefaultFrameSize() {
+    // As a window manager places a new window: three quarters of the available screen.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize available = screen != nullptr ? screen->availableSize() : QSize(1024, 768);
+    return QSize(available.width() * 3 / 4, available.height() * 3 / 4);
+}
+
+void CBrowserApp::LoadStdProfileSettings() {
+    QSettings settings;
+    settings.beginGroup(kRecentFileSection);
+    m_recentFiles.clear();
+    for (int n = 1; n <= kRecentFileCount; ++n) {
+        const QString file = settings.value(QString("File%1").arg(n)).toString();
+        if (!file.isEmpty()) {
+            m_recentFiles.append(file);
+        }
+    }
+}
+
+void CBrowserApp::SaveStdProfileSettings() const {
+    if (m_pMainFrame == nullptr) {
+        return;
+    }
+    QSettings settings;
+    settings.beginGroup(kRecentFileSection);
+    for (int n = 1; n <= kRecentFileCount; ++n) {
+        const QString key = QString("File%1").arg(n);
+        if (n <= m_recentFiles.size()) {
+            settings.setValue(key, m_recentFiles.at(n - 1));
+        } else {
+            settings.remove(key);
+        }
+    }
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "platform/posix/usernotice.h"
+
+#include <QObject>
+
+// The browser's user notices: status texts go to pane 0 of g_pStatusBar with an immediate
+// repaint (nothing while the status bar has not been looked up), message boxes are modal boxes
+// without an owner window. Either may come from a query worker: it is then carried over to the
+// UI thread as a blocking call, which completes because the refresh keeps handling events.
+class CBrowserNotice : public QObject, public IUserNotice {
+    Q_OBJECT
+public:
+    CBrowserNotice() = default;
+    void ShowStatusText(const std::string& text) override;
+    void ShowMessageBox(const std::string& text, const std::string& title,
+                        NoticeIcon icon) override;
+
+private:
+    void RunOnUiThread(const std::function<void()>& call);
+};

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "app/progressbar.h"
+#include "serverlist/servergridrefreshhost.h"
+
+#include <memory>
+
+class CStatusBar;
+
+// The main window's status bar, looked up by the refresh and used by SetStatusText; null until
+// the first refresh has looked it up. UI thread only.
+extern CStatusBar* g_pStatusBar;
+
+// The window front end of a refresh: the grid side of ServerGridRefreshHost plus the status bar
+// and the progress bar in its first pane (labelled with the count text, 40 per cent wide, smooth).
+// Lives as long as the view; one refresh at a time.
+class CBrowserRefreshHost : public ServerGridRefreshHost {
+public:
+    using ServerGridRefreshHost::ServerGridRefreshHost;
+
+    void LocateStatusBar() override;
+    void BeginProgress(const std::string& label, int maximum) override;
+    // Steps the bar on the UI thread; returns once it has been stepped.
+    void StepProgress() override;
+    // Destroys the bar, which gives pane 0 back its idle text.
+    void EndProgress() override;
+
+private:
+    std::unique_ptr<CProgressBar> m_pProgress;
+};

@@ -1,0 +1,12 @@
+#include "app/browserapp.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    CBrowserApp browser;
+    if (!browser.InitInstance(application)) {
+        return browser.ExitCode();
+    }
+    return application.exec();
+}

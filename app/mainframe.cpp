@@ -1,0 +1,177 @@
+#include "app/mainframe.h"
+
+#include "app/aboutdlg.h"
+#include "app/commandids.h"
+#include "app/stringtable.h"
+#include "platform/qt/ctrlid.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QIcon>
+#include <QMenuBar>
+#include <QPageSetupDialog>
+#include <QPixmap>
+#include <QPrinter>
+
+namespace {
+
+constexpr int kIndicators[] = {ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM,
+                               ID_INDICATOR_SCRL};
+constexpr int kToolButtonWidth = 16;
+constexpr int kToolButtonHeight = 15;
+
+// Button n of the toolbar strip: 16 x 15 pixels, RGB(0,255,255) transparent.
+QIcon ToolBarIcon(int n) {
+    const QPixmap strip(":/res/toolbar.png");
+    if (strip.isNull()) {
+        return QIcon();
+    }
+    QPixmap button = strip.copy(n * kToolButtonWidth, 0, kToolButtonWidth, kToolButtonHeight);
+    button.setMask(button.createMaskFromColor(QColor(0, 255, 255)));
+    return QIcon(button);
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame()
+    : m_pStatusBar(new CStatusBar(this)),
+      m_pToolBar(new QToolBar(this)),
+      m_pView(new CBrowserView(this)),
+      m_refreshHost(&m_pView->Grid()) {
+    setWindowIcon(QIcon(":/res/korvath.png"));
+    connect(m_pView, &CBrowserView::refreshEnded, this, &CMainFrame::OnRefreshEnded);
+}
+
+bool CMainFrame::OnCreate() {
+    if (!BuildToolBar()) {
+        return false;
+    }
+    BuildMenu();
+    BuildStatusBar();
+    setCentralWidget(m_pView);
+    m_pView->SetRefreshHost(&m_refreshHost);
+    return m_document.OnNewDocument() && m_pView->OnCreate();
+}
+
+QAction* CMainFrame::MakeAction(int id, const QString& text) {
+    auto* action = new QAction(text, this);
+    action->setStatusTip(CommandPrompt(id));
+    action->setToolTip(CommandToolTip(id).isEmpty() ? text : CommandToolTip(id));
+    connect(action, &QAction::triggered, this, [this, id] { SendCommand(id); });
+    m_actions.insert(id, action);
+    return action;
+}
+
+void CMainFrame::BuildMenu() {
+    QMenu* file = menuBar()->addMenu("&File");
+    QAction* print = MakeAction(ID_FILE_PRINT, "&Print...");
+    print->setShortcut(QKeySequence("Ctrl+P"));
+    // Printing has no handler in this program; like every command without one it is greyed.
+    print->setEnabled(false);
+    file->addAction(print);
+    QAction* preview = MakeAction(ID_FILE_PRINT_PREVIEW, "Print Pre&view");
+    preview->setEnabled(false);
+    file->addAction(preview);
+    file->addAction(MakeAction(ID_FILE_PRINT_SETUP, "P&rint Setup..."));
+    file->addSeparator();
+    file->addAction(MakeAction(ID_APP_EXIT, "E&xit"));
+
+    QMenu* view = menuBar()->addMenu("&View");
+    QAction* toolBar = MakeAction(ID_VIEW_TOOLBAR, "&Toolbar");
+    toolBar->setCheckable(true);
+    toolBar->setChecked(true);
+    view->addAction(toolBar);
+    QAction* statusBar = MakeAction(ID_VIEW_STATUS_BAR, "&Status Bar");
+    statusBar->setCheckable(true);
+    statusBar->setChecked(true);
+    view->addAction(statusBar);
+
+    QMenu* help = menuBar()->addMenu("&Help");
+    help->addAction(Action(ID_APP_ABOUT));
+}
+
+bool CMainFrame::BuildToolBar() {
+    m_pToolBar->setObjectName("toolbar");
+    SetDlgCtrlID(m_pToolBar, AFX_IDW_TOOLBAR);
+    m_pToolBar->setMovable(true);
+    m_pToolBar->setFloatable(false);
+    m_pToolBar->setIconSize(QSize(kToolButtonWidth, kToolButtonHeight));
+    m_pToolBar->setContentsMargins(0, 0, 0, 0);
+    QAction* refresh = MakeAction(ID_NEW_FULL_LIST, "New Full List");
+    refresh->setIcon(ToolBarIcon(0));
+    refresh->setShortcut(QKeySequence(Qt::Key_F5));
+    QAction* about = MakeAction(ID_APP_ABOUT, "&About ...");
+    about->setIcon(ToolBarIcon(1));
+    if (refresh->icon().isNull() || about->icon().isNull()) {
+        return false;
+    }
+    m_pToolBar->addAction(refresh);
+    m_pToolBar->addSeparator();
+    m_pToolBar->addAction(about);
+    addToolBar(Qt::TopToolBarArea, m_pToolBar);
+    return true;
+}
+
+void CMainFrame::BuildStatusBar() {
+    SetDlgCtrlID(m_pStatusBar, AFX_IDW_STATUS_BAR);
+    m_pStatusBar->SetIndicators(kIndicators, static_cast<int>(std::size(kIndicators)),
+                                LoadResourceString);
+    setStatusBar(m_pStatusBar);
+}
+
+bool CMainFrame::SendCommand(int id) {
+    return m_pView->OnCommand(id) || OnFrameCommand(id) || OnAppCommand(id);
+}
+
+bool CMainFrame::OnFrameCommand(int id) {
+    switch (id) {
+        case ID_VIEW_TOOLBAR:
+            m_pToolBar->setVisible(!m_pToolBar->isVisible());
+            Action(id)->setChecked(m_pToolBar->isVisible());
+            return true;
+        case ID_VIEW_STATUS_BAR:
+            m_pStatusBar->setVisible(!m_pStatusBar->isVisible());
+            Action(id)->setChecked(m_pStatusBar->isVisible());
+            return true;
+        case ID_APP_EXIT:
+            close();
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool CMainFrame::OnAppCommand(int id) {
+    switch (id) {
+        case ID_APP_ABOUT: {
+            CAboutDlg about(this);
+            about.exec();
+            return true;
+        }
+        case ID_FILE_PRINT_SETUP: {
+            QPrinter printer;
+            QPageSetupDialog setup(&printer, this);
+            setup.exec();
+            return true;
+        }
+        default:
+            return false;
+    }
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (m_pView->IsRefreshing()) {
+        // The refresh still uses the grid, its workers and the progress bar: close afterwards.
+        m_bCloseRequested = true;
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
+}
+
+void CMainFrame::OnRefreshEnded() {
+    if (m_bCloseRequested) {
+        m_bCloseRequested = false;
+        close();
+    }
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "app/browserdoc.h"
+#include "app/browserrefreshhost.h"
+#include "app/browserview.h"
+#include "platform/qt/statusbar.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QToolBar>
+
+class QAction;
+
+// The main window: menu, a movable flat toolbar ("New Full List", a gap, "About"), the view with
+// the server grid, and the status bar (message pane and the CAP, NUM, SCRL indicators).
+// Commands keep their numeric ids: menus, toolbar and keys all go through SendCommand, which
+// offers an id to the view first, then to the frame, then to the application's handlers.
+// A close request that comes while a refresh runs is held and carried out when it has ended.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    CMainFrame();
+
+    // Builds the bars, the view and its grid; false when any of them cannot be made.
+    bool OnCreate();
+    // Runs the command with the id; false when nothing handles it.
+    bool SendCommand(int id);
+
+    CBrowserView& View() { return *m_pView; }
+    CStatusBar& StatusBar() { return *m_pStatusBar; }
+    QToolBar& ToolBar() { return *m_pToolBar; }
+    // The action that sends the id (menu item or toolbar button); null when there is none.
+    QAction* Action(int id) const { return m_actions.value(id); }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QAction* MakeAction(int id, const QString& text);
+    void BuildMenu();
+    bool BuildToolBar();
+    void BuildStatusBar();
+    bool OnFrameCommand(int id);
+    bool OnAppCommand(int id);
+    void OnRefreshEnded();
+
+    // Child windows, owned by the frame as their Qt parent.
+    CStatusBar* m_pStatusBar;
+    QToolBar* m_pToolBar;
+    CBrowserView* m_pView;
+    CBrowserDoc m_document;
+    CBrowserRefreshHost m_refreshHost;
+    QHash<int, QAction*> m_actions;
+    bool m_bCloseRequested = false;
+};
