@@ -6,64 +6,53 @@
 
 namespace {
 
-// The checker must notice each kind of disagreement between the rows and the tree.
-TEST(GridInvariants, CatchEveryKindOfMismatch) {
-    struct Case {
-        const char* fault;
-        std::function<void(CGridTreeCtrl&, CGridTreeItem* root, CGridTreeItem* child)> spoil;
-    };
-    const Case cases[] = {
-        {"none", [](CGridTreeCtrl&, CGridTreeItem*, CGridTreeItem*) {}},
-        {"cell text",
-         [](CGridTreeCtrl& g, CGridTreeItem*, CGridTreeItem*) { g.SetItemText(1, 1, "x"); }},
-        {"column-0 text",
-         [](CGridTreeCtrl& g, CGridTreeItem*, CGridTreeItem*) { g.SetItemText(0, 0, "x"); }},
-        {"indent",
-         [](CGridTreeCtrl& g, CGridTreeItem*, CGridTreeItem*) {
-             LVITEM item;
-             item.mask = LVIF_INDENT;
-             item.iItem = 1;
-             item.iIndent = 1;
-             g.SetItem(item);
-         }},
-        {"m_nRow", [](CGridTreeCtrl& g, CGridTreeItem*, CGridTreeItem* c) { g.SetRow(c, 5); }},
-        {"level", [](CGridTreeCtrl& g, CGridTreeItem*, CGridTreeItem* c) { g.SetLevel(c, 3); }},
-        {"parent",
-         [](CGridTreeCtrl& g, CGridTreeItem*, CGridTreeItem* c) { g.SetParentNode(c, nullptr); }},
-        {"missing row", [](CGridTreeCtrl& g, CGridTreeItem*, CGridTreeItem*) { g.DeleteItem(2); }},
-        {"extra row",
-         [](CGridTreeCtrl& g, CGridTreeItem*, CGridTreeItem*) { g.InsertItem(3, "x"); }},
-        {"collapsed with rows",
-         [](CGridTreeCtrl& g, CGridTreeItem* r, CGridTreeItem*) { g.SetCollapsed(r, TRUE); }},
-        {"hidden but expanded",
-         [](CGridTreeCtrl& g, CGridTreeItem* r, CGridTreeItem* c) {
-             g.InsertChildNode(c, nullptr, FALSE);
-             g.CollapseNode(r);
-             g.SetCollapsed(c, FALSE);
-         }},
-        {"swapped rows",
-         [](CGridTreeCtrl& g, CGridTreeItem* r, CGridTreeItem* c) {
-             LVITEM item;
-             item.mask = LVIF_PARAM;
-             item.iItem = 0;
-             item.lParam = reinterpret_cast<quintptr>(c);
-             g.SetItem(item);
-             item.iItem = 1;
-             item.lParam = reinterpret_cast<quintptr>(r);
-             g.SetItem(item);
-         }},
-    };
-    for (const Case& c : cases) {
-        CGridTreeCtrl grid;
-        CGridTreeItem* root = grid.InsertRootNode(nullptr);
+// A root with two shown children, first one with sub-text "one".
+struct Tree {
+    Tree() {
         auto* info = new CGridItemInfo;
         info->m_arrSubTexts << "one";
-        CGridTreeItem* child = grid.InsertChildNode(root, info, TRUE);
+        child = grid.InsertChildNode(root, info, TRUE);
         grid.InsertChildNode(root, nullptr, TRUE);
-        c.spoil(grid, root, child);
-        EXPECT_EQ(static_cast<bool>(kr::test::GridInvariantsHold(grid)),
-                  std::string(c.fault) == "none")
-            << c.fault;
+    }
+    void SetRowField(UINT mask, int row, int indent, quintptr data) {
+        grid.SetItem(LVITEM{mask, row, 0, 0, 0, {}, 0, data, indent});
+    }
+    CGridTreeCtrl grid;
+    CGridTreeItem* root = grid.InsertRootNode(nullptr);
+    CGridTreeItem* child = nullptr;
+};
+
+// The checker must notice each kind of disagreement between the rows and the tree.
+TEST(GridInvariants, CatchEveryKindOfMismatch) {
+    const std::pair<const char*, std::function<void(Tree&)>> cases[] = {
+        {"none", [](Tree&) {}},
+        {"cell text", [](Tree& t) { t.grid.SetItemText(1, 1, "x"); }},
+        {"column-0 text", [](Tree& t) { t.grid.SetItemText(0, 0, "x"); }},
+        {"indent", [](Tree& t) { t.SetRowField(LVIF_INDENT, 1, 1, 0); }},
+        {"m_nRow", [](Tree& t) { t.grid.SetRow(t.child, 5); }},
+        {"level", [](Tree& t) { t.grid.SetLevel(t.child, 3); }},
+        {"parent", [](Tree& t) { t.grid.SetParentNode(t.child, nullptr); }},
+        {"missing row", [](Tree& t) { t.grid.DeleteItem(2); }},
+        {"extra row", [](Tree& t) { t.grid.InsertItem(3, "x"); }},
+        {"collapsed with rows", [](Tree& t) { t.grid.SetCollapsed(t.root, TRUE); }},
+        {"hidden but expanded",
+         [](Tree& t) {
+             t.grid.InsertChildNode(t.child, nullptr, FALSE);
+             t.grid.CollapseNode(t.root);
+             t.grid.SetCollapsed(t.child, FALSE);
+         }},
+        {"rows out of order",
+         [](Tree& t) {
+             t.SetRowField(LVIF_PARAM, 0, 0, reinterpret_cast<quintptr>(t.child));
+             t.SetRowField(LVIF_PARAM, 1, 0, reinterpret_cast<quintptr>(t.root));
+         }},
+    };
+    for (const auto& [fault, spoil] : cases) {
+        Tree tree;
+        spoil(tree);
+        EXPECT_EQ(static_cast<bool>(kr::test::GridInvariantsHold(tree.grid)),
+                  std::string(fault) == "none")
+            << fault;
     }
 }
 
