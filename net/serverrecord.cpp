@@ -65,14 +65,15 @@ ServerRecord::ServerRecord()
 ServerRecord::~ServerRecord() = default;
 
 void ServerRecord::Reset() {
+    static const std::string kUnknown = "?";
     m_dedicated = false;
     m_ping = 9999;
-    m_map = "?";
-    m_mod = "?";
+    m_map = kUnknown;
+    m_mod = kUnknown;
     m_players = 0;
     m_maxPlayers = 0;
     m_private = false;
-    m_name = "?";
+    m_name = kUnknown;
     m_pingText = "9999";
     m_playersText = "?/?";
 }

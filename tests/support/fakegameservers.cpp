@@ -20,14 +20,19 @@ struct DueReply {
 
 Bytes InfoReply(uint8_t version, const std::string& name, uint8_t gameType, uint8_t players,
                 uint8_t maxPlayers, const std::string& map, const std::string& mod, uint8_t flags) {
-    Bytes reply = {0xFF, 0xFF, 0xFF, 0xFF, version};
-    reply.insert(reply.end(), name.begin(), name.end());
-    reply.insert(reply.end(), {0, gameType, players, maxPlayers});
-    reply.insert(reply.end(), map.begin(), map.end());
-    reply.push_back(0);
-    reply.insert(reply.end(), mod.begin(), mod.end());
-    reply.insert(reply.end(), {0, flags});
-    return reply;
+    std::string reply = "\xFF\xFF\xFF\xFF";
+    reply += static_cast<char>(version);
+    reply += name;
+    reply += '\0';
+    reply += static_cast<char>(gameType);
+    reply += static_cast<char>(players);
+    reply += static_cast<char>(maxPlayers);
+    reply += map;
+    reply += '\0';
+    reply += mod;
+    reply += '\0';
+    reply += static_cast<char>(flags);
+    return Bytes(reply.begin(), reply.end());
 }
 
 FakeGameServers::FakeGameServers(std::vector<FakeServerScript> scripts)
