@@ -352,7 +352,7 @@ int CListCtrl::InsertColumn(int nCol, const QString& heading, int nFormat, int n
     const int col = std::min(nCol, GetColumnCount());
     m_headerModel->insertColumn(col);
     m_headerModel->setHeaderData(col, Qt::Horizontal, heading);
-    m_headerModel->setHeaderData(col, Qt::Horizontal, QVariant::fromValue(HeaderAlignment(nFormat)),
+    m_headerModel->setHeaderData(col, Qt::Horizontal, static_cast<int>(HeaderAlignment(nFormat)),
                                  Qt::TextAlignmentRole);
     m_header->resizeSection(col, std::max(0, nWidth));
     m_formats.insert(m_formats.begin() + col, nFormat);
