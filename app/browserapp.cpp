@@ -24,11 +24,11 @@ CBrowserApp::~CBrowserApp() {
     m_pMainFrame.reset();
 }
 
-bool CBrowserApp::InitInstance(QApplication& application) {
+bool CBrowserApp::InitInstance(const QStringList& arguments) {
     QCoreApplication::setOrganizationName(kProfileName);
     QCoreApplication::setApplicationName(kProfileName);
     QCoreApplication::setApplicationVersion(kVersion);
-    if (!ParseCommandLine(application)) {
+    if (!ParseCommandLine(arguments)) {
         return false;
     }
     LoadStdProfileSettings();
@@ -48,14 +48,14 @@ bool CBrowserApp::InitInstance(QApplication& application) {
     return true;
 }
 
-bool CBrowserApp::ParseCommandLine(QApplication& application) {
+bool CBrowserApp::ParseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(LoadResourceString(AFX_IDS_APP_TITLE));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption master("master", "Master server to ask for the list.", "HOST[:PORT]");
     parser.addOption(master);
-    if (!parser.parse(application.arguments())) {
+    if (!parser.parse(arguments)) {
         std::fprintf(stderr, "%s\n", qPrintable(parser.errorText()));
         m_exitCode = 2;
         return false;

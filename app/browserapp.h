@@ -7,8 +7,6 @@
 
 #include <memory>
 
-class QApplication;
-
 // The application: settings, the command line, the main window. Made once by main() around the
 // QApplication; InitInstance builds and shows the window.
 class CBrowserApp {
@@ -23,7 +21,8 @@ public:
     // the main window and shows it. False when the program should end at once; ExitCode() then
     // tells with what (0 after --help or --version, 2 for a bad command line, 1 when the window
     // cannot be made).
-    bool InitInstance(QApplication& application);
+    // arguments: the program's command line, program name first.
+    bool InitInstance(const QStringList& arguments);
     int ExitCode() const { return m_exitCode; }
 
     CMainFrame* MainFrame() const { return m_pMainFrame.get(); }
@@ -33,7 +32,7 @@ public:
     static QSize DefaultFrameSize();
 
 private:
-    bool ParseCommandLine(QApplication& application);
+    bool ParseCommandLine(const QStringList& arguments);
     void LoadStdProfileSettings();
     void SaveStdProfileSettings() const;
 

@@ -1,8 +1,10 @@
 #include "app/browserrefreshhost.h"
 
+#include "platform/qt/statusbar.h"
+
 #include <QString>
 
-CStatusBar* g_pStatusBar = nullptr;
+QPointer<CStatusBar> g_pStatusBar;
 
 namespace {
 constexpr int kProgressWidthPercent = 40;

@@ -3,13 +3,15 @@
 #include "app/progressbar.h"
 #include "serverlist/servergridrefreshhost.h"
 
+#include <QPointer>
+
 #include <memory>
 
 class CStatusBar;
 
 // The main window's status bar, looked up by the refresh and used by SetStatusText; null until
-// the first refresh has looked it up. UI thread only.
-extern CStatusBar* g_pStatusBar;
+// the first refresh has looked it up, and again once that status bar is gone. UI thread only.
+extern QPointer<CStatusBar> g_pStatusBar;
 
 // The window front end of a refresh: the grid side of ServerGridRefreshHost plus the status bar
 // and the progress bar in its first pane (labelled with the count text, 40 per cent wide, smooth).

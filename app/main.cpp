@@ -5,7 +5,7 @@
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     CBrowserApp browser;
-    if (!browser.InitInstance(application)) {
+    if (!browser.InitInstance(QApplication::arguments())) {
         return browser.ExitCode();
     }
     return application.exec();

@@ -8,6 +8,8 @@ std::atomic<IUserNotice*> g_userNotice{nullptr};
 
 void SetUserNotice(IUserNotice* notice) { g_userNotice.store(notice); }
 
+IUserNotice* GetUserNotice() { return g_userNotice.load(); }
+
 void SetStatusText(const std::string& text) {
     if (IUserNotice* notice = g_userNotice.load()) {
         notice->ShowStatusText(text);

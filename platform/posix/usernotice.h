@@ -22,6 +22,8 @@ public:
 
 // Installs the process-wide receiver (nullptr: none). Install before any thread may report.
 void SetUserNotice(IUserNotice* notice);
+// The installed receiver, or nullptr.
+IUserNotice* GetUserNotice();
 
 // Shows a status text through the installed receiver; does nothing without one.
 void SetStatusText(const std::string& text);
