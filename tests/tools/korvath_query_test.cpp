@@ -2,7 +2,6 @@
 #include <cstdio>
 #include <cstring>
 #include <map>
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -138,16 +137,28 @@ private:
         } else if (Take("null")) {
             v.type = Json::Type::Null;
         } else {
-            static const std::regex number(R"(-?(0|[1-9][0-9]*)(\.[0-9]+)?([eE][+-]?[0-9]+)?)");
-            std::smatch match;
-            if (!std::regex_search(m_s.cbegin() + m_i, m_s.cend(), match, number,
-                                   std::regex_constants::match_continuous)) {
+            const size_t start = m_i;
+            auto digits = [&] {
+                const size_t from = m_i;
+                while (m_i < m_s.size() && std::isdigit(static_cast<unsigned char>(m_s[m_i]))) {
+                    ++m_i;
+                }
+                return m_i - from;
+            };
+            auto accept = [&](const char* set) {  // one character of the set, no blanks
+                const bool found = m_i < m_s.size() && std::strchr(set, m_s[m_i]) && m_s[m_i];
+                m_i += found ? 1 : 0;
+                return found;
+            };
+            accept("-");
+            const size_t whole = digits();
+            if (whole == 0 || (whole > 1 && m_s[m_i - whole] == '0') ||
+                (accept(".") && digits() == 0) || (accept("eE") && (accept("+-"), digits() == 0))) {
                 Fail();
                 return v;
             }
             v.type = Json::Type::Number;
-            v.number = std::stod(match.str());
-            m_i += match.length();
+            v.number = std::stod(m_s.substr(start, m_i - start));
         }
         return v;
     }
