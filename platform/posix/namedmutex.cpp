@@ -3,6 +3,8 @@
 #include <atomic>
 #include <cerrno>
 #include <cstdint>
+#include <map>
+#include <mutex>
 #include <thread>
 
 #include <fcntl.h>
@@ -81,10 +83,12 @@ bool MakeReady(NamedMutexBlock* block) {
     return state.load(std::memory_order_acquire) == kReady;
 }
 
-}  // namespace
+// Each object is mapped once per process and kept until Remove: a query worker opens "update"
+// for every server, and mapping and unmapping each time would cost system calls and TLB flushes.
+std::mutex g_mappingsLock;
+std::map<std::string, std::shared_ptr<NamedMutexBlock>> g_mappings;
 
-std::unique_ptr<NamedMutex> NamedMutex::Open(const std::string& name) {
-    const std::string objectName = ObjectName(name);
+std::shared_ptr<NamedMutexBlock> MapObject(const std::string& objectName) {
     int fd = shm_open(objectName.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     if (fd < 0) {
         return nullptr;
@@ -102,21 +106,35 @@ std::unique_ptr<NamedMutex> NamedMutex::Open(const std::string& name) {
     if (mapping == MAP_FAILED) {
         return nullptr;
     }
-    auto* block = static_cast<NamedMutexBlock*>(mapping);
-    if (!MakeReady(block)) {
-        munmap(mapping, sizeof(NamedMutexBlock));
+    std::shared_ptr<NamedMutexBlock> block(static_cast<NamedMutexBlock*>(mapping),
+                                           [](NamedMutexBlock* b) { munmap(b, sizeof(*b)); });
+    return MakeReady(block.get()) ? block : nullptr;
+}
+
+}  // namespace
+
+std::unique_ptr<NamedMutex> NamedMutex::Open(const std::string& name) {
+    const std::string objectName = ObjectName(name);
+    std::lock_guard<std::mutex> hold(g_mappingsLock);
+    std::shared_ptr<NamedMutexBlock>& block = g_mappings[objectName];
+    if (!block) {
+        block = MapObject(objectName);
+    }
+    if (!block) {
+        g_mappings.erase(objectName);
         return nullptr;
     }
     return std::unique_ptr<NamedMutex>(new NamedMutex(block));
 }
 
 void NamedMutex::Remove(const std::string& name) {
-    shm_unlink(ObjectName(name).c_str());
+    const std::string objectName = ObjectName(name);
+    std::lock_guard<std::mutex> hold(g_mappingsLock);
+    g_mappings.erase(objectName);
+    shm_unlink(objectName.c_str());
 }
 
-NamedMutex::~NamedMutex() {
-    munmap(m_block, sizeof(NamedMutexBlock));
-}
+NamedMutex::~NamedMutex() = default;
 
 NamedMutex::LockResult NamedMutex::LockFor(std::chrono::milliseconds timeout) {
     timespec deadline{};

@@ -7,9 +7,10 @@
 // A mutex shared by every process of the user that opens the same name (and by every thread):
 // a process-shared, robust, recursive pthread mutex in a POSIX shared-memory object named
 // "/korvath-mutex-<name>". The first opener creates and initialises it; the object outlives the
-// processes (like a file) until Remove. Robust: when a holder dies, the next locker is told
-// (Abandoned) and holds the mutex, which is made consistent again. Recursive: a thread that
-// holds it may lock it again and must unlock it as often.
+// processes (like a file) until Remove. A process maps each name once (the first Open costs a few
+// system calls, later ones a table look-up) and keeps the mapping until Remove. Robust: when a
+// holder dies, the next locker is told (Abandoned) and holds the mutex, which is made consistent
+// again. Recursive: a thread that holds it may lock it again and must unlock it as often.
 struct NamedMutexBlock;
 
 class NamedMutex {
@@ -24,7 +25,7 @@ public:
     // Opens or creates the mutex; nullptr when the shared-memory object cannot be opened or
     // mapped, or when its creator never finished initialising it (died mid-way).
     static std::unique_ptr<NamedMutex> Open(const std::string& name);
-    // Deletes the name; processes that have it open keep using their mapping.
+    // Deletes the name; objects already open keep using their mapping.
     static void Remove(const std::string& name);
 
     ~NamedMutex();
@@ -37,6 +38,6 @@ public:
     void Unlock();
 
 private:
-    explicit NamedMutex(NamedMutexBlock* block) : m_block(block) {}
-    NamedMutexBlock* m_block;
+    explicit NamedMutex(std::shared_ptr<NamedMutexBlock> block) : m_block(std::move(block)) {}
+    std::shared_ptr<NamedMutexBlock> m_block;
 };
