@@ -7,9 +7,10 @@
 class TEvent;
 
 // A thread base class with a running indicator that other threads may read at any time:
-// m_threadId is 1 while pending, the thread's id (>= 2) from Start on, and 0 once the thread has
-// finished Run (or could not be started). The thread itself clears it as its last use of the
-// object's work, then sets the end event given to Start.
+// m_threadId is 1 while pending, the thread's id from Start on (a number of this process, 2 and
+// up, written before the thread exists so that nothing can overwrite the thread's own 0), and 0
+// once the thread has finished Run (or could not be started). The thread clears it after Run,
+// then sets the end event given to Start.
 //
 // The thread handle is joined exactly once: by Join, or at the latest by the destructor. A
 // derived class whose Run uses its own members must call Join in its own destructor, before
