@@ -1,0 +1,157 @@
+#include "serverlist/servergrid.h"
+
+#include "net/servergroups.h"
+#include "net/serverrecord.h"
+#include "serverlist/servergridrefreshhost.h"
+
+namespace {
+
+constexpr int kImageSize = 16;
+constexpr COLORREF kImageMask = RGB(0, 255, 255);
+const char* const kTreeImagesPath = ":/res/tree_images.png";
+const char* const kCellImagesPath = ":/res/cell_images.png";
+
+// Key of a version group: the version followed by this mark, which no game type carries.
+const char* const kVersionGroupMark = "*";
+
+struct ColumnLayout {
+    const char* heading;
+    int width;
+    int format;
+};
+
+const ColumnLayout kColumns[] = {
+    {"", 77, LVCFMT_LEFT},     {"Ping", 34, LVCFMT_RIGHT},   {"Server", 193, LVCFMT_LEFT},
+    {"Map", 150, LVCFMT_LEFT}, {"Players", 50, LVCFMT_LEFT}, {"Mod", 110, LVCFMT_LEFT},
+    {"", 18, LVCFMT_LEFT},     {"", 18, LVCFMT_LEFT},        {"Ip:Port", 125, LVCFMT_LEFT},
+};
+
+QString Text(const std::string& bytes) {
+    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+}  // namespace
+
+CServerGrid::CServerGrid(QWidget* parent) : CGridTreeCtrl(parent) {}
+
+int CServerGrid::OnCreate() {
+    if (CGridTreeCtrl::OnCreate() == -1) {
+        return -1;
+    }
+    // POSIX sockets need no library start-up or clean-up, so creation never fails with
+    // "Failed to initialize winsock".
+    if (!m_imageTree.Create(kTreeImagesPath, kImageSize, 1, kImageMask)) {
+        return -1;
+    }
+    SetImageList(&m_imageTree, LVSIL_SMALL);
+    const CImageList* small = GetImageList(LVSIL_SMALL);
+    if (small == nullptr) {
+        return -1;
+    }
+    m_nIconWidth = small->GetIconSize().cx;
+    m_nIconHeight = small->GetIconSize().cy;
+    CImageList cells;
+    if (!cells.Create(kCellImagesPath, kImageSize, 1, kImageMask) || !m_imageCells.Create(cells)) {
+        return -1;
+    }
+    return 0;
+}
+
+void CServerGrid::PrepareGrid() {
+    SetExtendedStyle(LVS_EX_GRIDLINES);
+    int position = 0;
+    for (const ColumnLayout& column : kColumns) {
+        InsertColumn(position++, QString::fromLatin1(column.heading), column.format, column.width);
+    }
+    m_groupNodes.clear();
+    for (int n = 0; n < kVersionGroupCount; ++n) {
+        const std::string version = VersionGroupText(n);
+        auto versionInfo = std::make_unique<CGridItemInfo>();
+        versionInfo->m_strText = Text(version);
+        versionInfo->m_nImage = kTreeImageGlobe;
+        versionInfo->m_arrSubTexts.append(QStringLiteral(" "));
+        CGridTreeItem* versionNode = InsertRootNode(versionInfo.release());
+        RegisterGroupNode(version, kVersionGroupMark, versionNode);
+        for (int t = 0; t < kGameTypeGroupCount; ++t) {
+            auto typeInfo = std::make_unique<CGridItemInfo>();
+            typeInfo->m_strText = QString::fromLatin1(GameTypeGroupText(t));
+            typeInfo->m_nImage = kTreeImageClosedFolder;
+            CGridTreeItem* typeNode = InsertChildNode(versionNode, typeInfo.release(), FALSE);
+            RegisterGroupNode(version, GameTypeGroupText(t), typeNode);
+        }
+    }
+}
+
+void CServerGrid::RegisterGroupNode(const std::string& first, const std::string& second,
+                                    CGridTreeItem* node) {
+    m_groupNodes.push_back(GroupNodeEntry{first + second, node});
+}
+
+CGridTreeItem* CServerGrid::FindGroupNode(const std::string& version,
+                                          const std::string& gameType) const {
+    const std::string key = version + gameType;
+    for (const GroupNodeEntry& entry : m_groupNodes) {
+        if (entry.m_key == key) {
+            return entry.m_pNode;
+        }
+    }
+    return nullptr;
+}
+
+int CServerGrid::GetNodeImage(CGridTreeItem* node) {
+    const CGridItemInfo* info = GetInfo(node);
+    if (info == nullptr) {
+        return -1;
+    }
+    if (info->m_nImage != -1) {
+        return info->m_nImage;
+    }
+    if (!HasChildren(node)) {
+        return kTreeImageServer;
+    }
+    return IsCollapsed(node) ? kTreeImageClosedFolder : kTreeImageOpenFolder;
+}
+
+RefreshOutcome CServerGrid::RefreshList() {
+    if (m_pRefreshHost != nullptr) {
+        return RefreshServerList(*m_pRefreshHost);
+    }
+    ServerGridRefreshHost host(this);
+    return RefreshServerList(host);
+}
+
+std::unique_ptr<CGridItemInfo> MakeServerRowInfo(const ServerRecord& record) {
+    auto info = std::make_unique<CGridItemInfo>();
+    info->m_arrSubTexts = {Text(record.m_pingText),
+                           Text(record.m_name),
+                           Text(record.m_map),
+                           Text(record.m_playersText),
+                           Text(record.m_mod),
+                           QString(),
+                           QString(),
+                           Text(record.m_address)};
+    if (record.m_private) {
+        info->m_mapCellImage[kPrivateCellKey] = kCellImagePrivate;
+    }
+    if (record.m_dedicated) {
+        info->m_mapCellImage[kDedicatedCellKey] = kCellImageDedicated;
+    }
+    return info;
+}
+
+void AddServerRow(const ServerRecord& record, CServerGrid* grid) {
+    if (grid == nullptr) {
+        return;
+    }
+    CGridTreeItem* parent = grid->FindGroupNode(record.m_version, record.m_gameType);
+    if (parent == nullptr) {
+        return;
+    }
+    grid->SetRedraw(FALSE);
+    const BOOL bShowRow = grid->RowFromNode(parent) != -1 && !grid->IsCollapsed(parent);
+    grid->InsertChildNode(parent, MakeServerRowInfo(record).release(), bShowRow);
+    grid->SetRedraw(TRUE);
+    if (bShowRow) {
+        grid->UpdateWindow();
+    }
+}

@@ -1,0 +1,100 @@
+#pragma once
+
+#include "gridctrl/gridtreectrl.h"
+#include "net/refreshdriver.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class IRefreshHost;
+class ServerRecord;
+
+// Images of the tree column (m_imageTree) and of the sub-item cells (m_imageCells).
+constexpr int kTreeImageOpenFolder = 0;
+constexpr int kTreeImageClosedFolder = 1;
+constexpr int kTreeImageServer = 2;
+constexpr int kTreeImageGlobe = 4;
+constexpr int kCellImagePrivate = 5;    // padlock, shown in column 6 (cell key 5)
+constexpr int kCellImageDedicated = 6;  // server box, shown in column 7 (cell key 6)
+
+// Sub-item key of the cell that marks a private server, and of the one that marks a dedicated one.
+constexpr int kPrivateCellKey = 5;
+constexpr int kDedicatedCellKey = 6;
+
+// One entry of a grid's group-node table: a group key and the group node it names (not owned).
+struct GroupNodeEntry {
+    std::string m_key;
+    CGridTreeItem* m_pNode;
+};
+
+// The grid that shows the servers of a refresh: nine fixed columns and a fixed two-level tree of
+// groups, the five versions "1.00" to "1.40", each with the game types "VLD", "TDM" and "DM".
+// Servers are filed as children of the game-type group that matches their record and put in
+// ping order at the end of a refresh. Every grid keeps its own group table, so a second grid
+// never takes over the groups of the first.
+// Threads: the user-interface thread (the thread the grid belongs to) only.
+class CServerGrid : public CGridTreeCtrl {
+public:
+    explicit CServerGrid(QWidget* parent = nullptr);
+
+    // Sets up the columns and the group tree: extended style exactly LVS_EX_GRIDLINES, the nine
+    // columns, and five collapsed version rows (globe image, " " in the Ping column) each hiding
+    // the game-type groups VLD, TDM, DM (closed-folder image, no rows). The group table is
+    // emptied and refilled with 20 entries: each version ("1.00*"), then its three types
+    // ("1.00VLD", ...). Call once, right after the window has been created.
+    void PrepareGrid();
+
+    // Appends a group-table entry with the key first + second.
+    void RegisterGroupNode(const std::string& first, const std::string& second,
+                           CGridTreeItem* node);
+    // The node of the first entry whose key is version + gameType (exact, case-sensitive);
+    // null when none. Linear in the 20 entries.
+    CGridTreeItem* FindGroupNode(const std::string& version, const std::string& gameType) const;
+    const std::vector<GroupNodeEntry>& GroupNodes() const { return m_groupNodes; }
+
+    // The node's own image when it has one (m_nImage not -1); otherwise 2 (server) for a node
+    // without children, 1 (closed folder) for a collapsed node with children, 0 (open folder)
+    // for an expanded one. -1 for a null node (the row keeps its image).
+    int GetNodeImage(CGridTreeItem* node) override;
+
+    // Puts the tree in ping order (the number at the start of sub-text 0, see pingsort.h) and
+    // rebuilds the list with the root rows only, all collapsed, nothing selected. With
+    // bSortChildren every level below the roots is sorted first. Nodes that compare equal keep
+    // their order, so the version and game-type groups stay as PrepareGrid made them. A grid
+    // without roots is left alone. Cost O(n log n) per level plus O(rows) to collapse.
+    void SortTree(BOOL bSortChildren);
+    // Sorts the node's children in ping order; with bRecursive then every child's children, down
+    // to the leaves (also below a node with fewer than two children). Only the tree is reordered:
+    // the rows are not touched, so use it on nodes whose children are hidden, or rebuild after.
+    void SortChildNodes(CGridTreeItem* node, BOOL bRecursive);
+
+    // The front end for RefreshList; not owned, null: none. Without one, RefreshList uses a
+    // front end of its own that fills this grid and shows no status or progress.
+    void SetRefreshHost(IRefreshHost* host) { m_pRefreshHost = host; }
+    // "New Full List": runs RefreshServerList with the installed front end and returns when the
+    // refresh has ended. Window events are handled meanwhile. Once per program run.
+    RefreshOutcome RefreshList();
+
+    BOOL m_bDragEnabled = FALSE;  // rows may be dragged
+    CImageList m_imageTree;       // the tree column's images, the list's small image list
+
+protected:
+    // Loads the two image lists from the program's resources; -1 when either cannot be loaded.
+    int OnCreate() override;
+
+private:
+    std::vector<GroupNodeEntry> m_groupNodes;
+    IRefreshHost* m_pRefreshHost = nullptr;
+};
+
+// The row data of a server: empty tree text; sub-texts ping, name, map, players, mod, "", "",
+// address (bytes taken as Latin-1, one character per byte); the padlock under key 5 for a
+// private server and the server box under key 6 for a dedicated one.
+std::unique_ptr<CGridItemInfo> MakeServerRowInfo(const ServerRecord& record);
+
+// Files a queried server as the last child of the group that matches its version and game
+// type; a record whose key names no group changes nothing. The server gets its row at once when
+// the group is shown and expanded (the grid is then repainted at once), else the group is marked
+// collapsed and shows it when expanded. Grid's thread only. Cost O(rows) with a row, else O(1).
+void AddServerRow(const ServerRecord& record, CServerGrid* grid);

@@ -1,0 +1,41 @@
+#include "serverlist/servergridrefreshhost.h"
+
+#include "net/tevent.h"
+#include "serverlist/servergrid.h"
+
+#include <QAbstractEventDispatcher>
+#include <QCoreApplication>
+#include <QMetaObject>
+#include <QThread>
+
+void ServerGridRefreshHost::FileServerRecord(const ServerRecord& record,
+                                             std::size_t /*listIndex*/) {
+    RunOnGridThread([this, &record] { AddServerRow(record, m_pGrid); });
+}
+
+void ServerGridRefreshHost::SortRows() {
+    RunOnGridThread([this] { m_pGrid->SortTree(TRUE); });
+}
+
+void ServerGridRefreshHost::WaitForWorkerEnd(TEvent& workerEnded) {
+    QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance();
+    if (dispatcher == nullptr) {  // a thread without an event loop has no events to handle
+        workerEnded.Wait();
+        return;
+    }
+    // The wake-up ends a blocked event wait, so a worker's end that falls between TryWait and
+    // the wait is not slept through.
+    workerEnded.SetWakeUp([dispatcher] { dispatcher->wakeUp(); });
+    while (!workerEnded.TryWait()) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    workerEnded.SetWakeUp(nullptr);
+}
+
+void ServerGridRefreshHost::RunOnGridThread(const std::function<void()>& call) const {
+    if (QThread::currentThread() == m_pGrid->thread()) {
+        call();
+    } else {
+        QMetaObject::invokeMethod(m_pGrid, call, Qt::BlockingQueuedConnection);
+    }
+}

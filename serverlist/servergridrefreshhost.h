@@ -1,0 +1,42 @@
+#pragma once
+
+#include "net/refreshhost.h"
+
+#include <functional>
+
+class CServerGrid;
+
+// The window front end of a refresh, grid side: files every queried server into a CServerGrid
+// on the grid's thread (the user-interface thread), sorts the grid at the end and keeps handling
+// that thread's events while the driver waits for its workers. Status texts and the progress bar
+// are left to a derived front end (the main window): here they do nothing.
+//
+// Threads: the refresh runs on the grid's thread. The workers' calls are carried over to it as
+// blocking queued calls (a direct call when made there already); they complete because that
+// thread handles its events in WaitForWorkerEnd while workers run.
+class ServerGridRefreshHost : public IRefreshHost {
+public:
+    explicit ServerGridRefreshHost(CServerGrid* grid) : m_pGrid(grid) {}
+
+    void LocateStatusBar() override {}
+    void BeginProgress(const std::string& /*label*/, int /*maximum*/) override {}
+    // AddServerRow on the grid's thread; returns once the record has been filed.
+    void FileServerRecord(const ServerRecord& record, std::size_t listIndex) override;
+    void StepProgress() override {}
+    // SortTree with the children, on the grid's thread.
+    void SortRows() override;
+    void EndProgress() override {}
+    // Handles the calling thread's events, sleeping while there are none, until the event has
+    // been consumed.
+    void WaitForWorkerEnd(TEvent& workerEnded) override;
+
+protected:
+    // Runs call on the grid's thread and returns when it has run: directly when called there,
+    // else as a blocking queued call, which needs that thread to be handling events (it is
+    // during a refresh). Must not be called with a lock that the grid's thread may wait for.
+    void RunOnGridThread(const std::function<void()>& call) const;
+    CServerGrid* Grid() const { return m_pGrid; }
+
+private:
+    CServerGrid* m_pGrid;  // not owned
+};
