@@ -1,0 +1,56 @@
+#pragma once
+
+// Small helpers shared by the server grid tests: reading the tree and making records.
+
+#include "gridctrl/gridtreectrl.h"
+#include "net/serverrecord.h"
+
+#include <string>
+#include <vector>
+
+namespace kr::test {
+
+inline std::vector<CGridTreeItem*> Roots(const CGridTreeCtrl& grid) {
+    std::vector<CGridTreeItem*> roots;
+    for (POSITION pos = grid.GetFirstRootPosition(); pos;) {
+        roots.push_back(grid.GetNextRoot(pos));
+    }
+    return roots;
+}
+
+inline std::vector<CGridTreeItem*> Children(const CGridTreeCtrl& grid, CGridTreeItem* node) {
+    std::vector<CGridTreeItem*> children;
+    for (POSITION pos = grid.GetFirstChildPosition(node); pos;) {
+        children.push_back(grid.GetNextChild(node, pos));
+    }
+    return children;
+}
+
+// Column-0 texts of the nodes, or sub-text k when k >= 0.
+inline std::vector<std::string> Texts(const CGridTreeCtrl& grid,
+                                      const std::vector<CGridTreeItem*>& nodes, int k = -1) {
+    std::vector<std::string> texts;
+    for (CGridTreeItem* node : nodes) {
+        const CGridItemInfo* info = grid.GetInfo(node);
+        texts.push_back((k < 0 ? info->m_strText : info->GetSubText(k)).toStdString());
+    }
+    return texts;
+}
+
+// A record as a query would leave it for an answering server.
+inline ServerRecord MakeRecord(const std::string& version, const std::string& gameType,
+                               const std::string& pingText = "50",
+                               const std::string& name = "server") {
+    ServerRecord record;
+    record.m_version = version;
+    record.m_gameType = gameType;
+    record.m_pingText = pingText;
+    record.m_name = name;
+    record.m_map = "map";
+    record.m_playersText = " 3/16";
+    record.m_mod = "mod";
+    record.m_address = "127.0.0.1:27001";
+    return record;
+}
+
+}  // namespace kr::test
