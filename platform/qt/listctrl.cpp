@@ -109,6 +109,9 @@ CListCtrl::CListCtrl(QWidget* parent)
         UpdateScrollBars();
         viewport()->update();
     });
+    connect(horizontalScrollBar(), &QAbstractSlider::actionTriggered, this,
+            [this] { OnHScroll(); });
+    connect(verticalScrollBar(), &QAbstractSlider::actionTriggered, this, [this] { OnVScroll(); });
     setFocusPolicy(Qt::StrongFocus);
     verticalScrollBar()->setSingleStep(1);
     m_nRowHeight = MeasureRowHeight();
@@ -851,6 +854,10 @@ int CListCtrl::NavigationTarget(int nVKey) const {
             return -1;
     }
 }
+
+void CListCtrl::OnHScroll() {}
+
+void CListCtrl::OnVScroll() {}
 
 void CListCtrl::OnBeginDrag(int, CPoint) {}
 

@@ -138,6 +138,10 @@ protected:
     // Page Up and Page Down move the selection and focus and keep the row in view; Space toggles
     // the selected row's check box when check boxes are on.
     virtual void OnKeyDown(int nVKey);
+    // The user moves a scroll bar (mouse, wheel or keys on the bar); called just before the list
+    // scrolls. Nothing by default.
+    virtual void OnHScroll();
+    virtual void OnVScroll();
 
     // Notifications to the owner.
     virtual void OnBeginDrag(int nItem, CPoint ptAction);
