@@ -1,0 +1,8 @@
+#include "gridctrl/textfit.h"
+
+#include "platform/qt/dc.h"
+
+FittedText FitTextToWidth(const CDC& dc, const QString& text, int width, int offset) {
+    return FitTextToWidthBy([&dc](const QString& s) { return dc.GetTextExtent(s).cx; }, text, width,
+                            offset);
+}
