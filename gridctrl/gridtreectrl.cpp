@@ -453,11 +453,6 @@ void CGridTreeCtrl::RedrawRow(int nRow) {
 
 // ---- hooks ----
 
-// The rows are painted by the drawing code of the control; until then, like the list view.
-void CGridTreeCtrl::DrawItem(DRAWITEMSTRUCT* pDrawItem) {
-    CListCtrl::DrawItem(pDrawItem);
-}
-
 CGridItemInfo* CGridTreeCtrl::CloneInfo(CGridItemInfo*) {
     return nullptr;
 }

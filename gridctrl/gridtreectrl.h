@@ -113,9 +113,21 @@ public:
     // Repaints the row at once (nothing for -1).
     void RedrawRow(int nRow);
 
+    // ---- Columns and the cell focus. ----
+
+    // Scrolls horizontally so that the column (an index) is wholly visible: when it is not, its
+    // left edge comes to the client area's left edge, and the control repaints at once. Nothing
+    // for a negative index or a list without rows. O(columns).
+    void MakeColumnVisible(int nCol);
+    // The column's position in display order; -1 when there is no such column.
+    int ColumnToPosition(int nCol) const;
+
     // ---- Hooks, asked by drawing, input, editing and drag and drop. ----
 
-    // Paints one row (tree lines, images, check box, texts).
+    // Paints one row: tree lines, expand box, node image, check box, column-0 text, then each
+    // sub-item cell that meets the clip box with its colour, image and text, the focus cell and
+    // the drop-down buttons of a selected row. Nothing at all while the list has no small image
+    // list. Cost O(columns + level) plus the text fitting of the visible cells.
     void DrawItem(DRAWITEMSTRUCT* pDrawItem) override;
     // Copies a dragged node's row data for its copy; null gives the copy an empty one.
     virtual CGridItemInfo* CloneInfo(CGridItemInfo* pSource);
@@ -152,7 +164,36 @@ public:
     int m_nFocusColumn = 0;   // display position of the column holding the cell focus
 
 protected:
+    friend class CExpandBox;  // draws with the box pen and brush
+
     int OnCreate() override;
+
+    // Drawing parts of DrawItem (see there). DrawTreeLines: the connectors of the node's row n
+    // with the bounds rcRow, and the expand box of a node with children. DrawFocusCell: the focus
+    // fill and rectangle of column nCol when it holds the cell focus, nOffset pixels right of the
+    // cell's left edge. DrawDropDownButton: the arrow button at the right of a drop-down cell.
+    void DrawTreeLines(CDC* pDC, CGridTreeItem* node, int nRow, const CRect& rcRow);
+    void DrawFocusCell(CDC* pDC, int nRow, int nCol, int nOffset);
+    void DrawDropDownButton(CDC* pDC, CGridTreeItem* node, int nRow, int nCol);
+
+    // Input. A press takes the focus, is hit-tested and offered to OnCellMouseDown, then to the
+    // check box and the expand box (HandleBoxClick); when no node opened or closed it moves the
+    // cell focus to the pressed column, lets the list select the row, calls OnCellClicked and
+    // repaints the row. A press below the last row changes nothing.
+    void OnLButtonDown(UINT nFlags, CPoint point) override;
+    // A double-click: the boxes as for a press, else the selected node opens or closes.
+    void OnDblClk(CPoint ptAction) override;
+    // Enter is offered to OnReturnKey first; Left and Right move the cell focus and are consumed.
+    void OnKeyDown(int nVKey) override;
+    // Space (check boxes), keypad plus, minus and asterisk on the selected row.
+    void OnListKeyDown(int nVKey) override;
+    // A scroll bar moved by the user takes the keyboard focus first (an open editor ends).
+    void OnHScroll() override;
+    void OnVScroll() override;
+    // The check box and expand box under (x, y), hit-testing into *hit: toggles the check box
+    // when pressed, opens or closes the node when its box is pressed (asking OnExpanding or
+    // OnCollapsing). FALSE exactly when a node was expanded or collapsed.
+    BOOL HandleBoxClick(int x, int y, LVHITTESTINFO* hit);
     // Inserts the node's row at nRow the one way rows are inserted: text, node as item data,
     // indent; then, with bApplyCheck and m_bChecked, the check box; then the sub-item texts.
     void InsertNodeRow(CGridTreeItem* node, int nRow, int nIndent, BOOL bApplyCheck);
@@ -169,6 +210,8 @@ protected:
 
 private:
     static void FreeNode(CGridTreeItem* node);
+    int PositionToColumn(int nPosition) const;  // -1 when there is no such position
+    void TakeFocus();
     static CGridTreeItem* FindNextBelow(CGridTreeItem* top, const CGridTreeItem* current,
                                         bool& bFound, BOOL bVisibleOnly);
 };

@@ -1,0 +1,271 @@
+// Mouse, keyboard and scroll-bar handling of the grid: expand boxes and check boxes, opening and
+// closing nodes by double-click and keypad keys, the cell focus moved by Left and Right.
+// Every action asks its veto hook first and reports through its notification hook.
+
+#include "gridctrl/expandbox.h"
+#include "gridctrl/gridtreectrl.h"
+
+#include <QApplication>
+
+#include <vector>
+
+namespace {
+
+// The wait cursor for the length of a keypad action.
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+}  // namespace
+
+void CGridTreeCtrl::TakeFocus() {
+    if (!hasFocus()) {
+        setFocus(Qt::MouseFocusReason);
+    }
+}
+
+BOOL CGridTreeCtrl::HandleBoxClick(int x, int y, LVHITTESTINFO* hit) {
+    hit->pt = CPoint(x, y);
+    if (SubItemHitTest(hit) == -1) {
+        return TRUE;
+    }
+    const int nRow = hit->iItem;
+    bool toggle = false;
+    if (GetExtendedStyle() & LVS_EX_CHECKBOXES) {
+        if (hit->flags == LVHT_ONITEM && (GetStyle() & LVS_OWNERDRAWFIXED)) {
+            CRect icon;
+            CRect label;
+            GetItemRect(nRow, &icon, LVIR_ICON);
+            GetItemRect(nRow, &label, LVIR_LABEL);
+            toggle = x > icon.left && x < label.left;
+        } else {
+            toggle = (hit->flags & LVHT_ONITEMSTATEICON) != 0;
+        }
+    }
+    CGridTreeItem* node = NodeFromRow(nRow);
+    if (node == nullptr) {
+        return TRUE;
+    }
+    if (toggle) {
+        SetCheck(nRow, !GetCheck(nRow));
+        node->m_pInfo->m_bChecked = !node->m_pInfo->m_bChecked;
+    }
+    if (!HasChildren(node)) {
+        return TRUE;
+    }
+    CRect bounds;
+    GetItemRect(nRow, &bounds, LVIR_BOUNDS);
+    CExpandBox box;
+    box.Layout(*this, nullptr, node->m_nLevel, bounds);
+    if (!box.HitTest(x, y)) {
+        return TRUE;
+    }
+
+    SetRedraw(FALSE);
+    const int nNodeRow = node->m_nRow;
+    int nKeepVisible = nNodeRow;
+    bool done = false;
+    if (node->m_bCollapsed) {
+        if (OnExpanding(node, nNodeRow)) {
+            nKeepVisible = ExpandNode(node, nNodeRow);
+            OnExpanded(node, nNodeRow);
+            done = true;
+        }
+    } else if (OnCollapsing(node)) {
+        CollapseNode(node);
+        OnCollapsed(node);
+        done = true;
+    }
+    SetRedraw(TRUE);
+    if (!done) {
+        return TRUE;
+    }
+    RedrawRow(nNodeRow);
+    EnsureVisible(nKeepVisible, TRUE);
+    return FALSE;
+}
+
+void CGridTreeCtrl::OnLButtonDown(UINT nFlags, CPoint point) {
+    TakeFocus();
+    LVHITTESTINFO hit;
+    hit.pt = point;
+    SubItemHitTest(&hit);
+    if (!OnCellMouseDown(&hit)) {
+        return;
+    }
+    if (!HandleBoxClick(point.x, point.y, &hit)) {
+        return;
+    }
+    if (hit.iItem == -1) {
+        return;
+    }
+    m_nFocusColumn = ColumnToPosition(hit.iSubItem);
+    MakeColumnVisible(PositionToColumn(m_nFocusColumn));
+    CListCtrl::OnLButtonDown(nFlags, point);
+    OnCellClicked(nFlags, point, &hit);
+    RedrawRow(hit.iItem);
+}
+
+void CGridTreeCtrl::OnDblClk(CPoint ptAction) {
+    TakeFocus();
+    LVHITTESTINFO hit;
+    hit.pt = ptAction;
+    SubItemHitTest(&hit);
+    if (!OnCellMouseDown(&hit)) {
+        return;
+    }
+    if (!HandleBoxClick(ptAction.x, ptAction.y, &hit)) {
+        return;
+    }
+    const int nRow = GetSelectedRow();
+    CGridTreeItem* node = NodeFromRow(nRow);
+    if (hit.iItem == -1 || nRow == -1 || !HasChildren(node)) {
+        return;
+    }
+    SetRedraw(FALSE);
+    int nKeepVisible = nRow;
+    bool done = false;
+    if (node->m_bCollapsed) {
+        if (OnExpanding(node, nRow)) {
+            nKeepVisible = ExpandNode(node, nRow);
+            OnExpanded(node, nRow);
+            done = true;
+        }
+    } else if (OnCollapsing(node)) {
+        CollapseNode(node);
+        OnCollapsed(node);
+        done = true;
+    }
+    SetRedraw(TRUE);
+    if (done) {
+        RedrawRow(nRow);
+        EnsureVisible(nKeepVisible, TRUE);
+    }
+}
+
+void CGridTreeCtrl::OnKeyDown(int nVKey) {
+    if (nVKey == VK_RETURN) {
+        OnReturnKey();
+    } else if (nVKey == VK_LEFT || nVKey == VK_RIGHT) {
+        const int last = GetColumnCount() - 1;
+        const int next = m_nFocusColumn + (nVKey == VK_LEFT ? -1 : 1);
+        if (next < 0) {
+            m_nFocusColumn = 0;
+        } else if (next > last) {
+            m_nFocusColumn = last;
+        } else {
+            m_nFocusColumn = next;
+            MakeColumnVisible(PositionToColumn(m_nFocusColumn));
+            RedrawRow(GetSelectedRow());
+        }
+        return;
+    }
+    CListCtrl::OnKeyDown(nVKey);
+}
+
+void CGridTreeCtrl::OnListKeyDown(int nVKey) {
+    const int nRow = GetSelectedRow();
+    CGridTreeItem* node = NodeFromRow(nRow);
+    if (node == nullptr) {
+        return;
+    }
+    switch (nVKey) {
+        case VK_SPACE:
+            if (GetExtendedStyle() & LVS_EX_CHECKBOXES) {
+                node->m_pInfo->m_bChecked = !node->m_pInfo->m_bChecked;
+            }
+            break;
+        case VK_MULTIPLY: {
+            WaitCursor wait;
+            int nLast = nRow;
+            SetRedraw(FALSE);
+            if (OnKeyExpandAll(node, nRow)) {
+                ExpandSubtree(node, &nLast);
+            }
+            SetRedraw(TRUE);
+            RedrawItems(nRow, nLast);
+            EnsureVisible(nLast, FALSE);
+            break;
+        }
+        case VK_ADD: {
+            WaitCursor wait;
+            int nLast = nRow;
+            if (OnKeyExpand(node, nRow)) {
+                nLast = ExpandNode(node, nRow);
+            }
+            RedrawRow(nRow);
+            EnsureVisible(nLast, FALSE);
+            break;
+        }
+        case VK_SUBTRACT: {
+            WaitCursor wait;
+            if (OnKeyCollapse(node, nRow)) {
+                CollapseNode(node);
+            }
+            RedrawRow(nRow);
+            break;
+        }
+        default:
+            break;
+    }
+}
+
+void CGridTreeCtrl::OnHScroll() {
+    TakeFocus();
+}
+
+void CGridTreeCtrl::OnVScroll() {
+    TakeFocus();
+}
+
+void CGridTreeCtrl::MakeColumnVisible(int nCol) {
+    const int count = GetColumnCount();
+    if (nCol < 0 || nCol >= count) {
+        return;
+    }
+    std::vector<int> order(static_cast<std::size_t>(count));
+    GetColumnOrderArray(order.data(), count);
+    int offset = 0;
+    for (int i = 0; i < count && order[static_cast<std::size_t>(i)] != nCol; ++i) {
+        offset += GetColumnWidth(order[static_cast<std::size_t>(i)]);
+    }
+    CRect row0;
+    if (!GetItemRect(0, &row0, LVIR_BOUNDS)) {
+        return;
+    }
+    const int left = row0.left + offset;
+    CRect client;
+    GetClientRect(&client);
+    if (left >= 0 && left + GetColumnWidth(nCol) <= client.right) {
+        return;
+    }
+    Scroll(CSize(left, 0));
+    Invalidate(TRUE);
+    UpdateWindow();
+}
+
+int CGridTreeCtrl::ColumnToPosition(int nCol) const {
+    const int count = GetColumnCount();
+    std::vector<int> order(static_cast<std::size_t>(count));
+    GetColumnOrderArray(order.data(), count);
+    for (int i = 0; i < count; ++i) {
+        if (order[static_cast<std::size_t>(i)] == nCol) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+int CGridTreeCtrl::PositionToColumn(int nPosition) const {
+    const int count = GetColumnCount();
+    if (nPosition < 0 || nPosition >= count) {
+        return -1;
+    }
+    std::vector<int> order(static_cast<std::size_t>(count));
+    GetColumnOrderArray(order.data(), count);
+    return order[static_cast<std::size_t>(nPosition)];
+}

@@ -1,0 +1,193 @@
+#include "gridctrl/gridtreectrl.h"
+
+#include "tests/gridctrl/testgrid.h"
+#include "tests/support/gridinvariants.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTest>
+
+#include <tuple>
+#include <vector>
+
+namespace {
+
+using namespace kr::test;
+using Rows = std::vector<int>;
+
+// R1 (A (A1, A2), B (B1, B2 (B2x))), R2, R3 with only the roots shown; it records the hooks.
+class InputGrid : public TestGrid {
+public:
+    explicit InputGrid(int width = 500, int height = 300) : TestGrid(true, width, height) {
+        AddTree("R1 A:R1 A1:A A2:A B:R1 B1:B B2:B B2x:B2 R2 R3");
+    }
+    BOOL OnCellMouseDown(LVHITTESTINFO*) override { return allowMouse; }
+    BOOL OnExpanding(CGridTreeItem*, int) override { return allowExpand; }
+    void OnCellClicked(UINT, CPoint, LVHITTESTINFO* hit) override { clicked.push_back(hit->iItem); }
+    BOOL OnReturnKey() override {
+        heard.push_back(0);
+        return FALSE;
+    }
+    void OnListKeyDown(int vk) override {
+        heard.push_back(vk);
+        TestGrid::OnListKeyDown(vk);
+    }
+
+    QPoint BoxCentre(const std::string& name) const {
+        const CRect row = Bounds(Row(name));
+        return QPoint(16 * GetLevel(N(name)) - 8, row.top + (row.Height() - 16) / 2 + 8);
+    }
+    QPoint TextAt(int row) const { return QPoint(150, Bounds(row).top + 4); }
+    void Click(QPoint at) { QTest::mouseClick(viewport(), Qt::LeftButton, {}, at); }
+    void DoubleClick(QPoint at) { QTest::mouseDClick(viewport(), Qt::LeftButton, {}, at); }
+
+    BOOL allowMouse = TRUE;
+    BOOL allowExpand = TRUE;
+    Rows clicked;
+    std::vector<int> heard;  // keys that reached the list's handling; 0 for the Enter hook
+};
+
+TEST(GridInput, PressInsideTheBoxExpandsWithoutSelectingOutsideItSelects) {
+    for (const auto& [dx, dy, inside] :
+         {std::tuple{5, 0, true}, std::tuple{-5, 5, true}, std::tuple{6, 0, false},
+          std::tuple{-6, 0, false}, std::tuple{0, -6, false}, std::tuple{0, 6, false}}) {
+        SCOPED_TRACE(std::to_string(dx) + "," + std::to_string(dy));
+        InputGrid grid;
+        grid.SetItemState(2, LVIS_SELECTED, LVIS_SELECTED);
+        grid.Click(grid.BoxCentre("R1") + QPoint(dx, dy));
+        EXPECT_EQ(grid.IsCollapsed(grid.N("R1")), !inside);
+        EXPECT_EQ(grid.GetSelectedRow(), inside ? grid.Row("R3") : 0);
+        EXPECT_EQ(grid.clicked, inside ? Rows{} : Rows{0});
+        EXPECT_TRUE(GridInvariantsHold(grid));
+    }
+}
+
+TEST(GridInput, VetoingHooksLeaveTheTreeUnchanged) {
+    InputGrid grid;
+    grid.allowMouse = FALSE;
+    grid.Click(grid.BoxCentre("R1"));
+    grid.Click(grid.TextAt(1));
+    EXPECT_EQ(grid.GetSelectedRow(), -1);
+    grid.DoubleClick(grid.TextAt(0));
+    EXPECT_EQ(grid.GetItemCount(), 3);
+    EXPECT_TRUE(grid.clicked.empty());
+
+    // A refused expansion leaves a plain press: the row is selected and clicked.
+    grid.allowMouse = TRUE;
+    grid.allowExpand = FALSE;
+    grid.SetItemState(-1, 0, LVIS_SELECTED);
+    grid.Click(grid.BoxCentre("R1"));
+    EXPECT_EQ(grid.GetItemCount(), 3);
+    EXPECT_EQ(grid.GetSelectedRow(), 0);
+    EXPECT_EQ(grid.clicked, Rows{0});
+}
+
+TEST(GridInput, DoubleClickTogglesTheNodeAndPressesBelowTheRowsChangeNothing) {
+    InputGrid grid;
+    for (const int rows : {5, 3, 5}) {  // R1 opens, closes, opens
+        grid.DoubleClick(grid.TextAt(0));
+        EXPECT_EQ(grid.GetItemCount(), rows);
+        EXPECT_TRUE(GridInvariantsHold(grid));
+    }
+    grid.DoubleClick(grid.TextAt(grid.Row("R3")));  // a leaf
+    EXPECT_EQ(grid.GetItemCount(), 5);
+    EXPECT_EQ(grid.GetSelectedRow(), grid.Row("R3"));
+    const std::size_t clicks = grid.clicked.size();
+    grid.Click(QPoint(150, grid.Bounds(grid.GetItemCount() - 1).bottom + 10));
+    EXPECT_EQ(grid.GetSelectedRow(), grid.Row("R3"));
+    EXPECT_EQ(grid.clicked.size(), clicks);
+}
+
+TEST(GridInput, CheckBoxPressTogglesBoxAndFlagAndStillSelects) {
+    InputGrid grid;
+    grid.SetExtendedStyle(LVS_EX_CHECKBOXES);
+    const int row = grid.Row("R3");
+    CGridItemInfo* info = grid.GetInfo(grid.N("R3"));
+    // Level 1 with 16-pixel state images: icon left 32, label left 48, both edges outside.
+    for (const auto& [x, toggles] : {std::pair{40, true},
+                                     std::pair{33, true},
+                                     std::pair{47, true},
+                                     std::pair{32, false},
+                                     {48, false}}) {
+        SCOPED_TRACE(x);
+        const BOOL before = grid.GetCheck(row);
+        grid.Click(QPoint(x, grid.Bounds(row).top + 4));
+        EXPECT_EQ(grid.GetCheck(row) != before, toggles);
+        EXPECT_EQ(info->m_bChecked, grid.GetCheck(row));
+        EXPECT_EQ(grid.GetSelectedRow(), row);
+    }
+    EXPECT_EQ(grid.clicked.size(), 5u);
+    const BOOL checked = info->m_bChecked;
+    QTest::keyClick(&grid, Qt::Key_Space);  // the list toggles the box, the grid the flag
+    EXPECT_NE(info->m_bChecked, checked);
+    EXPECT_EQ(info->m_bChecked, grid.GetCheck(row));
+}
+
+TEST(GridInput, KeypadKeysExpandAndCollapseTheSelectedNode) {
+    InputGrid grid(500, 120);  // room for about four rows
+    grid.Click(grid.TextAt(0));
+    QTest::keyClick(&grid, Qt::Key_Asterisk, Qt::KeypadModifier);
+    EXPECT_EQ(grid.GetItemCount(), 10);  // every level below R1
+    const int last = grid.Row("B2x");    // the last row inserted
+    EXPECT_LE(grid.GetTopIndex(), last);
+    EXPECT_LT(last, grid.GetTopIndex() + grid.GetCountPerPage());
+    EXPECT_TRUE(GridInvariantsHold(grid));
+    grid.EnsureVisible(0, FALSE);
+    for (const auto& [key, modifier, rows] :
+         {std::tuple{Qt::Key_Minus, Qt::KeypadModifier, 3},
+          {Qt::Key_Plus, Qt::KeypadModifier, 5},
+          {Qt::Key_Minus, Qt::NoModifier, 5}}) {  // only the keypad's keys count
+        QTest::keyClick(&grid, key, modifier);
+        EXPECT_EQ(grid.GetItemCount(), rows);
+    }
+    EXPECT_TRUE(GridInvariantsHold(grid));
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST(GridInput, LeftAndRightMoveTheFocusColumnIntoViewClampedAndConsumed) {
+    InputGrid grid(250, 200);
+    grid.Click(grid.TextAt(0));
+    grid.heard.clear();
+    CRect client;
+    grid.GetClientRect(&client);
+    const int lefts[] = {0, 200, 280, 360, 440};
+    for (const auto& [key, column] : {std::pair{Qt::Key_Left, 0},
+                                      {Qt::Key_Right, 1},
+                                      {Qt::Key_Right, 2},
+                                      {Qt::Key_Right, 3},
+                                      {Qt::Key_Right, 3},
+                                      {Qt::Key_Left, 2},
+                                      {Qt::Key_Left, 1},
+                                      {Qt::Key_Left, 0},
+                                      {Qt::Key_Left, 0}}) {
+        QTest::keyClick(&grid, key);
+        EXPECT_EQ(grid.m_nFocusColumn, column);
+        const int offset = grid.Bounds(0).left;
+        EXPECT_GE(offset + lefts[column], 0) << column;
+        EXPECT_LE(offset + lefts[column + 1], client.right) << column;
+    }
+    EXPECT_TRUE(grid.heard.empty());
+    QTest::keyClick(&grid, Qt::Key_Return);
+    EXPECT_EQ(grid.heard, (std::vector<int>{0, VK_RETURN}));  // the hook, then the list
+}
+
+TEST(GridInput, ScrollBarsTakeTheFocusFromAnEditor) {
+    InputGrid grid(250, 120);
+    grid.ExpandSubtree(grid.N("R1"), nullptr);
+    auto* editor = new QLineEdit(&grid);
+    editor->show();
+    grid.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&grid));
+    for (QScrollBar* bar : {grid.verticalScrollBar(), grid.horizontalScrollBar()}) {
+        editor->setFocus();
+        ASSERT_TRUE(editor->hasFocus());
+        bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        EXPECT_TRUE(grid.hasFocus());
+        EXPECT_GT(bar->value(), 0);
+    }
+}
+
+}  // namespace
