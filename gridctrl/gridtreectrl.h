@@ -212,6 +212,10 @@ private:
     static void FreeNode(CGridTreeItem* node);
     int PositionToColumn(int nPosition) const;  // -1 when there is no such position
     void TakeFocus();
+    // Expands a collapsed node shown at nRow or collapses an expanded one, each when its hook
+    // allows, with drawing off meanwhile; then redraws the row and keeps the last row shown (or
+    // the node's row) in view. True when the node was expanded or collapsed.
+    bool ToggleNode(CGridTreeItem* node, int nRow);
     static CGridTreeItem* FindNextBelow(CGridTreeItem* top, const CGridTreeItem* current,
                                         bool& bFound, BOOL bVisibleOnly);
 };

@@ -65,14 +65,17 @@ BOOL CGridTreeCtrl::HandleBoxClick(int x, int y, LVHITTESTINFO* hit) {
         return TRUE;
     }
 
+    return ToggleNode(node, node->m_nRow) ? FALSE : TRUE;
+}
+
+bool CGridTreeCtrl::ToggleNode(CGridTreeItem* node, int nRow) {
     SetRedraw(FALSE);
-    const int nNodeRow = node->m_nRow;
-    int nKeepVisible = nNodeRow;
+    int nKeepVisible = nRow;
     bool done = false;
     if (node->m_bCollapsed) {
-        if (OnExpanding(node, nNodeRow)) {
-            nKeepVisible = ExpandNode(node, nNodeRow);
-            OnExpanded(node, nNodeRow);
+        if (OnExpanding(node, nRow)) {
+            nKeepVisible = ExpandNode(node, nRow);
+            OnExpanded(node, nRow);
             done = true;
         }
     } else if (OnCollapsing(node)) {
@@ -81,12 +84,11 @@ BOOL CGridTreeCtrl::HandleBoxClick(int x, int y, LVHITTESTINFO* hit) {
         done = true;
     }
     SetRedraw(TRUE);
-    if (!done) {
-        return TRUE;
+    if (done) {
+        RedrawRow(nRow);
+        EnsureVisible(nKeepVisible, TRUE);
     }
-    RedrawRow(nNodeRow);
-    EnsureVisible(nKeepVisible, TRUE);
-    return FALSE;
+    return done;
 }
 
 void CGridTreeCtrl::OnLButtonDown(UINT nFlags, CPoint point) {
@@ -126,25 +128,7 @@ void CGridTreeCtrl::OnDblClk(CPoint ptAction) {
     if (hit.iItem == -1 || nRow == -1 || !HasChildren(node)) {
         return;
     }
-    SetRedraw(FALSE);
-    int nKeepVisible = nRow;
-    bool done = false;
-    if (node->m_bCollapsed) {
-        if (OnExpanding(node, nRow)) {
-            nKeepVisible = ExpandNode(node, nRow);
-            OnExpanded(node, nRow);
-            done = true;
-        }
-    } else if (OnCollapsing(node)) {
-        CollapseNode(node);
-        OnCollapsed(node);
-        done = true;
-    }
-    SetRedraw(TRUE);
-    if (done) {
-        RedrawRow(nRow);
-        EnsureVisible(nKeepVisible, TRUE);
-    }
+    ToggleNode(node, nRow);
 }
 
 void CGridTreeCtrl::OnKeyDown(int nVKey) {
