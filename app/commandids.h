@@ -1,6 +1,6 @@
 #pragma once
 
-// Command ids of the menus, the toolbar and the accelerators. They keep their original numbers
+// Command ids of the menus, the toolbar and the accelerators. They keep fixed numbers
 // so that a command can be sent by id (CMainFrame::SendCommand).
 
 constexpr int ID_FILE_NEW = 57600;

@@ -6,9 +6,13 @@ namespace {
 std::atomic<IUserNotice*> g_userNotice{nullptr};
 }
 
-void SetUserNotice(IUserNotice* notice) { g_userNotice.store(notice); }
+void SetUserNotice(IUserNotice* notice) {
+    g_userNotice.store(notice);
+}
 
-IUserNotice* GetUserNotice() { return g_userNotice.load(); }
+IUserNotice* GetUserNotice() {
+    return g_userNotice.load();
+}
 
 void SetStatusText(const std::string& text) {
     if (IUserNotice* notice = g_userNotice.load()) {

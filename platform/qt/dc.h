@@ -11,18 +11,18 @@
 
 class QWidget;
 
-// A device context in the original drawing interface's terms, over a QPainter.
+// A device context over a QPainter, with the drawing rules the grid is written for.
 //
 // Coordinates are the painter's logical coordinates; rectangles have exclusive right and bottom
-// edges, and lines leave out their end point, so code written for the original interface paints
-// the same pixels. Texts are QStrings throughout the Qt layer.
+// edges, and lines leave out their end point, so every caller can count pixels the same way. Texts
+// are QStrings throughout the Qt layer.
 //
 // The painter and the widget belong to the caller and outlive the CDC. The CDC saves the painter's
 // state when it is made and restores it when it goes, so selections do not leak to the caller.
 // painter may be null: the CDC then only measures (text extent and metrics, with the widget's
 // font), like a client context used outside painting; drawing calls do nothing and return FALSE.
 //
-// Defaults as in the original: a black 1-pixel pen, a white brush, the widget's font (else the
+// Defaults: a black 1-pixel pen, a white brush, the widget's font (else the
 // painter's), white background, black text, background mode OPAQUE (text output fills the text's
 // cell with the background colour; choose TRANSPARENT with SetBkMode to leave it).
 // Selected objects are referenced, not copied: keep them alive while selected, and select a font
@@ -61,7 +61,7 @@ public:
 
     // Frame in the selected pen (inside the rectangle), inside filled with the selected brush.
     BOOL Rectangle(const CRect& rect);
-    // Fills with the colour; like the original, leaves the background colour set to it.
+    // Fills with the colour and leaves the background colour set to it.
     void FillSolidRect(const CRect& rect, COLORREF color);
     // Fills with the brush; the background colour stays.
     BOOL FillRect(const CRect& rect, const CBrush* brush);

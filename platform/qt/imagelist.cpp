@@ -75,14 +75,14 @@ bool CImageList::DrawEx(CDC* dc, int i, CPoint pt, CSize size, COLORREF /*bg*/, 
     if (dc == nullptr || dc->GetPainter() == nullptr || i < 0 || i >= GetImageCount()) {
         return false;
     }
-    // A zero extent draws the whole image, as in the original interface.
+    // A zero extent draws the whole image.
     const int cx = size.cx > 0 ? std::min(size.cx, m_iconSize.cx) : m_iconSize.cx;
     const int cy = size.cy > 0 ? std::min(size.cy, m_iconSize.cy) : m_iconSize.cy;
     QPainter* painter = dc->GetPainter();
     painter->save();
     if ((style & ILD_BLEND50) != 0) {
-        // The image shows at half strength over what lies beneath it (the original mixes it with
-        // the highlight colour; a half-opacity paint gives the same faded look on any background).
+        // The image shows at half strength over what lies beneath it: a faded look on any
+        // background.
         painter->setOpacity(0.5);
     }
     painter->drawPixmap(pt.x, pt.y, m_images[i], 0, 0, cx, cy);

@@ -17,8 +17,8 @@ public:
     virtual ~CImageList() = default;
 
     // Cuts images cx pixels wide (and as high as the strip) from the image at the Qt resource or
-    // file path; pixels of colour mask become transparent. grow is accepted for the original
-    // signature and changes nothing. False when the image cannot be loaded or is narrower than cx.
+    // file path; pixels of colour mask become transparent. grow is accepted for the callers'
+    // sake and changes nothing. False when the image cannot be loaded or is narrower than cx.
     bool Create(const QString& path, int cx, int grow, COLORREF mask);
     // Makes this list a copy of another one. False when the other one is empty.
     bool Create(const CImageList& other);

@@ -11,7 +11,7 @@
 // The message pane's idle text, shown in pane 0 when the bar is set up.
 inline constexpr char kIdleMessage[] = "Ready";
 
-// A status bar with panes in the original interface's terms: pane 0 stretches over the width the
+// A status bar with numbered panes: pane 0 stretches over the width the
 // other panes leave; each other pane is as wide as the text it was given by SetIndicators (the
 // keyboard indicators "CAP", "NUM", "SCRL"); later texts do not resize it. Pane rectangles are
 // exact and in the bar's client coordinates, so a child window (the progress bar) can be placed

@@ -1,7 +1,7 @@
 #pragma once
 
 // The small value types and constants of the window system that the grid and the shell are
-// written against. Values match the original interface, so ids and flags read the same.
+// written against. The numeric values are fixed, so ids and flags keep their numbers everywhere.
 
 #include <QPoint>
 #include <QRect>
@@ -19,9 +19,15 @@ using UINT = unsigned int;
 constexpr COLORREF RGB(int r, int g, int b) {
     return static_cast<COLORREF>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }
-constexpr int GetRValue(COLORREF c) { return static_cast<int>(c & 0xFF); }
-constexpr int GetGValue(COLORREF c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int GetBValue(COLORREF c) { return static_cast<int>((c >> 16) & 0xFF); }
+constexpr int GetRValue(COLORREF c) {
+    return static_cast<int>(c & 0xFF);
+}
+constexpr int GetGValue(COLORREF c) {
+    return static_cast<int>((c >> 8) & 0xFF);
+}
+constexpr int GetBValue(COLORREF c) {
+    return static_cast<int>((c >> 16) & 0xFF);
+}
 constexpr COLORREF kNoColor = 0xFFFFFFFF;  // "none" in row and cell colours
 constexpr COLORREF CLR_DEFAULT = 0xFF000000;
 
@@ -43,7 +49,7 @@ struct CSize {
     bool operator==(const CSize&) const = default;
 };
 
-// A rectangle with exclusive right and bottom edges, as the original interface counts them.
+// A rectangle with exclusive right and bottom edges.
 // (QRect's right() and bottom() are inclusive; convert only through the helpers below.)
 struct CRect {
     int left = 0;
@@ -52,15 +58,28 @@ struct CRect {
     int bottom = 0;
     CRect() = default;
     CRect(int l, int t, int r, int b) : left(l), top(t), right(r), bottom(b) {}
-    explicit CRect(const QRect& r) : left(r.x()), top(r.y()), right(r.x() + r.width()), bottom(r.y() + r.height()) {}
+    explicit CRect(const QRect& r)
+        : left(r.x()), top(r.y()), right(r.x() + r.width()), bottom(r.y() + r.height()) {}
 
     int Width() const { return right - left; }
     int Height() const { return bottom - top; }
     bool IsRectEmpty() const { return right <= left || bottom <= top; }
     bool IsRectNull() const { return left == 0 && top == 0 && right == 0 && bottom == 0; }
-    bool PtInRect(CPoint p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
-    void OffsetRect(int dx, int dy) { left += dx; right += dx; top += dy; bottom += dy; }
-    void DeflateRect(int dx, int dy) { left += dx; right -= dx; top += dy; bottom -= dy; }
+    bool PtInRect(CPoint p) const {
+        return p.x >= left && p.x < right && p.y >= top && p.y < bottom;
+    }
+    void OffsetRect(int dx, int dy) {
+        left += dx;
+        right += dx;
+        top += dy;
+        bottom += dy;
+    }
+    void DeflateRect(int dx, int dy) {
+        left += dx;
+        right -= dx;
+        top += dy;
+        bottom -= dy;
+    }
     QRect ToQRect() const { return QRect(left, top, right - left, bottom - top); }
     bool operator==(const CRect&) const = default;
 };
@@ -71,7 +90,9 @@ constexpr UINT LVIS_SELECTED = 0x0002;
 constexpr UINT LVIS_CUT = 0x0004;
 constexpr UINT LVIS_DROPHILITED = 0x0008;
 constexpr UINT LVIS_STATEIMAGEMASK = 0xF000;
-constexpr UINT INDEXTOSTATEIMAGEMASK(int i) { return static_cast<UINT>(i) << 12; }
+constexpr UINT INDEXTOSTATEIMAGEMASK(int i) {
+    return static_cast<UINT>(i) << 12;
+}
 
 // List-view next-item flags.
 constexpr UINT LVNI_ALL = 0x0000;

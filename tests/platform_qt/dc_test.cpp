@@ -90,7 +90,7 @@ TEST(CDC, RectanglesAndFillsKeepToTheirExclusiveEdges) {
         EXPECT_EQ(dc.SelectObject(stockBrush), &green);
         dc.Rectangle(CRect(10, 3, 13, 6));  // stock: black frame, white inside
         dc.FillSolidRect(CRect(15, 1, 17, 3), RGB(200, 100, 0));
-        EXPECT_EQ(dc.GetBkColor(), RGB(200, 100, 0));  // as the original leaves it
+        EXPECT_EQ(dc.GetBkColor(), RGB(200, 100, 0));  // FillSolidRect leaves it set
         dc.FillRect(CRect(15, 8, 16, 10), &green);
         dc.FillSolidRect(CRect(18, 8, 18, 9), RGB(0, 0, 0));  // empty
     });
