@@ -1,10 +1,10 @@
 #include "serverlist/servergridrefreshhost.h"
 
 #include "net/tevent.h"
+#include "platform/qt/messagepump.h"
 #include "serverlist/servergrid.h"
 
 #include <QAbstractEventDispatcher>
-#include <QCoreApplication>
 #include <QMetaObject>
 #include <QThread>
 
@@ -27,7 +27,7 @@ void ServerGridRefreshHost::WaitForWorkerEnd(TEvent& workerEnded) {
     // the wait is not slept through.
     workerEnded.SetWakeUp([dispatcher] { dispatcher->wakeUp(); });
     while (!workerEnded.TryWait()) {
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        PumpPendingMessages(true);
     }
     workerEnded.SetWakeUp(nullptr);
 }
