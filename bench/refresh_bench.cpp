@@ -1,8 +1,8 @@
-// A full refresh of 2,000 instantly answering servers: korvath-query against korvath-sim, both as
-// child processes on loopback. Reports the query process's wall time, CPU time (user + system)
-// and peak resident memory, and sets the wall time against its lower bound: with at most 10
-// queries in flight, N servers need at least N / 10 consecutive round trips, each at least one
-// loopback query as measured here in-process one after another.
+// A full refresh of 2,000 instantly answering servers: korvath-query against korvath-sim, both
+// child processes on loopback. Reports the query's wall time, CPU time (user + system) and peak
+// resident memory against the lower bound: with at most 10 queries in flight, N servers need at
+// least N / 10 consecutive round trips, each one loopback query as measured here in-process.
+#include <algorithm>
 #include <chrono>
 #include <string>
 #include <vector>
@@ -24,15 +24,12 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-struct ChildUsage {
-    bool ok = false;
-    double cpuSeconds = 0;
-    long peakKb = 0;
-};
+double Seconds(const timeval& t) {
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
+}
 
-// Runs korvath-query (output discarded) and reports its resource use.
-ChildUsage RunQuery(const std::string& master) {
-    ChildUsage usage;
+// Runs korvath-query (output discarded); false when it failed. Fills its resource use.
+bool RunQuery(const std::string& master, rusage& used) {
     std::vector<std::string> words = {KR_QUERY_PATH, "--master", master, "--json"};
     std::vector<char*> argv;
     for (std::string& word : words) {
@@ -47,52 +44,38 @@ ChildUsage RunQuery(const std::string& master) {
     const bool spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0;
     posix_spawn_file_actions_destroy(&actions);
     int status = 0;
-    rusage used{};
-    if (spawned && wait4(pid, &status, 0, &used) == pid) {
-        usage.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
-        usage.cpuSeconds = used.ru_utime.tv_sec + used.ru_utime.tv_usec / 1e6 +
-                           used.ru_stime.tv_sec + used.ru_stime.tv_usec / 1e6;
-        usage.peakKb = used.ru_maxrss;
-    }
-    return usage;
-}
-
-// The mean time of one info query against the simulator's servers, one after another.
-double OneRoundTripSeconds(const std::vector<kr::test::FleetEntry>& fleet) {
-    const size_t count = std::min<size_t>(fleet.size(), 200);
-    ServerRecord record;
-    const auto start = Clock::now();
-    for (size_t i = 0; i < count; ++i) {
-        QueryServer("127.0.0.1", fleet[i].port, record);
-    }
-    return std::chrono::duration<double>(Clock::now() - start).count() / static_cast<double>(count);
+    return spawned && wait4(pid, &status, 0, &used) == pid && WIFEXITED(status) &&
+           WEXITSTATUS(status) == 0;
 }
 
 void BM_FullRefresh(benchmark::State& state) {
     const int servers = static_cast<int>(state.range(0));
     kr::test::ScopedTempDir dir(true);  // "servers.txt" grows here
-    double wall = 0;
-    double cpu = 0;
-    double roundTrip = 0;
+    double wall = 0, cpu = 0, roundTrip = 0;
     long peakKb = 0;
     for (auto _ : state) {
         kr::test::SimProcess sim({"--servers", std::to_string(servers), "--per-page", "255"});
-        if (!sim.Started()) {
-            state.SkipWithError("korvath-sim did not start");
-            break;
-        }
+        rusage used{};
         const auto start = Clock::now();
-        const ChildUsage usage = RunQuery(sim.MasterAddress());
-        const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
-        if (!usage.ok) {
-            state.SkipWithError("korvath-query failed");
+        if (!sim.Started() || !RunQuery(sim.MasterAddress(), used)) {
+            state.SkipWithError("korvath-sim or korvath-query failed");
             break;
         }
+        const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
         state.SetIterationTime(seconds);
         wall += seconds;
-        cpu += usage.cpuSeconds;
-        peakKb = std::max(peakKb, usage.peakKb);
-        roundTrip += OneRoundTripSeconds(sim.Fleet());
+        cpu += Seconds(used.ru_utime) + Seconds(used.ru_stime);
+        peakKb = std::max(peakKb, used.ru_maxrss);
+        // One round trip: the mean of up to 200 info queries one after another.
+        const std::vector<kr::test::FleetEntry> fleet = sim.Fleet();
+        const size_t count = std::min<size_t>(fleet.size(), 200);
+        ServerRecord record;
+        const auto queries = Clock::now();
+        for (size_t i = 0; i < count; ++i) {
+            QueryServer("127.0.0.1", fleet[i].port, record);
+        }
+        roundTrip += std::chrono::duration<double>(Clock::now() - queries).count() /
+                     static_cast<double>(count);
     }
     const double runs = static_cast<double>(state.iterations());
     const double lowerBound = servers / 10.0 * (roundTrip / runs);

@@ -1,5 +1,6 @@
 #include "tests/support/simprocess.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
@@ -20,32 +21,28 @@ namespace kr::test {
 
 namespace {
 
-constexpr auto kStartLimit = std::chrono::seconds(30);
-constexpr auto kStopLimit = std::chrono::seconds(30);
+using Clock = std::chrono::steady_clock;
+constexpr auto kLimit = std::chrono::seconds(30);  // for starting and for stopping
 
-// Reads the first line the child writes, waiting at most until the deadline.
-std::string ReadFirstLine(int fd, std::chrono::steady_clock::time_point deadline) {
+// The first line the child writes, or "" when none comes before the deadline.
+std::string ReadFirstLine(int fd, Clock::time_point deadline) {
     std::string line;
-    while (true) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-            deadline - std::chrono::steady_clock::now());
+    for (char c = 0; c != '\n';) {
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
         pollfd ready{fd, POLLIN, 0};
         if (left.count() <= 0 || poll(&ready, 1, static_cast<int>(left.count())) <= 0) {
             return "";
         }
-        char c = 0;
         const ssize_t got = read(fd, &c, 1);
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got <= 0) {
+        if (got <= 0 && !(got < 0 && errno == EINTR)) {
             return "";
         }
-        if (c == '\n') {
-            return line;
+        if (got == 1 && c != '\n') {
+            line += c;
         }
-        line += c;
     }
+    return line;
 }
 
 std::string DecodeHex(const std::string& hex) {
@@ -56,41 +53,35 @@ std::string DecodeHex(const std::string& hex) {
     return bytes;
 }
 
-bool ParseFleetLine(const std::string& line, FleetEntry& entry) {
-    std::vector<std::string> fields;
+// "ADDRESS\tVERSION\tTYPE\tPLAYERS\tMAX\tFLAGS\tKIND\tNAME\tMAP\tMOD", texts in hex.
+bool ParseFleetLine(const std::string& line, FleetEntry& e) {
+    std::vector<std::string> f;
     std::istringstream in(line);
     for (std::string field; std::getline(in, field, '\t');) {
-        fields.push_back(field);
+        f.push_back(field);
     }
     if (line.ends_with('\t')) {
-        fields.emplace_back();
+        f.emplace_back();
     }
-    if (fields.size() != 10) {
+    const std::size_t colon = f.empty() ? std::string::npos : f[0].rfind(':');
+    if (f.size() != 10 || colon == std::string::npos) {
         return false;
     }
-    const std::size_t colon = fields[0].rfind(':');
-    if (colon == std::string::npos) {
+    const char* kinds[] = {"ok", "silent", "malformed"};
+    const auto kind = std::find(std::begin(kinds), std::end(kinds), f[6]);
+    if (kind == std::end(kinds)) {
         return false;
     }
-    entry.address = fields[0];
-    entry.port = std::atoi(fields[0].c_str() + colon + 1);
-    entry.version = std::atoi(fields[1].c_str());
-    entry.gameType = std::atoi(fields[2].c_str());
-    entry.players = std::atoi(fields[3].c_str());
-    entry.maxPlayers = std::atoi(fields[4].c_str());
-    entry.flags = std::atoi(fields[5].c_str());
-    if (fields[6] == "ok") {
-        entry.kind = FleetEntry::Kind::Ok;
-    } else if (fields[6] == "silent") {
-        entry.kind = FleetEntry::Kind::Silent;
-    } else if (fields[6] == "malformed") {
-        entry.kind = FleetEntry::Kind::Malformed;
-    } else {
-        return false;
+    e.kind = static_cast<FleetEntry::Kind>(kind - std::begin(kinds));
+    e.address = f[0];
+    e.port = std::atoi(f[0].c_str() + colon + 1);
+    int* numbers[] = {&e.version, &e.gameType, &e.players, &e.maxPlayers, &e.flags};
+    for (int i = 0; i < 5; ++i) {
+        *numbers[i] = std::atoi(f[1 + i].c_str());
     }
-    entry.name = DecodeHex(fields[7]);
-    entry.map = DecodeHex(fields[8]);
-    entry.mod = DecodeHex(fields[9]);
+    e.name = DecodeHex(f[7]);
+    e.map = DecodeHex(f[8]);
+    e.mod = DecodeHex(f[9]);
     return true;
 }
 
@@ -100,8 +91,7 @@ std::vector<FleetEntry> ReadFleetFile(const std::string& path) {
     std::vector<FleetEntry> fleet;
     std::ifstream in(path, std::ios::binary);
     for (std::string line; std::getline(in, line);) {
-        FleetEntry entry;
-        if (ParseFleetLine(line, entry)) {
+        if (FleetEntry entry; ParseFleetLine(line, entry)) {
             fleet.push_back(std::move(entry));
         }
     }
@@ -118,7 +108,6 @@ SimProcess::SimProcess(std::vector<std::string> options) {
         argv.push_back(argument.data());
     }
     argv.push_back(nullptr);
-
     int out[2];
     if (pipe2(out, O_CLOEXEC) != 0) {
         return;
@@ -131,24 +120,13 @@ SimProcess::SimProcess(std::vector<std::string> options) {
     }
     posix_spawn_file_actions_destroy(&actions);
     close(out[1]);
-    if (m_pid > 0) {
-        const std::string line =
-            ReadFirstLine(out[0], std::chrono::steady_clock::now() + kStartLimit);
-        const std::string prefix = "master 127.0.0.1:";
-        if (line.starts_with(prefix)) {
-            m_masterPort = std::atoi(line.c_str() + prefix.size());
-            m_fleet = ReadFleetFile(m_dir.File("fleet.tsv"));
-        }
+    const std::string prefix = "master 127.0.0.1:";
+    const std::string line = m_pid > 0 ? ReadFirstLine(out[0], Clock::now() + kLimit) : "";
+    if (line.starts_with(prefix)) {
+        m_masterPort = std::atoi(line.c_str() + prefix.size());
+        m_fleet = ReadFleetFile(m_dir.File("fleet.tsv"));
     }
     close(out[0]);  // the simulator writes nothing after its first line
-}
-
-SimProcess::~SimProcess() {
-    Stop();
-}
-
-std::string SimProcess::MasterAddress() const {
-    return "127.0.0.1:" + std::to_string(m_masterPort);
 }
 
 int SimProcess::Stop() {
@@ -158,14 +136,12 @@ int SimProcess::Stop() {
     int status = 0;
     pid_t done = waitpid(m_pid, &status, WNOHANG);
     if (done == 0) {
-        // A simulator that did not start is on its way out (help text, bad usage, failure):
-        // let it end by itself, so its exit status is its own.
+        // One that did not start is on its way out (help, bad usage): its exit status is its own.
         if (Started()) {
             kill(m_pid, SIGTERM);
         }
-        const auto deadline = std::chrono::steady_clock::now() + kStopLimit;
-        while ((done = waitpid(m_pid, &status, WNOHANG)) == 0 &&
-               std::chrono::steady_clock::now() < deadline) {
+        const auto deadline = Clock::now() + kLimit;
+        while ((done = waitpid(m_pid, &status, WNOHANG)) == 0 && Clock::now() < deadline) {
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
         }
         if (done == 0) {
@@ -183,8 +159,7 @@ std::map<std::string, long> SimProcess::Stats() {
     std::map<std::string, long> stats;
     std::ifstream in(m_dir.File("stats.txt"));
     std::string key;
-    long value = 0;
-    while (in >> key >> value) {
+    for (long value = 0; in >> key >> value;) {
         stats[key] = value;
     }
     return stats;

@@ -10,57 +10,50 @@
 
 namespace kr::test {
 
-// One game server of a running simulator, as its --fleet-file tells: what a correct client
-// decodes from the server's reply (for a malformed reply, from the bytes actually sent, read
-// into a zero-filled 4096-byte buffer).
+// One game server as korvath-sim's --fleet-file tells it: what a correct client decodes from its
+// reply (for a malformed reply, from the bytes sent, read into a zero-filled 4096-byte buffer).
 struct FleetEntry {
     enum class Kind { Ok, Silent, Malformed };
 
     std::string address;  // "127.0.0.1:PORT"
     int port = 0;
     int version = 0;   // version code byte, 0..255
-    int gameType = 0;  // game type byte read as signed
-    int players = 0;   // signed bytes
+    int gameType = 0;  // signed byte, like players and maxPlayers
+    int players = 0;
     int maxPlayers = 0;
-    int flags = 0;  // 0..255: bit 0 dedicated, bit 2 private
+    int flags = 0;  // bit 0 dedicated, bit 2 private
     Kind kind = Kind::Ok;
-    std::string name;  // byte strings
-    std::string map;
-    std::string mod;
+    std::string name, map, mod;  // byte strings
 
     bool Answers() const { return kind != Kind::Silent; }
 };
 
-// Parses a fleet file as korvath-sim writes it; lines that do not parse are skipped.
+// Parses a fleet file; lines that do not parse are skipped.
 std::vector<FleetEntry> ReadFleetFile(const std::string& path);
 
-// korvath-sim as a child process on 127.0.0.1, started with "--master-port 0", its own
-// --fleet-file and --stats-file in a temporary folder, and the given options after them. The
-// constructor waits (at most 30 s) for the "master 127.0.0.1:PORT" line, which the simulator
-// prints once every socket is bound and the fleet file is written.
+// korvath-sim as a child process ("--master-port 0", its own fleet and stats files, then the
+// options). The constructor waits at most 30 s for the "master 127.0.0.1:PORT" line.
 class SimProcess {
 public:
     explicit SimProcess(std::vector<std::string> options);
-    ~SimProcess();  // stops the simulator (SIGTERM) and reaps it
+    ~SimProcess() { Stop(); }
     SimProcess(const SimProcess&) = delete;
     SimProcess& operator=(const SimProcess&) = delete;
 
-    // True when the simulator printed its master line.
     bool Started() const { return m_masterPort > 0; }
     int MasterPort() const { return m_masterPort; }
-    std::string MasterAddress() const;  // "127.0.0.1:PORT"
+    std::string MasterAddress() const { return "127.0.0.1:" + std::to_string(m_masterPort); }
 
-    // Stops a started simulator with SIGTERM, waits for one that did not start to end by
-    // itself (SIGKILL after 30 s either way), and returns its exit status (-1: ended by a
-    // signal or never spawned). Later calls return the same status.
+    // SIGTERM for a started simulator; one that did not start ends by itself (SIGKILL after
+    // 30 s either way). Returns the exit status (-1: signal or never spawned), also on later calls.
     int Stop();
 
-    // Stops the simulator and returns the counters of its --stats-file (empty when it wrote
-    // none): master_requests, pages_sent, pages_resent, acks_received, acks_rejected,
-    // sessions_dropped, queries, replies, max_in_flight.
+    // Stops the simulator and returns its --stats-file counters (master_requests, pages_sent,
+    // pages_resent, acks_received, acks_rejected, sessions_dropped, queries, replies,
+    // max_in_flight).
     std::map<std::string, long> Stats();
 
-    // The fleet in the master's list order (read once the simulator started).
+    // The fleet in the master's list order.
     std::vector<FleetEntry> Fleet() const { return m_fleet; }
 
 private:
