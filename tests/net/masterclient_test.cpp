@@ -4,20 +4,16 @@
 
 #include <gtest/gtest.h>
 
+#include "net/masterpacket.h"
 #include "net/serveraddress.h"
+#include "net/serverlistwriter.h"
 #include "tests/support/fakemaster.h"
 #include "tests/support/fakenotice.h"
 #include "tests/support/tempdir.h"
 
 namespace {
 
-using kr::test::Bytes;
-using kr::test::FakeAddress;
-using kr::test::FakeMaster;
-using kr::test::FakeNotice;
-using kr::test::MasterPage;
-using kr::test::ReadWholeFile;
-using kr::test::ScopedTempDir;
+using namespace kr::test;
 
 const Bytes kRequest = {0x02, 0x06, 0x05, 0x00, 0x00, 0x00, 0x00, 0x00, 0x0A, 0x00, 0x00};
 
@@ -33,7 +29,51 @@ std::vector<FakeAddress> Addresses(int count, uint8_t third) {
     return addresses;
 }
 
-class MasterClientTest : public ::testing::Test {
+std::vector<std::string> Listed() {
+    std::vector<std::string> listed;
+    for (const ServerAddress& address : g_serverAddresses) {
+        listed.push_back(address.m_ip + ":" + std::to_string(address.m_port));
+    }
+    return listed;
+}
+
+// Records a page the way the download does: from a 4096-byte buffer that held earlier data.
+bool Append(const Bytes& page) {
+    Bytes buffer(4096, 0xAB);
+    std::copy(page.begin(), page.end(), buffer.begin());
+    return ServerListWriter().AppendPage(buffer.data(), static_cast<int>(page.size()));
+}
+
+// The acknowledgement copies the echo as text (zero after its first zero byte); a datagram
+// without the 2, 6 mark leaves the parsed fields alone.
+TEST(MasterPacketTest, AcknowledgementCopiesTheEchoAsText) {
+    const uint8_t cases[][8] = {{'A', 'B', 'C', 'A', 'B', 'C', 2, 7},
+                                {'A', 0, 'B', 'A', 0, 0, 6, 2},
+                                {0, 'A', 'B', 0, 0, 0, 0, 6},
+                                {0xFF, 0x80, 0, 0xFF, 0x80, 0, 0xFF, 0xFF}};
+    for (const auto& c : cases) {
+        Bytes page(4096, 0xEE);  // bytes past the header must not matter
+        const uint8_t header[] = {2, 6, 0, 0x55, 0x9C, c[0], c[1], c[2], 0x66, 0x77, 17};
+        std::copy(std::begin(header), std::end(header), page.begin());
+        MasterPacket packet;
+        ASSERT_TRUE(packet.ParsePage(page.data()));
+        EXPECT_EQ(packet.m_type, 0);
+        EXPECT_EQ(packet.m_recordCount, 17);
+        packet.m_type = kAckType;
+        const uint8_t* ack = packet.BuildAck();
+        EXPECT_EQ(Bytes(ack, ack + packet.m_ackLength), Ack(0x9C, c[3], c[4], c[5]));
+
+        page[0] = c[6];
+        page[1] = c[7];
+        page[4] = 1;
+        page[10] = 200;
+        EXPECT_FALSE(packet.ParsePage(page.data()));
+        EXPECT_EQ(packet.m_echoByte, 0x9C);
+        EXPECT_EQ(packet.m_recordCount, 17);
+    }
+}
+
+class MasterListTest : public ::testing::Test {
 protected:
     void SetUp() override { g_serverAddresses = {ServerAddress{"9.9.9.9", 9}}; }
     void TearDown() override { SetMasterServer(kDefaultMasterHost, kDefaultMasterPort); }
@@ -47,14 +87,45 @@ protected:
     FakeNotice m_notice;
 };
 
-TEST_F(MasterClientTest, PagesAreAcknowledgedAndRecordedUntilTheLastOne) {
+TEST_F(MasterListTest, WriterAppendsOneAlignedLinePerRecord) {
+    g_serverAddresses.clear();
+    EXPECT_TRUE(Append(MasterPage(0, {})));
+    EXPECT_TRUE(std::filesystem::exists("servers.txt"));
+    EXPECT_TRUE(Append(MasterPage(0, {{{10, 0, 0, 5}, 999}, {{255, 255, 255, 255}, 65535}})));
+    EXPECT_TRUE(Append(MasterPage(3, {{{1, 22, 133, 0}, 0}})));
+    EXPECT_EQ(ReadWholeFile("servers.txt"),
+              " 10.  0.  0.  5:  999\n"
+              "255.255.255.255:65535\n"
+              "  1. 22.133.  0:    0\n");
+    EXPECT_EQ(Listed(),
+              (std::vector<std::string>{"10.0.0.5:999", "255.255.255.255:65535", "1.22.133.0:0"}));
+}
+
+// A count past the datagram's end would record stale bytes of the buffer as addresses.
+TEST_F(MasterListTest, WriterCutsTheCountToTheRecordsPresent) {
+    const std::vector<FakeAddress> two = {{{10, 0, 0, 1}, 1}, {{10, 0, 0, 2}, 2}};
+    Bytes shortOfOneByte = MasterPage(0, two);
+    shortOfOneByte.pop_back();
+    const std::pair<Bytes, size_t> cases[] = {
+        {MasterPage(0, two, 0, {0, 0, 0}, 255), 2},
+        {MasterPage(0, two, 0, {0, 0, 0}, 1), 1},
+        {shortOfOneByte, 1},
+        {Bytes{2, 6, 0, 0, 0, 0, 0, 0, 0, 0, 9}, 0},  // header cut short
+    };
+    for (const auto& [page, expected] : cases) {
+        g_serverAddresses.clear();
+        Append(page);
+        EXPECT_EQ(g_serverAddresses.size(), expected);
+    }
+}
+
+TEST_F(MasterListTest, PagesAreAcknowledgedAndRecordedUntilTheLastOne) {
     Bytes echoed = MasterPage(0, Addresses(2, 2), 0x22, {0x41, 0x00, 0x42});
     echoed[19] = 0x03;  // port bytes 03 E7 of the first record: 999
     echoed[20] = 0xE7;
     FakeMaster master({MasterPage(0, Addresses(3, 1), 0x11, {'a', 'b', 'c'}), echoed,
                        MasterPage(7, Addresses(4, 3), 0x33, {'x', 0, 0})});
     EXPECT_EQ(Download(master), 0);
-
     EXPECT_EQ(master.Received(), (std::vector<Bytes>{kRequest, Ack(0x11, 'a', 'b', 'c'),
                                                      Ack(0x22, 0x41, 0, 0), Ack(0x33, 'x', 0, 0)}));
     EXPECT_EQ(ReadWholeFile("servers.txt"),
@@ -63,56 +134,43 @@ TEST_F(MasterClientTest, PagesAreAcknowledgedAndRecordedUntilTheLastOne) {
               " 10.  1.  1.  2:    2\n"
               " 10.  1.  2.  0:  999\n"
               " 10.  1.  2.  1:    1\n");
-    ASSERT_EQ(g_serverAddresses.size(), 5u);
-    EXPECT_EQ(g_serverAddresses[3].m_ip, "10.1.2.0");
-    EXPECT_EQ(g_serverAddresses[3].m_port, 999u);
-    EXPECT_EQ(g_serverAddresses[4].m_ip, "10.1.2.1");
+    EXPECT_EQ(Listed(), (std::vector<std::string>{"10.1.1.0:0", "10.1.1.1:1", "10.1.1.2:2",
+                                                  "10.1.2.0:999", "10.1.2.1:1"}));
     EXPECT_TRUE(m_notice.StatusTexts().empty());
 }
 
-TEST_F(MasterClientTest, OnlyALastPageGivesAnEmptyListAndNoFile) {
-    FakeMaster master({MasterPage(7, Addresses(2, 0), 5, {'k', 'r', 0})});
-    EXPECT_EQ(Download(master), 0);
-    EXPECT_EQ(master.Received(), (std::vector<Bytes>{kRequest, Ack(5, 'k', 'r', 0)}));
-    EXPECT_TRUE(g_serverAddresses.empty());
-    EXPECT_FALSE(std::filesystem::exists("servers.txt"));
-}
-
-TEST_F(MasterClientTest, FullPagesOfTwoHundredFiftyFiveRecords) {
-    FakeMaster master({MasterPage(0, Addresses(255, 1), 1), MasterPage(0, Addresses(1, 2), 2),
-                       MasterPage(0, Addresses(255, 3), 3), MasterPage(7, {}, 4)});
-    EXPECT_EQ(Download(master), 0);
-    EXPECT_EQ(master.Received().size(), 5u);
-    ASSERT_EQ(g_serverAddresses.size(), 511u);
-    EXPECT_EQ(g_serverAddresses[254].m_ip, "10.1.1.254");
-    EXPECT_EQ(g_serverAddresses[255].m_ip, "10.1.2.0");
-    EXPECT_EQ(g_serverAddresses[510].m_ip, "10.1.3.254");
-    EXPECT_EQ(g_serverAddresses[510].m_port, 254u);
-    EXPECT_EQ(ReadWholeFile("servers.txt").size(), 511u * 22);
-}
-
-// A datagram without the 2, 6 mark is neither acknowledged nor recorded; the next page is.
-TEST_F(MasterClientTest, ForeignDatagramIsIgnored) {
+// Pages of 0, 1 and 255 records, a foreign datagram (neither acknowledged nor recorded), a
+// master falling silent mid-list (-1, what came is kept), a list of only the last page.
+TEST_F(MasterListTest, DownloadCases) {
+    auto check = [&](const std::vector<Bytes>& pages, int result, const Bytes& ackedEchoes,
+                     size_t listed, const std::string& last) {
+        ScopedTempDir dir(true);
+        g_serverAddresses = {ServerAddress{"9.9.9.9", 9}};
+        FakeMaster master(pages);
+        EXPECT_EQ(Download(master), result);
+        std::vector<Bytes> expected = {kRequest};
+        for (uint8_t echo : ackedEchoes) {
+            expected.push_back(Ack(echo, 0, 0, 0));
+        }
+        EXPECT_EQ(master.Received(), expected);
+        EXPECT_EQ(g_serverAddresses.size(), listed);
+        EXPECT_EQ(Listed().empty() ? "" : Listed().back(), last);
+        EXPECT_EQ(ReadWholeFile("servers.txt").size(), listed * 22);
+        EXPECT_EQ(std::filesystem::exists("servers.txt"), listed > 0);
+    };
+    check({MasterPage(0, Addresses(255, 1), 1), MasterPage(0, Addresses(1, 2), 2),
+           MasterPage(0, {}, 3), MasterPage(0, Addresses(255, 3), 4), MasterPage(7, {}, 5)},
+          0, {1, 2, 3, 4, 5}, 511, "10.1.3.254:254");
     Bytes foreign = MasterPage(0, Addresses(3, 9), 0x99);
-    foreign[0] = 6;
-    foreign[1] = 2;
-    FakeMaster master({foreign, MasterPage(0, Addresses(1, 1), 0x42), MasterPage(7, {}, 0x43)});
-    EXPECT_EQ(Download(master), 0);
-    EXPECT_EQ(master.Received(),
-              (std::vector<Bytes>{kRequest, Ack(0x42, 0, 0, 0), Ack(0x43, 0, 0, 0)}));
-    ASSERT_EQ(g_serverAddresses.size(), 1u);
-    EXPECT_EQ(g_serverAddresses[0].m_ip, "10.1.1.0");
+    std::swap(foreign[0], foreign[1]);
+    check({foreign, MasterPage(0, Addresses(1, 1), 0x42), MasterPage(7, {}, 0x43)}, 0, {0x42, 0x43},
+          1, "10.1.1.0:0");
+    check({MasterPage(0, Addresses(3, 1), 1), MasterPage(0, Addresses(2, 2), 2)}, -1, {1, 2}, 5,
+          "10.1.2.1:1");
+    check({MasterPage(7, Addresses(2, 0), 5)}, 0, {5}, 0, "");
 }
 
-TEST_F(MasterClientTest, MasterFallingSilentMidListKeepsWhatCame) {
-    FakeMaster master({MasterPage(0, Addresses(3, 1), 1), MasterPage(0, Addresses(2, 2), 2)});
-    EXPECT_EQ(Download(master), -1);
-    EXPECT_EQ(master.Received().size(), 3u);
-    EXPECT_EQ(g_serverAddresses.size(), 5u);
-    EXPECT_EQ(ReadWholeFile("servers.txt").size(), 5u * 22);
-}
-
-TEST_F(MasterClientTest, UnresolvableMasterIsReportedByTheSocketAndReturnsZero) {
+TEST_F(MasterListTest, UnresolvableMasterIsReportedByTheSocketAndReturnsZero) {
     SetMasterServer("no such host", kDefaultMasterPort);
     EXPECT_EQ(DownloadServerList(), 0);
     EXPECT_TRUE(g_serverAddresses.empty());
@@ -120,7 +178,7 @@ TEST_F(MasterClientTest, UnresolvableMasterIsReportedByTheSocketAndReturnsZero) 
     EXPECT_EQ(m_notice.MessageBoxes().size(), 1u);
 }
 
-TEST_F(MasterClientTest, UnwritableServersFileIsToldOncePerDownload) {
+TEST_F(MasterListTest, UnwritableServersFileIsToldOncePerDownload) {
     std::filesystem::create_directory("servers.txt");
     FakeMaster master({MasterPage(0, Addresses(2, 1), 1), MasterPage(0, Addresses(3, 2), 2),
                        MasterPage(7, {}, 3)});
@@ -130,36 +188,18 @@ TEST_F(MasterClientTest, UnwritableServersFileIsToldOncePerDownload) {
 }
 
 TEST(MasterOptionTest, ParsesHostAndOptionalPort) {
-    const struct {
-        const char* text;
-        bool valid;
-        const char* host;
-        int port;
-    } cases[] = {
-        {"127.0.0.1", true, "127.0.0.1", 18444},
-        {"127.0.0.1:40000", true, "127.0.0.1", 40000},
-        {"localhost:1", true, "localhost", 1},
-        {"m.example:65535", true, "m.example", 65535},
-        {"h:00080", true, "h", 80},
-        {"", false, "", 0},
-        {":18444", false, "", 0},
-        {"h:", false, "", 0},
-        {"h:0", false, "", 0},
-        {"h:65536", false, "", 0},
-        {"h:-1", false, "", 0},
-        {"h:+80", false, "", 0},
-        {"h:80x", false, "", 0},
-        {"h:1:2", false, "", 0},
-        {"a b:80", false, "", 0},
-        {"a\x7f", false, "", 0},
-    };
-    for (const auto& c : cases) {
-        const auto parsed = ParseMasterOption(c.text);
-        ASSERT_EQ(parsed.has_value(), c.valid) << c.text;
-        if (parsed) {
-            EXPECT_EQ(parsed->host, c.host);
-            EXPECT_EQ(parsed->port, c.port);
-        }
+    const std::pair<const char*, std::string> valid[] = {{"127.0.0.1", "127.0.0.1:18444"},
+                                                         {"localhost:1", "localhost:1"},
+                                                         {"m.example:65535", "m.example:65535"},
+                                                         {"h:00080", "h:80"}};
+    for (const auto& [text, parsed] : valid) {
+        const auto option = ParseMasterOption(text);
+        ASSERT_TRUE(option) << text;
+        EXPECT_EQ(option->host + ":" + std::to_string(option->port), parsed);
+    }
+    for (const char* text : {"", ":18444", "h:", "h:0", "h:65536", "h:-1", "h:+80", "h:80x",
+                             "h:1:2", "a b:80", "a\x7f"}) {
+        EXPECT_FALSE(ParseMasterOption(text)) << text;
     }
 }
 

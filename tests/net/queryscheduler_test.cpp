@@ -14,7 +14,27 @@
 
 namespace {
 
-class GatedWorker;
+class ScriptedHost;
+
+class GatedWorker : public TThread {
+public:
+    GatedWorker(ScriptedHost& host, size_t index, bool failsToStart)
+        : m_host(host), m_index(index), m_failsToStart(failsToStart) {}
+    ~GatedWorker() override { Join(); }
+    void Run() override { m_go.Wait(); }
+    bool Running() const { return m_launched && m_threadId.load() != 0; }
+
+    TEvent m_go;
+    bool m_launched = false;
+
+protected:
+    bool Launch(std::thread& handle) override;
+
+private:
+    ScriptedHost& m_host;
+    size_t m_index;
+    bool m_failsToStart;
+};
 
 // Plays the front end and the servers at once: each wait lets exactly one running worker end
 // (the oldest or the newest started) and returns once it has ended. Since workers end only
@@ -22,9 +42,8 @@ class GatedWorker;
 // slots as full as the list allows.
 class ScriptedHost : public IRefreshHost {
 public:
-    enum class Release { Oldest, Newest };
-    ScriptedHost(Release policy, const std::vector<std::unique_ptr<GatedWorker>>& workers)
-        : m_policy(policy), m_workers(workers) {}
+    ScriptedHost(bool newestFirst, const std::vector<std::unique_ptr<GatedWorker>>& workers)
+        : m_newestFirst(newestFirst), m_workers(workers) {}
 
     void LocateStatusBar() override {}
     void BeginProgress(const std::string&, int) override {}
@@ -32,108 +51,75 @@ public:
     void StepProgress() override { ++m_steps; }
     void SortRows() override {}
     void EndProgress() override {}
-    void WaitForWorkerEnd(TEvent& workerEnded) override;
 
-    size_t Running() const;
+    size_t Running() const {
+        return static_cast<size_t>(std::count_if(m_workers.begin(), m_workers.end(),
+                                                 [](auto& w) { return w->Running(); }));
+    }
     void OnLaunch(size_t index) {
-        EXPECT_LT(Running(), static_cast<size_t>(kMaxRunningWorkers))
-            << "worker " << index << " started while ten were running";
+        EXPECT_LT(Running(), size_t{kMaxRunningWorkers}) << index << " started while ten ran";
         m_launches.push_back(index);
     }
+    void WaitForWorkerEnd(TEvent& workerEnded) override {
+        ++m_waits;
+        EXPECT_GE(Running(), 1u) << "waiting with nothing running";
+        if (m_launches.size() < m_workers.size()) {
+            EXPECT_EQ(Running(), size_t{kMaxRunningWorkers}) << "a slot left idle";
+        }
+        GatedWorker* chosen = nullptr;
+        for (const auto& worker : m_workers) {
+            if (worker->Running() && (chosen == nullptr || m_newestFirst)) {
+                chosen = worker.get();
+            }
+        }
+        if (chosen != nullptr) {
+            chosen->m_go.Set();
+            while (chosen->m_threadId.load() != 0) {
+                workerEnded.Wait();
+            }
+        }
+    }
 
-    Release m_policy;
+    bool m_newestFirst;
     const std::vector<std::unique_ptr<GatedWorker>>& m_workers;
     std::vector<size_t> m_launches;
     int m_steps = 0;
     int m_waits = 0;
 };
 
-class GatedWorker : public TThread {
-public:
-    GatedWorker(ScriptedHost& host, size_t index, bool failsToStart)
-        : m_host(host), m_index(index), m_failsToStart(failsToStart) {}
-    ~GatedWorker() override { Join(); }
-
-    void Run() override { m_go.Wait(); }
-    bool Launched() const { return m_launched; }
-
-    TEvent m_go;
-
-protected:
-    bool Launch(std::thread& handle) override {
-        m_host.OnLaunch(m_index);
-        m_launched = true;
-        return !m_failsToStart && TThread::Launch(handle);
-    }
-
-private:
-    ScriptedHost& m_host;
-    size_t m_index;
-    bool m_failsToStart;
-    bool m_launched = false;
-};
-
-size_t ScriptedHost::Running() const {
-    return static_cast<size_t>(std::count_if(m_workers.begin(), m_workers.end(), [](auto& w) {
-        return w->Launched() && w->m_threadId.load() != 0;
-    }));
-}
-
-void ScriptedHost::WaitForWorkerEnd(TEvent& workerEnded) {
-    ++m_waits;
-    const size_t running = Running();
-    EXPECT_GE(running, 1u) << "waiting with nothing running";
-    if (m_launches.size() < m_workers.size()) {
-        EXPECT_EQ(running, static_cast<size_t>(kMaxRunningWorkers)) << "a slot left idle";
-    }
-    GatedWorker* chosen = nullptr;
-    for (const auto& worker : m_workers) {
-        if (worker->Launched() && worker->m_threadId.load() != 0) {
-            chosen = worker.get();
-            if (m_policy == Release::Oldest) {
-                break;
-            }
-        }
-    }
-    if (chosen == nullptr) {
-        return;
-    }
-    chosen->m_go.Set();
-    while (chosen->m_threadId.load() != 0) {
-        workerEnded.Wait();
-    }
+bool GatedWorker::Launch(std::thread& handle) {
+    m_host.OnLaunch(m_index);
+    m_launched = true;
+    return !m_failsToStart && TThread::Launch(handle);
 }
 
 TEST(QuerySchedulerTest, AtMostTenRunStartedInListOrderEachOnce) {
+    const std::set<size_t> failing = {0, 3, 10, 24, 39};
     for (size_t count : {0, 1, 9, 10, 11, 25, 40}) {
-        for (auto policy : {ScriptedHost::Release::Oldest, ScriptedHost::Release::Newest}) {
-            for (const std::set<size_t>& failing :
-                 {std::set<size_t>{}, std::set<size_t>{0, 3, 10, 24, 39}}) {
-                SCOPED_TRACE(testing::Message()
-                             << "N=" << count << " policy=" << static_cast<int>(policy)
-                             << " failing=" << failing.size());
-                std::vector<std::unique_ptr<GatedWorker>> workers;
-                ScriptedHost host(policy, workers);
-                for (size_t i = 0; i < count; ++i) {
-                    workers.push_back(std::make_unique<GatedWorker>(host, i, failing.count(i)));
-                }
-                std::vector<TThread*> order;
-                for (auto& worker : workers) {
-                    order.push_back(worker.get());
-                }
+        for (int mode = 0; mode < 4; ++mode) {
+            const bool newestFirst = mode & 1;
+            const bool withFailures = mode & 2;
+            SCOPED_TRACE(testing::Message() << "N=" << count << " mode=" << mode);
+            std::vector<std::unique_ptr<GatedWorker>> workers;
+            ScriptedHost host(newestFirst, workers);
+            std::vector<TThread*> order;
+            int failed = 0;
+            for (size_t i = 0; i < count; ++i) {
+                const bool fails = withFailures && failing.count(i) > 0;
+                failed += fails;
+                workers.push_back(std::make_unique<GatedWorker>(host, i, fails));
+                order.push_back(workers.back().get());
+            }
 
-                RunQueryWorkers(order, host);
+            RunQueryWorkers(order, host);
 
-                std::vector<size_t> expected(count);
-                std::iota(expected.begin(), expected.end(), 0);
-                EXPECT_EQ(host.m_launches, expected);
-                const int failed = static_cast<int>(std::count_if(
-                    failing.begin(), failing.end(), [&](size_t i) { return i < count; }));
-                EXPECT_EQ(host.m_steps, failed) << "one progress step per worker that never ran";
-                EXPECT_EQ(host.m_waits, static_cast<int>(count) - failed);
-                for (auto& worker : workers) {
-                    EXPECT_EQ(worker->m_threadId.load(), 0u);
-                }
+            std::vector<size_t> expected(count);
+            std::iota(expected.begin(), expected.end(), 0);
+            EXPECT_EQ(host.m_launches, expected);
+            EXPECT_EQ(host.m_steps, failed) << "one progress step per worker that never ran";
+            EXPECT_EQ(host.m_waits, static_cast<int>(count) - failed);
+            for (auto& worker : workers) {
+                EXPECT_EQ(worker->m_threadId.load(), 0u);
             }
         }
     }

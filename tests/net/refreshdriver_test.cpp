@@ -14,19 +14,12 @@
 #include "tests/support/fakegameservers.h"
 #include "tests/support/fakemaster.h"
 #include "tests/support/fakenotice.h"
-#include "tests/support/fakeudp.h"
 #include "tests/support/tempdir.h"
 
 namespace {
 
-using kr::test::Bytes;
-using kr::test::FakeAddress;
-using kr::test::FakeGameServers;
-using kr::test::FakeMaster;
-using kr::test::FakeNotice;
-using kr::test::FakeServerScript;
-using kr::test::InfoReply;
-using kr::test::MasterPage;
+using namespace kr::test;
+using Texts = std::vector<std::string>;
 
 // Records what the driver asks of its front end, and in which order.
 class RecordingHost : public IRefreshHost {
@@ -47,8 +40,7 @@ public:
     }
     void StepProgress() override { ++m_steps; }
     void SortRows() override {
-        Log("sort after " + std::to_string(m_filed.size()) + " filed, " +
-            std::to_string(m_steps.load()) + " steps");
+        Log("sort " + std::to_string(m_filed.size()) + "/" + std::to_string(m_steps.load()));
     }
     void EndProgress() override { Log("end"); }
     void WaitForWorkerEnd(TEvent& workerEnded) override { workerEnded.Wait(); }
@@ -60,7 +52,7 @@ public:
 
     FakeNotice& m_notice;
     std::mutex m_lock;
-    std::vector<std::string> m_calls;
+    Texts m_calls;
     std::map<size_t, ServerRecord> m_filed;
     std::atomic<int> m_steps{0};
     size_t m_textsBeforeLocate = 99;
@@ -77,7 +69,7 @@ protected:
         SetMasterServer(kDefaultMasterHost, kDefaultMasterPort);
     }
 
-    kr::test::ScopedTempDir m_dir{true};
+    ScopedTempDir m_dir{true};
     FakeNotice m_notice;
     RecordingHost m_host{m_notice};
 };
@@ -87,33 +79,25 @@ protected:
 TEST_F(RefreshDriverTest, QueriesEveryListedServerOnceAndEndsInOrder) {
     std::vector<FakeServerScript> scripts;
     for (int i = 0; i < 25; ++i) {
-        FakeServerScript script;
         const uint8_t version = i == 7 ? 0x86 : 0x85 + 2 * (i % 3);
         const uint8_t type = i == 8 ? 5 : static_cast<uint8_t>(i % 3);
-        script.reply = InfoReply(version, "server " + std::to_string(i), type,
-                                 static_cast<uint8_t>(i), 32, "map", "", 1);
-        script.delayMs = 20 + (i * 37) % 60;
-        script.silent = i == 4 || i == 12;
-        scripts.push_back(script);
+        scripts.push_back({InfoReply(version, "server " + std::to_string(i), type,
+                                     static_cast<uint8_t>(i), 32, "map", "", 1),
+                           i == 4 || i == 12, 20 + (i * 37) % 60});
     }
     FakeGameServers servers(scripts);
-    std::vector<FakeAddress> first;
-    std::vector<FakeAddress> second;
+    std::vector<FakeAddress> pages[2];
     for (int i = 0; i < 25; ++i) {
-        (i < 13 ? first : second)
-            .push_back({{127, 0, 0, 1}, static_cast<uint16_t>(servers.Port(i))});
+        pages[i / 13].push_back({{127, 0, 0, 1}, static_cast<uint16_t>(servers.Port(i))});
     }
-    FakeMaster master({MasterPage(0, first), MasterPage(0, second), MasterPage(7, {})});
+    FakeMaster master({MasterPage(0, pages[0]), MasterPage(0, pages[1]), MasterPage(7, {})});
     SetMasterServer("127.0.0.1", master.Port());
 
     EXPECT_EQ(RefreshServerList(m_host), RefreshOutcome::Completed);
-
     EXPECT_EQ(g_refreshCount, 1);
     EXPECT_EQ(m_host.m_textsBeforeLocate, 0u);
-    EXPECT_EQ(m_host.m_calls, (std::vector<std::string>{"locate", "begin 25 server(s) 25",
-                                                        "sort after 25 filed, 25 steps", "end"}));
-    EXPECT_EQ(m_notice.StatusTexts(),
-              (std::vector<std::string>{"Contacting Master Server", "25 server(s)"}));
+    EXPECT_EQ(m_host.m_calls, (Texts{"locate", "begin 25 server(s) 25", "sort 25/25", "end"}));
+    EXPECT_EQ(m_notice.StatusTexts(), (Texts{"Contacting Master Server", "25 server(s)"}));
     EXPECT_TRUE(m_notice.MessageBoxes().empty());
     EXPECT_LE(servers.MaxInFlight(), 10);
     ASSERT_EQ(m_host.m_filed.size(), 25u);
@@ -121,7 +105,7 @@ TEST_F(RefreshDriverTest, QueriesEveryListedServerOnceAndEndsInOrder) {
         SCOPED_TRACE(i);
         EXPECT_EQ(servers.Requests(i), 1);
         const ServerRecord& record = m_host.m_filed[i];
-        EXPECT_EQ(record.m_address, "127.0.0.1:" + std::to_string(servers.Port(i)));
+        EXPECT_EQ(record.m_address, servers.Address(i));
         if (scripts[i].silent) {
             EXPECT_EQ(record.m_ping, 9999u);
             EXPECT_EQ(record.GroupKey(), "");
@@ -145,26 +129,23 @@ TEST_F(RefreshDriverTest, EmptyListStillRunsTheEndSteps) {
     FakeMaster master({MasterPage(7, {{{127, 0, 0, 1}, 9}})});
     SetMasterServer("127.0.0.1", master.Port());
     EXPECT_EQ(RefreshServerList(m_host), RefreshOutcome::Completed);
-    EXPECT_EQ(m_host.m_calls, (std::vector<std::string>{"locate", "begin 0 server(s) 0",
-                                                        "sort after 0 filed, 0 steps", "end"}));
-    EXPECT_EQ(m_notice.StatusTexts(),
-              (std::vector<std::string>{"Contacting Master Server", "0 server(s)"}));
+    EXPECT_EQ(m_host.m_calls, (Texts{"locate", "begin 0 server(s) 0", "sort 0/0", "end"}));
+    EXPECT_EQ(m_notice.StatusTexts(), (Texts{"Contacting Master Server", "0 server(s)"}));
 }
 
 TEST_F(RefreshDriverTest, MasterFailureIsShownAndNothingElseHappens) {
     int closedPort = 0;
     {
-        kr::test::FakeUdpSocket gone;
+        FakeUdpSocket gone;
         closedPort = gone.Port();
     }
     SetMasterServer("127.0.0.1", closedPort);
     g_serverAddresses = {ServerAddress{"10.0.0.1", 1}};
     EXPECT_EQ(RefreshServerList(m_host), RefreshOutcome::MasterFailed);
-
     EXPECT_EQ(g_refreshCount, 1);
-    EXPECT_EQ(m_host.m_calls, std::vector<std::string>{"locate"});
-    EXPECT_EQ(m_notice.StatusTexts(), (std::vector<std::string>{"Contacting Master Server",
-                                                                "Failed to call Master Server"}));
+    EXPECT_EQ(m_host.m_calls, Texts{"locate"});
+    EXPECT_EQ(m_notice.StatusTexts(),
+              (Texts{"Contacting Master Server", "Failed to call Master Server"}));
     ASSERT_EQ(m_notice.MessageBoxes().size(), 1u);
     EXPECT_EQ(m_notice.MessageBoxes()[0].text, "Connection To Master Server Failed");
     EXPECT_EQ(m_notice.MessageBoxes()[0].title, "KR Server Browser");

@@ -2,17 +2,32 @@
 
 #include <gtest/gtest.h>
 
+#include "net/serverrecord.h"
 #include "platform/posix/tickcount.h"
 #include "tests/support/fakegameservers.h"
 #include "tests/support/fakenotice.h"
 
 namespace {
 
-using kr::test::Bytes;
-using kr::test::FakeGameServers;
-using kr::test::FakeNotice;
-using kr::test::FakeServerScript;
-using kr::test::InfoReply;
+using namespace kr::test;
+
+// Decodes the reply as a query does: from a zero-filled 4096-byte buffer, after the ping.
+ServerRecord Parsed(const Bytes& reply) {
+    Bytes buffer(4096, 0);
+    std::copy(reply.begin(), reply.begin() + std::min<size_t>(reply.size(), 4096), buffer.begin());
+    ServerRecord record;
+    record.Reset();
+    record.m_ping = 37;
+    record.ParseInfoReply(buffer);
+    return record;
+}
+
+// The record's texts and flags in one line: version|name|type|players|map|mod|flags|ping.
+std::string Summary(const ServerRecord& r) {
+    return r.m_version + "|" + r.m_name + "|" + r.m_gameType + "|" + r.m_playersText + "|" +
+           r.m_map + "|" + r.m_mod + "|" + (r.m_dedicated ? "D" : "-") + (r.m_private ? "P" : "-") +
+           "|" + r.m_pingText;
+}
 
 // A record holding values that a query must overwrite or keep.
 ServerRecord Marked() {
@@ -25,59 +40,94 @@ ServerRecord Marked() {
     return record;
 }
 
+TEST(ServerRecordTest, ResetSetsPlaceholdersAndKeepsGroupAndAddress) {
+    ServerRecord used;
+    used.Reset();
+    EXPECT_EQ(Summary(used), "|?||?/?|?|?|--|9999");
+    EXPECT_EQ(used.m_players + used.m_maxPlayers, 0);
+    used = Parsed(InfoReply(0x89, "Arena", 2, 3, 12, "Dunes", "Mod", 0x05));
+    used.m_address = "10.0.0.5:999";
+    used.Reset();
+    EXPECT_EQ(Summary(used), "1.20|?|TDM|?/?|?|?|--|9999");
+    EXPECT_EQ(used.m_ping, 9999u);
+    EXPECT_EQ(used.GroupKey(), "1.20TDM");
+    EXPECT_EQ(used.m_address, "10.0.0.5:999");
+}
+
+// Version and game type tables (the type byte is signed), player counts as signed bytes in
+// "%2d/%2d", only flag bits 0 and 2; strings end at their zero byte or the buffer's end, and
+// fields past the end read as zero.
+TEST(ServerRecordTest, DecodesEveryField) {
+    Bytes noZero(4096, 'A');  // no terminator anywhere
+    noZero[4] = 0x91;
+    Bytes nameToLast(4096, 'B');  // the name's zero is the last byte: the type lies past it
+    nameToLast[4] = 0x87;
+    nameToLast[4095] = 0;
+    Bytes mapToEnd(4096, 'M');  // the map runs to the end: mod and flags lie past it
+    const uint8_t head[] = {0, 0, 0, 0, 0x85, 'n', 0, 1, 2, 3};
+    std::copy(std::begin(head), std::end(head), mapToEnd.begin());
+    const std::pair<Bytes, std::string> cases[] = {
+        {InfoReply(0x89, "Arena One", 2, 3, 12, "Dunes", "", 0x05),
+         "1.20|Arena One|TDM| 3/12|Dunes||DP|37"},
+        {InfoReply(0x85, "a", 0, 5, 16, "m", "x", 0x01), "1.00|a|DM| 5/16|m|x|D-|37"},
+        {InfoReply(0x87, "b", 1, 12, 32, "m", "", 0x04), "1.10|b|VLD|12/32|m||-P|37"},
+        {InfoReply(0x91, "c", 3, 0, 0, "", "", 0x02), "1.30|c|???| 0/ 0|||--|37"},
+        {InfoReply(0x86, "d", 0xFF, 0x80, 5, "m", "", 0xFA), "1.??|d|???|-128/ 5|m||--|37"},
+        {InfoReply(0x8B, "e", 0x81, 0xFF, 0x7F, "m", "", 0xFF), "1.??|e|???|-1/127|m||DP|37"},
+        {InfoReply(0x00, "", 0x7F, 100, 9, "m", "", 0), "1.??||???|100/ 9|m||--|37"},
+        {InfoReply(0xFF, "\xE9\x01", 2, 1, 1, "\xFF", "\x7F", 0),
+         "1.??|\xE9\x01|TDM| 1/ 1|\xFF|\x7F|--|37"},
+        {Bytes{0x85}, "1.??||DM| 0/ 0|||--|37"},  // even the version code lies past one byte
+        {noZero, "1.30|" + std::string(4091, 'A') + "|DM| 0/ 0|||--|37"},
+        {nameToLast, "1.10|" + std::string(4090, 'B') + "|DM| 0/ 0|||--|37"},
+        {mapToEnd, "1.00|n|VLD| 2/ 3|" + std::string(4086, 'M') + "||--|37"},
+    };
+    for (const auto& [reply, summary] : cases) {
+        EXPECT_EQ(Summary(Parsed(reply)), summary);
+    }
+    const ServerRecord negative = Parsed(InfoReply(0x85, "n", 0, 0x80, 0xFF, "m", "", 0));
+    EXPECT_EQ(negative.m_players, -128);
+    EXPECT_EQ(negative.m_maxPlayers, -1);
+}
+
 class ServerQueryTest : public ::testing::Test {
 protected:
     void TearDown() override { SetTickCountOffset(0); }
     FakeNotice m_notice;
 };
 
-TEST_F(ServerQueryTest, SendsFourZeroBytesAndDecodesTheReply) {
-    FakeGameServers servers({{InfoReply(0x89, "Arena", 2, 3, 12, "Dunes", "", 0x05)}});
-    ServerRecord record;
+// Four zero bytes out; any datagram back is decoded from a fresh buffer, so a short one leaves
+// nothing of an earlier, longer reply behind.
+TEST_F(ServerQueryTest, SendsFourZeroBytesAndDecodesAnyReply) {
+    FakeGameServers servers({{InfoReply(0x89, "Arena", 2, 3, 12, "Dunes", "", 0x05)},
+                             {Bytes(4096, 'Z')},
+                             {Bytes{0x85}}});
+    ServerRecord record = Marked();
     QueryServer("127.0.0.1", servers.Port(0), record);
-
     EXPECT_EQ(servers.Requests(0), 1);
     EXPECT_EQ(servers.LastRequest(0), (Bytes{0, 0, 0, 0}));
-    EXPECT_EQ(record.m_address, "127.0.0.1:" + std::to_string(servers.Port(0)));
+    EXPECT_EQ(record.m_address, servers.Address(0));
     EXPECT_EQ(record.GroupKey(), "1.20TDM");
     EXPECT_EQ(record.m_name, "Arena");
     EXPECT_EQ(record.m_playersText, " 3/12");
-    EXPECT_LT(record.m_ping, 2000u);
     EXPECT_EQ(record.m_pingText, std::to_string(record.m_ping));
-    EXPECT_TRUE(m_notice.StatusTexts().empty());
-}
-
-// Any datagram from the server is decoded, whatever it holds; a short one leaves nothing of an
-// earlier, longer reply behind.
-TEST_F(ServerQueryTest, AnyReplyIsDecodedFromAFreshBuffer) {
-    FakeGameServers servers({{Bytes{0x85}}, {Bytes(4096, 'Z')}});
-    ServerRecord record = Marked();
-    QueryServer("127.0.0.1", servers.Port(0), record);
-    EXPECT_EQ(record.m_version, "1.??");
-    EXPECT_EQ(record.m_name, "");
-    EXPECT_EQ(record.m_gameType, "DM");
-    EXPECT_EQ(record.m_playersText, " 0/ 0");
-    EXPECT_NE(record.m_ping, 9999u);
 
     QueryServer("127.0.0.1", servers.Port(1), record);
     EXPECT_EQ(record.m_name, std::string(4091, 'Z'));
-    EXPECT_EQ(record.m_gameType, "DM");
-    EXPECT_EQ(record.m_map, "");
+    QueryServer("127.0.0.1", servers.Port(2), record);
+    EXPECT_EQ(Summary(record).substr(0, 20), "1.??||DM| 0/ 0|||--|");
+    EXPECT_NE(record.m_ping, 9999u);
+    EXPECT_TRUE(m_notice.StatusTexts().empty());
 }
 
 // The ping is the tick difference across the exchange, right even when the counter wraps.
 TEST_F(ServerQueryTest, PingIsTheTickDifferenceAcrossAWrap) {
-    FakeServerScript slow;
-    slow.reply = InfoReply(0x85, "slow", 1, 1, 8, "m", "", 0);
-    slow.delayMs = 40;
-    FakeGameServers servers({slow});
-
+    FakeGameServers servers({{InfoReply(0x85, "slow", 1, 1, 8, "m", "", 0), false, 40}});
     SetTickCountOffset(0xFFFFFFFFu - GetTickCount() - 5u);  // wraps 5 ms into the wait
     ServerRecord record;
     QueryServer("127.0.0.1", servers.Port(0), record);
     EXPECT_GE(record.m_ping, 40u);
     EXPECT_LT(record.m_ping, 2000u);
-    EXPECT_EQ(record.m_pingText, std::to_string(record.m_ping));
 }
 
 TEST_F(ServerQueryTest, UnresolvableHostIsReportedAndLeavesPlaceholders) {

@@ -7,7 +7,6 @@
 #include <thread>
 
 #include <gtest/gtest.h>
-#include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -17,6 +16,20 @@
 namespace {
 
 using std::chrono::milliseconds;
+
+// Runs `child` in a forked process, whose trace lines go to the same file; returns its exit code
+// once it has ended. `meanwhile` runs in this process before the wait.
+template <typename Child, typename Meanwhile>
+int RunChild(Child child, Meanwhile meanwhile) {
+    std::fflush(nullptr);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        _exit(child());
+    }
+    meanwhile();
+    int status = 0;
+    return waitpid(pid, &status, 0) == pid && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
 
 class TMutexTest : public ::testing::Test {
 protected:
@@ -35,7 +48,6 @@ protected:
     }
 
     std::string Trace() const { return kr::test::ReadWholeFile(m_tracePath); }
-
     int WaitLoops() const {
         const std::string trace = Trace();
         int loops = 0;
@@ -45,7 +57,6 @@ protected:
         }
         return loops;
     }
-
     // Sets the event once the trace holds `count` "Wait Loop" lines.
     std::thread SetAfterWaitLoops(TEvent& event, int count) {
         return std::thread([this, &event, count] {
@@ -55,18 +66,16 @@ protected:
             event.Set();
         });
     }
-
     // Whether another thread finds the mutex free (it gives it back at once).
     bool FreeForOtherThread() {
         bool free = false;
-        std::thread other([&] {
+        std::thread([&] {
             auto mutex = NamedMutex::Open(m_name);
             free = mutex->LockFor(milliseconds(50)) == NamedMutex::LockResult::Locked;
             if (free) {
                 mutex->Unlock();
             }
-        });
-        other.join();
+        }).join();
         return free;
     }
 
@@ -98,6 +107,16 @@ TEST_F(TMutexTest, HoldsAreCountedAndAllGivenBackByTheDestructor) {
     }
     EXPECT_TRUE(FreeForOtherThread()) << "the destructor gave back both holds";
     EXPECT_EQ(Trace(), "Wait ok\nWait ok\nWait ok\n~TMutex()\n");
+
+    // Without a mutex (a name too long for shared memory) a wait succeeds at once.
+    const std::string before = Trace();
+    {
+        TMutex none(std::string(300, 'n'));
+        EXPECT_FALSE(none.m_hMutex);
+        EXPECT_TRUE(none.Wait());
+        EXPECT_EQ(none.m_lockCount, 0);
+    }
+    EXPECT_EQ(Trace(), before + "~TMutex()\n");
 }
 
 // While another thread holds it, a wait writes "Wait Loop" each second; a cancel event ends it
@@ -132,92 +151,37 @@ TEST_F(TMutexTest, WaitLoopsWhileAnotherThreadHolds) {
     EXPECT_GE(WaitLoops(), 2);
 }
 
-TEST_F(TMutexTest, WithoutAMutexWaitSucceedsAtOnce) {
-    {
-        TMutex mutex(std::string(300, 'n'));  // too long for a shared-memory name
-        EXPECT_FALSE(mutex.m_hMutex);
-        EXPECT_TRUE(mutex.Wait());
-        EXPECT_EQ(mutex.m_lockCount, 0);
-    }
-    EXPECT_EQ(Trace(), "~TMutex()\n");
-}
-
-// Forks a process that runs `child` with its trace lines on a pipe and ends with _exit(code).
-// Returns the pipe's reading end.
-template <typename Child>
-int ForkWithTrace(pid_t* pid, int code, Child child) {
-    int output[2];
-    if (pipe(output) != 0) {
-        return -1;
-    }
-    std::fflush(stdout);
-    *pid = fork();
-    if (*pid == 0) {
-        dup2(output[1], STDOUT_FILENO);
-        close(output[0]);
-        close(output[1]);
-        std::setvbuf(stdout, nullptr, _IONBF, 0);
-        TMutex::SetTraceOutput(stdout);
-        child();
-        _exit(code);
-    }
-    close(output[1]);
-    return output[0];
-}
-
-// Reads until the text holds `until` or the pipe ends (30 s at most, against hangs).
-void ReadUntil(int fd, std::string& text, const std::string& until) {
-    char chunk[256];
-    pollfd ready{fd, POLLIN, 0};
-    while (text.find(until) == std::string::npos && poll(&ready, 1, 30000) == 1) {
-        const ssize_t got = read(fd, chunk, sizeof(chunk));
-        if (got <= 0) {
-            break;
-        }
-        text.append(chunk, static_cast<size_t>(got));
-    }
-}
-
-int ExitCode(pid_t pid) {
-    int status = 0;
-    return waitpid(pid, &status, 0) == pid && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
 TEST_F(TMutexTest, TwoProcessesTakeTurns) {
     TMutex mine(m_name);
     ASSERT_TRUE(mine.Wait());
-    pid_t pid = 0;
-    const std::string name = m_name;
-    const int output = ForkWithTrace(&pid, 0, [&name] {
-        TMutex theirs(name);
-        theirs.Wait();
-    });
-    ASSERT_GE(output, 0);
-    std::string text;
-    ReadUntil(output, text, "\n");
-    EXPECT_EQ(text, "Wait Loop\n") << "the other process waits while this one holds";
-    mine.Release(1);
-    ReadUntil(output, text, "<end of pipe>");
-    close(output);
-    EXPECT_EQ(ExitCode(pid), 0);
-    EXPECT_EQ(text.substr(text.find("Wait ok")), "Wait ok\n~TMutex()\n") << text;
+    const int code = RunChild(
+        [this] {
+            TMutex theirs(m_name);
+            return theirs.Wait() ? 0 : 1;
+        },
+        [&] {
+            while (WaitLoops() < 1) {  // the other process waits while this one holds
+                std::this_thread::sleep_for(milliseconds(20));
+            }
+            mine.Release(1);
+        });
+    EXPECT_EQ(code, 0);
+    const std::string trace = Trace();
+    EXPECT_EQ(trace.substr(0, 18), "Wait ok\nWait Loop\n");
+    EXPECT_EQ(trace.substr(trace.find("Wait ok", 1)), "Wait ok\n~TMutex()\n") << trace;
     EXPECT_TRUE(FreeForOtherThread()) << "the other process gave it back";
 }
 
 TEST_F(TMutexTest, MutexLeftByADeadProcessIsTakenOver) {
-    pid_t pid = 0;
-    const std::string name = m_name;
-    const int output = ForkWithTrace(&pid, 3, [&name] {
-        TMutex theirs(name);
-        theirs.Wait();
-        _exit(3);  // dies holding it
-    });
-    ASSERT_GE(output, 0);
-    std::string text;
-    ReadUntil(output, text, "<end of pipe>");
-    close(output);
-    ASSERT_EQ(ExitCode(pid), 3);
-    EXPECT_EQ(text, "Wait ok\n");
+    const int code = RunChild(
+        [this] {
+            TMutex theirs(m_name);
+            theirs.Wait();
+            _exit(3);  // dies holding it
+            return 0;
+        },
+        [] {});
+    ASSERT_EQ(code, 3);
     {
         TMutex mine(m_name);
         EXPECT_TRUE(mine.Wait());
@@ -228,7 +192,7 @@ TEST_F(TMutexTest, MutexLeftByADeadProcessIsTakenOver) {
         TMutex again(m_name);
         EXPECT_TRUE(again.Wait());
     }
-    EXPECT_EQ(Trace(), "Mutex released by other process\n~TMutex()\nWait ok\n~TMutex()\n");
+    EXPECT_EQ(Trace(), "Wait ok\nMutex released by other process\n~TMutex()\nWait ok\n~TMutex()\n");
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 #include <chrono>
 #include <filesystem>
 
-#include <arpa/inet.h>
 #include <gtest/gtest.h>
 
 #include "tests/support/fakenotice.h"
@@ -17,38 +16,27 @@ using kr::test::FakeNotice;
 using kr::test::FakeUdpSocket;
 
 int OpenDescriptors() {
-    int count = 0;
-    for ([[maybe_unused]] const auto& entry :
-         std::filesystem::directory_iterator("/proc/self/fd")) {
-        ++count;
-    }
-    return count;
+    const std::filesystem::directory_iterator fds("/proc/self/fd");
+    return static_cast<int>(std::distance(begin(fds), end(fds)));
 }
 
 // One exchange with a peer on loopback, by dotted address and by a name from the hosts file.
-TEST(UdpQuerySocketTest, ExchangesOneDatagramWithItsPeer) {
+TEST(UdpQuerySocketTest, ExchangesOneDatagramWithItsPeerOnly) {
     for (const char* host : {"127.0.0.1", "localhost"}) {
         FakeNotice notice;
         FakeUdpSocket peer;
         UdpQuerySocket socket;
         ASSERT_EQ(socket.Connect(host, peer.Port()), 1) << host;
-
-        const uint8_t request[] = {0, 1, 2, 0xFF};
-        EXPECT_EQ(socket.Send(request, 4), 4);
+        EXPECT_EQ(socket.Send("\0\1\2\xFF", 4), 4);
         sockaddr_in client{};
-        std::optional<Bytes> received = peer.Receive(5000, &client);
-        ASSERT_TRUE(received);
-        EXPECT_EQ(*received, (Bytes{0, 1, 2, 0xFF}));
+        EXPECT_EQ(peer.Receive(5000, &client), (Bytes{0, 1, 2, 0xFF}));
 
-        // A datagram from anyone but the peer is not taken.
-        FakeUdpSocket stranger;
+        FakeUdpSocket stranger;  // a datagram from anyone but the peer is not taken
         stranger.SendTo({9, 9, 9}, client);
         peer.SendTo({7, 8}, client);
         uint8_t buffer[16] = {};
         EXPECT_EQ(socket.Receive(buffer, sizeof(buffer)), 2);
-        EXPECT_EQ(buffer[0], 7);
-        EXPECT_EQ(buffer[1], 8);
-
+        EXPECT_EQ(Bytes(buffer, buffer + 2), (Bytes{7, 8}));
         EXPECT_EQ(socket.Close(), 0);
         EXPECT_EQ(socket.Close(), -1);
         EXPECT_TRUE(notice.StatusTexts().empty());
@@ -56,55 +44,55 @@ TEST(UdpQuerySocketTest, ExchangesOneDatagramWithItsPeer) {
     }
 }
 
-// Texts that are neither a dotted address nor a possible host name are refused without a lookup.
-TEST(UdpQuerySocketTest, UnresolvableHostIsReportedAndNothingIsOpened) {
+// Texts that are neither a dotted address nor a possible host name are refused without a lookup
+// (status text and message box); a port outside 16 bits is a connect error (status text only).
+TEST(UdpQuerySocketTest, BadHostOrPortIsReportedAndNothingIsOpened) {
     const int before = OpenDescriptors();
-    for (const char* host :
-         {"", "bad host", "under_score", "a..b", ".", "x:1", "1.2.3.4 ", "-\x01", "1.2.3.4/8"}) {
+    const std::pair<const char*, int> cases[] = {
+        {"", 18444},          {"bad host", 18444}, {"under_score", 18444}, {"a..b", 18444},
+        {".", 18444},         {"x:1", 18444},      {"1.2.3.4 ", 18444},    {"-\x01", 18444},
+        {"1.2.3.4/8", 18444}, {"127.0.0.1", -1},   {"127.0.0.1", 65536},
+    };
+    for (const auto& [host, port] : cases) {
         FakeNotice notice;
         UdpQuerySocket socket;
-        EXPECT_EQ(socket.Connect(host, 18444), 0) << host;
+        EXPECT_EQ(socket.Connect(host, port), 0) << host;
+        EXPECT_EQ(socket.Close(), -1);
+        if (port < 0 || port > 65535) {
+            EXPECT_EQ(notice.StatusTexts(), std::vector<std::string>{"UCP Connect Unknow Error"});
+            EXPECT_TRUE(notice.MessageBoxes().empty());
+            continue;
+        }
         EXPECT_EQ(notice.StatusTexts(), std::vector<std::string>{"Invalid Server ip!"});
         ASSERT_EQ(notice.MessageBoxes().size(), 1u);
         EXPECT_EQ(notice.MessageBoxes()[0].text, "Invalid Server ip!");
         EXPECT_EQ(notice.MessageBoxes()[0].title, "KR Server Browser");
         EXPECT_EQ(notice.MessageBoxes()[0].icon, NoticeIcon::None);
-        EXPECT_EQ(socket.Close(), -1);
     }
     EXPECT_EQ(OpenDescriptors(), before);
-}
-
-TEST(UdpQuerySocketTest, PortOutsideSixteenBitsIsAConnectError) {
-    for (int port : {-1, 65536, 65535 + 999}) {
-        FakeNotice notice;
-        UdpQuerySocket socket;
-        EXPECT_EQ(socket.Connect("127.0.0.1", port), 0) << port;
-        EXPECT_EQ(notice.StatusTexts(), std::vector<std::string>{"UCP Connect Unknow Error"});
-        EXPECT_TRUE(notice.MessageBoxes().empty());
-        EXPECT_EQ(socket.Close(), -1);
-    }
-}
-
-TEST(UdpQuerySocketTest, ConnectErrorTexts) {
     EXPECT_STREQ(ConnectErrorText(ENETUNREACH), "Server Unreacheable");
     EXPECT_STREQ(ConnectErrorText(ETIMEDOUT), "Connect to Server TimeOut");
     EXPECT_STREQ(ConnectErrorText(ECONNREFUSED), "Connection refused by Server");
     EXPECT_STREQ(ConnectErrorText(EACCES), "UCP Connect Unknow Error");
-    EXPECT_STREQ(ConnectErrorText(0), "UCP Connect Unknow Error");
 }
 
-// Silence costs the full time-out on every call; a refusing port fails at once.
-TEST(UdpQuerySocketTest, ReceiveFailsAfterTheTimeOutOrOnRefusal) {
+// Silence costs the full time-out on every call; a refusing port fails at once. The destructor
+// closes a socket still open.
+TEST(UdpQuerySocketTest, ReceiveFailuresAndTheDestructor) {
     FakeUdpSocket silent;
-    UdpQuerySocket socket;
-    ASSERT_EQ(socket.Connect("127.0.0.1", silent.Port()), 1);
+    const int before = OpenDescriptors();
     uint8_t buffer[8];
-    for (int call = 0; call < 2; ++call) {
-        const auto start = std::chrono::steady_clock::now();
-        EXPECT_EQ(socket.Receive(buffer, sizeof(buffer)), -1);
-        EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(1900));
+    {
+        UdpQuerySocket socket;
+        ASSERT_EQ(socket.Connect("127.0.0.1", silent.Port()), 1);
+        EXPECT_EQ(OpenDescriptors(), before + 1);
+        for (int call = 0; call < 2; ++call) {
+            const auto start = std::chrono::steady_clock::now();
+            EXPECT_EQ(socket.Receive(buffer, sizeof(buffer)), -1);
+            EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(1900));
+        }
     }
-    socket.Close();
+    EXPECT_EQ(OpenDescriptors(), before);
 
     int closedPort = 0;
     {
@@ -116,17 +104,6 @@ TEST(UdpQuerySocketTest, ReceiveFailsAfterTheTimeOutOrOnRefusal) {
     EXPECT_EQ(refused.Send("\0\0\0\0", 4), 4);
     EXPECT_EQ(refused.Receive(buffer, sizeof(buffer)), -1);
     EXPECT_EQ(refused.Close(), 0);
-}
-
-TEST(UdpQuerySocketTest, DestructorClosesAnOpenSocket) {
-    FakeUdpSocket peer;
-    const int before = OpenDescriptors();
-    {
-        UdpQuerySocket socket;
-        ASSERT_EQ(socket.Connect("127.0.0.1", peer.Port()), 1);
-        EXPECT_EQ(OpenDescriptors(), before + 1);
-    }
-    EXPECT_EQ(OpenDescriptors(), before);
 }
 
 }  // namespace

@@ -30,12 +30,23 @@ public:
     ~FakeGameServers();
 
     int Port(size_t server) const { return m_sockets[server]->Port(); }
-    std::string Address(size_t server) const;  // "127.0.0.1:PORT"
-    int Requests(size_t server);
-    Bytes LastRequest(size_t server);
-    int MaxInFlight();
+    std::string Address(size_t server) const { return "127.0.0.1:" + std::to_string(Port(server)); }
+    int Requests(size_t server) {
+        return Locked([&] { return m_requests[server]; });
+    }
+    Bytes LastRequest(size_t server) {
+        return Locked([&] { return m_lastRequests[server]; });
+    }
+    int MaxInFlight() {
+        return Locked([&] { return m_maxInFlight; });
+    }
 
 private:
+    template <typename Read>
+    auto Locked(Read read) -> decltype(read()) {
+        std::lock_guard<std::mutex> hold(m_lock);
+        return read();
+    }
     void Serve();
 
     std::vector<FakeServerScript> m_scripts;

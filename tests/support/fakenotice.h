@@ -18,15 +18,26 @@ public:
         NoticeIcon icon;
     };
 
-    FakeNotice();
-    ~FakeNotice() override;
+    FakeNotice() { SetUserNotice(this); }
+    ~FakeNotice() override { SetUserNotice(nullptr); }
 
-    void ShowStatusText(const std::string& text) override;
+    void ShowStatusText(const std::string& text) override {
+        std::lock_guard<std::mutex> hold(m_lock);
+        m_statusTexts.push_back(text);
+    }
     void ShowMessageBox(const std::string& text, const std::string& title,
-                        NoticeIcon icon) override;
-
-    std::vector<std::string> StatusTexts();
-    std::vector<MessageBox> MessageBoxes();
+                        NoticeIcon icon) override {
+        std::lock_guard<std::mutex> hold(m_lock);
+        m_messageBoxes.push_back(MessageBox{text, title, icon});
+    }
+    std::vector<std::string> StatusTexts() {
+        std::lock_guard<std::mutex> hold(m_lock);
+        return m_statusTexts;
+    }
+    std::vector<MessageBox> MessageBoxes() {
+        std::lock_guard<std::mutex> hold(m_lock);
+        return m_messageBoxes;
+    }
 
 private:
     std::mutex m_lock;

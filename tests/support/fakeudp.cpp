@@ -7,21 +7,19 @@
 
 namespace kr::test {
 
-FakeUdpSocket::FakeUdpSocket() : m_fd(socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0)), m_port(0) {
+FakeUdpSocket::FakeUdpSocket() : m_fd(socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0)) {
     sockaddr_in address{};
     address.sin_family = AF_INET;
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     socklen_t length = sizeof(address);
-    if (m_fd >= 0 && bind(m_fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0 &&
-        getsockname(m_fd, reinterpret_cast<sockaddr*>(&address), &length) == 0) {
+    auto* raw = reinterpret_cast<sockaddr*>(&address);
+    if (bind(m_fd, raw, length) == 0 && getsockname(m_fd, raw, &length) == 0) {
         m_port = ntohs(address.sin_port);
     }
 }
 
 FakeUdpSocket::~FakeUdpSocket() {
-    if (m_fd >= 0) {
-        close(m_fd);
-    }
+    close(m_fd);
 }
 
 std::optional<Bytes> FakeUdpSocket::Receive(int timeoutMs, sockaddr_in* from) {

@@ -26,7 +26,7 @@ public:
 
 private:
     int m_fd;
-    int m_port;
+    int m_port = 0;
 };
 
 }  // namespace kr::test
