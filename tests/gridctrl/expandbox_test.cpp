@@ -4,16 +4,12 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
 TEST(ExpandBox, LayoutHalvesTowardsMinusInfinityAndHitTestsItsOwnRectangle) {
-    struct Case {
+    const struct {
         int cx, cy, level;
-        CRect row;
-        CRect box;
+        CRect row, box;
         CPoint centre;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {16, 16, 1, CRect(0, 0, 500, 20), CRect(3, 5, 14, 16), CPoint(8, 10)},
         {16, 16, 3, CRect(-30, 40, 470, 61), CRect(5, 45, 16, 56), CPoint(10, 50)},
         {16, 16, 1, CRect(0, 0, 500, 15), CRect(3, 2, 14, 13), CPoint(8, 7)},  // row below cy
@@ -21,7 +17,7 @@ TEST(ExpandBox, LayoutHalvesTowardsMinusInfinityAndHitTestsItsOwnRectangle) {
         {15, 13, 1, CRect(-20, 0, 480, 12), CRect(-17, 2, -7, 11), CPoint(-12, 6)},
     };
     CGridTreeCtrl grid;
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.cx << "x" << c.cy << " level " << c.level);
         grid.m_nIconWidth = c.cx;
         grid.m_nIconHeight = c.cy;
@@ -37,5 +33,3 @@ TEST(ExpandBox, LayoutHalvesTowardsMinusInfinityAndHitTestsItsOwnRectangle) {
         box.DrawPlus();
     }
 }
-
-}  // namespace

@@ -4,31 +4,29 @@
 
 #include <functional>
 
-namespace {
-
-// A root with two shown children, first one with sub-text "one".
-struct Tree {
-    Tree() {
-        auto* info = new CGridItemInfo;
-        info->m_arrSubTexts << "one";
-        child = grid.InsertChildNode(root, info, TRUE);
-        grid.InsertChildNode(root, nullptr, TRUE);
-    }
-    void SetRowField(UINT mask, int row, int indent, quintptr data) {
-        grid.SetItem(LVITEM{mask, row, 0, 0, 0, {}, 0, data, indent});
-    }
-    CGridTreeCtrl grid;
-    CGridTreeItem* root = grid.InsertRootNode(nullptr);
-    CGridTreeItem* child = nullptr;
-};
-
-// The checker must notice each kind of disagreement between the rows and the tree.
+// The checker must notice each kind of disagreement between the rows and the tree. The tree: a
+// root with two shown children, the first one with sub-text "one".
 TEST(GridInvariants, CatchEveryKindOfMismatch) {
+    struct Tree {
+        CGridTreeCtrl grid;
+        CGridTreeItem* root = grid.InsertRootNode(nullptr);
+        CGridTreeItem* child = nullptr;
+        Tree() {
+            auto* info = new CGridItemInfo;
+            info->m_arrSubTexts << "one";
+            child = grid.InsertChildNode(root, info, TRUE);
+            grid.InsertChildNode(root, nullptr, TRUE);
+        }
+        void Set(UINT mask, int row, int indent, CGridTreeItem* data) {
+            grid.SetItem(
+                LVITEM{mask, row, 0, 0, 0, {}, 0, reinterpret_cast<quintptr>(data), indent});
+        }
+    };
     const std::pair<const char*, std::function<void(Tree&)>> cases[] = {
         {"none", [](Tree&) {}},
         {"cell text", [](Tree& t) { t.grid.SetItemText(1, 1, "x"); }},
         {"column-0 text", [](Tree& t) { t.grid.SetItemText(0, 0, "x"); }},
-        {"indent", [](Tree& t) { t.SetRowField(LVIF_INDENT, 1, 1, 0); }},
+        {"indent", [](Tree& t) { t.Set(LVIF_INDENT, 1, 1, nullptr); }},
         {"m_nRow", [](Tree& t) { t.grid.SetRow(t.child, 5); }},
         {"level", [](Tree& t) { t.grid.SetLevel(t.child, 3); }},
         {"parent", [](Tree& t) { t.grid.SetParentNode(t.child, nullptr); }},
@@ -43,17 +41,14 @@ TEST(GridInvariants, CatchEveryKindOfMismatch) {
          }},
         {"rows out of order",
          [](Tree& t) {
-             t.SetRowField(LVIF_PARAM, 0, 0, reinterpret_cast<quintptr>(t.child));
-             t.SetRowField(LVIF_PARAM, 1, 0, reinterpret_cast<quintptr>(t.root));
+             t.Set(LVIF_PARAM, 0, 0, t.child);
+             t.Set(LVIF_PARAM, 1, 0, t.root);
          }},
     };
     for (const auto& [fault, spoil] : cases) {
         Tree tree;
         spoil(tree);
-        EXPECT_EQ(static_cast<bool>(kr::test::GridInvariantsHold(tree.grid)),
-                  std::string(fault) == "none")
+        EXPECT_EQ(bool(kr::test::GridInvariantsHold(tree.grid)), std::string(fault) == "none")
             << fault;
     }
 }
-
-}  // namespace

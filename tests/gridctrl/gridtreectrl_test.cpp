@@ -1,13 +1,12 @@
 #include "gridctrl/gridtreectrl.h"
 
+#include "tests/gridctrl/testgrid.h"
 #include "tests/support/gridinvariants.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QTest>
 
-#include <map>
 #include <random>
 #include <string>
 #include <vector>
@@ -16,390 +15,268 @@ namespace {
 
 using kr::test::GridInvariantsHold;
 
-CGridItemInfo* Info(const QString& text, const QStringList& subTexts = {}, bool checked = false) {
+CGridItemInfo* Info(const QString& text, bool checked = false) {
     auto* info = new CGridItemInfo;
     info->m_strText = text;
-    info->m_arrSubTexts = subTexts;
+    info->m_arrSubTexts = QStringList{"c"};
     info->m_bChecked = checked ? TRUE : FALSE;
     return info;
 }
 
-// A grid with three columns holding this tree, every node with children collapsed, so only the
-// roots have rows:
-//   R1: A (A1, A2 (A2x)), B      R2: C      R3
-class Forest {
-public:
-    Forest() {
-        grid.resize(300, 200);
-        for (int col = 0; col < 3; ++col) {
-            grid.InsertColumn(col, QString(), LVCFMT_LEFT, 80);
-        }
-        Root("R1");
-        Child("A", "R1");
-        Child("A1", "A");
-        Child("A2", "A");
-        Child("A2x", "A2");
-        Child("B", "R1");
-        Root("R2");
-        Child("C", "R2");
-        Root("R3");
-    }
-
-    CGridTreeItem* Root(const std::string& name) {
-        return nodes[name] = grid.InsertRootNode(Info(QString::fromStdString(name), {"s0", "s1"}));
-    }
-    CGridTreeItem* Child(const std::string& name, const std::string& parent, BOOL show = FALSE) {
-        return nodes[name] = grid.InsertChildNode(
-                   nodes.at(parent), Info(QString::fromStdString(name), {name.c_str()}), show);
-    }
-    CGridTreeItem* N(const std::string& name) { return nodes.at(name); }
-    int Expand(const std::string& name) {
-        return grid.ExpandNode(N(name), grid.RowFromNode(N(name)));
-    }
-
-    // The column-0 texts of all rows, joined with blanks.
-    std::string Rows() const {
-        std::string rows;
-        for (int row = 0; row < grid.GetItemCount(); ++row) {
-            rows += (row ? " " : "") + grid.GetItemText(row, 0).toStdString();
-        }
-        return rows;
-    }
-    std::string Selected() const {
-        const int row = grid.GetSelectedRow();
-        return row == -1 ? "none" : grid.GetItemText(row, 0).toStdString();
-    }
-    bool RedrawOn() const { return grid.viewport()->updatesEnabled(); }
-
-    CGridTreeCtrl grid;
-    std::map<std::string, CGridTreeItem*> nodes;
+// R1: A (A1, A2 (A2x)), B   R2: C   R3; all collapsed, so only the roots have rows.
+struct Forest : kr::test::TestGrid {
+    Forest() { AddTree("R1 A:R1 A1:A A2:A A2x:A2 B:R1 R2 C:R2 R3"); }
+    bool RedrawOn() const { return viewport()->updatesEnabled(); }
 };
 
-class GridTree : public ::testing::Test, public Forest {};
+class GridTree : public ::testing::Test {
+protected:
+    Forest g;
+};
 
-TEST_F(GridTree, ChildrenInsertedWithoutRowsAppearInOrderOnExpand) {
-    EXPECT_EQ(Rows(), "R1 R2 R3");
-    EXPECT_TRUE(grid.IsCollapsed(N("R2")));
-    EXPECT_TRUE(GridInvariantsHold(grid));
-    Child("C2", "R2");
-    Child("C3", "R2");
-    EXPECT_EQ(grid.GetItemCount(), 3);
-    EXPECT_EQ(grid.ExpandNode(N("R2"), 1), 1 + 3);
-    EXPECT_EQ(Rows(), "R1 R2 C C2 C3 R3");
-    EXPECT_FALSE(grid.IsCollapsed(N("R2")));
-    EXPECT_TRUE(GridInvariantsHold(grid));
-
-    // Expanding again, a leaf, or at a row that is not the node's changes nothing.
-    EXPECT_EQ(grid.ExpandNode(N("R2"), 1), 1);
-    EXPECT_EQ(grid.ExpandNode(N("C"), 2), 2);
-    EXPECT_EQ(grid.ExpandNode(N("R1"), 3), 3);
-    EXPECT_EQ(grid.ExpandNode(nullptr, 0), 0);
-    EXPECT_EQ(Rows(), "R1 R2 C C2 C3 R3");
-    EXPECT_TRUE(GridInvariantsHold(grid));
-}
-
-TEST_F(GridTree, ShownChildRowsGoBelowTheParentsLastShownDescendant) {
-    Expand("R1");
-    Expand("A");
-    Child("New", "R1", TRUE);
-    EXPECT_EQ(Rows(), "R1 A A1 A2 B New R2 R3");
-    Child("A3", "A", TRUE);
-    EXPECT_EQ(Rows(), "R1 A A1 A2 A3 B New R2 R3");
-    EXPECT_EQ(grid.GetItemText(4, 1), "A3");
-    EXPECT_TRUE(GridInvariantsHold(grid));
-
+TEST_F(GridTree, ChildRowsAppearInOrderOnExpandOrBelowTheParentsLastShownDescendant) {
+    EXPECT_EQ(g.Rows(), "R1 R2 R3");
+    g.Add("C2", "R2");
+    g.Add("C3", "R2");
+    EXPECT_TRUE(g.IsCollapsed(g.N("R2")) && g.GetItemCount() == 3);
+    EXPECT_EQ(g.ExpandNode(g.N("R2"), 1), 1 + 3);
+    EXPECT_FALSE(g.IsCollapsed(g.N("R2")));
+    // Expanding again, a leaf, a null node or at a row that is not the node's changes nothing.
+    EXPECT_EQ(g.ExpandNode(g.N("R2"), 1) + g.ExpandNode(g.N("C"), 2), 1 + 2);
+    EXPECT_EQ(g.ExpandNode(g.N("R1"), 3) + g.ExpandNode(nullptr, 0), 3);
+    EXPECT_EQ(g.Rows(), "R1 R2 C C2 C3 R3");
+    g.Expand("R1");
+    g.Expand("A");
+    g.Add("New", "R1", TRUE);
+    g.Add("A3", "A", TRUE);
+    EXPECT_EQ(g.GetItemText(4, 2), "A3");
     // A parent that cannot show the child keeps it hidden, whatever the caller asked for.
-    Child("A2y", "A2", TRUE);    // A2 is collapsed
-    Child("A2xx", "A2x", TRUE);  // A2x is hidden
-    Child("Leaf", "C", TRUE);    // C is hidden
-    EXPECT_EQ(Rows(), "R1 A A1 A2 A3 B New R2 R3");
-    EXPECT_TRUE(grid.IsCollapsed(N("C")));
-    EXPECT_TRUE(GridInvariantsHold(grid));
-    EXPECT_EQ(grid.InsertChildNode(nullptr, nullptr, TRUE), nullptr);
+    g.Add("A2y", "A2", TRUE);    // A2 is collapsed
+    g.Add("A2xx", "A2x", TRUE);  // A2x is hidden
+    EXPECT_EQ(g.Rows(), "R1 A A1 A2 A3 B New R2 C C2 C3 R3");
+    EXPECT_TRUE(GridInvariantsHold(g));
+    EXPECT_EQ(g.InsertChildNode(nullptr, nullptr, TRUE), nullptr);
 }
 
 TEST_F(GridTree, CollapseHidesNestedRowsAndCollapsesExpandedDescendants) {
-    Expand("R1");
-    Expand("A");
-    Expand("A2");
-    EXPECT_EQ(Rows(), "R1 A A1 A2 A2x B R2 R3");
-    grid.CollapseNode(N("R1"));
-    EXPECT_EQ(Rows(), "R1 R2 R3");
-    EXPECT_TRUE(RedrawOn());
     for (const char* name : {"R1", "A", "A2"}) {
-        EXPECT_TRUE(grid.IsCollapsed(N(name))) << name;
+        g.Expand(name);
     }
-    EXPECT_TRUE(GridInvariantsHold(grid));
-    Expand("R1");
-    EXPECT_EQ(Rows(), "R1 A B R2 R3");
-    EXPECT_TRUE(GridInvariantsHold(grid));
-
+    EXPECT_EQ(g.Rows(), "R1 A A1 A2 A2x B R2 R3");
+    g.CollapseNode(g.N("R1"));
+    EXPECT_EQ(g.Rows(), "R1 R2 R3");
+    EXPECT_TRUE(g.RedrawOn());
+    EXPECT_TRUE(g.IsCollapsed(g.N("R1")) && g.IsCollapsed(g.N("A")) && g.IsCollapsed(g.N("A2")));
+    EXPECT_TRUE(GridInvariantsHold(g));
+    g.Expand("R1");
     // A leaf, a null node and a hidden node are left alone.
-    grid.CollapseNode(N("B"));
-    grid.CollapseNode(nullptr);
-    grid.CollapseNode(N("A2"));
-    EXPECT_EQ(Rows(), "R1 A B R2 R3");
-    EXPECT_TRUE(GridInvariantsHold(grid));
+    g.CollapseNode(g.N("B"));
+    g.CollapseNode(nullptr);
+    g.CollapseNode(g.N("A2"));
+    EXPECT_EQ(g.Rows(), "R1 A B R2 R3");
+    EXPECT_TRUE(GridInvariantsHold(g));
 }
 
 TEST_F(GridTree, RowFromNodeCountsOnlyShownRows) {
     auto rows = [this] {
         std::vector<int> found;
         for (const char* name : {"R1", "A", "A1", "A2", "A2x", "B", "R2", "C", "R3"}) {
-            found.push_back(grid.RowFromNode(N(name)));
+            found.push_back(g.Row(name));
         }
         return found;
     };
-    Expand("R2");  // the second root is row 1 whatever R1 holds
+    g.Expand("R2");  // the second root is row 1 whatever R1 holds
     EXPECT_EQ(rows(), (std::vector<int>{0, -1, -1, -1, -1, -1, 1, 2, 3}));
-    Expand("R1");
-    Expand("A");
+    g.Expand("R1");
+    g.Expand("A");
     EXPECT_EQ(rows(), (std::vector<int>{0, 1, 2, 3, -1, 4, 5, 6, 7}));
     CGridTreeItem stranger;
-    EXPECT_EQ(grid.RowFromNode(nullptr) + grid.RowFromNode(&stranger), -2);
+    EXPECT_EQ(g.RowFromNode(nullptr) + g.RowFromNode(&stranger), -2);
 }
 
-TEST_F(GridTree, DeletingANodeSelectsTheRowThatTookItsPlace) {
+TEST(GridTreeDelete, DeletingANodeSelectsTheRowThatTookItsPlace) {
     const struct {
-        const char* node;
-        const char* rowsAfter;
-        const char* selected;
+        const char *node, *rowsAfter, *selected;
     } cases[] = {
         {"R3", "R1 A A1 A2 B R2 C", "C"},  // the last row: the row above
         {"R1", "R2 C R3", "none"},         // row 0: nothing
         {"A", "R1 B R2 C R3", "B"},        // with its shown subtree
-        {"A1", "R1 A A2 B R2 C R3", "A2"}, {"C", "R1 A A1 A2 B R2 R3", "R3"},
+        {"A1", "R1 A A2 B R2 C R3", "A2"},
+        {"C", "R1 A A1 A2 B R2 R3", "R3"},
+        {"", "R1 A A1 A2 B R2 C R3", "none"},  // a row that is not the node's: nothing happens
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.node);
         Forest f;
-        f.Expand("R1");
-        f.Expand("A");
-        f.Expand("R2");
-        const int row = f.grid.RowFromNode(f.N(c.node));
-        f.grid.SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-        f.grid.DeleteNodeAndRows(f.N(c.node), row);
+        for (const char* name : {"R1", "A", "R2"}) {
+            f.Expand(name);
+        }
+        if (*c.node) {
+            const int row = f.Row(c.node);
+            f.SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+            f.DeleteNodeAndRows(f.N(c.node), row);
+        } else {
+            f.DeleteNodeAndRows(f.N("R1"), 1);
+            f.DeleteNodeAndRows(f.N("A2x"), -1);
+        }
         EXPECT_EQ(f.Rows(), c.rowsAfter);
         EXPECT_EQ(f.Selected(), c.selected);
         EXPECT_TRUE(f.RedrawOn());
-        EXPECT_TRUE(GridInvariantsHold(f.grid));
+        EXPECT_TRUE(GridInvariantsHold(f));
     }
-    Expand("R1");
-    Expand("A");
-    // A row that is not the node's: nothing happens.
-    grid.DeleteNodeAndRows(N("R1"), 1);
-    grid.DeleteNodeAndRows(N("A2x"), -1);
-    EXPECT_EQ(Rows(), "R1 A A1 A2 B R2 R3");
-    EXPECT_TRUE(GridInvariantsHold(grid));
 }
 
 TEST_F(GridTree, FindNextNodeWalksThePreOrderBelowTop) {
-    Expand("R1");  // A and A2 stay collapsed
+    g.Expand("R1");  // A and A2 stay collapsed
     const struct {
-        const char* top;
-        const char* current;
-        BOOL restart;
-        BOOL visibleOnly;
+        const char *top, *current;
+        BOOL restart, visibleOnly;
         const char* expected;  // nullptr: null
     } cases[] = {
-        {"R1", "R1", TRUE, FALSE, "A"},  {"R1", "A", TRUE, FALSE, "A1"},
-        {"R1", "A1", TRUE, FALSE, "A2"}, {"R1", "A2", TRUE, FALSE, "A2x"},
-        {"R1", "A2x", TRUE, FALSE, "B"}, {"R1", "B", TRUE, FALSE, "B"},  // the end: itself
-        {"R1", "A", TRUE, TRUE, "B"},    {"R1", "B", TRUE, TRUE, "B"},
-        {"R1", "A1", TRUE, TRUE, "A1"},  // hidden: never reached
-        {"A", "A2", TRUE, FALSE, "A2x"}, {"A", "A2x", TRUE, FALSE, "A2x"},
-        {"A", "A", TRUE, TRUE, "A"},  // a collapsed top shows nothing below it
-        {"R1", "C", TRUE, FALSE, "C"},   {"R1", "B", FALSE, FALSE, nullptr},
-        {"R1", "A", FALSE, FALSE, "A1"}, {"R3", "R3", TRUE, FALSE, "R3"},
+        {"R1", "R1", 1, 0, "A"},   {"R1", "A", 1, 0, "A1"},    {"R1", "A1", 1, 0, "A2"},
+        {"R1", "A2", 1, 0, "A2x"}, {"R1", "A2x", 1, 0, "B"},   {"R1", "B", 1, 0, "B"},    // the end
+        {"R1", "A", 1, 1, "B"},    {"R1", "B", 1, 1, "B"},     {"R1", "A1", 1, 1, "A1"},  // hidden
+        {"A", "A2", 1, 0, "A2x"},  {"A", "A2x", 1, 0, "A2x"},  {"A", "A", 1, 1, "A"},  // collapsed
+        {"R1", "C", 1, 0, "C"},    {"R1", "B", 0, 0, nullptr}, {"R1", "A", 0, 0, "A1"},
+        {"R3", "R3", 1, 0, "R3"},
     };
     for (const auto& c : cases) {
-        CGridTreeItem* found = grid.FindNextNode(N(c.top), N(c.current), c.restart, c.visibleOnly);
-        EXPECT_EQ(found, c.expected ? N(c.expected) : nullptr)
+        EXPECT_EQ(g.FindNextNode(g.N(c.top), g.N(c.current), c.restart, c.visibleOnly),
+                  c.expected ? g.N(c.expected) : nullptr)
             << c.top << " " << c.current << " " << c.restart << c.visibleOnly;
     }
-
-    // The whole subtree, as a printout walks it.
-    std::string walk;
-    CGridTreeItem* node = N("R1");
-    while (true) {
-        CGridTreeItem* next = grid.FindNextNode(N("R1"), node, TRUE, FALSE);
-        if (next == node || !grid.IsInSubtree(N("R1"), next)) {
-            break;
-        }
-        walk += grid.GetInfo(next)->m_strText.toStdString() + " ";
-        node = next;
-    }
-    EXPECT_EQ(walk, "A A1 A2 A2x B ");
 }
 
 TEST_F(GridTree, CheckBoxesAreSetByChildInsertionAndExpansionButNotForRoots) {
-    grid.SetExtendedStyle(LVS_EX_CHECKBOXES);
-    CGridTreeItem* root = grid.InsertRootNode(Info("checked root", {}, true));
-    grid.InsertChildNode(root, Info("hidden checked", {}, true), FALSE);
-    grid.InsertChildNode(root, Info("hidden clear"), FALSE);
-    const int rootRow = grid.RowFromNode(root);
-    EXPECT_EQ(grid.GetItemState(rootRow, LVIS_STATEIMAGEMASK), INDEXTOSTATEIMAGEMASK(1));
-    grid.ExpandNode(root, rootRow);
-    EXPECT_TRUE(grid.GetCheck(rootRow + 1) && !grid.GetCheck(rootRow + 2));
-    CGridTreeItem* shown = grid.InsertChildNode(root, Info("shown checked", {}, true), TRUE);
-    EXPECT_TRUE(grid.GetCheck(grid.RowFromNode(shown)));
-    EXPECT_TRUE(GridInvariantsHold(grid));
+    g.SetExtendedStyle(LVS_EX_CHECKBOXES);
+    CGridTreeItem* root = g.InsertRootNode(Info("checked root", true));
+    g.InsertChildNode(root, Info("hidden checked", true), FALSE);
+    g.InsertChildNode(root, Info("hidden clear"), FALSE);
+    const int rootRow = g.RowFromNode(root);
+    EXPECT_EQ(g.GetItemState(rootRow, LVIS_STATEIMAGEMASK), INDEXTOSTATEIMAGEMASK(1));
+    g.ExpandNode(root, rootRow);
+    EXPECT_TRUE(g.GetCheck(rootRow + 1) && !g.GetCheck(rootRow + 2));
+    CGridTreeItem* shown = g.InsertChildNode(root, Info("shown checked", true), TRUE);
+    EXPECT_TRUE(g.GetCheck(g.RowFromNode(shown)));
+    EXPECT_TRUE(GridInvariantsHold(g));
 }
 
 TEST_F(GridTree, ExpandSubtreeShowsEveryLevelAndReportsTheLastExpansion) {
-    Expand("R2");
+    g.Expand("R2");
     int last = -7;
-    grid.ExpandSubtree(N("R1"), &last);
-    EXPECT_EQ(Rows(), "R1 A A1 A2 A2x B R2 C R3");
-    // The last ExpandNode called was A2's, which inserted A2x at row 4 (B follows at 5).
-    EXPECT_EQ(last, 4);
-    EXPECT_TRUE(GridInvariantsHold(grid));
-    grid.CollapseNode(N("R1"));
-    grid.ExpandSubtree(N("R1"), nullptr);
-    EXPECT_EQ(Rows(), "R1 A A1 A2 A2x B R2 C R3");
-
+    g.ExpandSubtree(g.N("R1"), &last);
+    EXPECT_EQ(g.Rows(), "R1 A A1 A2 A2x B R2 C R3");
+    EXPECT_EQ(last, 4);  // A2's expansion, the last one, put A2x at row 4
     last = -7;
-    grid.ExpandSubtree(N("R3"), &last);  // nothing to expand: left alone
+    g.ExpandSubtree(g.N("R3"), &last);  // nothing to expand: left alone
     EXPECT_EQ(last, -7);
-    grid.ExpandSubtree(N("R2"), &last);  // already expanded: its own row
+    g.ExpandSubtree(g.N("R2"), &last);  // already expanded: its own row
     EXPECT_EQ(last, 6);
-    EXPECT_TRUE(GridInvariantsHold(grid));
+    EXPECT_TRUE(GridInvariantsHold(g));
 }
 
 TEST_F(GridTree, RevealNodeExpandsTheAncestorsSelectsAndScrollsToTheNode) {
-    grid.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&grid));
     for (int i = 0; i < 40; ++i) {
-        Child("filler" + std::to_string(i), "R3");
+        g.Add("filler" + std::to_string(i), "R3");
     }
-    Child("deep", "filler39");
-    Child("deeper", "deep");
-    const int row = grid.RevealNode(N("deeper"));
+    g.Add("deep", "filler39");
+    g.Add("deeper", "deep");
+    const int row = g.RevealNode(g.N("deeper"));
     EXPECT_EQ(row, 3 + 40 + 1);  // R1 R2 R3 filler0..39 deep deeper
-    EXPECT_TRUE(grid.GetSelectedRow() == row && grid.GetNextItem(-1, LVNI_FOCUSED) == row);
-    CRect bounds, client;
-    grid.GetItemRect(row, &bounds, LVIR_BOUNDS);
-    grid.GetClientRect(&client);
-    EXPECT_TRUE(bounds.top >= 0 && bounds.top < client.bottom);
+    EXPECT_TRUE(g.GetSelectedRow() == row && g.GetNextItem(-1, LVNI_FOCUSED) == row);
+    CRect client;
+    g.GetClientRect(&client);
+    EXPECT_TRUE(g.Bounds(row).top >= 0 && g.Bounds(row).top < client.bottom);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-    EXPECT_TRUE(RedrawOn());
-    EXPECT_TRUE(GridInvariantsHold(grid));
-
-    grid.Scroll(CSize(0, -1000));
-    EXPECT_EQ(grid.RevealNode(N("R2")), 1);
-    EXPECT_EQ(grid.GetSelectedRow(), 1);
-
+    EXPECT_TRUE(g.RedrawOn());
+    EXPECT_TRUE(GridInvariantsHold(g));
+    g.Scroll(CSize(0, -1000));
+    EXPECT_EQ(g.RevealNode(g.N("R2")), 1);
     CGridTreeItem stranger;  // not in the tree: no row, the selection stays
-    EXPECT_EQ(grid.RevealNode(&stranger), -1);
-    EXPECT_EQ(grid.GetSelectedRow(), 1);
+    EXPECT_EQ(g.RevealNode(&stranger), -1);
+    EXPECT_EQ(g.GetSelectedRow(), 1);
 }
 
 TEST_F(GridTree, DetachAndRemoveFindOnlyNodesOfThisTree) {
-    EXPECT_FALSE(grid.DetachNode(N("R1"), TRUE) || grid.DetachNode(nullptr, TRUE));
-    ASSERT_TRUE(grid.DetachNode(N("A"), FALSE));
-    EXPECT_TRUE(grid.GetParentNode(N("A")) == nullptr && grid.GetChildCount(N("R1")) == 1);
-    EXPECT_FALSE(grid.DetachNode(N("A1"), TRUE));  // its subtree left the tree with it
-    EXPECT_FALSE(grid.IsInSubtree(N("R1"), N("A1")));
-    delete N("A")->m_pInfo;
-    delete N("A");  // frees A1, A2 and A2x with their row data
-    ASSERT_TRUE(grid.DetachNode(N("C"), TRUE));
-    EXPECT_FALSE(grid.HasChildren(N("R2")));
-    EXPECT_TRUE(GridInvariantsHold(grid));
-
-    grid.RemoveRootNode(N("B"));  // not a root: ignored
-    EXPECT_EQ(grid.GetRootOrdinal(N("R3")), 2);
-    grid.DeleteItem(grid.RowFromNode(N("R2")));
-    grid.RemoveRootNode(N("R2"));
-    grid.RenumberRows();
-    EXPECT_TRUE(grid.GetRootOrdinal(N("R3")) == 1 && !grid.IsRootNode(N("B")));
-    EXPECT_EQ(Rows(), "R1 R3");
-    EXPECT_TRUE(GridInvariantsHold(grid));
+    EXPECT_FALSE(g.DetachNode(g.N("R1"), TRUE) || g.DetachNode(nullptr, TRUE));  // a root, null
+    ASSERT_TRUE(g.DetachNode(g.N("A"), FALSE));
+    EXPECT_FALSE(g.DetachNode(g.N("A1"), TRUE));  // its subtree left the tree with it
+    EXPECT_TRUE(g.GetParentNode(g.N("A")) == nullptr && g.GetChildCount(g.N("R1")) == 1);
+    delete g.N("A")->m_pInfo;
+    delete g.N("A");             // frees A1, A2 and A2x with their row data
+    g.RemoveRootNode(g.N("B"));  // not a root: ignored
+    g.DeleteItem(g.Row("R2"));
+    g.RemoveRootNode(g.N("R2"));
+    g.RenumberRows();
+    EXPECT_TRUE(g.GetRootOrdinal(g.N("R3")) == 1 && !g.IsRootNode(g.N("B")));
+    EXPECT_EQ(g.Rows(), "R1 R3");
+    EXPECT_TRUE(GridInvariantsHold(g));
 }
 
 TEST_F(GridTree, TextsGoIntoTheRowDataAndOnlyIntoTheNodesOwnRow) {
-    Expand("R1");
-    auto* info = Info("R1 new", {"x0", "x1"});
-    grid.SetInfo(N("R1"), info, TRUE);  // the old row data is freed
-    EXPECT_EQ(grid.GetInfo(N("R1")), info);
-    EXPECT_TRUE(grid.GetItemText(0, 0) == "R1 new" && grid.GetItemText(0, 2) == "x1");
-    EXPECT_TRUE(RedrawOn());
+    g.Expand("R1");
+    auto* info = Info("R1 new");
+    g.SetInfo(g.N("R1"), info, TRUE);  // the old row data is freed
+    EXPECT_EQ(g.GetInfo(g.N("R1")), info);
+    EXPECT_TRUE(g.GetItemText(0, 0) == "R1 new" && g.GetItemText(0, 1) == "c");
+    EXPECT_TRUE(g.RedrawOn());
     LVITEM edit;  // an edit of column 3 of B's row grows its sub-texts
-    edit.iItem = grid.RowFromNode(N("B"));
+    edit.iItem = g.Row("B");
+    g.GetInfo(g.N("B"))->m_arrSubTexts = QStringList{"1"};
+    g.SetItemText(edit.iItem, 2, "");
     edit.iSubItem = 3;
     edit.pszText = "third";
-    grid.OnCellTextChanged(N("B"), &edit);
-    EXPECT_EQ(grid.GetInfo(N("B"))->m_arrSubTexts, (QStringList{"B", "", "third"}));
-    EXPECT_EQ(grid.GetItemText(edit.iItem, 3), "third");
-    EXPECT_TRUE(GridInvariantsHold(grid));
-
+    g.OnCellTextChanged(g.N("B"), &edit);
+    EXPECT_EQ(g.GetInfo(g.N("B"))->m_arrSubTexts, (QStringList{"1", "", "third"}));
+    EXPECT_EQ(g.GetItemText(edit.iItem, 3), "third");
     // A hidden node still remembers its old row, which R2 shows now: that row is left alone.
-    grid.CollapseNode(N("R1"));
-    ASSERT_EQ(grid.GetRow(N("A")), 1);
-    grid.GetInfo(N("A"))->m_strText = "A changed";
-    grid.RefreshRowTexts(N("A"));
-    grid.SetInfo(N("A"), nullptr, TRUE);  // refused
-    EXPECT_EQ(Rows(), "R1 new R2 R3");
-    EXPECT_NE(grid.GetInfo(N("A")), nullptr);
-    EXPECT_TRUE(GridInvariantsHold(grid));
+    g.CollapseNode(g.N("R1"));
+    ASSERT_EQ(g.GetRow(g.N("A")), 1);
+    g.GetInfo(g.N("A"))->m_strText = "A changed";
+    g.RefreshRowTexts(g.N("A"));
+    g.SetInfo(g.N("A"), nullptr, TRUE);  // refused
+    EXPECT_EQ(g.Rows(), "R1 new R2 R3");
+    EXPECT_NE(g.GetInfo(g.N("A")), nullptr);
+    EXPECT_TRUE(GridInvariantsHold(g));
 }
 
-// Random operations of every kind on a random forest; after each one the rows must still
-// describe the tree exactly.
+// Random operations of every kind; after each one the rows must still describe the tree.
 TEST(GridTreeRandom, InvariantsHoldAfterEveryOperation) {
     for (unsigned start = 1; start <= 6; ++start) {
-        SCOPED_TRACE(start);
         std::mt19937 random(start);
         CGridTreeCtrl grid;
         grid.resize(200, 150);
         grid.InsertColumn(0, QString(), LVCFMT_LEFT, 80);
         std::vector<CGridTreeItem*> all;  // nodes still in the tree
-        int made = 0;
-        auto pick = [&]() { return all[random() % all.size()]; };
-        auto forget = [&](CGridTreeItem* gone) {
-            std::erase_if(all, [&](CGridTreeItem* n) { return grid.IsInSubtree(gone, n); });
-        };
-        const char* const kOps[] = {"insert root",    "insert child",     "insert child",
-                                    "insert child",   "expand",           "collapse",
-                                    "expand subtree", "delete or detach", "reveal"};
         for (int step = 0; step < 250; ++step) {
             const unsigned op = all.empty() ? 0 : random() % 9;
-            CGridTreeItem* node = all.empty() ? nullptr : pick();
+            CGridTreeItem* node = all.empty() ? nullptr : all[random() % all.size()];
             const int row = grid.RowFromNode(node);
+            const bool open = row != -1 && !grid.IsCollapsed(node);
             int last = -1;
-            switch (op) {
-                case 0:
-                    all.push_back(grid.InsertRootNode(Info(QString::number(made++), {"a", "b"})));
-                    break;
-                case 1:
-                case 2:
-                case 3:  // shown exactly when the parent is shown and expanded
-                    all.push_back(grid.InsertChildNode(node, Info(QString::number(made++), {"c"}),
-                                                       row != -1 && !grid.IsCollapsed(node)));
-                    break;
-                case 4:
-                    grid.ExpandNode(node, row);
-                    break;
-                case 5:
-                    grid.CollapseNode(node);
-                    break;
-                case 6:
-                    grid.ExpandSubtree(node, &last);
-                    break;
-                case 7:
-                    if (row != -1 || grid.GetParentNode(node) != nullptr) {
-                        forget(node);
-                        if (row != -1) {
-                            grid.DeleteNodeAndRows(node, row);
-                        } else {
-                            ASSERT_TRUE(grid.DetachNode(node, TRUE));
-                        }
-                    }
-                    break;
-                default:
-                    last = grid.RevealNode(node);
-                    EXPECT_TRUE(last == grid.RowFromNode(node) && last == grid.GetSelectedRow());
+            if (op == 0) {
+                all.push_back(grid.InsertRootNode(Info(QString::number(step))));
+            } else if (op <= 3) {  // shown exactly when the parent is shown and expanded
+                all.push_back(grid.InsertChildNode(node, Info(QString::number(step)), open));
+            } else if (op == 4) {
+                grid.ExpandNode(node, row);
+            } else if (op == 5) {
+                grid.CollapseNode(node);
+            } else if (op == 6) {
+                grid.ExpandSubtree(node, &last);
+            } else if (op == 7 && (row != -1 || grid.GetParentNode(node) != nullptr)) {
+                std::erase_if(all, [&](CGridTreeItem* n) { return grid.IsInSubtree(node, n); });
+                if (row != -1) {
+                    grid.DeleteNodeAndRows(node, row);
+                } else {
+                    ASSERT_TRUE(grid.DetachNode(node, TRUE));
+                }
+            } else if (op == 8) {
+                last = grid.RevealNode(node);
+                EXPECT_TRUE(last == grid.RowFromNode(node) && last == grid.GetSelectedRow());
             }
-            ASSERT_TRUE(GridInvariantsHold(grid)) << "step " << step << ": " << kOps[op];
+            ASSERT_TRUE(GridInvariantsHold(grid))
+                << "start " << start << " step " << step << " operation " << op;
         }
     }
 }

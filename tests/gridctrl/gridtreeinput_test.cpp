@@ -16,7 +16,7 @@
 namespace {
 
 using namespace kr::test;
-using Rows = std::vector<int>;
+using Ints = std::vector<int>;
 
 // R1 (A (A1, A2), B (B1, B2 (B2x))), R2, R3 with only the roots shown; it records the hooks.
 class InputGrid : public TestGrid {
@@ -27,40 +27,35 @@ public:
     BOOL OnCellMouseDown(LVHITTESTINFO*) override { return allowMouse; }
     BOOL OnExpanding(CGridTreeItem*, int) override { return allowExpand; }
     void OnCellClicked(UINT, CPoint, LVHITTESTINFO* hit) override { clicked.push_back(hit->iItem); }
-    BOOL OnReturnKey() override {
-        heard.push_back(0);
-        return FALSE;
-    }
+    BOOL OnReturnKey() override { return heard.push_back(0), FALSE; }
     void OnListKeyDown(int vk) override {
         heard.push_back(vk);
         TestGrid::OnListKeyDown(vk);
     }
-
     QPoint BoxCentre(const std::string& name) const {
         const CRect row = Bounds(Row(name));
         return QPoint(16 * GetLevel(N(name)) - 8, row.top + (row.Height() - 16) / 2 + 8);
     }
-    QPoint TextAt(int row) const { return QPoint(150, Bounds(row).top + 4); }
+    QPoint At(int row, int x = 150) const { return QPoint(x, Bounds(row).top + 4); }
     void Click(QPoint at) { QTest::mouseClick(viewport(), Qt::LeftButton, {}, at); }
     void DoubleClick(QPoint at) { QTest::mouseDClick(viewport(), Qt::LeftButton, {}, at); }
 
-    BOOL allowMouse = TRUE;
-    BOOL allowExpand = TRUE;
-    Rows clicked;
-    std::vector<int> heard;  // keys that reached the list's handling; 0 for the Enter hook
+    BOOL allowMouse = TRUE, allowExpand = TRUE;
+    Ints clicked;
+    Ints heard;  // keys that reached the list's handling; 0 for the Enter hook
 };
 
 TEST(GridInput, PressInsideTheBoxExpandsWithoutSelectingOutsideItSelects) {
-    for (const auto& [dx, dy, inside] :
-         {std::tuple{5, 0, true}, std::tuple{-5, 5, true}, std::tuple{6, 0, false},
-          std::tuple{-6, 0, false}, std::tuple{0, -6, false}, std::tuple{0, 6, false}}) {
+    const std::tuple<int, int, bool> cases[] = {{5, 0, true},   {-5, 5, true},  {6, 0, false},
+                                                {-6, 0, false}, {0, -6, false}, {0, 6, false}};
+    for (const auto& [dx, dy, inside] : cases) {
         SCOPED_TRACE(std::to_string(dx) + "," + std::to_string(dy));
         InputGrid grid;
         grid.SetItemState(2, LVIS_SELECTED, LVIS_SELECTED);
         grid.Click(grid.BoxCentre("R1") + QPoint(dx, dy));
         EXPECT_EQ(grid.IsCollapsed(grid.N("R1")), !inside);
         EXPECT_EQ(grid.GetSelectedRow(), inside ? grid.Row("R3") : 0);
-        EXPECT_EQ(grid.clicked, inside ? Rows{} : Rows{0});
+        EXPECT_EQ(grid.clicked, inside ? Ints{} : Ints{0});
         EXPECT_TRUE(GridInvariantsHold(grid));
     }
 }
@@ -69,12 +64,11 @@ TEST(GridInput, VetoingHooksLeaveTheTreeUnchanged) {
     InputGrid grid;
     grid.allowMouse = FALSE;
     grid.Click(grid.BoxCentre("R1"));
-    grid.Click(grid.TextAt(1));
+    grid.Click(grid.At(1));
     EXPECT_EQ(grid.GetSelectedRow(), -1);
-    grid.DoubleClick(grid.TextAt(0));
+    grid.DoubleClick(grid.At(0));
     EXPECT_EQ(grid.GetItemCount(), 3);
     EXPECT_TRUE(grid.clicked.empty());
-
     // A refused expansion leaves a plain press: the row is selected and clicked.
     grid.allowMouse = TRUE;
     grid.allowExpand = FALSE;
@@ -82,17 +76,17 @@ TEST(GridInput, VetoingHooksLeaveTheTreeUnchanged) {
     grid.Click(grid.BoxCentre("R1"));
     EXPECT_EQ(grid.GetItemCount(), 3);
     EXPECT_EQ(grid.GetSelectedRow(), 0);
-    EXPECT_EQ(grid.clicked, Rows{0});
+    EXPECT_EQ(grid.clicked, Ints{0});
 }
 
 TEST(GridInput, DoubleClickTogglesTheNodeAndPressesBelowTheRowsChangeNothing) {
     InputGrid grid;
     for (const int rows : {5, 3, 5}) {  // R1 opens, closes, opens
-        grid.DoubleClick(grid.TextAt(0));
+        grid.DoubleClick(grid.At(0));
         EXPECT_EQ(grid.GetItemCount(), rows);
         EXPECT_TRUE(GridInvariantsHold(grid));
     }
-    grid.DoubleClick(grid.TextAt(grid.Row("R3")));  // a leaf
+    grid.DoubleClick(grid.At(grid.Row("R3")));  // a leaf
     EXPECT_EQ(grid.GetItemCount(), 5);
     EXPECT_EQ(grid.GetSelectedRow(), grid.Row("R3"));
     const std::size_t clicks = grid.clicked.size();
@@ -107,17 +101,13 @@ TEST(GridInput, CheckBoxPressTogglesBoxAndFlagAndStillSelects) {
     const int row = grid.Row("R3");
     CGridItemInfo* info = grid.GetInfo(grid.N("R3"));
     // Level 1 with 16-pixel state images: icon left 32, label left 48, both edges outside.
-    for (const auto& [x, toggles] : {std::pair{40, true},
-                                     std::pair{33, true},
-                                     std::pair{47, true},
-                                     std::pair{32, false},
-                                     {48, false}}) {
-        SCOPED_TRACE(x);
+    for (const auto& [x, toggles] :
+         {std::pair{40, true}, {33, true}, {47, true}, {32, false}, {48, false}}) {
         const BOOL before = grid.GetCheck(row);
-        grid.Click(QPoint(x, grid.Bounds(row).top + 4));
-        EXPECT_EQ(grid.GetCheck(row) != before, toggles);
-        EXPECT_EQ(info->m_bChecked, grid.GetCheck(row));
-        EXPECT_EQ(grid.GetSelectedRow(), row);
+        grid.Click(grid.At(row, x));
+        EXPECT_EQ(grid.GetCheck(row) != before, toggles) << x;
+        EXPECT_EQ(info->m_bChecked, grid.GetCheck(row)) << x;
+        EXPECT_EQ(grid.GetSelectedRow(), row) << x;
     }
     EXPECT_EQ(grid.clicked.size(), 5u);
     const BOOL checked = info->m_bChecked;
@@ -128,50 +118,41 @@ TEST(GridInput, CheckBoxPressTogglesBoxAndFlagAndStillSelects) {
 
 TEST(GridInput, KeypadKeysExpandAndCollapseTheSelectedNode) {
     InputGrid grid(500, 120);  // room for about four rows
-    grid.Click(grid.TextAt(0));
+    grid.Click(grid.At(0));
     QTest::keyClick(&grid, Qt::Key_Asterisk, Qt::KeypadModifier);
     EXPECT_EQ(grid.GetItemCount(), 10);  // every level below R1
-    const int last = grid.Row("B2x");    // the last row inserted
-    EXPECT_LE(grid.GetTopIndex(), last);
-    EXPECT_LT(last, grid.GetTopIndex() + grid.GetCountPerPage());
+    const int last = grid.Row("B2x");    // the last row inserted is scrolled into view
+    EXPECT_TRUE(grid.GetTopIndex() <= last && last < grid.GetTopIndex() + grid.GetCountPerPage());
     EXPECT_TRUE(GridInvariantsHold(grid));
     grid.EnsureVisible(0, FALSE);
-    for (const auto& [key, modifier, rows] :
-         {std::tuple{Qt::Key_Minus, Qt::KeypadModifier, 3},
-          {Qt::Key_Plus, Qt::KeypadModifier, 5},
-          {Qt::Key_Minus, Qt::NoModifier, 5}}) {  // only the keypad's keys count
-        QTest::keyClick(&grid, key, modifier);
-        EXPECT_EQ(grid.GetItemCount(), rows);
-    }
+    QTest::keyClick(&grid, Qt::Key_Minus, Qt::KeypadModifier);
+    EXPECT_EQ(grid.GetItemCount(), 3);
+    QTest::keyClick(&grid, Qt::Key_Plus, Qt::KeypadModifier);
+    EXPECT_EQ(grid.GetItemCount(), 5);
+    QTest::keyClick(&grid, Qt::Key_Minus);  // only the keypad's keys count
+    EXPECT_EQ(grid.GetItemCount(), 5);
     EXPECT_TRUE(GridInvariantsHold(grid));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 TEST(GridInput, LeftAndRightMoveTheFocusColumnIntoViewClampedAndConsumed) {
     InputGrid grid(250, 200);
-    grid.Click(grid.TextAt(0));
+    grid.Click(grid.At(0));
     grid.heard.clear();
     CRect client;
     grid.GetClientRect(&client);
     const int lefts[] = {0, 200, 280, 360, 440};
-    for (const auto& [key, column] : {std::pair{Qt::Key_Left, 0},
-                                      {Qt::Key_Right, 1},
-                                      {Qt::Key_Right, 2},
-                                      {Qt::Key_Right, 3},
-                                      {Qt::Key_Right, 3},
-                                      {Qt::Key_Left, 2},
-                                      {Qt::Key_Left, 1},
-                                      {Qt::Key_Left, 0},
-                                      {Qt::Key_Left, 0}}) {
-        QTest::keyClick(&grid, key);
-        EXPECT_EQ(grid.m_nFocusColumn, column);
-        const int offset = grid.Bounds(0).left;
-        EXPECT_GE(offset + lefts[column], 0) << column;
-        EXPECT_LE(offset + lefts[column + 1], client.right) << column;
+    const std::string keys = "LRRRRLLLL", columns = "012332100";
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        QTest::keyClick(&grid, keys[i] == 'L' ? Qt::Key_Left : Qt::Key_Right);
+        const int column = columns[i] - '0';
+        EXPECT_EQ(grid.m_nFocusColumn, column) << i;
+        EXPECT_GE(grid.Bounds(0).left + lefts[column], 0) << i;
+        EXPECT_LE(grid.Bounds(0).left + lefts[column + 1], client.right) << i;
     }
     EXPECT_TRUE(grid.heard.empty());
     QTest::keyClick(&grid, Qt::Key_Return);
-    EXPECT_EQ(grid.heard, (std::vector<int>{0, VK_RETURN}));  // the hook, then the list
+    EXPECT_EQ(grid.heard, (Ints{0, VK_RETURN}));  // the hook, then the list
 }
 
 TEST(GridInput, ScrollBarsTakeTheFocusFromAnEditor) {
@@ -185,8 +166,7 @@ TEST(GridInput, ScrollBarsTakeTheFocusFromAnEditor) {
         editor->setFocus();
         ASSERT_TRUE(editor->hasFocus());
         bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-        EXPECT_TRUE(grid.hasFocus());
-        EXPECT_GT(bar->value(), 0);
+        EXPECT_TRUE(grid.hasFocus() && bar->value() > 0);
     }
 }
 

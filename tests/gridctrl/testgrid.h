@@ -1,7 +1,7 @@
 #pragma once
 
 // A shown grid with 16 x 16 one-colour images, four columns (tree 200, right-aligned 80, left 80,
-// left 80) and named nodes, for the drawing and input tests.
+// left 80) and named nodes.
 
 #include "gridctrl/gridtreectrl.h"
 
@@ -21,9 +21,9 @@ constexpr COLORREF kCellImageColor = RGB(0, 160, 0);  // cell image 1
 constexpr COLORREF kTreeLineColor = RGB(192, 192, 192);
 constexpr COLORREF kBoxFrameColor = RGB(198, 198, 198);
 
-inline QPixmap Solid(COLORREF color) {
+inline QPixmap Solid(COLORREF c) {
     QPixmap pixmap(16, 16);
-    pixmap.fill(QColor(GetRValue(color), GetGValue(color), GetBValue(color)));
+    pixmap.fill(QColor(GetRValue(c), GetGValue(c), GetBValue(c)));
     return pixmap;
 }
 
@@ -52,25 +52,36 @@ public:
             Add(node.section(':', 0, 0).toStdString(), node.section(':', 1).toStdString());
         }
     }
-    CGridTreeItem* Add(const std::string& name, const std::string& parent = "") {
+    // Sub-texts "1", name, "x".
+    CGridTreeItem* Add(const std::string& name, const std::string& parent = "", BOOL show = 0) {
         auto* info = new CGridItemInfo;
         info->m_strText = QString::fromStdString(name);
         info->m_arrSubTexts = QStringList{"1", name.c_str(), "x"};
         return nodes[name] = parent.empty() ? InsertRootNode(info)
-                                            : InsertChildNode(nodes.at(parent), info, FALSE);
+                                            : InsertChildNode(nodes.at(parent), info, show);
     }
     CGridTreeItem* N(const std::string& name) const { return nodes.at(name); }
     int Row(const std::string& name) const { return RowFromNode(N(name)); }
-    void Expand(const std::string& name) { ExpandNode(N(name), Row(name)); }
+    int Expand(const std::string& name) { return ExpandNode(N(name), Row(name)); }
     CRect Bounds(int row) const {
         CRect rect;
         EXPECT_TRUE(GetItemRect(row, &rect, LVIR_BOUNDS));
         return rect;
     }
+    // The column-0 texts of all rows, joined with blanks; and the selected one's.
+    std::string Rows() const {
+        std::string rows;
+        for (int row = 0; row < GetItemCount(); ++row) {
+            rows += (row ? " " : "") + GetItemText(row, 0).toStdString();
+        }
+        return rows;
+    }
+    std::string Selected() const {
+        return GetSelectedRow() == -1 ? "none" : GetItemText(GetSelectedRow(), 0).toStdString();
+    }
     QImage Render() { return viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
     using CGridTreeCtrl::m_bDragging;
-    using CGridTreeCtrl::m_hSmallImages;
     CImageList m_images;
     std::map<std::string, CGridTreeItem*> nodes;
 };

@@ -8,16 +8,13 @@
 #include <QPainter>
 #include <QWidget>
 
-namespace {
-
 TEST(TextFit, KeepsOrShortensWithOneMeasurePerRemovedCharacter) {
-    struct Case {
+    const struct {
         const char* text;
         int width, offset;
         const char* result;
         int measures;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"", 0, 2, "", 0},
         {"abcd", 42, 2, "abcd", 1},  // 40 + 2 fits exactly
         {"abcd", 41, 2, "a...", 5},  // nothing shorter fits: the first character stays
@@ -26,17 +23,13 @@ TEST(TextFit, KeepsOrShortensWithOneMeasurePerRemovedCharacter) {
         {"abcdefgh", 66, 6, "ab...", 8},   // 66 is not less than 66
         {"x", 5, 0, "x...", 2},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.text << " in " << c.width);
+    for (const auto& c : cases) {
         int measures = 0;
-        auto tenPerCharacter = [&](const QString& s) {
-            ++measures;
-            return 10 * static_cast<int>(s.size());
-        };
+        auto tenPerCharacter = [&](const QString& s) { return ++measures, 10 * int(s.size()); };
         const FittedText fitted = FitTextToWidthBy(tenPerCharacter, c.text, c.width, c.offset);
-        EXPECT_EQ(fitted.text, c.result);
-        EXPECT_EQ(fitted.bShortened, fitted.text != c.text);
-        EXPECT_EQ(measures, c.measures);
+        EXPECT_EQ(fitted.text, c.result) << c.text << " in " << c.width;
+        EXPECT_EQ(fitted.bShortened, fitted.text != c.text) << c.text << " in " << c.width;
+        EXPECT_EQ(measures, c.measures) << c.text << " in " << c.width;
     }
 }
 
@@ -52,5 +45,3 @@ TEST(TextFit, MeasuresWithTheContextsFont) {
     EXPECT_TRUE(cut.bShortened && cut.text.endsWith("..."));
     EXPECT_LT(dc.GetTextExtent(cut.text.chopped(3)).cx + dc.GetTextExtent("...").cx + 6, width + 5);
 }
-
-}  // namespace
