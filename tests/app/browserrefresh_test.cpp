@@ -9,18 +9,15 @@
 #include "tests/support/tempdir.h"
 
 #include <gtest/gtest.h>
-#include <QCloseEvent>
-#include <QCoreApplication>
 #include <QTimer>
 
-#include <cstdlib>
 #include <map>
 #include <mutex>
 
 namespace kr::test {
 namespace {
 
-// Remembers every status text in order and passes it on to the window.
+// Remembers every status text in order and passes everything on to the window.
 class StatusTextRecorder : public IUserNotice {
 public:
     explicit StatusTextRecorder(IUserNotice* inner) : m_inner(inner) { SetUserNotice(this); }
@@ -53,9 +50,7 @@ class ProgressWatcher : public QObject {
 public:
     explicit ProgressWatcher(CStatusBar* statusBar) { statusBar->installEventFilter(this); }
 
-    int steps = 0;
-    int maximum = -1;
-    int bars = 0;
+    int steps = 0, maximum = -1, bars = 0;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -66,9 +61,7 @@ protected:
                 ++bars;
                 connect(bar, &QProgressBar::valueChanged, this, [this, bar](int value) {
                     maximum = bar->maximum();
-                    if (value > 0) {
-                        ++steps;
-                    }
+                    steps += value > 0 ? 1 : 0;
                 });
             }
         }
@@ -79,48 +72,48 @@ private:
     QSet<QObject*> m_watched;
 };
 
-const std::map<int, std::string> kVersions = {
-    {0x85, "1.00"}, {0x87, "1.10"}, {0x89, "1.20"}, {0x91, "1.30"}};
-const std::map<int, std::string> kGameTypes = {{0, "DM"}, {1, "VLD"}, {2, "TDM"}};
-
 // The group a fleet server must be filed under; empty when it gets no row.
 std::string ExpectedGroup(const FleetEntry& server) {
-    if (!server.Answers() || !kVersions.contains(server.version) ||
-        !kGameTypes.contains(server.gameType)) {
+    static const std::map<int, std::string> versions = {
+        {0x85, "1.00"}, {0x87, "1.10"}, {0x89, "1.20"}, {0x91, "1.30"}};
+    static const std::map<int, std::string> types = {{0, "DM"}, {1, "VLD"}, {2, "TDM"}};
+    if (!server.Answers() || !versions.contains(server.version) ||
+        !types.contains(server.gameType)) {
         return "";
     }
-    return kVersions.at(server.version) + kGameTypes.at(server.gameType);
+    return versions.at(server.version) + types.at(server.gameType);
 }
 
 class BrowserRefreshTest : public testing::Test {
 protected:
     void SetUp() override { g_refreshCount = 0; }
 
-    // Starts the browser against the simulator; false when that failed.
-    bool Start(const SimProcess& sim) {
-        m_browser = StartBrowser({"--master", QString::fromStdString(sim.MasterAddress())});
-        return m_browser != nullptr;
+    // Starts the simulator with the options and the browser against it.
+    void Start(const std::vector<std::string>& options) {
+        m_sim = std::make_unique<SimProcess>(options);
+        ASSERT_TRUE(m_sim->Started());
+        m_browser = StartBrowser({"--master", QString::fromStdString(m_sim->MasterAddress())});
+        ASSERT_NE(m_browser, nullptr);
     }
     CMainFrame& Frame() { return *m_browser->MainFrame(); }
     CServerGrid& Grid() { return Frame().View().Grid(); }
     QString Pane0() { return Frame().StatusBar().GetPaneText(0); }
 
     ScopedTempDir m_dir{true};
+    std::unique_ptr<SimProcess> m_sim;
     std::unique_ptr<CBrowserApp> m_browser;
 };
 
 TEST_F(BrowserRefreshTest, FullListFilesEveryAnsweringServerUnderItsGroupInPingOrder) {
-    SimProcess sim({"--servers", "40", "--silent", "10", "--malformed", "10", "--delay", "20",
-                    "--delay-jitter", "40", "--random", "7"});
-    ASSERT_TRUE(sim.Started());
-    ASSERT_TRUE(Start(sim));
+    ASSERT_NO_FATAL_FAILURE(Start({"--servers", "40", "--silent", "10", "--malformed", "10",
+                                   "--delay", "20", "--delay-jitter", "40", "--random", "7"}));
     EXPECT_EQ(Pane0(), "Ready");
     StatusTextRecorder recorder(GetUserNotice());
     ProgressWatcher progress(&Frame().StatusBar());
 
     ASSERT_TRUE(Frame().SendCommand(ID_NEW_FULL_LIST));
 
-    const std::vector<FleetEntry> fleet = sim.Fleet();
+    const std::vector<FleetEntry> fleet = m_sim->Fleet();
     const int listed = static_cast<int>(fleet.size());
     EXPECT_EQ(recorder.Texts(), (std::vector<std::string>{"Contacting Master Server",
                                                           std::to_string(listed) + " server(s)"}));
@@ -133,93 +126,71 @@ TEST_F(BrowserRefreshTest, FullListFilesEveryAnsweringServerUnderItsGroupInPingO
     ASSERT_EQ(Grid().GetItemCount(), 5);
     for (int row = 0; row < 5; ++row) {
         CGridTreeItem* version = Grid().NodeFromRow(row);
-        EXPECT_TRUE(Grid().IsCollapsed(version) || !Grid().HasChildren(version));
-        EXPECT_EQ(Grid().GetInfo(version)->m_strText.toStdString(),
-                  "1." + std::to_string(row) + "0");
+        EXPECT_TRUE(Grid().IsCollapsed(version));
+        EXPECT_EQ(Grid().GetInfo(version)->m_strText,
+                  QString("1.%1").arg(row * 10, 2, 10, QChar('0')));
     }
-    EXPECT_TRUE(GridInvariantsHold(Grid()));
 
-    // Expand every group; then each type row is followed by its servers, in ping order.
-    std::map<std::string, std::vector<std::string>> filed;  // group -> addresses, row order
+    // Expanded, each type row is followed by its servers in ping order (rows walked top down).
+    std::map<std::string, std::vector<std::string>> filed, expected;  // group -> addresses
+    int previousPing = 0;
     for (int row = 0; row < Grid().GetItemCount(); ++row) {
         CGridTreeItem* node = Grid().NodeFromRow(row);
         if (Grid().HasChildren(node) && Grid().IsCollapsed(node)) {
             Grid().ExpandNode(node, row);
         }
-    }
-    EXPECT_TRUE(GridInvariantsHold(Grid()));
-    for (int row = 0; row < Grid().GetItemCount(); ++row) {
-        CGridTreeItem* node = Grid().NodeFromRow(row);
         if (Grid().GetLevel(node) != 3) {
+            previousPing = 0;
             continue;
         }
+        const CGridItemInfo* info = Grid().GetInfo(node);
+        EXPECT_LE(previousPing, info->GetSubText(0).toInt()) << "ping order, row " << row;
+        previousPing = info->GetSubText(0).toInt();
         CGridTreeItem* type = Grid().GetParentNode(node);
-        CGridTreeItem* version = Grid().GetParentNode(type);
-        const std::string group =
-            (Grid().GetInfo(version)->m_strText + Grid().GetInfo(type)->m_strText).toStdString();
-        std::vector<std::string>& servers = filed[group];
-        if (!servers.empty()) {
-            CGridTreeItem* previous = Grid().NodeFromRow(row - 1);
-            EXPECT_LE(Grid().GetInfo(previous)->GetSubText(0).toInt(),
-                      Grid().GetInfo(node)->GetSubText(0).toInt())
-                << "ping order broken in " << group;
-        }
-        servers.push_back(Grid().GetInfo(node)->GetSubText(7).toStdString());
+        const QString group =
+            Grid().GetInfo(Grid().GetParentNode(type))->m_strText + Grid().GetInfo(type)->m_strText;
+        filed[group.toStdString()].push_back(info->GetSubText(7).toStdString());
     }
-    std::map<std::string, std::vector<std::string>> expected;
+    EXPECT_TRUE(GridInvariantsHold(Grid()));
     for (const FleetEntry& server : fleet) {
-        const std::string group = ExpectedGroup(server);
-        if (!group.empty()) {
+        if (const std::string group = ExpectedGroup(server); !group.empty()) {
             expected[group].push_back(server.address);
         }
     }
-    for (auto& [group, addresses] : filed) {
-        std::sort(addresses.begin(), addresses.end());
-    }
-    for (auto& [group, addresses] : expected) {
-        std::sort(addresses.begin(), addresses.end());
+    for (auto* groups : {&filed, &expected}) {
+        for (auto& [group, addresses] : *groups) {
+            std::sort(addresses.begin(), addresses.end());
+        }
     }
     EXPECT_EQ(filed, expected);
     EXPECT_FALSE(filed.empty());
-}
 
-TEST_F(BrowserRefreshTest, SecondFullListDoesNothing) {
-    SimProcess sim({"--servers", "12"});
-    ASSERT_TRUE(sim.Started());
-    ASSERT_TRUE(Start(sim));
-    ASSERT_TRUE(Frame().SendCommand(ID_NEW_FULL_LIST));
-    StatusTextRecorder recorder(GetUserNotice());
+    // A second "New Full List" does nothing: no text, no rows, no request to the master.
     const int rows = Grid().GetItemCount();
-
     EXPECT_TRUE(Frame().SendCommand(ID_NEW_FULL_LIST));
-
-    EXPECT_TRUE(recorder.Texts().empty());
+    EXPECT_EQ(recorder.Texts().size(), 2u);
     EXPECT_EQ(Grid().GetItemCount(), rows);
-    EXPECT_EQ(sim.Stats().at("master_requests"), 1);
+    EXPECT_EQ(m_sim->Stats().at("master_requests"), 1);
 }
 
 TEST_F(BrowserRefreshTest, SilentMasterGivesOneMessageBoxAndTheFailureText) {
-    SimProcess sim({"--servers", "12", "--master-silent"});
-    ASSERT_TRUE(sim.Started());
-    ASSERT_TRUE(Start(sim));
+    ASSERT_NO_FATAL_FAILURE(Start({"--servers", "12", "--master-silent"}));
     MessageBoxWatcher boxes;
     ProgressWatcher progress(&Frame().StatusBar());
 
     Frame().SendCommand(ID_NEW_FULL_LIST);
 
-    ASSERT_EQ(boxes.SeenBoxes().size(), 1u);
-    EXPECT_EQ(boxes.SeenBoxes()[0].text, "Connection To Master Server Failed");
-    EXPECT_EQ(boxes.SeenBoxes()[0].title, "KR Server Browser");
-    EXPECT_EQ(boxes.SeenBoxes()[0].icon, QMessageBox::Warning);
+    ASSERT_EQ(boxes.seen.size(), 1u);
+    EXPECT_EQ(boxes.seen[0].text, "Connection To Master Server Failed");
+    EXPECT_EQ(boxes.seen[0].title, "KR Server Browser");
+    EXPECT_EQ(boxes.seen[0].icon, QMessageBox::Warning);
     EXPECT_EQ(Pane0(), "Failed to call Master Server");
     EXPECT_EQ(progress.bars, 0);
     EXPECT_EQ(Grid().GetItemCount(), 5);  // the groups are left as they were
 }
 
 TEST_F(BrowserRefreshTest, EmptyListCountsZeroServers) {
-    SimProcess sim({"--servers", "0"});
-    ASSERT_TRUE(sim.Started());
-    ASSERT_TRUE(Start(sim));
+    ASSERT_NO_FATAL_FAILURE(Start({"--servers", "0"}));
     StatusTextRecorder recorder(GetUserNotice());
     ProgressWatcher progress(&Frame().StatusBar());
 
@@ -228,14 +199,12 @@ TEST_F(BrowserRefreshTest, EmptyListCountsZeroServers) {
     EXPECT_EQ(recorder.Texts().back(), "0 server(s)");
     EXPECT_EQ(progress.bars, 1);
     EXPECT_EQ(progress.steps, 0);
-    EXPECT_EQ(sim.Stats().at("queries"), 0);
+    EXPECT_EQ(m_sim->Stats().at("queries"), 0);
     EXPECT_EQ(Pane0(), "Ready");
 }
 
 TEST_F(BrowserRefreshTest, CloseDuringRefreshWaitsForItsEnd) {
-    SimProcess sim({"--servers", "30", "--delay", "150"});
-    ASSERT_TRUE(sim.Started());
-    ASSERT_TRUE(Start(sim));
+    ASSERT_NO_FATAL_FAILURE(Start({"--servers", "30", "--delay", "150"}));
     bool visibleAfterClose = false;
     bool closeHandledDuringRefresh = false;
     QTimer::singleShot(200, [&] {
@@ -250,7 +219,7 @@ TEST_F(BrowserRefreshTest, CloseDuringRefreshWaitsForItsEnd) {
     EXPECT_TRUE(visibleAfterClose);       // held while the refresh ran
     EXPECT_FALSE(Frame().isVisible());    // carried out when it ended
     EXPECT_EQ(Grid().GetItemCount(), 5);  // the refresh itself ran to its end
-    EXPECT_EQ(sim.Stats().at("queries"), 30);
+    EXPECT_EQ(m_sim->Stats().at("queries"), 30);
 }
 
 }  // namespace

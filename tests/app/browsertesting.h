@@ -1,7 +1,7 @@
 #pragma once
 
-// Helpers for the application tests: a browser started with a command line, and a watcher that
-// answers message boxes the way a user would, remembering what they said.
+// The application tests' helpers: a browser started with a command line, and a watcher that
+// presses OK on message boxes and remembers what they said.
 
 #include "app/browserapp.h"
 
@@ -19,39 +19,32 @@ namespace kr::test {
 // A browser as main() makes it, with the given arguments after the program name.
 inline std::unique_ptr<CBrowserApp> StartBrowser(const QStringList& arguments) {
     auto browser = std::make_unique<CBrowserApp>();
-    if (!browser->InitInstance(QStringList{"korvath-browser"} + arguments)) {
-        return nullptr;
-    }
-    return browser;
+    return browser->InitInstance(QStringList{"korvath-browser"} + arguments) ? std::move(browser)
+                                                                             : nullptr;
 }
 
-// Presses OK on every message box that comes up while it lives, and keeps its texts and titles.
 class MessageBoxWatcher {
 public:
-    MessageBoxWatcher() {
-        m_timer.setInterval(20);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (box == nullptr) {
-                return;
-            }
-            m_seen.push_back(
-                {box->windowTitle().toStdString(), box->text().toStdString(), box->icon()});
-            box->accept();
-        });
-        m_timer.start();
-    }
-
     struct Seen {
-        std::string title;
-        std::string text;
+        std::string title, text;
         QMessageBox::Icon icon;
     };
-    const std::vector<Seen>& SeenBoxes() const { return m_seen; }
+
+    MessageBoxWatcher() {
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                seen.push_back(
+                    {box->windowTitle().toStdString(), box->text().toStdString(), box->icon()});
+                box->accept();
+            }
+        });
+        m_timer.start(20);
+    }
+
+    std::vector<Seen> seen;
 
 private:
     QTimer m_timer;
-    std::vector<Seen> m_seen;
 };
 
 }  // namespace kr::test

@@ -1,6 +1,6 @@
 #pragma once
 
-// Small helpers shared by the server grid tests: reading the tree and making records.
+// Reading a grid's tree and making records, for the server grid tests.
 
 #include "gridctrl/gridtreectrl.h"
 #include "net/serverrecord.h"
@@ -12,9 +12,8 @@ namespace kr::test {
 
 inline std::vector<CGridTreeItem*> Roots(const CGridTreeCtrl& grid) {
     std::vector<CGridTreeItem*> roots;
-    for (POSITION pos = grid.GetFirstRootPosition(); pos;) {
+    for (POSITION pos = grid.GetFirstRootPosition(); pos;)
         roots.push_back(grid.GetNextRoot(pos));
-    }
     return roots;
 }
 
@@ -37,20 +36,20 @@ inline std::vector<std::string> Texts(const CGridTreeCtrl& grid,
     return texts;
 }
 
-// A record as a query would leave it for an answering server.
+// A record as a query leaves it for an answering server.
 inline ServerRecord MakeRecord(const std::string& version, const std::string& gameType,
                                const std::string& pingText = "50",
                                const std::string& name = "server") {
-    ServerRecord record;
-    record.m_version = version;
-    record.m_gameType = gameType;
-    record.m_pingText = pingText;
-    record.m_name = name;
-    record.m_map = "map";
-    record.m_playersText = " 3/16";
-    record.m_mod = "mod";
-    record.m_address = "127.0.0.1:27001";
-    return record;
+    ServerRecord r;
+    r.m_version = version;
+    r.m_gameType = gameType;
+    r.m_pingText = pingText;
+    r.m_name = name;
+    r.m_map = "map";
+    r.m_playersText = " 3/16";
+    r.m_mod = "mod";
+    r.m_address = "127.0.0.1:27001";
+    return r;
 }
 
 }  // namespace kr::test
