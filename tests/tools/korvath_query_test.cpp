@@ -1,8 +1,8 @@
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <map>
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -101,10 +101,36 @@ private:
             ok = ok && Take(close);
         }
     }
+    // Length of the JSON number at i: -?(0|[1-9]digits)(.digits)?([eE][+-]?digits)?; 0 if none.
+    size_t NumberLength() const {
+        size_t n = i;
+        const auto digits = [&] {
+            const size_t start = n;
+            while (n < s.size() && std::isdigit(static_cast<unsigned char>(s[n]))) {
+                ++n;
+            }
+            return n - start;
+        };
+        n += n < s.size() && s[n] == '-';
+        if (n < s.size() && s[n] == '0') {
+            ++n;
+        } else if (digits() == 0) {
+            return 0;
+        }
+        if (n < s.size() && s[n] == '.' && (++n, digits() == 0)) {
+            return 0;
+        }
+        if (n < s.size() && (s[n] == 'e' || s[n] == 'E')) {
+            ++n;
+            n += n < s.size() && (s[n] == '+' || s[n] == '-');
+            if (digits() == 0) {
+                return 0;
+            }
+        }
+        return n - i;
+    }
     Json Value() {
-        static const std::regex number(R"(-?(0|[1-9]\d*)(\.\d+)?([eE][+-]?\d+)?)");
         Json v;
-        std::smatch m;
         if (Take('{')) {
             v.type = Json::Type::Object;
             List('}', [&] {
@@ -124,11 +150,10 @@ private:
             v.boolean = s[i - 1] == 'e' && s[i - 2] == 'u';
         } else if (Word("null")) {
             v.type = Json::Type::Null;
-        } else if (std::regex_search(s.begin() + static_cast<long>(i), s.end(), m, number,
-                                     std::regex_constants::match_continuous)) {
+        } else if (const size_t length = NumberLength(); length > 0) {
             v.type = Json::Type::Number;
-            v.number = std::stod(m.str());
-            i += static_cast<size_t>(m.length());
+            v.number = std::stod(s.substr(i, length));
+            i += length;
         } else {
             ok = false;
         }
