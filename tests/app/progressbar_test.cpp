@@ -42,9 +42,6 @@ protected:
         QApplication::processEvents();
         ASSERT_EQ(Pane(0).Height(), paneHeight);
     }
-    int TextWidth(const QString& text) const {
-        return QFontMetrics(statusBar->font()).horizontalAdvance(text);
-    }
 
     QMainWindow frame;
     CStatusBar* statusBar = nullptr;
@@ -53,39 +50,32 @@ protected:
 TEST_F(ProgressBarTest, PlacesTheBarRightOfTheLabelOverItsShare) {
     SetPaneHeight(20);
     const QString wide(300, 'W');  // wider than the pane
-    struct Case {
+    const QString count = "150 server(s)";
+    const struct {
         QString label;
-        int percent;
-        int pane;
-    };
-    const Case cases[] = {{"", 100, 0},
-                          {"", 0, 0},
-                          {"", 40, 1},
-                          {"150 server(s)", 40, 0},
-                          {"150 server(s)", 100, 0},
-                          {"150 server(s)", 0, 0},
-                          {wide, 40, 0}};
-    for (const Case& c : cases) {
+        int percent, pane;
+    } cases[] = {{"", 100, 0},    {"", 0, 0},    {"", 40, 1},  {count, 40, 0},
+                 {count, 100, 0}, {count, 0, 0}, {wide, 40, 0}};
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.label.left(15).toStdString() + " " + std::to_string(c.percent));
         const CRect pane = Pane(c.pane);
         CProgressBar bar(c.label, c.percent, 10, true, c.pane);
-        ASSERT_TRUE(bar.IsCreated());
-        EXPECT_EQ(bar.parentWidget(), statusBar);
+        ASSERT_TRUE(bar.IsCreated() && bar.parentWidget() == statusBar);
         EXPECT_EQ(statusBar->GetPaneText(c.pane), c.label);
         const CRect placed(bar.geometry());
-        EXPECT_EQ(placed.top, pane.top + 2);  // inset 20 / 10
-        EXPECT_EQ(placed.bottom, pane.bottom - 2);
+        EXPECT_TRUE(placed.top == pane.top + 2 && placed.bottom == pane.bottom - 2);  // inset 2
         // The label, then two margins of two blanks each.
-        const int left =
-            c.label.isEmpty() ? pane.left : pane.left + TextWidth(c.label) + 4 * TextWidth(" ");
+        const QFontMetrics metrics(statusBar->font());
+        const int left = pane.left + (c.label.isEmpty() ? 0
+                                                        : metrics.horizontalAdvance(c.label) +
+                                                              4 * metrics.horizontalAdvance(" "));
         EXPECT_EQ(placed.left, left);
-        if (c.percent == 100) {
-            EXPECT_EQ(placed.right, pane.right);
-        } else if (c.percent == 0 || left >= pane.right) {
-            EXPECT_EQ(placed.right, left);  // no width, never a negative one
-        } else {
-            EXPECT_EQ(placed.right, pane.right - (pane.right - left) * 60 / 100);
-        }
+        // 0 per cent or no room: no width, never a negative one.
+        const int right = c.percent == 100 ? pane.right
+                          : c.percent == 0 || left >= pane.right
+                              ? left
+                              : pane.right - (pane.right - left) * 60 / 100;
+        EXPECT_EQ(placed.right, right);
     }
 }
 
@@ -93,8 +83,9 @@ TEST_F(ProgressBarTest, InsetIsATenthOfThePaneHeight) {
     for (const auto& [height, inset] : {std::pair{9, 0}, {10, 1}, {20, 2}, {29, 2}}) {
         SetPaneHeight(height);
         CProgressBar bar("", 100, 10, false, 0);
-        EXPECT_EQ(CRect(bar.geometry()).top, Pane(0).top + inset) << height;
-        EXPECT_EQ(bar.geometry().height(), height - 2 * inset) << height;
+        const CRect placed(bar.geometry());
+        EXPECT_TRUE(placed.top == Pane(0).top + inset && placed.Height() == height - 2 * inset)
+            << height;
     }
 }
 
@@ -117,9 +108,9 @@ TEST_F(ProgressBarTest, MovesOnlyWhenThePaneChanged) {
     frame.resize(frame.width() + 100, frame.height());  // the pane grows; the bar follows
     QApplication::processEvents();
     EXPECT_GT(counter.moves, 0);
-    EXPECT_EQ(bar.geometry().left(), before.left);
-    EXPECT_EQ(CRect(bar.geometry()).right,
-              Pane(0).right - (Pane(0).right - before.left) * 60 / 100);
+    EXPECT_EQ(CRect(bar.geometry()),
+              CRect(before.left, before.top,
+                    Pane(0).right - (Pane(0).right - before.left) * 60 / 100, before.bottom));
 }
 
 TEST_F(ProgressBarTest, GivesThePaneItsTextBack) {
@@ -133,15 +124,13 @@ TEST_F(ProgressBarTest, GivesThePaneItsTextBack) {
     // Once hidden, the bar no longer writes its label into the pane.
     CProgressBar bar("label", 40, 3, true, 1);
     bar.RestorePaneText();
-    EXPECT_TRUE(bar.isHidden());
-    EXPECT_TRUE(bar.FitToPane());
+    EXPECT_TRUE(bar.isHidden() && bar.FitToPane());
     EXPECT_EQ(statusBar->GetPaneText(1), "before");
 }
 
 TEST_F(ProgressBarTest, StepsAndShowsAsTold) {
     CProgressBar bar("5 server(s)", 40, 5, true, 0);
-    EXPECT_EQ(bar.maximum(), 5);
-    EXPECT_FALSE(bar.isTextVisible());
+    EXPECT_TRUE(bar.maximum() == 5 && !bar.isTextVisible());
     for (int i = 0; i < 5; ++i) {
         EXPECT_EQ(bar.StepIt(), i);
     }
@@ -150,9 +139,8 @@ TEST_F(ProgressBarTest, StepsAndShowsAsTold) {
 
     bar.hide();
     EXPECT_TRUE(bar.SetRange(0, 0, 2));  // stays hidden; the position is pulled into the range
-    EXPECT_TRUE(bar.isHidden());
-    EXPECT_EQ(bar.value(), 0);
-    EXPECT_EQ(bar.SetStep(1), 2);
+    EXPECT_TRUE(bar.isHidden() && bar.value() == 0);
+    EXPECT_EQ(bar.SetStep(1), 2);  // shows it
     EXPECT_FALSE(bar.isHidden());
     bar.hide();
     bar.StepIt();
@@ -185,11 +173,8 @@ TEST_F(ProgressBarTest, WithoutAStatusBarNothingHappens) {
                             static_cast<QWidget*>(&ordinary), static_cast<QWidget*>(&bare)}) {
         AfxSetMainWnd(window);
         CProgressBar bar;
-        EXPECT_FALSE(bar.Create("x", 40, 3, true, 0));
-        EXPECT_EQ(bar.StepIt(), 0);
-        EXPECT_FALSE(bar.SetRange(0, 4, 1));
-        EXPECT_FALSE(bar.FitToPane());
-        EXPECT_TRUE(bar.isHidden());
+        EXPECT_FALSE(bar.Create("x", 40, 3, true, 0) || bar.SetRange(0, 4, 1) || bar.FitToPane());
+        EXPECT_TRUE(bar.StepIt() == 0 && bar.isHidden());
     }
     EXPECT_TRUE(bare.findChildren<QStatusBar*>().isEmpty());
     EXPECT_EQ(statusBar->GetPaneText(0), "untouched");
@@ -209,8 +194,7 @@ TEST_F(ProgressBarTest, OutlivingItsStatusBarIsSafe) {
     CProgressBar bar("9 server(s)", 40, 9, true, 0);
     ASSERT_TRUE(bar.IsCreated());
     window.reset();  // the status bar goes first and must not take the bar with it
-    EXPECT_FALSE(bar.IsCreated());
-    EXPECT_EQ(bar.StepIt(), 0);
+    EXPECT_TRUE(!bar.IsCreated() && bar.StepIt() == 0);
 }
 
 }  // namespace

@@ -8,8 +8,7 @@
 
 namespace {
 
-// Runs of changes at one place, jumps back and forth, growth from empty, changes in place and
-// emptying again: the buffer must always read like a vector given the same changes.
+// Runs of changes at one place, jumps, growth from empty, changes in place and emptying again.
 TEST(TGapBuffer, ReadsLikeAVectorAfterAnyMixOfChanges) {
     std::mt19937 random(12345);
     for (int round = 0; round < 20; ++round) {
@@ -18,17 +17,17 @@ TEST(TGapBuffer, ReadsLikeAVectorAfterAnyMixOfChanges) {
         for (int step = 0; step < 400; ++step) {
             const bool insert = model.empty() || random() % 3 != 0;
             const std::size_t limit = model.size() + (insert ? 1 : 0);
-            // Half the changes land next to the previous one, as when a node's rows change.
             const std::size_t at = random() % 2 == 0 ? (step * 7) % limit : random() % limit;
+            const auto it = model.begin() + static_cast<std::ptrdiff_t>(at);
             if (insert) {
                 buffer.insert(at, std::to_string(step));
-                model.insert(model.begin() + static_cast<std::ptrdiff_t>(at), std::to_string(step));
+                model.insert(it, std::to_string(step));
             } else if (step % 5 == 0) {
                 buffer[at] += "x";
-                model[at] += "x";
+                *it += "x";
             } else {
                 buffer.erase(at);
-                model.erase(model.begin() + static_cast<std::ptrdiff_t>(at));
+                model.erase(it);
             }
             ASSERT_EQ(buffer.size(), model.size());
             for (std::size_t i = 0; i < model.size(); ++i) {

@@ -17,21 +17,6 @@ constexpr COLORREF kMask = RGB(0, 255, 255);
 const QRgb kYellow = qRgb(255, 255, 0);
 const QRgb kColours[] = {qRgb(255, 0, 0), qRgb(0, 160, 0), qRgb(0, 0, 255)};
 
-// A 53 x 16 strip: red, green and blue 16 x 16 images and 5 spare columns; mask pixels at (0, 0)
-// of the red image and (5, 5) of the green one.
-QString WriteStrip(const QTemporaryDir& dir) {
-    QImage strip(53, 16, QImage::Format_RGB32);
-    strip.fill(qRgb(90, 90, 90));
-    for (int i = 0; i < 3; ++i) {
-        QPainter(&strip).fillRect(i * 16, 0, 16, 16, QColor(kColours[i]));
-    }
-    strip.setPixel(0, 0, qRgb(0, 255, 255));
-    strip.setPixel(21, 5, qRgb(0, 255, 255));
-    const QString path = dir.filePath("strip.png");
-    strip.save(path);
-    return path;
-}
-
 QImage Paint(const std::function<void(CDC&)>& paint) {
     QImage image(40, 40, QImage::Format_RGB32);
     image.fill(kYellow);
@@ -45,48 +30,64 @@ QRect Painted(const QImage& image) {
     QRect bounds;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            if (image.pixel(x, y) != kYellow) {
-                bounds |= QRect(x, y, 1, 1);
-            }
+            bounds |= image.pixel(x, y) != kYellow ? QRect(x, y, 1, 1) : QRect();
         }
     }
     return bounds;
 }
 
-TEST(CImageList, CutsTheStripAndMakesTheMaskColourTransparent) {
+TEST(CImageList, CutsTheStripWithTheMaskColourTransparentAndDrawsCopiesClippedOrBlended) {
+    // Red, green and blue 16 x 16 images, 5 spare columns; mask pixels at (0, 0) of the red
+    // image and (5, 5) of the green one.
     QTemporaryDir dir;
-    const QString path = WriteStrip(dir);
-    CImageList list;
-    for (const auto& [badPath, cx] :
-         {std::pair{dir.filePath("missing.png"), 16}, {path, 0}, {path, 54}}) {
-        EXPECT_FALSE(list.Create(badPath, cx, 0, kMask)) << cx;
-    }
-    ASSERT_TRUE(list.Create(path, 16, 1, kMask));
-    EXPECT_EQ(list.GetImageCount(), 3);  // the 5 spare columns make no image
-    EXPECT_EQ(list.GetIconSize(), CSize(16, 16));
-    EXPECT_FALSE(list.Create(path, 54, 0, kMask));  // a failure keeps what the list had
-    EXPECT_EQ(list.GetImageCount(), 3);
-
+    const QString path = dir.filePath("strip.png");
+    QImage strip(53, 16, QImage::Format_RGB32);
+    strip.fill(qRgb(90, 90, 90));
     for (int i = 0; i < 3; ++i) {
-        const QImage image =
-            Paint([&](CDC& dc) { list.Draw(&dc, i, CPoint(2, 3), ILD_TRANSPARENT); });
-        EXPECT_EQ(Painted(image), QRect(2, 3, 16, 16)) << i;
-        EXPECT_EQ(image.pixel(2, 3), i == 0 ? kYellow : kColours[i]) << i;
-        EXPECT_EQ(image.pixel(7, 8), i == 1 ? kYellow : kColours[i]) << i;
+        QPainter(&strip).fillRect(i * 16, 0, 16, 16, QColor(kColours[i]));
     }
-    Paint([&](CDC& dc) {
-        EXPECT_FALSE(list.Draw(&dc, 3, CPoint(0, 0), ILD_TRANSPARENT));
-        EXPECT_FALSE(list.Draw(&dc, -1, CPoint(0, 0), ILD_TRANSPARENT));
-    });
+    strip.setPixel(0, 0, qRgb(0, 255, 255));
+    strip.setPixel(21, 5, qRgb(0, 255, 255));
+    strip.save(path);
 
-    // A copy outlives its source.
-    auto source = std::make_unique<CImageList>(std::move(list));
-    CImageList copy;
+    auto source = std::make_unique<CImageList>();
+    CImageList& list = *source;
+    EXPECT_FALSE(list.Create(dir.filePath("missing.png"), 16, 0, kMask));
+    EXPECT_FALSE(list.Create(path, 0, 0, kMask));
+    ASSERT_TRUE(list.Create(path, 16, 1, kMask));
+    EXPECT_FALSE(list.Create(path, 54, 0, kMask));  // wider than the strip; keeps what it had
+    EXPECT_EQ(list.GetImageCount(), 3);             // the 5 spare columns make no image
+    EXPECT_EQ(list.GetIconSize(), CSize(16, 16));
+    for (int i = -1; i < 4; ++i) {
+        const bool valid = i >= 0 && i < 3;
+        const QImage image = Paint(
+            [&](CDC& dc) { EXPECT_EQ(list.Draw(&dc, i, CPoint(2, 3), ILD_TRANSPARENT), valid); });
+        EXPECT_EQ(Painted(image), valid ? QRect(2, 3, 16, 16) : QRect()) << i;
+        EXPECT_EQ(image.pixel(2, 3), i == 0 || !valid ? kYellow : kColours[i]) << i;
+        EXPECT_EQ(image.pixel(7, 8), i == 1 || !valid ? kYellow : kColours[i]) << i;
+    }
+
+    CImageList copy;  // outlives its source
     EXPECT_FALSE(copy.Create(CImageList()));
-    ASSERT_TRUE(copy.Create(*source));
+    ASSERT_TRUE(copy.Create(list));
     source.reset();
     EXPECT_EQ(copy.GetIconSize(), CSize(16, 16));
-    EXPECT_EQ(Paint([&](CDC& dc) { copy.Draw(&dc, 1, CPoint(0, 0), 0); }).pixel(6, 5), kColours[1]);
+    for (const auto& [size, painted] : {std::pair{CSize(10, 6), QRect(3, 2, 10, 6)},
+                                        {CSize(0, 0), QRect(3, 2, 16, 16)},
+                                        {CSize(30, 30), QRect(3, 2, 16, 16)}}) {
+        const QImage image = Paint([&](CDC& dc) {
+            copy.DrawEx(&dc, 2, CPoint(3, 2), size, CLR_DEFAULT, CLR_DEFAULT, ILD_TRANSPARENT);
+        });
+        EXPECT_EQ(Painted(image), painted) << size.cx;
+    }
+    const QImage blended = Paint([&](CDC& dc) {
+        copy.DrawEx(&dc, 0, CPoint(0, 0), CSize(16, 16), CLR_DEFAULT, CLR_DEFAULT,
+                    ILD_TRANSPARENT | ILD_BLEND50);
+    });
+    // Red over yellow at half strength: green halves; the masked pixel stays yellow.
+    EXPECT_EQ(blended.pixel(8, 8) & 0xFF00FFu, 0xFF0000u);
+    EXPECT_NEAR(qGreen(blended.pixel(8, 8)), 128, 3);
+    EXPECT_EQ(blended.pixel(0, 0), kYellow);
 }
 
 TEST(CImageList, AddTakesImagesOfTheFirstOnesSize) {
@@ -94,33 +95,9 @@ TEST(CImageList, AddTakesImagesOfTheFirstOnesSize) {
     QPixmap box(13, 13);
     box.fill(Qt::black);
     EXPECT_EQ(list.Add(QPixmap()), -1);
-    EXPECT_EQ(list.Add(box), 0);
-    EXPECT_EQ(list.Add(box), 1);
+    EXPECT_TRUE(list.Add(box) == 0 && list.Add(box) == 1);
     EXPECT_EQ(list.Add(QPixmap(16, 13)), -1);
-    EXPECT_EQ(list.GetImageCount(), 2);
-    EXPECT_EQ(list.GetIconSize(), CSize(13, 13));
-}
-
-TEST(CImageList, DrawExClipsToTheSizeAndBlendsAtHalfStrength) {
-    QTemporaryDir dir;
-    CImageList list;
-    ASSERT_TRUE(list.Create(WriteStrip(dir), 16, 0, kMask));
-    for (const auto& [size, painted] : {std::pair{CSize(10, 6), QRect(3, 2, 10, 6)},
-                                        {CSize(0, 0), QRect(3, 2, 16, 16)},
-                                        {CSize(30, 30), QRect(3, 2, 16, 16)}}) {
-        const QImage image = Paint([&](CDC& dc) {
-            list.DrawEx(&dc, 2, CPoint(3, 2), size, CLR_DEFAULT, CLR_DEFAULT, ILD_TRANSPARENT);
-        });
-        EXPECT_EQ(Painted(image), painted) << size.cx;
-    }
-    const QImage blended = Paint([&](CDC& dc) {
-        list.DrawEx(&dc, 0, CPoint(0, 0), CSize(16, 16), CLR_DEFAULT, CLR_DEFAULT,
-                    ILD_TRANSPARENT | ILD_BLEND50);
-    });
-    // Red over yellow at half strength: green halves; the masked pixel stays yellow.
-    EXPECT_EQ(blended.pixel(8, 8) & 0xFF00FFu, 0xFF0000u);
-    EXPECT_NEAR(qGreen(blended.pixel(8, 8)), 128, 3);
-    EXPECT_EQ(blended.pixel(0, 0), kYellow);
+    EXPECT_TRUE(list.GetImageCount() == 2 && list.GetIconSize() == CSize(13, 13));
 }
 
 }  // namespace
