@@ -216,6 +216,10 @@ private:
     // allows, with drawing off meanwhile; then redraws the row and keeps the last row shown (or
     // the node's row) in view. True when the node was expanded or collapsed.
     bool ToggleNode(CGridTreeItem* node, int nRow);
+    // The first steps of a press and of a double-click: take the focus, hit-test the point into
+    // *hit, ask OnCellMouseDown, then HandleBoxClick. False when handling ends there (vetoed, or
+    // a node was expanded or collapsed).
+    bool BeginClick(CPoint point, LVHITTESTINFO* hit);
     static CGridTreeItem* FindNextBelow(CGridTreeItem* top, const CGridTreeItem* current,
                                         bool& bFound, BOOL bVisibleOnly);
 };

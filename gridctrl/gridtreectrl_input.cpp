@@ -91,18 +91,16 @@ bool CGridTreeCtrl::ToggleNode(CGridTreeItem* node, int nRow) {
     return done;
 }
 
-void CGridTreeCtrl::OnLButtonDown(UINT nFlags, CPoint point) {
+bool CGridTreeCtrl::BeginClick(CPoint point, LVHITTESTINFO* hit) {
     TakeFocus();
+    hit->pt = point;
+    SubItemHitTest(hit);
+    return OnCellMouseDown(hit) && HandleBoxClick(point.x, point.y, hit);
+}
+
+void CGridTreeCtrl::OnLButtonDown(UINT nFlags, CPoint point) {
     LVHITTESTINFO hit;
-    hit.pt = point;
-    SubItemHitTest(&hit);
-    if (!OnCellMouseDown(&hit)) {
-        return;
-    }
-    if (!HandleBoxClick(point.x, point.y, &hit)) {
-        return;
-    }
-    if (hit.iItem == -1) {
+    if (!BeginClick(point, &hit) || hit.iItem == -1) {
         return;
     }
     m_nFocusColumn = ColumnToPosition(hit.iSubItem);
@@ -113,14 +111,8 @@ void CGridTreeCtrl::OnLButtonDown(UINT nFlags, CPoint point) {
 }
 
 void CGridTreeCtrl::OnDblClk(CPoint ptAction) {
-    TakeFocus();
     LVHITTESTINFO hit;
-    hit.pt = ptAction;
-    SubItemHitTest(&hit);
-    if (!OnCellMouseDown(&hit)) {
-        return;
-    }
-    if (!HandleBoxClick(ptAction.x, ptAction.y, &hit)) {
+    if (!BeginClick(ptAction, &hit)) {
         return;
     }
     const int nRow = GetSelectedRow();
