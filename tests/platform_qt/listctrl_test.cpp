@@ -72,7 +72,9 @@ TEST(CListCtrl, RowsKeepTheirFieldsAndCellsKeepTheirColumns) {
     EXPECT_TRUE(list.SetItem(item));
     list.InsertColumn(1, "New", LVCFMT_LEFT, 40);  // later cells move with their columns
 
-    LVITEM read{all, 1};
+    LVITEM read;
+    read.mask = all;
+    read.iItem = 1;
     ASSERT_TRUE(list.GetItem(&read));
     EXPECT_EQ(std::make_tuple(read.pszText, read.lParam, read.iIndent, read.iImage),
               std::make_tuple(QString("b"), quintptr{0xB0}, 2, 4));

@@ -43,7 +43,7 @@ public:
             m_threads.insert(QThread::currentThread());
         });
     }
-    void BeginProgress(const std::string& label, int maximum) override { m_label = label; }
+    void BeginProgress(const std::string& label, int /*maximum*/) override { m_label = label; }
 
     int m_steps = 0;  // grid's thread only
     std::set<QThread*> m_threads;
