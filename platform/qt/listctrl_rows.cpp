@@ -1,0 +1,208 @@
+// The list view's rows: texts, item data, indent, image and state bits, single selection.
+
+#include "platform/qt/listctrl.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr UINT kStateBits = LVIS_FOCUSED | LVIS_SELECTED | LVIS_CUT | LVIS_DROPHILITED;
+
+}  // namespace
+
+int CListCtrl::InsertItem(const LVITEM& item) {
+    if (item.iItem < 0) {
+        return -1;
+    }
+    const int nItem = std::min(item.iItem, GetItemCount());
+    Row row;
+    if (item.mask & LVIF_TEXT) {
+        row.texts.append(item.pszText);
+    }
+    if (item.mask & LVIF_PARAM) {
+        row.data = item.lParam;
+    }
+    if (item.mask & LVIF_INDENT) {
+        row.indent = item.iIndent;
+    }
+    if (item.mask & LVIF_IMAGE) {
+        row.image = item.iImage;
+    }
+    if (item.mask & LVIF_STATE) {
+        row.state = item.state & item.stateMask & (kStateBits | LVIS_STATEIMAGEMASK);
+    }
+    if ((m_dwExStyle & LVS_EX_CHECKBOXES) && (row.state & LVIS_STATEIMAGEMASK) == 0) {
+        row.state |= INDEXTOSTATEIMAGEMASK(1);
+    }
+    const UINT selection = row.state & (LVIS_SELECTED | LVIS_FOCUSED);
+    row.state &= ~selection;
+    m_rows.insert(static_cast<std::size_t>(nItem), std::move(row));
+    if (selection != 0) {
+        ApplyState(nItem, selection, selection);
+    }
+    UpdateScrollBars();
+    UpdateFromRow(nItem);
+    return nItem;
+}
+
+int CListCtrl::InsertItem(int nItem, const QString& text) {
+    LVITEM item;
+    item.mask = LVIF_TEXT;
+    item.iItem = nItem;
+    item.pszText = text;
+    return InsertItem(item);
+}
+
+BOOL CListCtrl::SetItem(const LVITEM& item) {
+    if (!IsRow(item.iItem) || item.iSubItem < 0) {
+        return FALSE;
+    }
+    if (item.mask & LVIF_TEXT) {
+        SetItemText(item.iItem, item.iSubItem, item.pszText);
+    }
+    if (item.iSubItem != 0) {
+        return TRUE;
+    }
+    Row& row = m_rows[static_cast<std::size_t>(item.iItem)];
+    if (item.mask & LVIF_PARAM) {
+        row.data = item.lParam;
+    }
+    if (item.mask & LVIF_INDENT) {
+        row.indent = item.iIndent;
+    }
+    if (item.mask & LVIF_IMAGE) {
+        row.image = item.iImage;
+    }
+    if (item.mask & LVIF_STATE) {
+        ApplyState(item.iItem, item.state, item.stateMask);
+    }
+    UpdateRow(item.iItem);
+    return TRUE;
+}
+
+BOOL CListCtrl::GetItem(LVITEM* pItem) const {
+    if (pItem == nullptr || !IsRow(pItem->iItem)) {
+        return FALSE;
+    }
+    const Row& row = m_rows[static_cast<std::size_t>(pItem->iItem)];
+    if (pItem->mask & LVIF_TEXT) {
+        pItem->pszText = GetItemText(pItem->iItem, pItem->iSubItem);
+    }
+    if (pItem->mask & LVIF_PARAM) {
+        pItem->lParam = row.data;
+    }
+    if (pItem->mask & LVIF_INDENT) {
+        pItem->iIndent = row.indent;
+    }
+    if (pItem->mask & LVIF_IMAGE) {
+        pItem->iImage = row.image;
+    }
+    if (pItem->mask & LVIF_STATE) {
+        pItem->state = row.state & pItem->stateMask;
+    }
+    return TRUE;
+}
+
+BOOL CListCtrl::SetItemText(int nItem, int nSubItem, const QString& text) {
+    if (!IsRow(nItem) || nSubItem < 0) {
+        return FALSE;
+    }
+    QStringList& texts = m_rows[static_cast<std::size_t>(nItem)].texts;
+    while (texts.size() <= nSubItem) {
+        texts.append(QString());
+    }
+    texts[nSubItem] = text;
+    UpdateRow(nItem);
+    return TRUE;
+}
+
+QString CListCtrl::GetItemText(int nItem, int nSubItem) const {
+    if (!IsRow(nItem) || nSubItem < 0) {
+        return QString();
+    }
+    const QStringList& texts = m_rows[static_cast<std::size_t>(nItem)].texts;
+    return nSubItem < texts.size() ? texts[nSubItem] : QString();
+}
+
+BOOL CListCtrl::SetItemState(int nItem, UINT nState, UINT nMask) {
+    if (nItem == -1) {
+        for (int i = 0; i < GetItemCount(); ++i) {
+            ApplyState(i, nState, nMask & ~(nState & (LVIS_SELECTED | LVIS_FOCUSED)));
+        }
+        return TRUE;
+    }
+    if (!IsRow(nItem)) {
+        return FALSE;
+    }
+    ApplyState(nItem, nState, nMask);
+    return TRUE;
+}
+
+// Sets the masked bits of one row. Selecting or focusing a row takes the selection or the focus
+// from every other row (single selection).
+void CListCtrl::ApplyState(int nItem, UINT nState, UINT nMask) {
+    nMask &= kStateBits | LVIS_STATEIMAGEMASK;
+    const UINT exclusive = nState & nMask & (LVIS_SELECTED | LVIS_FOCUSED);
+    if (exclusive != 0) {
+        for (int i = 0; i < GetItemCount(); ++i) {
+            Row& other = m_rows[static_cast<std::size_t>(i)];
+            if (i != nItem && (other.state & exclusive) != 0) {
+                other.state &= ~exclusive;
+                UpdateRow(i);
+            }
+        }
+    }
+    Row& row = m_rows[static_cast<std::size_t>(nItem)];
+    const UINT state = (row.state & ~nMask) | (nState & nMask);
+    if (state != row.state) {
+        row.state = state;
+        UpdateRow(nItem);
+    }
+}
+
+UINT CListCtrl::GetItemState(int nItem, UINT nMask) const {
+    return IsRow(nItem) ? m_rows[static_cast<std::size_t>(nItem)].state & nMask : 0;
+}
+
+quintptr CListCtrl::GetItemData(int nItem) const {
+    return IsRow(nItem) ? m_rows[static_cast<std::size_t>(nItem)].data : 0;
+}
+
+BOOL CListCtrl::DeleteItem(int nItem) {
+    if (!IsRow(nItem)) {
+        return FALSE;
+    }
+    m_rows.erase(static_cast<std::size_t>(nItem));
+    if (m_nPressItem >= nItem) {
+        m_nPressItem = -1;
+    }
+    UpdateScrollBars();
+    UpdateFromRow(nItem);
+    return TRUE;
+}
+
+BOOL CListCtrl::DeleteAllItems() {
+    m_rows.clear();
+    m_nPressItem = -1;
+    UpdateScrollBars();
+    viewport()->update();
+    return TRUE;
+}
+
+int CListCtrl::GetNextItem(int nItem, UINT nFlags) const {
+    const UINT wanted = nFlags & kStateBits;
+    for (int i = std::max(nItem + 1, 0); i < GetItemCount(); ++i) {
+        if ((m_rows[static_cast<std::size_t>(i)].state & wanted) == wanted) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+BOOL CListCtrl::GetCheck(int nItem) const {
+    return GetItemState(nItem, LVIS_STATEIMAGEMASK) == INDEXTOSTATEIMAGEMASK(2);
+}
+
+BOOL CListCtrl::SetCheck(int nItem, BOOL bCheck) {
+    return SetItemState(nItem, INDEXTOSTATEIMAGEMASK(bCheck ? 2 : 1), LVIS_STATEIMAGEMASK);
+}
