@@ -14,11 +14,13 @@ struct FittedText {
 // the width of s in pixels.
 //  - An empty text, or one whose width plus offset is at most width, comes back unchanged; it is
 //    measured once.
-//  - Otherwise characters are removed from the end, measuring the rest after each removal, until
-//    the rest plus the width of "..." plus offset is less than width, or one character is left;
-//    the result is the rest followed by "...". So the shortest result is the first character and
-//    "...", even when that does not fit either.
-// Cost: one measure when the text fits, else two plus one per removed character.
+//  - Otherwise the result is the longest rest of the text, shorter than the text, whose width
+//    plus the width of "..." plus offset is less than width, followed by "..."; the first
+//    character and "..." when no rest fits (even when that does not fit either). That is the
+//    rest that removing one character at a time from the end would stop at, but found by halving
+//    the range of lengths (the width of a rest grows with its length), so a cell holding a very
+//    long text paints at once.
+// Cost: one measure when the text fits, else about two plus log2(length) measures.
 template <typename Measure>
 FittedText FitTextToWidthBy(const Measure& measure, const QString& text, int width, int offset) {
     if (text.isEmpty() || measure(text) + offset <= width) {
@@ -26,14 +28,19 @@ FittedText FitTextToWidthBy(const Measure& measure, const QString& text, int wid
     }
     const QString ellipsis = QStringLiteral("...");
     const int reserved = measure(ellipsis) + offset;
-    QString rest = text;
-    while (rest.size() > 1) {
-        rest.chop(1);
-        if (measure(rest) + reserved < width) {
-            break;
+    qsizetype fits = 1;  // the longest rest known to fit; the first character at least
+    qsizetype low = 2;
+    qsizetype high = text.size() - 1;
+    while (low <= high) {
+        const qsizetype length = low + (high - low) / 2;
+        if (measure(text.left(length)) + reserved < width) {
+            fits = length;
+            low = length + 1;
+        } else {
+            high = length - 1;
         }
     }
-    return FittedText{rest + ellipsis, true};
+    return FittedText{text.left(fits) + ellipsis, true};
 }
 
 // As above, measured with the context's selected font (GetTextExtent).

@@ -8,20 +8,22 @@
 #include <QPainter>
 #include <QWidget>
 
-TEST(TextFit, KeepsOrShortensWithOneMeasurePerRemovedCharacter) {
+TEST(TextFit, KeepsOrShortensToTheLongestFittingRestInFewMeasures) {
     const struct {
         const char* text;
         int width, offset;
         const char* result;
-        int measures;
+        int measures;  // at most
     } cases[] = {
         {"", 0, 2, "", 0},
         {"abcd", 42, 2, "abcd", 1},  // 40 + 2 fits exactly
-        {"abcd", 41, 2, "a...", 5},  // nothing shorter fits: the first character stays
-        {"abcdefgh", 70, 6, "abc...", 7},
-        {"abcdefgh", 67, 6, "abc...", 7},  // 30 + 30 + 6 < 67
-        {"abcdefgh", 66, 6, "ab...", 8},   // 66 is not less than 66
+        {"abcd", 41, 2, "a...", 4},  // nothing shorter fits: the first character stays
+        {"abcdefgh", 70, 6, "abc...", 5},
+        {"abcdefgh", 67, 6, "abc...", 5},  // 30 + 30 + 6 < 67
+        {"abcdefgh", 66, 6, "ab...", 5},   // 66 is not less than 66
         {"x", 5, 0, "x...", 2},
+        {"abcdefghijklmnopqrstuvwxyzabcdefghijklmnopqrstuvwxyzabcdefghijklmnopqrstuvwxyz", 700, 6,
+         "abcdefghijklmnopqrstuvwxyzabcdefghijklmnopqrstuvwxyzabcdefghijklmn...", 9},
     };
     for (const auto& c : cases) {
         int measures = 0;
@@ -29,7 +31,7 @@ TEST(TextFit, KeepsOrShortensWithOneMeasurePerRemovedCharacter) {
         const FittedText fitted = FitTextToWidthBy(tenPerCharacter, c.text, c.width, c.offset);
         EXPECT_EQ(fitted.text, c.result) << c.text << " in " << c.width;
         EXPECT_EQ(fitted.bShortened, fitted.text != c.text) << c.text << " in " << c.width;
-        EXPECT_EQ(measures, c.measures) << c.text << " in " << c.width;
+        EXPECT_LE(measures, c.measures) << c.text << " in " << c.width;
     }
 }
 
