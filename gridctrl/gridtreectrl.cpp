@@ -465,26 +465,6 @@ COLORREF CGridTreeCtrl::GetFocusCellColor() {
     return RGB(192, 0, 0);
 }
 
-void CGridTreeCtrl::OnCellTextChanged(CGridTreeItem* node, LVITEM* item) {
-    CGridItemInfo* info = GetInfo(node);
-    if (info == nullptr || item == nullptr || item->iSubItem < 0) {
-        return;
-    }
-    if (item->iSubItem == 0) {
-        info->m_strText = item->pszText;
-    } else {
-        while (info->m_arrSubTexts.size() < item->iSubItem) {
-            info->m_arrSubTexts.append(QString());
-        }
-        info->m_arrSubTexts[item->iSubItem - 1] = item->pszText;
-    }
-    SetInfo(node, info, FALSE);
-    SetItemText(item->iItem, item->iSubItem, item->pszText);
-}
-
-// The in-place editor opens here once editing exists; until then a click edits nothing.
-void CGridTreeCtrl::OnCellClicked(UINT, CPoint, LVHITTESTINFO*) {}
-
 std::unique_ptr<CImageList> CGridTreeCtrl::CreateDragImage(int) {
     return nullptr;
 }

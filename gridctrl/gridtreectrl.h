@@ -8,6 +8,8 @@
 
 #include <memory>
 
+class CGridCellEdit;
+
 // A report list whose first column shows a tree. The control keeps a forest of nodes; only nodes
 // whose ancestors are all expanded have a row. The rows always agree with the tree:
 //  1. a node has a row exactly when none of its ancestors is collapsed (roots always have one);
@@ -131,6 +133,17 @@ public:
     void DrawItem(DRAWITEMSTRUCT* pDrawItem) override;
     // Copies a dragged node's row data for its copy; null gives the copy an empty one.
     virtual CGridItemInfo* CloneInfo(CGridItemInfo* pSource);
+    // A notification handed back by the parent: the end of an in-place edit (LVN_ENDLABELEDIT)
+    // with a text, for a row that has a node, goes to OnCellTextChanged; result 0.
+    BOOL OnChildNotify(NMHDR* pNMHDR, LRESULT* pResult) override;
+    // Opens an edit box over the sub-item cell (nCol >= 1) of nRow, filled with its text: the row
+    // is scrolled into view, a cell left of the client area or beyond its right edge is scrolled
+    // to the left edge first; the box ends at the column's right or the client area's right
+    // edge, whichever comes first, is aligned as the column is, and starts m_nIconWidth further
+    // right over a cell with an image. Null for a row that does not exist or a column that is
+    // not a sub-item. The box owns itself; the pointer is good until the edit ends.
+    CGridCellEdit* EditCell(int nRow, int nCol);
+
     // Column-0 image of the node's row; -1 keeps the row's current image. Default 0.
     virtual int GetNodeImage(CGridTreeItem* node);
     // Fill of the focused cell of the selected row. Default RGB(192, 0, 0).
@@ -138,7 +151,9 @@ public:
     // An in-place edit ended with item->pszText for row item->iItem, column item->iSubItem.
     // Default: stores it in the node's row data (growing the sub-texts) and in the cell.
     virtual void OnCellTextChanged(CGridTreeItem* node, LVITEM* item);
-    // A press on a row that did not expand or collapse a node, after the list processed it.
+    // A press on a row that did not expand or collapse a node, after the list processed it (the
+    // button was released without a drag). Default: an edit box over the tree column's label
+    // (id 4659, neither scrolled nor aligned nor moved by an image), or EditCell for a sub-item.
     virtual void OnCellClicked(UINT nFlags, CPoint point, LVHITTESTINFO* hit);
     // The drag image of a row; null refuses the drag. Default: none yet.
     virtual std::unique_ptr<CImageList> CreateDragImage(int nRow);
@@ -178,10 +193,16 @@ protected:
 
     // Input. A press takes the focus, is hit-tested and offered to OnCellMouseDown, then to the
     // check box and the expand box (HandleBoxClick); when no node opened or closed it moves the
-    // cell focus to the pressed column, lets the list select the row, calls OnCellClicked and
-    // repaints the row. A press below the last row changes nothing.
+    // cell focus to the pressed column and lets the list select the row and watch for a drag.
+    // When the button is released without a drag, OnCellClicked follows with the press's hit
+    // record and the row is repainted; a drag gesture calls no OnCellClicked. A press below the
+    // last row changes nothing.
     void OnLButtonDown(UINT nFlags, CPoint point) override;
-    // A double-click: the boxes as for a press, else the selected node opens or closes.
+    void OnPressReleased(UINT nFlags, CPoint point) override;
+    // A double-click takes the focus and is offered to OnCellMouseDown before the list sees it
+    // (a refusal leaves the selection alone); then the list selects and OnDblClk follows: the
+    // boxes as for a press, else the selected node opens or closes.
+    void OnLButtonDblClk(UINT nFlags, CPoint point) override;
     void OnDblClk(CPoint ptAction) override;
     // Enter is offered to OnReturnKey first; Left and Right move the cell focus and are consumed.
     void OnKeyDown(int nVKey) override;
@@ -217,9 +238,11 @@ private:
     // the node's row) in view. True when the node was expanded or collapsed.
     bool ToggleNode(CGridTreeItem* node, int nRow);
     // The first steps of a press and of a double-click: take the focus, hit-test the point into
-    // *hit, ask OnCellMouseDown, then HandleBoxClick. False when handling ends there (vetoed, or
-    // a node was expanded or collapsed).
-    bool BeginClick(CPoint point, LVHITTESTINFO* hit);
+    // *hit and ask OnCellMouseDown. False when it refuses.
+    bool AllowClick(CPoint point, LVHITTESTINFO* hit);
+    CGridCellEdit* OpenEditBox(int nRow, int nCol, const CRect& rect, UINT dwStyle, UINT nID);
     static CGridTreeItem* FindNextBelow(CGridTreeItem* top, const CGridTreeItem* current,
                                         bool& bFound, BOOL bVisibleOnly);
+
+    LVHITTESTINFO m_pressHit;  // the hit record of the press the list is watching
 };

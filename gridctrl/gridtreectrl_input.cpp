@@ -91,28 +91,43 @@ bool CGridTreeCtrl::ToggleNode(CGridTreeItem* node, int nRow) {
     return done;
 }
 
-bool CGridTreeCtrl::BeginClick(CPoint point, LVHITTESTINFO* hit) {
+bool CGridTreeCtrl::AllowClick(CPoint point, LVHITTESTINFO* hit) {
     TakeFocus();
     hit->pt = point;
     SubItemHitTest(hit);
-    return OnCellMouseDown(hit) && HandleBoxClick(point.x, point.y, hit);
+    return OnCellMouseDown(hit) != FALSE;
 }
 
+// The list's own press handling watches for a drag until the button goes up, and only then may
+// the cell be clicked: the rest of the press waits for OnPressReleased, so a drag gesture opens
+// no editor and a plain click opens one.
 void CGridTreeCtrl::OnLButtonDown(UINT nFlags, CPoint point) {
     LVHITTESTINFO hit;
-    if (!BeginClick(point, &hit) || hit.iItem == -1) {
+    if (!AllowClick(point, &hit) || !HandleBoxClick(point.x, point.y, &hit) || hit.iItem == -1) {
         return;
     }
     m_nFocusColumn = ColumnToPosition(hit.iSubItem);
     MakeColumnVisible(PositionToColumn(m_nFocusColumn));
+    m_pressHit = hit;
     CListCtrl::OnLButtonDown(nFlags, point);
+}
+
+void CGridTreeCtrl::OnPressReleased(UINT nFlags, CPoint point) {
+    LVHITTESTINFO hit = m_pressHit;
     OnCellClicked(nFlags, point, &hit);
     RedrawRow(hit.iItem);
 }
 
+void CGridTreeCtrl::OnLButtonDblClk(UINT nFlags, CPoint point) {
+    LVHITTESTINFO hit;
+    if (AllowClick(point, &hit)) {
+        CListCtrl::OnLButtonDblClk(nFlags, point);
+    }
+}
+
 void CGridTreeCtrl::OnDblClk(CPoint ptAction) {
     LVHITTESTINFO hit;
-    if (!BeginClick(ptAction, &hit)) {
+    if (!HandleBoxClick(ptAction.x, ptAction.y, &hit)) {
         return;
     }
     const int nRow = GetSelectedRow();

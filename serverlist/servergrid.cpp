@@ -112,6 +112,8 @@ int CServerGrid::GetNodeImage(CGridTreeItem* node) {
     return IsCollapsed(node) ? kTreeImageClosedFolder : kTreeImageOpenFolder;
 }
 
+void CServerGrid::OnCellClicked(UINT, CPoint, LVHITTESTINFO*) {}
+
 RefreshOutcome CServerGrid::RefreshList() {
     if (m_pRefreshHost != nullptr) {
         return RefreshServerList(*m_pRefreshHost);

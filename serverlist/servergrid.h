@@ -57,6 +57,8 @@ public:
     // without children, 1 (closed folder) for a collapsed node with children, 0 (open folder)
     // for an expanded one. -1 for a null node (the row keeps its image).
     int GetNodeImage(CGridTreeItem* node) override;
+    // The server list is read-only in place: a click on a cell opens no edit box.
+    void OnCellClicked(UINT nFlags, CPoint point, LVHITTESTINFO* hit) override;
 
     // Puts the tree in ping order (the number at the start of sub-text 0, see pingsort.h) and
     // rebuilds the list with the root rows only, all collapsed, nothing selected. With

@@ -46,16 +46,27 @@ CListCtrl::CListCtrl(QWidget* parent)
         UpdateScrollBars();
         viewport()->update();
     });
-    connect(horizontalScrollBar(), &QAbstractSlider::actionTriggered, this,
-            [this] { OnHScroll(); });
-    connect(verticalScrollBar(), &QAbstractSlider::actionTriggered, this, [this] { OnVScroll(); });
+    connect(horizontalScrollBar(), &QAbstractSlider::actionTriggered, this, [this] {
+        if (!m_bWheelScrolling) {
+            OnHScroll();
+        }
+    });
+    connect(verticalScrollBar(), &QAbstractSlider::actionTriggered, this, [this] {
+        if (!m_bWheelScrolling) {
+            OnVScroll();
+        }
+    });
+    horizontalScrollBar()->installEventFilter(this);
+    verticalScrollBar()->installEventFilter(this);
     setFocusPolicy(Qt::StrongFocus);
     verticalScrollBar()->setSingleStep(1);
     m_nRowHeight = MeasureRowHeight();
     UpdateGeometries();
 }
 
-CListCtrl::~CListCtrl() = default;
+CListCtrl::~CListCtrl() {
+    qDeleteAll(viewport()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
+}
 
 BOOL CListCtrl::Create(QWidget* parent, UINT nID) {
     setParent(parent);
@@ -69,6 +80,10 @@ UINT CListCtrl::GetStyle() const {
 
 int CListCtrl::OnCreate() {
     return 0;
+}
+
+BOOL CListCtrl::OnChildNotify(NMHDR*, LRESULT*) {
+    return FALSE;
 }
 
 // ---- columns ----

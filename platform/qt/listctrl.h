@@ -18,7 +18,9 @@ class QStandardItemModel;
 //
 // Coordinates are those of the viewport, the area below the header: row r's top is
 // (r - GetTopIndex()) * GetRowHeight(), and every rectangle follows the horizontal scroll position.
-// Columns are shown in index order (the header's sections cannot be moved).
+// Columns are shown in index order (the header's sections cannot be moved). Widgets laid over
+// cells (in-place editors) are children of the viewport: they move with the rows when the list
+// scrolls, and are told before rows are inserted or deleted (rowsAboutToChange).
 //
 // Rows carry texts (column 0 and sub-items), item data, an indent counted in small-image widths,
 // an image index and state bits (LVIS_SELECTED, LVIS_FOCUSED, LVIS_CUT, LVIS_DROPHILITED and the
@@ -34,6 +36,8 @@ class CListCtrl : public QAbstractScrollArea {
 
 public:
     explicit CListCtrl(QWidget* parent = nullptr);
+    // Widgets over the cells go first, while the list is whole, so none reports to a list that
+    // is being torn down.
     ~CListCtrl() override;
 
     // Window creation: puts the control into parent with the id, then runs OnCreate. False when
@@ -120,6 +124,16 @@ public:
     // CDC over the viewport, clipped to that area. The list paints nothing of a row itself.
     virtual void DrawItem(DRAWITEMSTRUCT* pDrawItem);
 
+    // A notification that this list raised itself or that a widget over its cells raised in its
+    // name, handed back by the parent's default handling (SendNotify). TRUE when handled, with
+    // *pResult as the notification's result. Default: not handled.
+    virtual BOOL OnChildNotify(NMHDR* pNMHDR, LRESULT* pResult);
+
+signals:
+    // Rows are about to be inserted or deleted: a widget over a cell must end before its row
+    // number goes stale. Emitted at the start of InsertItem, DeleteItem and DeleteAllItems.
+    void rowsAboutToChange();
+
 protected:
     // Window creation step; 0 or -1. The list view itself always succeeds.
     virtual int OnCreate();
@@ -127,8 +141,9 @@ protected:
     // Input, in the window messages' terms; derived controls override them and call these
     // defaults where the list view processes the message itself.
     // Press: selects and focuses the row under the point (nothing below the rows) and arms drag
-    // detection; a move with the left button held beyond the start-drag distance from a press on
-    // a row then raises OnBeginDrag once.
+    // detection, which ends the press one of two ways: a move with the left button held beyond
+    // the start-drag distance raises OnBeginDrag once; a release before that raises
+    // OnPressReleased. Rows inserted or deleted meanwhile disarm it: neither follows.
     virtual void OnLButtonDown(UINT nFlags, CPoint point);
     virtual void OnLButtonUp(UINT nFlags, CPoint point);
     virtual void OnMouseMove(UINT nFlags, CPoint point);
@@ -138,13 +153,16 @@ protected:
     // Page Up and Page Down move the selection and focus and keep the row in view; Space toggles
     // the selected row's check box when check boxes are on.
     virtual void OnKeyDown(int nVKey);
-    // The user moves a scroll bar (mouse, wheel or keys on the bar); called just before the list
-    // scrolls. Nothing by default.
+    // The user moves a scroll bar with the mouse; called just before the list scrolls. The
+    // wheel scrolls without these (it leaves the keyboard focus alone). Nothing by default.
     virtual void OnHScroll();
     virtual void OnVScroll();
 
     // Notifications to the owner.
     virtual void OnBeginDrag(int nItem, CPoint ptAction);
+    // An armed press ended by the release of the button before any drag; the press's key flags
+    // and point.
+    virtual void OnPressReleased(UINT nFlags, CPoint point);
     virtual void OnDblClk(CPoint ptAction);
     virtual void OnListKeyDown(int nVKey);
 
@@ -159,6 +177,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     struct Row {
@@ -178,6 +197,7 @@ private:
     void UpdateRow(int nItem);
     void UpdateFromRow(int nItem);  // the row and all below it
     void ApplyState(int nItem, UINT nState, UINT nMask);
+    void RowsAboutToChange();
     void SelectAndFocus(int nItem);
     int SelectFromHit(CPoint point);
     int NavigationTarget(int nVKey) const;
@@ -194,6 +214,8 @@ private:
     CImageList* m_pStateImages = nullptr;
     CImageList m_checkBoxImages;
     int m_nRowHeight = 0;
-    int m_nPressItem = -1;  // row of a press that may still become a drag
+    int m_nPressItem = -1;  // row of an armed press, which may still become a drag
     CPoint m_ptPress;
+    UINT m_nPressFlags = 0;
+    bool m_bWheelScrolling = false;  // a wheel event is being handled by a scroll bar
 };

@@ -144,8 +144,12 @@ void CListCtrl::resizeEvent(QResizeEvent* event) {
     UpdateGeometries();
 }
 
-void CListCtrl::scrollContentsBy(int, int) {
+// dx is in pixels, dy in rows. Widgets over the cells move with them.
+void CListCtrl::scrollContentsBy(int dx, int dy) {
     m_header->setOffset(horizontalScrollBar()->value());
+    for (QWidget* child : viewport()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        child->move(child->pos() + QPoint(dx, dy * m_nRowHeight));
+    }
     viewport()->update();
 }
 

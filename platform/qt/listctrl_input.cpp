@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScrollBar>
 
 #include <algorithm>
 
@@ -108,6 +109,19 @@ void CListCtrl::keyPressEvent(QKeyEvent* event) {
     event->accept();
 }
 
+// A wheel turned over the rows reaches a scroll bar too (the scroll area passes it on): the bar
+// scrolls as usual, but that is no scroll-bar action, so the keyboard focus stays where it is.
+bool CListCtrl::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Wheel && !m_bWheelScrolling &&
+        (watched == verticalScrollBar() || watched == horizontalScrollBar())) {
+        m_bWheelScrolling = true;
+        QCoreApplication::sendEvent(watched, event);
+        m_bWheelScrolling = false;
+        return true;
+    }
+    return QAbstractScrollArea::eventFilter(watched, event);
+}
+
 int CListCtrl::SelectFromHit(CPoint point) {
     LVHITTESTINFO hit;
     hit.pt = point;
@@ -122,13 +136,18 @@ void CListCtrl::SelectAndFocus(int nItem) {
     SetItemState(nItem, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
 }
 
-void CListCtrl::OnLButtonDown(UINT, CPoint point) {
+void CListCtrl::OnLButtonDown(UINT nFlags, CPoint point) {
     m_nPressItem = SelectFromHit(point);
     m_ptPress = point;
+    m_nPressFlags = nFlags;
 }
 
 void CListCtrl::OnLButtonUp(UINT, CPoint) {
+    const bool armed = m_nPressItem != -1;
     m_nPressItem = -1;
+    if (armed) {
+        OnPressReleased(m_nPressFlags, m_ptPress);
+    }
 }
 
 void CListCtrl::OnMouseMove(UINT nFlags, CPoint point) {
@@ -204,6 +223,8 @@ void CListCtrl::OnHScroll() {}
 void CListCtrl::OnVScroll() {}
 
 void CListCtrl::OnBeginDrag(int, CPoint) {}
+
+void CListCtrl::OnPressReleased(UINT, CPoint) {}
 
 void CListCtrl::OnDblClk(CPoint) {}
 

@@ -14,10 +14,11 @@ int CListCtrl::InsertItem(const LVITEM& item) {
     if (item.iItem < 0) {
         return -1;
     }
+    RowsAboutToChange();
     const int nItem = std::min(item.iItem, GetItemCount());
     Row row;
     if (item.mask & LVIF_TEXT) {
-        row.texts.append(item.pszText);
+        row.texts.append(item.pszText.value_or(QString()));
     }
     if (item.mask & LVIF_PARAM) {
         row.data = item.lParam;
@@ -58,7 +59,7 @@ BOOL CListCtrl::SetItem(const LVITEM& item) {
         return FALSE;
     }
     if (item.mask & LVIF_TEXT) {
-        SetItemText(item.iItem, item.iSubItem, item.pszText);
+        SetItemText(item.iItem, item.iSubItem, item.pszText.value_or(QString()));
     }
     if (item.iSubItem != 0) {
         return TRUE;
@@ -172,18 +173,16 @@ BOOL CListCtrl::DeleteItem(int nItem) {
     if (!IsRow(nItem)) {
         return FALSE;
     }
+    RowsAboutToChange();
     m_rows.erase(static_cast<std::size_t>(nItem));
-    if (m_nPressItem >= nItem) {
-        m_nPressItem = -1;
-    }
     UpdateScrollBars();
     UpdateFromRow(nItem);
     return TRUE;
 }
 
 BOOL CListCtrl::DeleteAllItems() {
+    RowsAboutToChange();
     m_rows.clear();
-    m_nPressItem = -1;
     UpdateScrollBars();
     viewport()->update();
     return TRUE;
@@ -205,4 +204,11 @@ BOOL CListCtrl::GetCheck(int nItem) const {
 
 BOOL CListCtrl::SetCheck(int nItem, BOOL bCheck) {
     return SetItemState(nItem, INDEXTOSTATEIMAGEMASK(bCheck ? 2 : 1), LVIS_STATEIMAGEMASK);
+}
+
+// Rows are about to move: an armed press no longer knows its row, and an open cell editor ends
+// while its row is still its own.
+void CListCtrl::RowsAboutToChange() {
+    m_nPressItem = -1;
+    emit rowsAboutToChange();
 }

@@ -9,6 +9,10 @@
 #include <QString>
 
 #include <cstdint>
+#include <optional>
+#include <type_traits>
+
+class QWidget;
 
 using COLORREF = std::uint32_t;  // 0x00BBGGRR
 using BOOL = int;
@@ -234,10 +238,13 @@ struct LVITEM {
     int iSubItem = 0;
     UINT state = 0;
     UINT stateMask = 0;
-    QString pszText;  // held by value here
+    // Held by value. Empty (no text at all) is not the empty text: an in-place edit cancelled
+    // with Escape reports no text; one ended on an empty box reports "".
+    std::optional<QString> pszText;
     int iImage = 0;
     quintptr lParam = 0;
     int iIndent = 0;
+    int cchTextMax = 0;  // length of the text in an end-of-edit report
 };
 
 // A list-view column.
@@ -250,3 +257,33 @@ struct LVCOLUMN {
     int cx = 0;
     QString pszText;
 };
+
+// Window styles of child windows, and those of edit and combo boxes.
+constexpr UINT WS_CHILD = 0x40000000;
+constexpr UINT WS_VISIBLE = 0x10000000;
+constexpr UINT WS_BORDER = 0x00800000;
+constexpr UINT WS_VSCROLL = 0x00200000;
+constexpr UINT WS_HSCROLL = 0x00100000;
+constexpr UINT WS_EX_CLIENTEDGE = 0x00000200;
+constexpr UINT ES_LEFT = 0x0000;
+constexpr UINT ES_CENTER = 0x0001;
+constexpr UINT ES_RIGHT = 0x0002;
+constexpr UINT ES_AUTOHSCROLL = 0x0080;
+constexpr UINT CBS_DROPDOWNLIST = 0x0003;
+constexpr UINT CBS_DISABLENOSCROLL = 0x0800;
+
+// Notifications a control sends to its parent (WM_NOTIFY). hwndFrom is the control the
+// notification is about; the parent hands it back to that control (SendNotify, notify.h).
+using LRESULT = std::intptr_t;
+struct NMHDR {
+    QWidget* hwndFrom = nullptr;
+    UINT idFrom = 0;
+    int code = 0;
+};
+constexpr int LVN_ENDLABELEDIT = -106;
+struct NMLVDISPINFO {
+    NMHDR hdr;
+    LVITEM item;
+};
+// Standard layout, so a pointer to hdr is a pointer to the whole record.
+static_assert(std::is_standard_layout_v<NMLVDISPINFO>);

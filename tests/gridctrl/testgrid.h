@@ -1,8 +1,9 @@
 #pragma once
 
 // A shown grid with 16 x 16 one-colour images, four columns (tree 200, right-aligned 80, left 80,
-// left 80) and named nodes.
+// left 80) and named nodes; and a grid in a window of its own that records in-place edits.
 
+#include "gridctrl/gridcelledit.h"
 #include "gridctrl/gridtreectrl.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +13,9 @@
 #include <QTest>
 
 #include <map>
+#include <memory>
 #include <string>
+#include <vector>
 
 namespace kr::test {
 
@@ -29,7 +32,9 @@ inline QPixmap Solid(COLORREF c) {
 
 class TestGrid : public CGridTreeCtrl {
 public:
-    explicit TestGrid(bool withImages = true, int width = 500, int height = 300) {
+    explicit TestGrid(bool withImages = true, int width = 500, int height = 300,
+                      QWidget* parent = nullptr)
+        : CGridTreeCtrl(parent) {
         m_images.Add(Solid(kNodeImageColor));
         m_imageCells.Add(Solid(RGB(255, 0, 255)));
         m_imageCells.Add(Solid(kCellImageColor));
@@ -42,8 +47,9 @@ public:
             InsertColumn(col, QString("c%1").arg(col), formats[col], col == 0 ? 200 : 80);
         }
         resize(width, height);
-        show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(this));
+        window()->resize(width, height);
+        window()->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window()));
     }
 
     // Nodes written "name" for a root, "name:parent" for a child (its row hidden), in order.
@@ -84,6 +90,45 @@ public:
     using CGridTreeCtrl::m_bDragging;
     CImageList m_images;
     std::map<std::string, CGridTreeItem*> nodes;
+};
+
+// A TestGrid in an active window of its own (editors report to the grid's parent) with the nodes
+// R1 (A, B) and R2, R1 expanded; it records every end-of-edit report that comes back.
+class EditGrid : public TestGrid {
+public:
+    explicit EditGrid(int width = 500, QWidget* window = new QWidget)
+        : TestGrid(true, width, 300, window), m_window(window) {
+        AddTree("R1 A:R1 B:R1 R2");
+        Expand("R1");
+        m_window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+    }
+    ~EditGrid() override { setParent(nullptr); }
+    BOOL OnChildNotify(NMHDR* pNMHDR, LRESULT* pResult) override {
+        reports.push_back(*reinterpret_cast<NMLVDISPINFO*>(pNMHDR));
+        return TestGrid::OnChildNotify(pNMHDR, pResult);
+    }
+    // The open edit box (ended ones stay hidden until deleted); null when none.
+    CGridCellEdit* Open() const {
+        for (CGridCellEdit* edit : viewport()->findChildren<CGridCellEdit*>()) {
+            if (edit->isVisible()) {
+                return edit;
+            }
+        }
+        return nullptr;
+    }
+    // Clicks the cell (column 0: its label) and returns the box that opened.
+    CGridCellEdit* Edit(int row, int col) {
+        CRect cell;
+        GetSubItemRect(row, col, col == 0 ? LVIR_LABEL : LVIR_BOUNDS, cell);
+        QTest::mouseClick(viewport(), Qt::LeftButton, {}, cell.ToQRect().center());
+        return Open();
+    }
+
+    std::vector<NMLVDISPINFO> reports;
+
+private:
+    std::unique_ptr<QWidget> m_window;
 };
 
 inline COLORREF PixelAt(const QImage& image, int x, int y) {

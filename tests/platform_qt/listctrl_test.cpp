@@ -37,6 +37,8 @@ public:
         drawn.push_back(*record);
     }
     void OnBeginDrag(int row, CPoint point) override { drags.push_back({row, point}); }
+    void OnPressReleased(UINT, CPoint point) override { releases.push_back(point); }
+    void OnVScroll() override { ++barMoves; }
     void OnDblClk(CPoint point) override { doubleClicks.push_back(point); }
     void OnListKeyDown(int vk) override { keys.push_back({vk, GetNextItem(-1, LVNI_SELECTED)}); }
 
@@ -50,6 +52,8 @@ public:
     std::vector<DRAWITEMSTRUCT> drawn;
     std::vector<std::pair<int, CPoint>> drags;
     std::vector<CPoint> doubleClicks;
+    std::vector<CPoint> releases;  // presses that ended without a drag
+    int barMoves = 0;
     std::vector<std::pair<int, int>> keys;  // key, selected row when the owner heard of it
 };
 
@@ -229,6 +233,7 @@ TEST(CListCtrl, ScrollsByWholeRowsAndEnsuresVisibility) {
                       QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(list.viewport(), &wheel);
     EXPECT_EQ(list.GetTopIndex(), QApplication::wheelScrollLines());
+    EXPECT_EQ(list.barMoves, 0);  // the wheel is no scroll-bar move: it leaves the focus alone
 
     const bool partialRow = client.Height() % h != 0;
     const struct {
@@ -275,6 +280,8 @@ TEST(CListCtrl, MouseSelectsDoubleClicksAndStartsDrags) {
     SendMove(view, below + QPoint(3 * distance, 0), Qt::LeftButton);
     QTest::mouseRelease(view, Qt::LeftButton, {}, below);
     EXPECT_TRUE(list.drags == std::vector{std::make_pair(1, CPoint(start))});
+    // Only the plain click on a row ended as a release; the drag and the press below did not.
+    EXPECT_TRUE(list.releases == std::vector{CPoint(list.CellCentre(2, 1))});
 }
 
 TEST(CListCtrl, KeysNotifyTheOwnerThenMoveTheSelectionIntoView) {
