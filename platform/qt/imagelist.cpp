@@ -7,21 +7,31 @@
 
 #include <algorithm>
 
-bool CImageList::Create(const QString& path, int cx, int /*grow*/, COLORREF mask) {
-    QImage strip(path);
-    if (strip.isNull() || cx <= 0 || strip.width() < cx) {
-        return false;
-    }
-    strip = strip.convertToFormat(QImage::Format_ARGB32);
+namespace {
+
+// The image with every pixel of colour mask made transparent.
+QImage Masked(const QImage& image, COLORREF mask) {
+    QImage masked = image.convertToFormat(QImage::Format_ARGB32);
     const QRgb maskRgb = qRgb(GetRValue(mask), GetGValue(mask), GetBValue(mask));
-    for (int y = 0; y < strip.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(strip.scanLine(y));
-        for (int x = 0; x < strip.width(); ++x) {
+    for (int y = 0; y < masked.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(masked.scanLine(y));
+        for (int x = 0; x < masked.width(); ++x) {
             if ((line[x] | 0xFF000000u) == maskRgb) {
                 line[x] = qRgba(0, 0, 0, 0);
             }
         }
     }
+    return masked;
+}
+
+}  // namespace
+
+bool CImageList::Create(const QString& path, int cx, int /*grow*/, COLORREF mask) {
+    const QImage image(path);
+    if (image.isNull() || cx <= 0 || image.width() < cx) {
+        return false;
+    }
+    const QImage strip = Masked(image, mask);
     DeleteImageList();
     const int count = strip.width() / cx;
     m_images.reserve(count);
@@ -41,11 +51,24 @@ bool CImageList::Create(const CImageList& other) {
     return true;
 }
 
+bool CImageList::Create(int cx, int cy, UINT /*nFlags*/, int /*nInitial*/, int /*nGrow*/) {
+    if (cx <= 0 || cy <= 0) {
+        return false;
+    }
+    DeleteImageList();
+    m_iconSize = CSize(cx, cy);
+    return true;
+}
+
+int CImageList::Add(const QPixmap& bitmap, COLORREF crMask) {
+    return bitmap.isNull() ? -1 : Add(QPixmap::fromImage(Masked(bitmap.toImage(), crMask)));
+}
+
 int CImageList::Add(const QPixmap& image) {
     if (image.isNull()) {
         return -1;
     }
-    if (m_images.empty()) {
+    if (m_iconSize.cx == 0) {
         m_iconSize = CSize(image.width(), image.height());
     } else if (image.width() != m_iconSize.cx || image.height() != m_iconSize.cy) {
         return -1;

@@ -5,12 +5,20 @@
 #include <QPixmap>
 #include <QString>
 
+class QWidget;
+
 #include <vector>
 
 class CDC;
 
-// A list of equally sized images cut from one bitmap strip, drawn into a CDC.
+// A list of equally sized images cut from one bitmap strip or added one by one, drawn into a CDC.
 // Pixels of the mask colour are transparent. Copying is explicit (Create from another list).
+//
+// Dragging: one image at a time, process-wide, is shown over a window as a half-transparent
+// overlay that follows the calls: BeginDrag takes a copy of an image (the list may go afterwards),
+// DragEnter shows it over a window, DragMove moves it, DragShowNolock hides and shows it,
+// DragLeave takes it off the window (the window repaints what lay beneath), EndDrag ends the drag.
+// Points are in the locked window's coordinates; the hot spot is the image's point put there.
 class CImageList {
 public:
     CImageList() = default;
@@ -22,9 +30,15 @@ public:
     bool Create(const QString& path, int cx, int grow, COLORREF mask);
     // Makes this list a copy of another one. False when the other one is empty.
     bool Create(const CImageList& other);
+    // An empty list of cx x cy images. nFlags (ILC_MASK | ILC_COLOR24), nInitial and nGrow are
+    // accepted for the callers' sake: every list has a mask and grows as needed. False for a size
+    // that is not positive.
+    bool Create(int cx, int cy, UINT nFlags, int nInitial, int nGrow);
     // Appends one image (all images of a list share the first one's size); returns its index, or
     // -1 for a null image or one of another size.
     int Add(const QPixmap& image);
+    // Appends the bitmap with its pixels of colour crMask made transparent; as Add.
+    int Add(const QPixmap& bitmap, COLORREF crMask);
     void DeleteImageList();
 
     bool IsEmpty() const { return m_images.empty(); }
@@ -41,6 +55,15 @@ public:
     // and bottom; a zero extent takes the image's). bg and fg are accepted as CLR_DEFAULT only
     // (other values are ignored). ILD_BLEND50 paints the image at half opacity.
     bool DrawEx(CDC* dc, int i, CPoint pt, CSize size, COLORREF bg, COLORREF fg, UINT style) const;
+
+    // The drag image (see above). BeginDrag is false for an index out of range; the others are
+    // false when no drag has begun (DragEnter also when a window holds the image already).
+    bool BeginDrag(int nImage, CPoint ptHotSpot) const;
+    static bool DragEnter(QWidget* pWndLock, CPoint point);
+    static bool DragMove(CPoint pt);
+    static bool DragShowNolock(bool bShow);
+    static bool DragLeave(QWidget* pWndLock);
+    static void EndDrag();
 
 private:
     std::vector<QPixmap> m_images;

@@ -9,6 +9,7 @@
 #include <QStandardItemModel>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QTimerEvent>
 
 #include <algorithm>
 
@@ -85,6 +86,33 @@ int CListCtrl::OnCreate() {
 BOOL CListCtrl::OnChildNotify(NMHDR*, LRESULT*) {
     return FALSE;
 }
+
+// ---- timers ----
+
+void CListCtrl::SetTimer(UINT nIDEvent, UINT nElapse) {
+    KillTimer(nIDEvent);
+    m_timers[nIDEvent] = startTimer(static_cast<int>(nElapse));
+}
+
+void CListCtrl::KillTimer(UINT nIDEvent) {
+    const auto it = m_timers.find(nIDEvent);
+    if (it != m_timers.end()) {
+        killTimer(it->second);
+        m_timers.erase(it);
+    }
+}
+
+void CListCtrl::timerEvent(QTimerEvent* event) {
+    for (const auto& [id, timer] : m_timers) {
+        if (timer == event->timerId()) {
+            OnTimer(id);
+            return;
+        }
+    }
+    QAbstractScrollArea::timerEvent(event);
+}
+
+void CListCtrl::OnTimer(UINT) {}
 
 // ---- columns ----
 

@@ -7,6 +7,7 @@
 #include <QAbstractScrollArea>
 #include <QStringList>
 
+#include <map>
 #include <vector>
 
 class QHeaderView;
@@ -25,7 +26,8 @@ class QStandardItemModel;
 // Rows carry texts (column 0 and sub-items), item data, an indent counted in small-image widths,
 // an image index and state bits (LVIS_SELECTED, LVIS_FOCUSED, LVIS_CUT, LVIS_DROPHILITED and the
 // state image in LVIS_STATEIMAGEMASK: 1 = unchecked, 2 = checked). At most one row is selected and
-// at most one focused. Row -1 in SetItemState stands for every row.
+// at most one focused. Row -1 in SetItemState stands for every row. A drop-highlighted row is
+// painted like a selected one (DrawItem gets ODS_SELECTED for it).
 //
 // Cost: access by row is O(1); an insertion or deletion costs the distance from the previous one
 // (rows live in a gap buffer, so runs of changes at one place are O(1) each); finding the selected
@@ -114,6 +116,21 @@ public:
     int GetCountPerPage() const;  // rows that fit wholly
     void GetClientRect(CRect* pRect) const;
 
+    // As WM_VSCROLL sent to the list: SB_LINEUP and SB_LINEDOWN scroll one row, announced by
+    // OnVScroll like a move of the bar. Other codes do nothing.
+    void SendVScroll(UINT nSBCode);
+
+    // Window timers: SetTimer starts (or restarts) the timer nIDEvent, which calls
+    // OnTimer(nIDEvent) every nElapse milliseconds until KillTimer stops it.
+    void SetTimer(UINT nIDEvent, UINT nElapse);
+    void KillTimer(UINT nIDEvent);
+
+    // Mouse capture: while the list holds it, every mouse event goes to the list. It is lost when
+    // released or when another widget takes the mouse.
+    void SetCapture();
+    void ReleaseCapture();  // only the list's own capture
+    BOOL HasCapture() const;
+
     // Painting. SetRedraw(FALSE) stops all repainting; SetRedraw(TRUE) schedules one.
     void SetRedraw(BOOL bRedraw = TRUE);
     void Invalidate(BOOL bErase = TRUE);
@@ -149,6 +166,11 @@ protected:
     virtual void OnMouseMove(UINT nFlags, CPoint point);
     // Double-click: selects as a press does (no drag), then OnDblClk.
     virtual void OnLButtonDblClk(UINT nFlags, CPoint point);
+    // Presses of the right and the middle button. Nothing by default.
+    virtual void OnRButtonDown(UINT nFlags, CPoint point);
+    virtual void OnMButtonDown(UINT nFlags, CPoint point);
+    // A timer of SetTimer expired. Nothing by default.
+    virtual void OnTimer(UINT nIDEvent);
     // Key press with its virtual-key code: OnListKeyDown first, then Up, Down, Home, End,
     // Page Up and Page Down move the selection and focus and keep the row in view; Space toggles
     // the selected row's check box when check boxes are on.
@@ -178,6 +200,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
 
 private:
     struct Row {
@@ -218,4 +241,5 @@ private:
     CPoint m_ptPress;
     UINT m_nPressFlags = 0;
     bool m_bWheelScrolling = false;  // a wheel event is being handled by a scroll bar
+    std::map<UINT, int> m_timers;    // SetTimer's ids and the Qt timers behind them
 };

@@ -104,6 +104,14 @@ BOOL CListCtrl::Scroll(CSize size) {
     return TRUE;
 }
 
+void CListCtrl::SendVScroll(UINT nSBCode) {
+    if (nSBCode == SB_LINEUP || nSBCode == SB_LINEDOWN) {
+        verticalScrollBar()->triggerAction(nSBCode == SB_LINEUP
+                                               ? QAbstractSlider::SliderSingleStepSub
+                                               : QAbstractSlider::SliderSingleStepAdd);
+    }
+}
+
 int CListCtrl::GetTopIndex() const {
     return verticalScrollBar()->value();
 }

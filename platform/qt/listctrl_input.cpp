@@ -72,11 +72,21 @@ int VirtualKey(const QKeyEvent* event) {
 }  // namespace
 
 void CListCtrl::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) {
-        QAbstractScrollArea::mousePressEvent(event);
-        return;
+    const CPoint point(event->position().toPoint());
+    switch (event->button()) {
+        case Qt::LeftButton:
+            OnLButtonDown(MouseKeyFlags(event), point);
+            break;
+        case Qt::RightButton:
+            OnRButtonDown(MouseKeyFlags(event), point);
+            break;
+        case Qt::MiddleButton:
+            OnMButtonDown(MouseKeyFlags(event), point);
+            break;
+        default:
+            QAbstractScrollArea::mousePressEvent(event);
+            break;
     }
-    OnLButtonDown(MouseKeyFlags(event), CPoint(event->position().toPoint()));
 }
 
 void CListCtrl::mouseReleaseEvent(QMouseEvent* event) {
@@ -216,6 +226,24 @@ int CListCtrl::NavigationTarget(int nVKey) const {
         default:
             return -1;
     }
+}
+
+void CListCtrl::OnRButtonDown(UINT, CPoint) {}
+
+void CListCtrl::OnMButtonDown(UINT, CPoint) {}
+
+void CListCtrl::SetCapture() {
+    viewport()->grabMouse();
+}
+
+void CListCtrl::ReleaseCapture() {
+    if (HasCapture()) {
+        viewport()->releaseMouse();
+    }
+}
+
+BOOL CListCtrl::HasCapture() const {
+    return QWidget::mouseGrabber() == viewport();
 }
 
 void CListCtrl::OnHScroll() {}

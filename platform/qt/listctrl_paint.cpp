@@ -62,7 +62,7 @@ void CListCtrl::paintEvent(QPaintEvent* event) {
         record.itemID = static_cast<UINT>(row);
         record.itemAction = ODA_DRAWENTIRE;
         const UINT state = m_rows[static_cast<std::size_t>(row)].state;
-        record.itemState = ((state & LVIS_SELECTED) ? ODS_SELECTED : 0) |
+        record.itemState = ((state & (LVIS_SELECTED | LVIS_DROPHILITED)) ? ODS_SELECTED : 0) |
                            ((state & LVIS_FOCUSED) && focused ? ODS_FOCUS : 0);
         record.pDC = &dc;
         GetItemRect(row, &record.rcItem, LVIR_BOUNDS);

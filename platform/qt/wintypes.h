@@ -180,6 +180,10 @@ struct TEXTMETRIC {
     int tmAveCharWidth = 0;
 };
 
+// Image list creation flags.
+constexpr UINT ILC_MASK = 0x0001;
+constexpr UINT ILC_COLOR24 = 0x0018;
+
 // Image list drawing styles.
 constexpr UINT ILD_NORMAL = 0x0000;
 constexpr UINT ILD_TRANSPARENT = 0x0001;
@@ -203,6 +207,7 @@ struct DRAWITEMSTRUCT {
 
 // Virtual-key codes used by the grid.
 constexpr int VK_RETURN = 0x0D;
+constexpr int VK_ESCAPE = 0x1B;
 constexpr int VK_SPACE = 0x20;
 constexpr int VK_PRIOR = 0x21;
 constexpr int VK_NEXT = 0x22;
@@ -216,6 +221,10 @@ constexpr int VK_DELETE = 0x2E;
 constexpr int VK_MULTIPLY = 0x6A;
 constexpr int VK_ADD = 0x6B;
 constexpr int VK_SUBTRACT = 0x6D;
+
+// Scroll-bar requests (WM_VSCROLL).
+constexpr UINT SB_LINEUP = 0;
+constexpr UINT SB_LINEDOWN = 1;
 
 // Mouse key flags handed to click hooks.
 constexpr UINT MK_LBUTTON = 0x0001;
