@@ -1,6 +1,7 @@
 #include "gridctrl/gridtreectrl.h"
 
-#include <QApplication>
+#include "platform/qt/inputstate.h"
+#include "platform/qt/waitcursor.h"
 
 #include <algorithm>
 #include <vector>
@@ -27,7 +28,15 @@ bool CountRowsTo(const CGridTreeItem* top, const CGridTreeItem* node, int& nRow)
 
 }  // namespace
 
-CGridTreeCtrl::CGridTreeCtrl(QWidget* parent) : CListCtrl(parent) {}
+CGridTreeCtrl::CGridTreeCtrl(QWidget* parent) : CListCtrl(parent) {
+    TrackInputState();  // the drag reads the Escape key's state
+    // Rows that change under a drag leave its row numbers meaningless.
+    connect(this, &CListCtrl::rowsAboutToChange, this, [this] {
+        if (m_bDragging && !m_bDragMovesRows) {
+            CancelDrag(false);
+        }
+    });
+}
 
 CGridTreeCtrl::~CGridTreeCtrl() {
     while (!m_listRoots.empty()) {
@@ -358,7 +367,7 @@ int CGridTreeCtrl::RevealNode(CGridTreeItem* node) {
         return row;
     }
     SetRedraw(FALSE);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    CWaitCursor wait;
     std::vector<CGridTreeItem*> ancestors;
     for (CGridTreeItem* parent = node->m_pParent; parent != nullptr; parent = parent->m_pParent) {
         ancestors.push_back(parent);
@@ -374,7 +383,6 @@ int CGridTreeCtrl::RevealNode(CGridTreeItem* node) {
     if (row != -1) {
         EnsureVisible(row, TRUE);
     }
-    QApplication::restoreOverrideCursor();
     return row;
 }
 
@@ -463,10 +471,6 @@ int CGridTreeCtrl::GetNodeImage(CGridTreeItem*) {
 
 COLORREF CGridTreeCtrl::GetFocusCellColor() {
     return RGB(192, 0, 0);
-}
-
-std::unique_ptr<CImageList> CGridTreeCtrl::CreateDragImage(int) {
-    return nullptr;
 }
 
 BOOL CGridTreeCtrl::OnExpanding(CGridTreeItem*, int) {

@@ -115,6 +115,16 @@ public:
     // Repaints the row at once (nothing for -1).
     void RedrawRow(int nRow);
 
+    // ---- Drag and drop. ----
+
+    // Copies source with its whole subtree as the last child of target: the copy of source gets
+    // a row when target's children are shown, everything below it none (so copies with children
+    // are collapsed). Each copy's row data is CloneInfo of the original's. FALSE only for a null
+    // target (or source). Cost O(rows) for the top copy's row, then O(1) per copied node.
+    BOOL CopySubtree(CGridTreeItem* target, CGridTreeItem* source);
+    // Copies the children of source, recursively, below destination, without rows.
+    void CopyChildren(CGridTreeItem* destination, CGridTreeItem* source);
+
     // ---- Columns and the cell focus. ----
 
     // Scrolls horizontally so that the column (an index) is wholly visible: when it is not, its
@@ -155,7 +165,9 @@ public:
     // button was released without a drag). Default: an edit box over the tree column's label
     // (id 4659, neither scrolled nor aligned nor moved by an image), or EditCell for a sub-item.
     virtual void OnCellClicked(UINT nFlags, CPoint point, LVHITTESTINFO* hit);
-    // The drag image of a row; null refuses the drag. Default: none yet.
+    // The drag image of a row; null refuses the drag. Default: one image of column 0's width and
+    // the row's height: the window colour, the row's small image at (0, 0) and its column-0 text
+    // at (m_nIconWidth + 4, 0), with white transparent; null when column 0 has no width.
     virtual std::unique_ptr<CImageList> CreateDragImage(int nRow);
     // Veto before (TRUE: go ahead) and report after an expansion or collapse by the user.
     virtual BOOL OnExpanding(CGridTreeItem* node, int nRow);
@@ -204,6 +216,25 @@ protected:
     // boxes as for a press, else the selected node opens or closes.
     void OnLButtonDblClk(UINT nFlags, CPoint point) override;
     void OnDblClk(CPoint ptAction) override;
+
+    // Drag and drop (a row is dragged with the left button onto another row and arrives there,
+    // with its subtree, as the last child). The list's drag detection begins it: CreateDragImage
+    // gives the image (null: no drag), which then follows the cursor; the mouse is captured.
+    // Moves highlight the row under the cursor as the drop target; resting 300 ms in the top or
+    // bottom zone (m_nIconHeight + 1 pixel rows) scrolls a line per tick, resting on a collapsed
+    // node with children expands it. Releasing the left button drops: unless the target is the
+    // dragged node, its parent or below it, or the dragged node is a root, the subtree is copied
+    // under the target (CopySubtree), the original deleted with its rows, and the target selected,
+    // all with drawing off and one repaint. Escape (seen at the next move), a right or middle
+    // button, a lost capture, or rows changed by anything else meanwhile cancel the drag: tree,
+    // rows and selection stay as they were, the image goes and the capture is released.
+    // m_nDragRow stays set after a cancel; only a drop resets it.
+    void OnBeginDrag(int nItem, CPoint ptAction) override;
+    void OnMouseMove(UINT nFlags, CPoint point) override;
+    void OnLButtonUp(UINT nFlags, CPoint point) override;
+    void OnRButtonDown(UINT nFlags, CPoint point) override;
+    void OnMButtonDown(UINT nFlags, CPoint point) override;
+    void OnTimer(UINT nIDEvent) override;
     // Enter is offered to OnReturnKey first; Left and Right move the cell focus and are consumed.
     void OnKeyDown(int nVKey) override;
     // Space (check boxes), keypad plus, minus and asterisk on the selected row.
@@ -241,8 +272,18 @@ private:
     // *hit and ask OnCellMouseDown. False when it refuses.
     bool AllowClick(CPoint point, LVHITTESTINFO* hit);
     CGridCellEdit* OpenEditBox(int nRow, int nCol, const CRect& rect, UINT dwStyle, UINT nID);
+    // Drag steps. StopDragging ends the drag image, the timer, the capture and the highlight;
+    // CancelDrag then repaints (at once unless rows are about to change). TrackDropRow makes the
+    // row under the point m_nDropRow and moves the highlight there; TRUE when there is a row.
+    // DragScrollZone: -1 in the top zone, 1 in the bottom zone, else 0.
+    void StopDragging();
+    void CancelDrag(bool bRepaintNow);
+    bool TrackDropRow(CPoint point);
+    int DragScrollZone(int y) const;
+    void ExpandDropRow();
     static CGridTreeItem* FindNextBelow(CGridTreeItem* top, const CGridTreeItem* current,
                                         bool& bFound, BOOL bVisibleOnly);
 
-    LVHITTESTINFO m_pressHit;  // the hit record of the press the list is watching
+    LVHITTESTINFO m_pressHit;       // the hit record of the press the list is watching
+    bool m_bDragMovesRows = false;  // the drag itself is changing rows (hover expansion)
 };

@@ -4,23 +4,9 @@
 
 #include "gridctrl/expandbox.h"
 #include "gridctrl/gridtreectrl.h"
-
-#include <QApplication>
+#include "platform/qt/waitcursor.h"
 
 #include <vector>
-
-namespace {
-
-// The wait cursor for the length of a keypad action.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
-
-}  // namespace
 
 void CGridTreeCtrl::TakeFocus() {
     if (!hasFocus()) {
@@ -171,7 +157,7 @@ void CGridTreeCtrl::OnListKeyDown(int nVKey) {
             }
             break;
         case VK_MULTIPLY: {
-            WaitCursor wait;
+            CWaitCursor wait;
             int nLast = nRow;
             SetRedraw(FALSE);
             if (OnKeyExpandAll(node, nRow)) {
@@ -183,7 +169,7 @@ void CGridTreeCtrl::OnListKeyDown(int nVKey) {
             break;
         }
         case VK_ADD: {
-            WaitCursor wait;
+            CWaitCursor wait;
             int nLast = nRow;
             if (OnKeyExpand(node, nRow)) {
                 nLast = ExpandNode(node, nRow);
@@ -193,7 +179,7 @@ void CGridTreeCtrl::OnListKeyDown(int nVKey) {
             break;
         }
         case VK_SUBTRACT: {
-            WaitCursor wait;
+            CWaitCursor wait;
             if (OnKeyCollapse(node, nRow)) {
                 CollapseNode(node);
             }

@@ -59,6 +59,9 @@ public:
     int GetNodeImage(CGridTreeItem* node) override;
     // The server list is read-only in place: a click on a cell opens no edit box.
     void OnCellClicked(UINT nFlags, CPoint point, LVHITTESTINFO* hit) override;
+    // Rows can be dragged only while m_bDragEnabled is set (FALSE after construction); then with
+    // the default image of the dragged row.
+    std::unique_ptr<CImageList> CreateDragImage(int nRow) override;
 
     // Puts the tree in ping order (the number at the start of sub-text 0, see pingsort.h) and
     // rebuilds the list with the root rows only, all collapsed, nothing selected. With

@@ -6,6 +6,8 @@
 
 #include <QCoreApplication>
 #include <QImage>
+#include <QMouseEvent>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -274,6 +276,27 @@ TEST_F(ServerGridTest, SecondGridLeavesTheFirstGridsFilingIntact) {
     EXPECT_EQ(m_grid.GetChildCount(firstDm), 2);
     EXPECT_EQ(m_grid.GroupNodes().size(), 20u);
     EXPECT_TRUE(GridInvariantsHold(m_grid));
+}
+
+TEST_F(ServerGridTest, RowsCanBeDraggedOnlyWhileDraggingIsSwitchedOn) {
+    m_grid.resize(500, 300);
+    m_grid.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_grid));
+    for (const BOOL enabled : {FALSE, TRUE}) {
+        m_grid.m_bDragEnabled = enabled;
+        for (int row = 0; row < m_grid.GetItemCount(); ++row) {
+            CRect bounds;
+            m_grid.GetItemRect(row, &bounds, LVIR_BOUNDS);
+            const QPoint at(150, bounds.top + 4), to = at + QPoint(30, 0);
+            QTest::mousePress(m_grid.viewport(), Qt::LeftButton, {}, at);
+            QMouseEvent move(QEvent::MouseMove, to, m_grid.viewport()->mapToGlobal(to),
+                             Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(m_grid.viewport(), &move);
+            EXPECT_EQ(m_grid.HasCapture(), enabled) << row;  // a drag holds the mouse
+            QTest::mouseRelease(m_grid.viewport(), Qt::LeftButton, {}, to);  // onto itself
+        }
+    }
+    EXPECT_EQ(m_grid.GetItemCount(), 5);
 }
 
 }  // namespace

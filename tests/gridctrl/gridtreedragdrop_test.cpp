@@ -1,0 +1,196 @@
+#include "gridctrl/gridtreectrl.h"
+
+#include "tests/gridctrl/testgrid.h"
+#include "tests/support/gridinvariants.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTest>
+
+#include <algorithm>
+#include <functional>
+#include <memory>
+
+namespace {
+
+using namespace kr::test;
+
+// R1 (A (A1, A2), B (B1, B2 (B2x))), R2, R3, with R1 and A expanded; clicks open no editor.
+class DragGrid : public TestGrid {
+public:
+    explicit DragGrid(int height = 300) : TestGrid(true, 500, height) {
+        AddTree("R1 A:R1 A1:A A2:A B:R1 B1:B B2:B B2x:B2 R2 R3");
+        Expand("R1");
+        Expand("A");
+    }
+    void OnCellClicked(UINT, CPoint, LVHITTESTINFO*) override {}
+    void DrawItem(DRAWITEMSTRUCT* pDrawItem) override {
+        ++painted;
+        TestGrid::DrawItem(pDrawItem);
+    }
+    QPoint At(const std::string& name) const { return Bounds(Row(name)).ToQRect().center(); }
+    void Move(QPoint to, Qt::MouseButtons buttons = Qt::LeftButton) {
+        QMouseEvent move(QEvent::MouseMove, to, viewport()->mapToGlobal(to), Qt::NoButton, buttons,
+                         Qt::NoModifier);
+        QApplication::sendEvent(viewport(), &move);
+    }
+    // Presses on the row and moves past the drag distance: the drag begins.
+    void Begin(const std::string& name) {
+        QTest::mousePress(viewport(), Qt::LeftButton, {}, At(name));
+        Move(At(name) + QPoint(QApplication::startDragDistance() + 2, 0));
+    }
+    // Moves to the point and releases the button there.
+    void Drop(QPoint at) {
+        Move(at);
+        QTest::mouseRelease(viewport(), Qt::LeftButton, {}, at);
+    }
+
+    int painted = 0;  // rows painted
+    using CGridTreeCtrl::m_nDragRow;
+    using CGridTreeCtrl::OnTimer;
+};
+
+TEST(GridDrag, RefusedDropsAndCancelsLeaveTreeRowsAndSelectionAsTheyWere) {
+    using End = std::function<void(DragGrid&)>;
+    const auto dropOn = [](const char* name) {
+        return [name](DragGrid& g) { g.Drop(g.At(name)); };
+    };
+    const auto press = [](Qt::MouseButton button) {
+        return [button](DragGrid& g) { QTest::mousePress(g.viewport(), button, {}, g.At("R3")); };
+    };
+    const struct {
+        const char* dragged;
+        End end;
+    } cases[] = {
+        {"A", dropOn("R1")},   // its own parent
+        {"A", dropOn("A")},    // itself
+        {"A", dropOn("A2")},   // its own subtree
+        {"R2", dropOn("R3")},  // a root
+        {"A1", [](DragGrid& g) { g.Drop(QPoint(150, g.Bounds(g.GetItemCount() - 1).bottom + 5)); }},
+        {"A1",
+         [](DragGrid& g) {  // another widget takes the mouse
+             QWidget other;
+             other.show();
+             other.grabMouse();
+             g.Move(g.At("R3"));
+             other.releaseMouse();
+         }},
+        {"A1",
+         [](DragGrid& g) {
+             QTest::keyPress(&g, Qt::Key_Escape);
+             g.Move(g.At("R3"));
+             QTest::keyRelease(&g, Qt::Key_Escape);
+         }},
+        {"A1", press(Qt::RightButton)},
+        {"A1", press(Qt::MiddleButton)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        DragGrid grid;
+        QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.At(c.dragged));
+        const std::string rows = grid.Rows(), selected = grid.Selected();
+        const QImage before = grid.Render();
+        grid.Begin(c.dragged);
+        ASSERT_TRUE(grid.m_bDragging && grid.HasCapture());
+        grid.Move(grid.At("R3"));
+        EXPECT_NE(grid.Render(), before);  // image and highlight show
+        c.end(grid);
+        grid.Drop(grid.At("R3"));  // a release after a cancel drops nothing
+        EXPECT_TRUE(!grid.m_bDragging && QWidget::mouseGrabber() == nullptr);
+        EXPECT_EQ(grid.Rows() + "|" + grid.Selected(), rows + "|" + selected);
+        EXPECT_EQ(grid.Render(), before);  // nothing left behind
+        EXPECT_TRUE(GridInvariantsHold(grid));
+    }
+}
+
+TEST(GridDrag, ADropMovesTheSubtreeAsTheTargetsLastChildAndSelectsTheTarget) {
+    const struct {
+        const char* dragged;
+        const char* target;
+        bool expandTarget;
+        const char* rows;
+    } cases[] = {
+        {"A1", "B", false, "R1 A A2 B R2 R3"},    // arrives without a row, B stays collapsed
+        {"A", "B", true, "R1 B B1 B2  R2 R3"},    // shown as B's last child, collapsed
+        {"A2", "R3", false, "R1 A A1 B R2 R3 "},  // onto a leaf: shown below it
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.dragged);
+        DragGrid grid;
+        if (c.expandTarget) {
+            grid.Expand(c.target);
+        }
+        const int children = grid.GetChildCount(grid.N(c.dragged));
+        grid.Begin(c.dragged);
+        grid.Drop(grid.At(c.target));
+        EXPECT_EQ(grid.Rows(), c.rows);
+        EXPECT_EQ(grid.Selected(), c.target);
+        EXPECT_EQ(grid.m_nDragRow, -1);
+        const CGridTreeItem* copy = grid.N(c.target)->m_listChildren.back();
+        EXPECT_TRUE(grid.GetInfo(copy)->m_strText.isEmpty());  // the default CloneInfo
+        EXPECT_EQ(grid.GetChildCount(copy), children);
+        EXPECT_TRUE(GridInvariantsHold(grid));
+    }
+    DragGrid big;  // thousands of nodes move with drawing off and one repaint
+    for (int i = 0; i < 3000; ++i) {
+        big.InsertChildNode(big.N(i % 2 ? "A1" : "A2"), nullptr, FALSE);
+    }
+    big.Begin("A");
+    big.Move(big.At("R3"));
+    QApplication::processEvents();
+    big.painted = 0;
+    QTest::mouseRelease(big.viewport(), Qt::LeftButton, {}, big.At("R3"));
+    QApplication::processEvents();
+    EXPECT_EQ(big.Rows(), "R1 B R2 R3 ");
+    EXPECT_EQ(big.painted, big.GetItemCount());
+    EXPECT_TRUE(GridInvariantsHold(big));
+}
+
+TEST(GridDrag, RestingExpandsACollapsedNodeAndScrollsALinePerTickInTheZones) {
+    DragGrid grid(140);
+    for (int i = 0; i < 30; ++i) {
+        grid.InsertRootNode(nullptr);
+    }
+    grid.CollapseNode(grid.N("R1"));
+    grid.Begin("R3");
+    grid.Move(grid.At("R1"));
+    EXPECT_TRUE(grid.IsCollapsed(grid.N("R1")));
+    QTRY_VERIFY_WITH_TIMEOUT(!grid.IsCollapsed(grid.N("R1")), 2000);  // the window's own timer
+    EXPECT_EQ(grid.Rows().substr(0, 12), "R1 A B R2 R3");
+    EXPECT_EQ(grid.m_nDragRow, 4);  // R3 moved down with the expansion
+
+    CRect client;
+    grid.GetClientRect(&client);
+    const int last = grid.GetItemCount() - grid.GetCountPerPage();
+    for (const int zone : {1, -1}) {
+        grid.Move(QPoint(150, zone < 0 ? 3 : client.Height() - 3));
+        for (int tick = 0; tick < last + 2; ++tick) {  // as the timer would, without waiting
+            const int top = grid.GetTopIndex();
+            grid.OnTimer(1);
+            EXPECT_EQ(grid.GetTopIndex(), std::clamp(top + zone, 0, last));
+        }
+        EXPECT_EQ(grid.GetTopIndex(), zone < 0 ? 0 : last);
+    }
+    EXPECT_TRUE(grid.m_bDragging && GridInvariantsHold(grid));
+}
+
+TEST(GridDrag, TheDefaultImageIsTheRowsImageAndTextWithTheWindowColourTransparent) {
+    DragGrid grid;
+    const std::unique_ptr<CImageList> list = grid.CreateDragImage(grid.Row("A"));
+    ASSERT_TRUE(list && list->GetImageCount() == 1);
+    EXPECT_EQ(list->GetIconSize(), CSize(200, grid.GetRowHeight()));
+    const QImage image = list->GetImage(0).toImage();
+    EXPECT_EQ(PixelAt(image, 8, 8), kNodeImageColor);  // small image 0 at (0, 0)
+    EXPECT_EQ(qAlpha(image.pixel(150, 2)), 0);         // white: transparent
+    int text = 0;  // opaque pixels right of the image: the text "A"
+    for (int x = 20; x < 40; ++x) {
+        for (int y = 0; y < image.height(); ++y) {
+            text += qAlpha(image.pixel(x, y)) != 0;
+        }
+    }
+    EXPECT_GT(text, 5);
+}
+
+}  // namespace
