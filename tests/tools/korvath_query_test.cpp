@@ -1,18 +1,17 @@
 #include <algorithm>
-#include <cctype>
-#include <cstdio>
-#include <cstring>
 #include <map>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
+#include <signal.h>
 
 #include "net/serverrecord.h"
 #include "tests/support/fakegameservers.h"
 #include "tests/support/fakemaster.h"
 #include "tests/support/fakeudp.h"
+#include "tests/support/jsonreader.h"
+#include "tests/support/queryprocess.h"
 #include "tests/support/simprocess.h"
 #include "tests/support/tempdir.h"
 
@@ -22,182 +21,13 @@ using kr::test::FakeGameServers;
 using kr::test::FakeMaster;
 using kr::test::FleetEntry;
 using kr::test::InfoReply;
+using kr::test::Json;
 using kr::test::MasterPage;
+using kr::test::ParseJson;
+using kr::test::QueryRun;
 using kr::test::ReadWholeFile;
+using kr::test::RunQuery;
 using kr::test::ScopedTempDir;
-
-struct QueryRun {
-    int exitCode = -1;
-    std::string out, err;
-};
-
-// Runs korvath-query with the arguments (no quotes in them) in the current folder.
-QueryRun RunQuery(const std::vector<std::string>& arguments) {
-    std::string command = KR_QUERY_PATH;
-    for (const std::string& argument : arguments) {
-        command += " '" + argument + "'";
-    }
-    QueryRun run;
-    std::FILE* output = popen((command + " 2>query-errors.txt").c_str(), "r");
-    if (output == nullptr) {
-        return run;
-    }
-    char chunk[65536];
-    for (size_t got; (got = std::fread(chunk, 1, sizeof(chunk), output)) > 0;) {
-        run.out.append(chunk, got);
-    }
-    const int status = pclose(output);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.err = ReadWholeFile("query-errors.txt");
-    return run;
-}
-
-// A strict JSON reader: the RFC 8259 grammar, no raw control characters in strings, UTF-8 only
-// for U+0080..U+00FF (one code point per byte, what the program writes). Strings come back as
-// those bytes; anything else gives an Invalid document.
-struct Json {
-    enum class Type { Invalid, Null, Bool, Number, String, Array, Object } type = Type::Invalid;
-    bool boolean = false;
-    double number = 0;
-    std::string bytes;
-    std::vector<Json> items;
-    std::map<std::string, Json> members;
-
-    const Json& operator[](const std::string& key) const {
-        static const Json missing;
-        auto found = members.find(key);
-        return found == members.end() ? missing : found->second;
-    }
-    long Int() const { return static_cast<long>(number); }
-};
-
-class JsonReader {
-public:
-    explicit JsonReader(const std::string& text) : s(text) {}
-    Json Document() {
-        Json value = Value();
-        return ok && Peek() == 0 && i == s.size() ? value : Json();
-    }
-
-private:
-    char Peek() {
-        while (i < s.size() && s[i] != 0 && std::strchr(" \t\r\n", s[i]) != nullptr) {
-            ++i;
-        }
-        return i < s.size() ? s[i] : 0;
-    }
-    bool Take(char c) { return Peek() == c && c != 0 && ++i; }
-    bool Word(const char* word) {
-        const bool found = s.compare(i, std::strlen(word), word) == 0;
-        i += found ? std::strlen(word) : 0;
-        return found;
-    }
-    template <typename Item>
-    void List(char close, Item item) {
-        if (!Take(close)) {
-            do {
-                item();
-            } while (ok && Take(','));
-            ok = ok && Take(close);
-        }
-    }
-    // Length of the JSON number at i: -?(0|[1-9]digits)(.digits)?([eE][+-]?digits)?; 0 if none.
-    size_t NumberLength() const {
-        size_t n = i;
-        const auto digits = [&] {
-            const size_t start = n;
-            while (n < s.size() && std::isdigit(static_cast<unsigned char>(s[n]))) {
-                ++n;
-            }
-            return n - start;
-        };
-        n += n < s.size() && s[n] == '-';
-        if (n < s.size() && s[n] == '0') {
-            ++n;
-        } else if (digits() == 0) {
-            return 0;
-        }
-        if (n < s.size() && s[n] == '.' && (++n, digits() == 0)) {
-            return 0;
-        }
-        if (n < s.size() && (s[n] == 'e' || s[n] == 'E')) {
-            ++n;
-            n += n < s.size() && (s[n] == '+' || s[n] == '-');
-            if (digits() == 0) {
-                return 0;
-            }
-        }
-        return n - i;
-    }
-    Json Value() {
-        Json v;
-        if (Take('{')) {
-            v.type = Json::Type::Object;
-            List('}', [&] {
-                Peek();
-                std::string key = String();
-                ok = ok && Take(':');
-                v.members[key] = Value();
-            });
-        } else if (Take('[')) {
-            v.type = Json::Type::Array;
-            List(']', [&] { v.items.push_back(Value()); });
-        } else if (Peek() == '"') {
-            v.type = Json::Type::String;
-            v.bytes = String();
-        } else if (Word("true") || Word("false")) {
-            v.type = Json::Type::Bool;
-            v.boolean = s[i - 1] == 'e' && s[i - 2] == 'u';
-        } else if (Word("null")) {
-            v.type = Json::Type::Null;
-        } else if (const size_t length = NumberLength(); length > 0) {
-            v.type = Json::Type::Number;
-            v.number = std::stod(s.substr(i, length));
-            i += length;
-        } else {
-            ok = false;
-        }
-        return v;
-    }
-    std::string String() {
-        static const std::string escapes = "\"\\/bfnrt", meant = "\"\\/\b\f\n\r\t";
-        std::string out;
-        ok = ok && i < s.size() && s[i++] == '"';
-        while (ok && i < s.size()) {
-            const auto c = static_cast<unsigned char>(s[i++]);
-            const auto next = i < s.size() ? static_cast<unsigned char>(s[i]) : 0;
-            if (c == '"') {
-                return out;
-            } else if (c < 0x20 || c > 0xC3 || (c >= 0x80 && c < 0xC2)) {
-                ok = false;
-            } else if (c >= 0xC2) {  // U+0080..U+00FF
-                ok = (next & 0xC0) == 0x80 && ++i;
-                out += static_cast<char>(((c & 0x03) << 6) | (next & 0x3F));
-            } else if (c != '\\') {
-                out += static_cast<char>(c);
-            } else if (next != 0 && escapes.find(static_cast<char>(next)) != std::string::npos) {
-                out += meant[escapes.find(static_cast<char>(s[i++]))];
-            } else if (s.compare(i, 3, "u00") == 0 && i + 5 <= s.size() &&
-                       std::isxdigit(static_cast<unsigned char>(s[i + 3])) &&
-                       std::isxdigit(static_cast<unsigned char>(s[i + 4]))) {
-                out += static_cast<char>(std::stoi(s.substr(i + 3, 2), nullptr, 16));
-                i += 5;
-            } else {
-                ok = false;
-            }
-        }
-        ok = false;
-        return out;
-    }
-
-    const std::string& s;
-    size_t i = 0;
-    bool ok = true;
-};
-
-Json ParseJson(const std::string& text) {
-    return JsonReader(text).Document();
-}
 
 TEST(JsonReaderTest, TellsValidFromInvalid) {
     const Json good = ParseJson(R"({"a": [1, -2.5e3, true, null], "b": "x\u00e9\n\"", "c": {}})");
@@ -291,6 +121,30 @@ TEST(KorvathQueryTest, ExitStatusTellsUsageAndMasterFailures) {
     EXPECT_NE(failed.err.find("Connection To Master Server Failed"), std::string::npos);
     EXPECT_NE(failed.err.find("Failed to call Master Server"), std::string::npos);
     EXPECT_EQ(failed.out, "");
+    // A host that cannot name anything (refused before any lookup) is a failure too.
+    const QueryRun unresolved = RunQuery({"--master", "no_such_host"});
+    EXPECT_EQ(unresolved.exitCode, 3);
+    EXPECT_NE(unresolved.err.find("Invalid Server ip!"), std::string::npos);
+    EXPECT_EQ(unresolved.out, "");
+}
+
+// A stop signal while queries wait on silent servers: those in flight end within their time-out,
+// no other starts, nothing is printed, and "servers.txt" holds the whole list received.
+TEST(KorvathQueryTest, StopSignalsEndTheRefreshWithinTheTimeOut) {
+    ScopedTempDir dir(true);
+    for (const auto& [signal, status, name] :
+         {std::tuple{SIGINT, 130, "SIGINT"}, std::tuple{SIGTERM, 143, "SIGTERM"}}) {
+        kr::test::SimProcess sim({"--servers", "40", "--silent", "100"});
+        ASSERT_TRUE(sim.Started());
+        const QueryRun run = RunQuery({"--master", sim.MasterAddress()}, 500, signal);
+        EXPECT_EQ(run.exitCode, status);
+        EXPECT_EQ(run.out, "");
+        EXPECT_NE(run.err.find(std::string("stopped by ") + name), std::string::npos) << run.err;
+        EXPECT_LT(run.seconds, 6.0) << "hours for the whole list";
+        EXPECT_EQ(sim.Stats()["queries"], 10);
+    }
+    const std::string serversFile = ReadWholeFile("servers.txt");
+    EXPECT_EQ(std::count(serversFile.begin(), serversFile.end(), '\n'), 80);
 }
 
 // Against the simulator: every answering server under its group with the decoded fields, in
