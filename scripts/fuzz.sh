@@ -19,13 +19,13 @@ if [ ${#names[@]} -eq 0 ]; then
         names+=("$(basename "$corpus" _fuzz)")
     done
 fi
-out=build-fuzz/fuzz
+out=$PWD/build-fuzz/fuzz  # absolute: a harness may work in a folder of its own
 for name in "${names[@]}"; do
     mkdir -p "$out/work/$name" "$out/findings" "$out/logs"
     echo "fuzzing $name for $seconds s"
     status=0
     nice -n 19 "$out/${name}_fuzz" -max_total_time="$seconds" -max_len=4096 -print_final_stats=1 \
-        -artifact_prefix="$out/findings/$name-" "$out/work/$name" "fuzz/corpus/${name}_fuzz" \
+        -artifact_prefix="$out/findings/$name-" "$out/work/$name" "$PWD/fuzz/corpus/${name}_fuzz" \
         >"$out/logs/$name.log" 2>&1 || status=$?
     grep -E '^stat::(number_of_executed_units|average_exec_per_sec)' "$out/logs/$name.log" || true
     if [ "$status" -ne 0 ]; then
