@@ -5,7 +5,7 @@
 # New inputs go to build-fuzz/fuzz/work/NAME (the repository's corpus is only read), findings to
 # build-fuzz/fuzz/findings/NAME-*, the log with the final counts to build-fuzz/fuzz/logs/NAME.log.
 # Grow the repository's corpus from a run with:
-#   build-fuzz/fuzz/NAME_fuzz -merge=1 fuzz/corpus/NAME_fuzz build-fuzz/fuzz/work/NAME
+#   build-fuzz/fuzz/NAME_fuzz -merge=1 "$PWD/fuzz/corpus/NAME_fuzz" "$PWD/build-fuzz/fuzz/work/NAME"
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-600}

@@ -147,32 +147,24 @@ TEST(KorvathQueryTest, StopSignalsEndTheRefreshWithinTheTimeOut) {
     EXPECT_EQ(std::count(serversFile.begin(), serversFile.end(), '\n'), 80);
 }
 
-// Against the simulator: every answering server under its group with the decoded fields, in
-// ping order; every other one ungrouped in list order; each queried once, at most ten at once.
-TEST(KorvathQueryTest, SimulatedFleetComesOutGroupedAndInPingOrder) {
-    ScopedTempDir dir(true);
-    kr::test::SimProcess sim({"--servers", "120", "--per-page", "25", "--silent", "10",
-                              "--malformed", "15", "--delay", "20", "--delay-jitter", "30",
-                              "--random", "7"});
-    ASSERT_TRUE(sim.Started());
-    const std::vector<FleetEntry> fleet = sim.Fleet();
-    ASSERT_EQ(fleet.size(), 120u);
-    const QueryRun run = RunQuery({"--master", sim.MasterAddress(), "--json"});
-    ASSERT_EQ(run.exitCode, 0) << run.err;
-    const Json json = ParseJson(run.out);
+// Checks korvath-query's JSON against the fleet, listed `copies` times over: every server that
+// answers under its group with the decoded fields, in ping order; every other one ungrouped (in
+// list order when listed once).
+void ExpectFleetRows(const Json& json, const std::vector<FleetEntry>& fleet, size_t copies) {
     ASSERT_EQ(json.type, Json::Type::Object);
-    EXPECT_EQ(json["listed"].Int(), 120);
-    EXPECT_EQ(json["answered"].Int(),
-              std::count_if(fleet.begin(), fleet.end(), [](auto& s) { return s.Answers(); }));
-
+    EXPECT_EQ(json["listed"].Int(), static_cast<long>(copies * fleet.size()));
+    EXPECT_EQ(json["answered"].Int(), copies * std::count_if(fleet.begin(), fleet.end(),
+                                                             [](auto& s) { return s.Answers(); }));
     std::map<std::string, const FleetEntry*> byAddress;
     std::vector<std::string> expectedUngrouped, ungrouped;
-    for (const FleetEntry& server : fleet) {
-        byAddress[server.address] = &server;
-        if (!server.Answers() ||
-            GroupRank(VersionText(static_cast<uint8_t>(server.version)),
-                      GameTypeText(static_cast<int8_t>(server.gameType))) < 0) {
-            expectedUngrouped.push_back(server.address);
+    for (size_t copy = 0; copy < copies; ++copy) {
+        for (const FleetEntry& server : fleet) {
+            byAddress[server.address] = &server;
+            if (!server.Answers() ||
+                GroupRank(VersionText(static_cast<uint8_t>(server.version)),
+                          GameTypeText(static_cast<int8_t>(server.gameType))) < 0) {
+                expectedUngrouped.push_back(server.address);
+            }
         }
     }
     size_t shown = 0;
@@ -208,15 +200,85 @@ TEST(KorvathQueryTest, SimulatedFleetComesOutGroupedAndInPingOrder) {
         ASSERT_NE(truth, nullptr);
         EXPECT_EQ(entry["ping"].Int() == 9999, !truth->Answers());
     }
+    if (copies > 1) {
+        std::sort(ungrouped.begin(), ungrouped.end());
+        std::sort(expectedUngrouped.begin(), expectedUngrouped.end());
+    }
     EXPECT_EQ(ungrouped, expectedUngrouped);
-    EXPECT_EQ(shown + ungrouped.size(), fleet.size());
+    EXPECT_EQ(shown + ungrouped.size(), copies * fleet.size());
+}
 
+size_t Lines(const std::string& path) {
+    const std::string text = ReadWholeFile(path);
+    return static_cast<size_t>(std::count(text.begin(), text.end(), '\n'));
+}
+
+// Against the simulator: every answering server under its group with the decoded fields, in
+// ping order; every other one ungrouped in list order; each queried once, at most ten at once.
+TEST(KorvathQueryTest, SimulatedFleetComesOutGroupedAndInPingOrder) {
+    ScopedTempDir dir(true);
+    kr::test::SimProcess sim({"--servers", "120", "--per-page", "25", "--silent", "10",
+                              "--malformed", "15", "--delay", "20", "--delay-jitter", "30",
+                              "--random", "7"});
+    ASSERT_TRUE(sim.Started());
+    ASSERT_EQ(sim.Fleet().size(), 120u);
+    const QueryRun run = RunQuery({"--master", sim.MasterAddress(), "--json"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    ExpectFleetRows(ParseJson(run.out), sim.Fleet(), 1);
     std::map<std::string, long> stats = sim.Stats();
     EXPECT_EQ(stats["queries"], 120);
     EXPECT_GE(stats["max_in_flight"], 1);
     EXPECT_LE(stats["max_in_flight"], 10);
-    const std::string serversFile = ReadWholeFile("servers.txt");
-    EXPECT_EQ(std::count(serversFile.begin(), serversFile.end(), '\n'), 120);
+    EXPECT_EQ(Lines("servers.txt"), 120u);
+}
+
+// Every hostile peer ends in bounded time and memory with the rows it must give. The endless
+// master is cut at 65,536 addresses; its 65,535 queries are then stopped by SIGTERM.
+TEST(KorvathQueryTest, HostilePeersEndInBoundedTimeAndMemory) {
+    const std::vector<std::string> list = {"--servers", "30", "--per-page", "7"};
+    const struct {
+        const char* mode;
+        std::vector<std::string> options;
+        int exitCode;
+        size_t listed;  // addresses in "servers.txt"
+        size_t copies;  // times the fleet is listed; 0: no result to check
+    } cases[] = {
+        {"never the last page",
+         {"--servers", "40", "--per-page", "255", "--master-endless"},
+         143,
+         65535,
+         0},
+        {"count past the datagram", {"--master-overcount"}, 0, 30, 1},
+        {"pages repeated", {"--master-repeat"}, 0, 60, 2},
+        {"silent mid-list", {"--master-stop-after", "2"}, 1, 14, 0},
+        {"garbage replies", {"--reply", "garbage", "--random", "3"}, 0, 30, 1},
+        {"no terminators", {"--reply", "unterminated"}, 0, 30, 1},
+        {"4096-byte replies", {"--reply", "full"}, 0, 30, 1},
+        {"late replies", {"--reply", "late", "--servers", "10"}, 0, 10, 1},
+        {"replies from another port", {"--reply", "other-port", "--servers", "10"}, 0, 10, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.mode);
+        ScopedTempDir dir(true);
+        std::vector<std::string> options = list;
+        options.insert(options.end(), c.options.begin(), c.options.end());
+        kr::test::SimProcess sim(options);
+        ASSERT_TRUE(sim.Started());
+        const bool endless = c.exitCode == 143;
+        const QueryRun run =
+            RunQuery({"--master", sim.MasterAddress(), "--json"}, endless ? 4000 : 0, SIGTERM);
+        EXPECT_EQ(run.exitCode, c.exitCode) << run.err;
+        EXPECT_LT(run.seconds, endless ? 7 : 10);
+        EXPECT_LT(run.peakRssKb, 1024 * 1024) << "kB";
+        EXPECT_EQ(Lines("servers.txt"), c.listed);
+        if (c.copies > 0) {
+            ExpectFleetRows(ParseJson(run.out), sim.Fleet(), c.copies);
+        }
+        if (endless) {
+            EXPECT_NE(run.err.find("Master list too long: first 65535 server(s) kept"),
+                      std::string::npos);
+        }
+    }
 }
 
 }  // namespace
