@@ -4,6 +4,7 @@
 #include "net/refreshdriver.h"
 #include "net/refreshstop.h"
 #include "net/serverquerythread.h"
+#include "platform/posix/namedmutex.h"
 #include "platform/posix/usernotice.h"
 #include "tests/app/browsertesting.h"
 #include "tests/support/gridinvariants.h"
@@ -15,6 +16,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <signal.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -392,6 +395,38 @@ TEST_F(BrowserRefreshTest, WindowWorkedDuringALargeRefreshFilesEveryServerOnce) 
     EXPECT_TRUE(GridInvariantsHold(Grid()));
     EXPECT_EQ(ExpandAndCollectRows(Grid()), ExpectedRows(m_sim->Fleet(), 1));
     EXPECT_TRUE(GridInvariantsHold(Grid()));
+}
+
+// Another copy of the program, stopped while it holds the workers' mutex: the refresh waits for
+// it as described (nothing is filed or counted), and a close still closes, within a wait step.
+TEST_F(BrowserRefreshTest, CopyStoppedHoldingTheMutexStallsTheRefreshButNotTheClose) {
+    const std::string name = "kr-test-held-" + std::to_string(getpid());
+    SetUpdateMutexName(name);
+    std::unique_ptr<NamedMutex> mutex = NamedMutex::Open(name);  // mapped before the fork
+    ASSERT_TRUE(mutex);
+    const pid_t holder = fork();
+    if (holder == 0) {
+        mutex->LockFor(std::chrono::milliseconds(1000));
+        raise(SIGSTOP);
+        _exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(holder, &status, WUNTRACED), holder);
+    ASSERT_TRUE(WIFSTOPPED(status));
+    ASSERT_NO_FATAL_FAILURE(Start({"--servers", "20"}));
+    ProgressWatcher progress(&Frame().StatusBar());
+    QTimer::singleShot(1500, [this] { Frame().close(); });
+    const auto start = std::chrono::steady_clock::now();
+
+    Frame().SendCommand(ID_NEW_FULL_LIST);
+
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+    EXPECT_FALSE(Frame().isVisible());
+    EXPECT_EQ(progress.steps, 0);
+    kill(holder, SIGKILL);
+    waitpid(holder, &status, 0);
+    NamedMutex::Remove(name);
+    SetUpdateMutexName("update");
 }
 
 }  // namespace
