@@ -11,7 +11,7 @@
 
 #include "net/serverquery.h"
 #include "net/serverrecord.h"
-#include "tests/support/queryprocess.h"
+#include "tests/support/childprocess.h"
 #include "tests/support/simprocess.h"
 #include "tests/support/tempdir.h"
 
@@ -26,9 +26,9 @@ void BM_FullRefresh(benchmark::State& state) {
     long peakKb = 0;
     for (auto _ : state) {
         kr::test::SimProcess sim({"--servers", std::to_string(servers), "--per-page", "255"});
-        const kr::test::QueryRun run =
+        const kr::test::ChildRun run =
             sim.Started() ? kr::test::RunQuery({"--master", sim.MasterAddress(), "--json"})
-                          : kr::test::QueryRun{};
+                          : kr::test::ChildRun{};
         if (run.exitCode != 0) {
             state.SkipWithError("korvath-sim or korvath-query failed");
             break;

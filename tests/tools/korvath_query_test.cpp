@@ -11,7 +11,7 @@
 #include "tests/support/fakemaster.h"
 #include "tests/support/fakeudp.h"
 #include "tests/support/jsonreader.h"
-#include "tests/support/queryprocess.h"
+#include "tests/support/childprocess.h"
 #include "tests/support/simprocess.h"
 #include "tests/support/tempdir.h"
 
@@ -24,7 +24,7 @@ using kr::test::InfoReply;
 using kr::test::Json;
 using kr::test::MasterPage;
 using kr::test::ParseJson;
-using kr::test::QueryRun;
+using kr::test::ChildRun;
 using kr::test::ReadWholeFile;
 using kr::test::RunQuery;
 using kr::test::ScopedTempDir;
@@ -64,7 +64,7 @@ TEST(KorvathQueryTest, ServerTextsCannotBreakTheOutput) {
                                         {{127, 0, 0, 1}, static_cast<uint16_t>(servers.Port(1))}}),
                          MasterPage(7, {})});
         const std::string master = "127.0.0.1:" + std::to_string(fake.Port());
-        const QueryRun run = RunQuery(json ? std::vector<std::string>{"--master", master, "--json"}
+        const ChildRun run = RunQuery(json ? std::vector<std::string>{"--master", master, "--json"}
                                            : std::vector<std::string>{"--master", master});
         ASSERT_EQ(run.exitCode, 0) << run.err;
         if (json) {
@@ -108,21 +108,21 @@ TEST(KorvathQueryTest, ExitStatusTellsUsageAndMasterFailures) {
                                                {"--json", "--bogus"},
                                                {"extra"},
                                                {"--master", "a b"}}) {
-        const QueryRun run = RunQuery(arguments);
+        const ChildRun run = RunQuery(arguments);
         EXPECT_EQ(run.exitCode, 2) << arguments.back();
         EXPECT_NE(run.err.find("usage: korvath-query [--master HOST[:PORT]] [--json]"),
                   std::string::npos);
         EXPECT_EQ(run.out, "");
     }
     const int closedPort = kr::test::FakeUdpSocket().Port();
-    const QueryRun failed =
+    const ChildRun failed =
         RunQuery({"--master", "127.0.0.1:" + std::to_string(closedPort), "--json"});
     EXPECT_EQ(failed.exitCode, 1);
     EXPECT_NE(failed.err.find("Connection To Master Server Failed"), std::string::npos);
     EXPECT_NE(failed.err.find("Failed to call Master Server"), std::string::npos);
     EXPECT_EQ(failed.out, "");
     // A host that cannot name anything (refused before any lookup) is a failure too.
-    const QueryRun unresolved = RunQuery({"--master", "no_such_host"});
+    const ChildRun unresolved = RunQuery({"--master", "no_such_host"});
     EXPECT_EQ(unresolved.exitCode, 3);
     EXPECT_NE(unresolved.err.find("Invalid Server ip!"), std::string::npos);
     EXPECT_EQ(unresolved.out, "");
@@ -136,7 +136,7 @@ TEST(KorvathQueryTest, StopSignalsEndTheRefreshWithinTheTimeOut) {
          {std::tuple{SIGINT, 130, "SIGINT"}, std::tuple{SIGTERM, 143, "SIGTERM"}}) {
         kr::test::SimProcess sim({"--servers", "40", "--silent", "100"});
         ASSERT_TRUE(sim.Started());
-        const QueryRun run = RunQuery({"--master", sim.MasterAddress()}, 500, signal);
+        const ChildRun run = RunQuery({"--master", sim.MasterAddress()}, 500, signal);
         EXPECT_EQ(run.exitCode, status);
         EXPECT_EQ(run.out, "");
         EXPECT_NE(run.err.find(std::string("stopped by ") + name), std::string::npos) << run.err;
@@ -222,7 +222,7 @@ TEST(KorvathQueryTest, SimulatedFleetComesOutGroupedAndInPingOrder) {
                               "--random", "7"});
     ASSERT_TRUE(sim.Started());
     ASSERT_EQ(sim.Fleet().size(), 120u);
-    const QueryRun run = RunQuery({"--master", sim.MasterAddress(), "--json"});
+    const ChildRun run = RunQuery({"--master", sim.MasterAddress(), "--json"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     ExpectFleetRows(ParseJson(run.out), sim.Fleet(), 1);
     std::map<std::string, long> stats = sim.Stats();
@@ -265,7 +265,7 @@ TEST(KorvathQueryTest, HostilePeersEndInBoundedTimeAndMemory) {
         kr::test::SimProcess sim(options);
         ASSERT_TRUE(sim.Started());
         const bool endless = c.exitCode == 143;
-        const QueryRun run =
+        const ChildRun run =
             RunQuery({"--master", sim.MasterAddress(), "--json"}, endless ? 4000 : 0, SIGTERM);
         EXPECT_EQ(run.exitCode, c.exitCode) << run.err;
         EXPECT_LT(run.seconds, endless ? 7 : 10);

@@ -1,0 +1,150 @@
+// What hostile peers cost: for each hostile mode of korvath-sim, the wall time and peak resident
+// memory of korvath-query and of the browser window (offscreen, "New Full List"), each in a
+// child process of its own; then the time from a close request (or SIGTERM) to the end during a
+// refresh of 1,000 silent servers; last the memory per listed address of the master list and of
+// the refresh's workers, measured in this process. A plain program: hostile_bench prints a table.
+#include "app/browserapp.h"
+#include "app/commandids.h"
+#include "net/masterclient.h"
+#include "net/serveraddress.h"
+#include "net/serverquerythread.h"
+#include "net/tmutex.h"
+#include "tests/app/browsertesting.h"
+#include "tests/support/childprocess.h"
+#include "tests/support/simprocess.h"
+#include "tests/support/tempdir.h"
+
+#include <malloc.h>
+#include <signal.h>
+#include <QApplication>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double Since(Clock::time_point start) {
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+// In the child: one refresh in a browser window; prints its seconds and, with a close request
+// after closeAfterMs, the seconds from that request to the end.
+int BrowserChild(int argc, char** argv, const char* master, int closeAfterMs) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    TMutex::SetTraceOutput(nullptr);  // standard output carries the figures
+    QApplication application(argc, argv);
+    CBrowserApp browser;
+    if (!browser.InitInstance({"korvath-browser", "--master", master})) {
+        return 1;
+    }
+    kr::test::MessageBoxWatcher boxes;  // a failed download asks for OK
+    Clock::time_point closed = Clock::now();
+    if (closeAfterMs > 0) {
+        QTimer::singleShot(closeAfterMs, [&] {
+            closed = Clock::now();
+            browser.MainFrame()->close();
+        });
+    }
+    const Clock::time_point start = Clock::now();
+    browser.MainFrame()->SendCommand(ID_NEW_FULL_LIST);
+    std::printf("%.3f %.3f\n", Since(start), closeAfterMs > 0 ? Since(closed) : 0.0);
+    return 0;
+}
+
+struct BrowserRun {
+    double seconds = -1, afterClose = -1;
+    long peakRssKb = 0;
+};
+
+BrowserRun RunBrowser(const char* self, const std::string& master, int closeAfterMs) {
+    const kr::test::ChildRun child =
+        kr::test::RunChild(self, {"--browser", master, std::to_string(closeAfterMs)});
+    BrowserRun run;
+    run.peakRssKb = child.peakRssKb;
+    std::sscanf(child.out.c_str(), "%lf %lf", &run.seconds, &run.afterClose);
+    return run;
+}
+
+void HostileModes(const char* self) {
+    const struct {
+        const char* mode;
+        std::vector<std::string> options;
+    } modes[] = {
+        {"well-behaved (for comparison)", {}},
+        {"never the last page", {"--servers", "40", "--per-page", "255", "--master-endless"}},
+        {"count past the datagram", {"--master-overcount"}},
+        {"pages repeated", {"--master-repeat"}},
+        {"silent mid-list", {"--master-stop-after", "2"}},
+        {"garbage replies", {"--reply", "garbage"}},
+        {"no terminators", {"--reply", "unterminated"}},
+        {"4096-byte replies", {"--reply", "full"}},
+        {"late replies", {"--reply", "late"}},
+        {"replies from another port", {"--reply", "other-port"}},
+    };
+    std::printf("%-30s %10s %12s %10s %12s\n", "mode (150 servers unless said)", "query s",
+                "query MiB", "browser s", "browser MiB");
+    for (const auto& m : modes) {
+        kr::test::ScopedTempDir dir(true);
+        std::vector<std::string> options = {"--servers", "150"};
+        options.insert(options.end(), m.options.begin(), m.options.end());
+        kr::test::SimProcess sim(options);
+        const kr::test::ChildRun query = kr::test::RunQuery({"--master", sim.MasterAddress()});
+        const BrowserRun browser = RunBrowser(self, sim.MasterAddress(), 0);
+        std::printf("%-30s %10.2f %12.1f %10.2f %12.1f   (query exit %d)\n", m.mode, query.seconds,
+                    query.peakRssKb / 1024.0, browser.seconds, browser.peakRssKb / 1024.0,
+                    query.exitCode);
+        std::fflush(stdout);
+    }
+}
+
+void CloseDuringRefresh(const char* self) {
+    kr::test::ScopedTempDir dir(true);
+    kr::test::SimProcess sim({"--servers", "1000", "--silent", "100"});
+    const BrowserRun browser = RunBrowser(self, sim.MasterAddress(), 3000);
+    const kr::test::ChildRun query =
+        kr::test::RunQuery({"--master", sim.MasterAddress()}, 3000, SIGTERM);
+    std::printf("\n1,000 silent servers (200 s for the whole refresh), stop after 3 s:\n");
+    std::printf("  browser: close request to end %.2f s (refresh %.2f s in all)\n",
+                browser.afterClose, browser.seconds);
+    std::printf("  korvath-query: SIGTERM to exit %.2f s (exit %d)\n", query.seconds - 3.0,
+                query.exitCode);
+}
+
+void MemoryPerAddress() {
+    kr::test::ScopedTempDir dir(true);
+    kr::test::SimProcess sim({"--servers", "255", "--per-page", "255", "--master-endless"});
+    SetMasterServer("127.0.0.1", sim.MasterPort());
+    const size_t before = mallinfo2().uordblks;
+    DownloadServerList();
+    const size_t listed = g_serverAddresses.size();
+    const size_t list = mallinfo2().uordblks - before;
+    std::vector<std::unique_ptr<ServerQueryThread>> workers;
+    std::vector<TThread*> order;
+    for (size_t i = 0; i < listed; ++i) {  // as the refresh driver makes them
+        workers.push_back(std::make_unique<ServerQueryThread>());
+        order.push_back(workers.back().get());
+    }
+    const size_t refresh = mallinfo2().uordblks - before - list;
+    std::printf(
+        "\nmaster list cut at %zu addresses: list %.1f bytes an address (%zu bytes), "
+        "workers %.1f bytes an address (%zu bytes)\n",
+        listed, double(list) / listed, list, double(refresh) / listed, refresh);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 4 && std::string(argv[1]) == "--browser") {
+        return BrowserChild(argc, argv, argv[2], std::atoi(argv[3]));
+    }
+    HostileModes(argv[0]);
+    CloseDuringRefresh(argv[0]);
+    MemoryPerAddress();
+    return 0;
+}
