@@ -1,4 +1,5 @@
-// What hostile peers cost: for each hostile mode of korvath-sim, the wall time and peak resident
+// What hostile peers cost: for each hostile mode of korvath-sim (as the end-to-end tests run them,
+// tests/support/hostilemodes.h), the wall time and peak resident
 // memory of korvath-query and of the browser window (offscreen, "New Full List"), each in a
 // child process of its own; then the time from a close request (or SIGTERM) to the end during a
 // refresh of 1,000 silent servers; last the memory per listed address of the master list and of
@@ -11,6 +12,7 @@
 #include "net/tmutex.h"
 #include "tests/app/browsertesting.h"
 #include "tests/support/childprocess.h"
+#include "tests/support/hostilemodes.h"
 #include "tests/support/simprocess.h"
 #include "tests/support/tempdir.h"
 
@@ -71,32 +73,18 @@ BrowserRun RunBrowser(const char* self, const std::string& master, int closeAfte
     return run;
 }
 
-void HostileModes(const char* self) {
-    const struct {
-        const char* mode;
-        std::vector<std::string> options;
-    } modes[] = {
-        {"well-behaved (for comparison)", {}},
-        {"never the last page", {"--servers", "40", "--per-page", "255", "--master-endless"}},
-        {"count past the datagram", {"--master-overcount"}},
-        {"pages repeated", {"--master-repeat"}},
-        {"silent mid-list", {"--master-stop-after", "2"}},
-        {"garbage replies", {"--reply", "garbage"}},
-        {"no terminators", {"--reply", "unterminated"}},
-        {"4096-byte replies", {"--reply", "full"}},
-        {"late replies", {"--reply", "late"}},
-        {"replies from another port", {"--reply", "other-port"}},
-    };
-    std::printf("%-30s %10s %12s %10s %12s\n", "mode (150 servers unless said)", "query s",
-                "query MiB", "browser s", "browser MiB");
-    for (const auto& m : modes) {
+void RunHostileModes(const char* self) {
+    std::printf("%-30s %10s %12s %10s %12s\n", "mode", "query s", "query MiB", "browser s",
+                "browser MiB");
+    std::vector<kr::test::HostileMode> modes = {
+        {"well-behaved (for comparison)", {"--servers", "30", "--per-page", "7"}, 30, 1, false}};
+    modes.insert(modes.end(), kr::test::HostileModes().begin(), kr::test::HostileModes().end());
+    for (const kr::test::HostileMode& m : modes) {
         kr::test::ScopedTempDir dir(true);
-        std::vector<std::string> options = {"--servers", "150"};
-        options.insert(options.end(), m.options.begin(), m.options.end());
-        kr::test::SimProcess sim(options);
+        kr::test::SimProcess sim(m.simOptions);
         const kr::test::ChildRun query = kr::test::RunQuery({"--master", sim.MasterAddress()});
         const BrowserRun browser = RunBrowser(self, sim.MasterAddress(), 0);
-        std::printf("%-30s %10.2f %12.1f %10.2f %12.1f   (query exit %d)\n", m.mode, query.seconds,
+        std::printf("%-30s %10.2f %12.1f %10.2f %12.1f   (query exit %d)\n", m.what, query.seconds,
                     query.peakRssKb / 1024.0, browser.seconds, browser.peakRssKb / 1024.0,
                     query.exitCode);
         std::fflush(stdout);
@@ -143,7 +131,7 @@ int main(int argc, char** argv) {
     if (argc == 4 && std::string(argv[1]) == "--browser") {
         return BrowserChild(argc, argv, argv[2], std::atoi(argv[3]));
     }
-    HostileModes(argv[0]);
+    RunHostileModes(argv[0]);
     CloseDuringRefresh(argv[0]);
     MemoryPerAddress();
     return 0;

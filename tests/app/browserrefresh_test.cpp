@@ -8,6 +8,7 @@
 #include "platform/posix/usernotice.h"
 #include "tests/app/browsertesting.h"
 #include "tests/support/gridinvariants.h"
+#include "tests/support/hostilemodes.h"
 #include "tests/support/simprocess.h"
 #include "tests/support/tempdir.h"
 
@@ -288,40 +289,17 @@ TEST_F(BrowserRefreshTest, CloseDuringRefreshStopsItWithinTheTimeOut) {
 // rows it must give; a master silent mid-list gets the failure box. The endless master is cut
 // at 65,536 addresses, and the window closed while their queries run.
 TEST_F(BrowserRefreshTest, HostilePeersEndInBoundedTimeAndMemory) {
-    const std::vector<std::string> list = {"--servers", "30", "--per-page", "7"};
-    const struct {
-        const char* mode;
-        std::vector<std::string> options;
-        size_t listed;  // addresses in "servers.txt"
-        int copies;     // times the fleet is filed; 0: not checked
-    } cases[] = {
-        {"never the last page",
-         {"--servers", "40", "--per-page", "255", "--master-endless"},
-         65535,
-         0},
-        {"count past the datagram", {"--master-overcount"}, 30, 1},
-        {"pages repeated", {"--master-repeat"}, 60, 2},
-        {"silent mid-list", {"--master-stop-after", "2"}, 14, 0},
-        {"garbage replies", {"--reply", "garbage", "--random", "3"}, 30, 1},
-        {"no terminators", {"--reply", "unterminated"}, 30, 1},
-        {"4096-byte replies", {"--reply", "full"}, 30, 1},
-        {"late replies", {"--reply", "late", "--servers", "10"}, 10, 1},
-        {"replies from another port", {"--reply", "other-port", "--servers", "10"}, 10, 1},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.mode);
+    for (const HostileMode& c : HostileModes()) {
+        SCOPED_TRACE(c.what);
         ScopedTempDir dir(true);
         m_browser.reset();
         g_refreshCount = 0;
         g_refreshStop.Reset();
-        std::vector<std::string> options = list;
-        options.insert(options.end(), c.options.begin(), c.options.end());
-        ASSERT_NO_FATAL_FAILURE(Start(options));
+        ASSERT_NO_FATAL_FAILURE(Start(c.simOptions));
         StatusTextRecorder recorder(GetUserNotice());
         MessageBoxWatcher boxes;
         PeakMemoryGrowth memory;
-        const bool endless = c.listed == 65535;
-        if (endless) {
+        if (c.endless) {
             QTimer::singleShot(4000, [this] { Frame().close(); });
         }
         const auto start = std::chrono::steady_clock::now();
@@ -335,11 +313,11 @@ TEST_F(BrowserRefreshTest, HostilePeersEndInBoundedTimeAndMemory) {
         if (c.copies > 0) {
             EXPECT_EQ(ExpandAndCollectRows(Grid()), ExpectedRows(m_sim->Fleet(), c.copies));
         }
-        EXPECT_EQ(boxes.seen.size(), c.listed == 14 ? 1u : 0u);
+        EXPECT_EQ(boxes.seen.size(), c.Fails() ? 1u : 0u);
         const std::vector<std::string> texts = recorder.Texts();
-        EXPECT_EQ(endless, std::count(texts.begin(), texts.end(),
-                                      "Master list too long: first 65535 server(s) kept") == 1);
-        EXPECT_EQ(Frame().isVisible(), !endless);
+        EXPECT_EQ(c.endless, std::count(texts.begin(), texts.end(),
+                                        "Master list too long: first 65535 server(s) kept") == 1);
+        EXPECT_EQ(Frame().isVisible(), !c.endless);
     }
 }
 
