@@ -81,7 +81,9 @@ void RunHostileModes(const char* self) {
     modes.insert(modes.end(), kr::test::HostileModes().begin(), kr::test::HostileModes().end());
     for (const kr::test::HostileMode& m : modes) {
         kr::test::ScopedTempDir dir(true);
-        kr::test::SimProcess sim(m.simOptions);
+        std::vector<std::string> options = m.simOptions;
+        options.insert(options.end(), {"--delay", "0"});  // the whole refresh, also when endless
+        kr::test::SimProcess sim(options);
         const kr::test::ChildRun query = kr::test::RunQuery({"--master", sim.MasterAddress()});
         const BrowserRun browser = RunBrowser(self, sim.MasterAddress(), 0);
         std::printf("%-30s %10.2f %12.1f %10.2f %12.1f   (query exit %d)\n", m.what, query.seconds,

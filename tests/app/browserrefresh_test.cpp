@@ -264,10 +264,10 @@ TEST_F(BrowserRefreshTest, EmptyListCountsZeroServers) {
 // Closing during a refresh of silent servers: no query starts after the close, the ten in flight
 // end with their time-out, then the window closes; "servers.txt" has the whole list.
 TEST_F(BrowserRefreshTest, CloseDuringRefreshStopsItWithinTheTimeOut) {
-    ASSERT_NO_FATAL_FAILURE(Start({"--servers", "60", "--silent", "100"}));
+    ASSERT_NO_FATAL_FAILURE(Start({"--servers", "200", "--silent", "100"}));
     bool visibleAfterClose = false;
     bool closeHandledDuringRefresh = false;
-    QTimer::singleShot(300, [&] {
+    QTimer::singleShot(1000, [&] {
         closeHandledDuringRefresh = Frame().View().IsRefreshing();
         Frame().close();
         visibleAfterClose = Frame().isVisible();
@@ -276,13 +276,13 @@ TEST_F(BrowserRefreshTest, CloseDuringRefreshStopsItWithinTheTimeOut) {
 
     Frame().SendCommand(ID_NEW_FULL_LIST);
 
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(6)) << "not 12 s";
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(15)) << "not 40 s";
     EXPECT_TRUE(closeHandledDuringRefresh);
     EXPECT_TRUE(visibleAfterClose);     // held while the queries in flight ended
     EXPECT_FALSE(Frame().isVisible());  // carried out then
     EXPECT_EQ(m_sim->Stats().at("queries"), 10);
     const std::string serversFile = ReadWholeFile("servers.txt");
-    EXPECT_EQ(std::count(serversFile.begin(), serversFile.end(), '\n'), 60);
+    EXPECT_EQ(std::count(serversFile.begin(), serversFile.end(), '\n'), 200);
 }
 
 // The window against every hostile peer: each refresh ends in bounded time and memory with the
@@ -300,13 +300,13 @@ TEST_F(BrowserRefreshTest, HostilePeersEndInBoundedTimeAndMemory) {
         MessageBoxWatcher boxes;
         PeakMemoryGrowth memory;
         if (c.endless) {
-            QTimer::singleShot(4000, [this] { Frame().close(); });
+            QTimer::singleShot(6000, [this] { Frame().close(); });
         }
         const auto start = std::chrono::steady_clock::now();
 
         Frame().SendCommand(ID_NEW_FULL_LIST);
 
-        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
         EXPECT_LT(memory.Kb(), 1024 * 1024);
         EXPECT_EQ(Lines("servers.txt"), c.listed);
         EXPECT_TRUE(GridInvariantsHold(Grid()));
@@ -398,7 +398,7 @@ TEST_F(BrowserRefreshTest, CopyStoppedHoldingTheMutexStallsTheRefreshButNotTheCl
 
     Frame().SendCommand(ID_NEW_FULL_LIST);
 
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
     EXPECT_FALSE(Frame().isVisible());
     EXPECT_EQ(progress.steps, 0);
     kill(holder, SIGKILL);

@@ -135,17 +135,17 @@ TEST(KorvathQueryTest, StopSignalsEndTheRefreshWithinTheTimeOut) {
     ScopedTempDir dir(true);
     for (const auto& [signal, status, name] :
          {std::tuple{SIGINT, 130, "SIGINT"}, std::tuple{SIGTERM, 143, "SIGTERM"}}) {
-        kr::test::SimProcess sim({"--servers", "40", "--silent", "100"});
+        kr::test::SimProcess sim({"--servers", "200", "--silent", "100"});
         ASSERT_TRUE(sim.Started());
-        const ChildRun run = RunQuery({"--master", sim.MasterAddress()}, 500, signal);
+        const ChildRun run = RunQuery({"--master", sim.MasterAddress()}, 1500, signal);
         EXPECT_EQ(run.exitCode, status);
         EXPECT_EQ(run.out, "");
         EXPECT_NE(run.err.find(std::string("stopped by ") + name), std::string::npos) << run.err;
-        EXPECT_LT(run.seconds, 6.0) << "hours for the whole list";
+        EXPECT_LT(run.seconds, 15.0) << "40 s for the whole list";
         EXPECT_EQ(sim.Stats()["queries"], 10);
     }
     const std::string serversFile = ReadWholeFile("servers.txt");
-    EXPECT_EQ(std::count(serversFile.begin(), serversFile.end(), '\n'), 80);
+    EXPECT_EQ(std::count(serversFile.begin(), serversFile.end(), '\n'), 400);
 }
 
 // Checks korvath-query's JSON against the fleet, listed `copies` times over: every server that
@@ -242,9 +242,9 @@ TEST(KorvathQueryTest, HostilePeersEndInBoundedTimeAndMemory) {
         kr::test::SimProcess sim(c.simOptions);
         ASSERT_TRUE(sim.Started());
         const ChildRun run =
-            RunQuery({"--master", sim.MasterAddress(), "--json"}, c.endless ? 4000 : 0, SIGTERM);
+            RunQuery({"--master", sim.MasterAddress(), "--json"}, c.endless ? 6000 : 0, SIGTERM);
         EXPECT_EQ(run.exitCode, c.endless ? 143 : c.Fails() ? 1 : 0) << run.err;
-        EXPECT_LT(run.seconds, c.endless ? 7 : 10);
+        EXPECT_LT(run.seconds, 20) << "against hangs: each mode ends in 2 to 5 s";
         EXPECT_LT(run.peakRssKb, 1024 * 1024) << "kB";
         EXPECT_EQ(Lines("servers.txt"), c.listed);
         if (c.copies > 0) {
