@@ -3,6 +3,7 @@
 #include "app/aboutdlg.h"
 #include "app/commandids.h"
 #include "app/stringtable.h"
+#include "net/refreshstop.h"
 #include "platform/qt/ctrlid.h"
 
 #include <QAction>
@@ -161,8 +162,10 @@ bool CMainFrame::OnAppCommand(int id) {
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
     if (m_pView->IsRefreshing()) {
-        // The refresh still uses the grid, its workers and the progress bar: close afterwards.
+        // The refresh still uses the grid, its workers and the progress bar: it is told to stop
+        // (no new query; those in flight end within their time-out) and the close follows.
         m_bCloseRequested = true;
+        g_refreshStop.Set();
         event->ignore();
         return;
     }

@@ -15,7 +15,8 @@ class QAction;
 // the server grid, and the status bar (message pane and the CAP, NUM, SCRL indicators).
 // Commands keep their numeric ids: menus, toolbar and keys all go through SendCommand, which
 // offers an id to the view first, then to the frame, then to the application's handlers.
-// A close request that comes while a refresh runs is held and carried out when it has ended.
+// A close request that comes while a refresh runs stops it (no query starts after it, those in
+// flight end within their 2-second time-out) and is carried out when it has ended.
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:

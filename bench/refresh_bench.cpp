@@ -8,45 +8,16 @@
 #include <vector>
 
 #include <benchmark/benchmark.h>
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
 
 #include "net/serverquery.h"
 #include "net/serverrecord.h"
+#include "tests/support/childprocess.h"
 #include "tests/support/simprocess.h"
 #include "tests/support/tempdir.h"
-
-extern char** environ;
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-double Seconds(const timeval& t) {
-    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
-}
-
-// Runs korvath-query (output discarded); false when it failed. Fills its resource use.
-bool RunQuery(const std::string& master, rusage& used) {
-    std::vector<std::string> words = {KR_QUERY_PATH, "--master", master, "--json"};
-    std::vector<char*> argv;
-    for (std::string& word : words) {
-        argv.push_back(word.data());
-    }
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    pid_t pid = -1;
-    const bool spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0;
-    posix_spawn_file_actions_destroy(&actions);
-    int status = 0;
-    return spawned && wait4(pid, &status, 0, &used) == pid && WIFEXITED(status) &&
-           WEXITSTATUS(status) == 0;
-}
 
 void BM_FullRefresh(benchmark::State& state) {
     const int servers = static_cast<int>(state.range(0));
@@ -55,17 +26,17 @@ void BM_FullRefresh(benchmark::State& state) {
     long peakKb = 0;
     for (auto _ : state) {
         kr::test::SimProcess sim({"--servers", std::to_string(servers), "--per-page", "255"});
-        rusage used{};
-        const auto start = Clock::now();
-        if (!sim.Started() || !RunQuery(sim.MasterAddress(), used)) {
+        const kr::test::ChildRun run =
+            sim.Started() ? kr::test::RunQuery({"--master", sim.MasterAddress(), "--json"})
+                          : kr::test::ChildRun{};
+        if (run.exitCode != 0) {
             state.SkipWithError("korvath-sim or korvath-query failed");
             break;
         }
-        const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
-        state.SetIterationTime(seconds);
-        wall += seconds;
-        cpu += Seconds(used.ru_utime) + Seconds(used.ru_stime);
-        peakKb = std::max(peakKb, used.ru_maxrss);
+        state.SetIterationTime(run.seconds);
+        wall += run.seconds;
+        cpu += run.cpuSeconds;
+        peakKb = std::max(peakKb, run.peakRssKb);
         // One round trip: the mean of up to 200 info queries one after another.
         const std::vector<kr::test::FleetEntry> fleet = sim.Fleet();
         const size_t count = std::min<size_t>(fleet.size(), 200);

@@ -5,7 +5,15 @@ target_compile_features(kr_build_flags INTERFACE cxx_std_20)
 target_compile_options(kr_build_flags INTERFACE -Wall -Wextra)
 target_include_directories(kr_build_flags INTERFACE ${PROJECT_SOURCE_DIR})
 
-if(KR_SANITIZE STREQUAL "address")
+if(KR_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang" OR NOT KR_SANITIZE STREQUAL "")
+    message(FATAL_ERROR "KR_FUZZ needs clang (-DCMAKE_CXX_COMPILER=clang++-14) and no KR_SANITIZE")
+  endif()
+  # Coverage for libFuzzer in every library; the harnesses link the fuzzer's main themselves.
+  target_compile_options(kr_build_flags INTERFACE -fsanitize=fuzzer-no-link,address,undefined
+    -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+  target_link_options(kr_build_flags INTERFACE -fsanitize=address,undefined)
+elseif(KR_SANITIZE STREQUAL "address")
   target_compile_options(kr_build_flags INTERFACE
     -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
   target_link_options(kr_build_flags INTERFACE -fsanitize=address,undefined)

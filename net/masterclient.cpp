@@ -1,8 +1,10 @@
 #include "net/masterclient.h"
 
 #include <cstdint>
+#include <cstdio>
 
 #include "net/masterpacket.h"
+#include "net/refreshstop.h"
 #include "net/serveraddress.h"
 #include "net/serverlistwriter.h"
 #include "net/udpquerysocket.h"
@@ -11,6 +13,52 @@
 namespace {
 MasterEndpoint g_master{kDefaultMasterHost, kDefaultMasterPort};
 constexpr int kPageBufferSize = 4096;
+
+// The page loop of a download, after the request: receive, check the bounds, acknowledge, record.
+ListDownloadEnd ReceivePages(UdpQuerySocket& socket) {
+    MasterPacket packet;
+    ServerListWriter writer;
+    uint8_t buffer[kPageBufferSize] = {};  // zeroed here only, not between datagrams
+    bool fileFailureShown = false;
+    for (int datagrams = 1;; ++datagrams) {
+        if (g_refreshStop.TryWait()) {
+            return ListDownloadEnd::Stopped;
+        }
+        const int received = socket.Receive(buffer, kPageBufferSize);
+        if (received <= 0) {
+            return g_refreshStop.TryWait() ? ListDownloadEnd::Stopped : ListDownloadEnd::NoAnswer;
+        }
+        const bool isPage = packet.ParsePage(buffer);
+        const bool lastPage = isPage && packet.m_type == kLastPageType;
+        if (!lastPage) {
+            const size_t listed = g_serverAddresses.size();
+            if (datagrams > kMaxListDatagrams ||
+                (isPage && listed + PageRecordCount(packet, received) > kMaxListedServers)) {
+                char text[64];
+                std::snprintf(text, sizeof(text), "Master list too long: first %d server(s) kept",
+                              static_cast<int>(listed));
+                SetStatusText(text);
+                return ListDownloadEnd::Cut;
+            }
+        }
+        if (!isPage) {
+            continue;
+        }
+        packet.m_type = kAckType;
+        packet.BuildAck();
+        if (socket.Send(packet.m_ack, packet.m_ackLength) < packet.m_ackLength) {
+            return ListDownloadEnd::AckNotSent;
+        }
+        if (lastPage) {
+            return ListDownloadEnd::LastPage;
+        }
+        if (!writer.AppendPage(buffer, received) && !fileFailureShown) {
+            SetStatusText("Cannot write servers.txt");
+            fileFailureShown = true;
+        }
+    }
+}
+
 }  // namespace
 
 void SetMasterServer(const std::string& host, int port) {
@@ -52,42 +100,19 @@ std::optional<MasterEndpoint> ParseMasterOption(std::string_view text) {
     return MasterEndpoint{std::string(host), port};
 }
 
-int DownloadServerList() {
+int DownloadServerList(ListDownloadEnd* end) {
     g_serverAddresses.clear();
 
     UdpQuerySocket socket;
-    MasterPacket packet;
-    ServerListWriter writer;
-    uint8_t buffer[kPageBufferSize] = {};
-    bool fileFailureShown = false;
-
-    int result = 0;
-    if (socket.Connect(g_master.host, g_master.port) &&
-        socket.Send(kMasterRequest, kMasterRequestLength) == kMasterRequestLength) {
-        for (;;) {
-            const int received = socket.Receive(buffer, kPageBufferSize);
-            if (received <= 0) {
-                result = -1;
-                break;
-            }
-            if (packet.ParsePage(buffer)) {
-                const uint8_t pageType = packet.m_type;
-                packet.m_type = kAckType;
-                packet.BuildAck();
-                if (socket.Send(packet.m_ack, packet.m_ackLength) < packet.m_ackLength) {
-                    result = -1;
-                    break;
-                }
-                if (pageType == kLastPageType) {
-                    break;
-                }
-            }
-            if (!writer.AppendPage(buffer, received) && !fileFailureShown) {
-                SetStatusText("Cannot write servers.txt");
-                fileFailureShown = true;
-            }
-        }
+    ListDownloadEnd how = ListDownloadEnd::NotConnected;
+    if (socket.Connect(g_master.host, g_master.port)) {
+        how = socket.Send(kMasterRequest, kMasterRequestLength) == kMasterRequestLength
+                  ? ReceivePages(socket)
+                  : ListDownloadEnd::RequestNotSent;
     }
     socket.Close();
-    return result;
+    if (end != nullptr) {
+        *end = how;
+    }
+    return how == ListDownloadEnd::NoAnswer || how == ListDownloadEnd::AckNotSent ? -1 : 0;
 }

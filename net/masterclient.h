@@ -24,12 +24,33 @@ const MasterEndpoint& MasterServer();
 // nullopt for anything else.
 std::optional<MasterEndpoint> ParseMasterOption(std::string_view text);
 
+// Bounds of one download. A real list holds a few thousand servers at most; 65,536 addresses is
+// more than ten times that, 257 full pages of 255 records, and costs a few megabytes (about 40
+// bytes an address in the list, 22 in "servers.txt", a worker of about 450 bytes each in the
+// refresh). 16,384 datagrams still carry all of them at four records a page; with the 2-second
+// receive time-out they also bound the time a master that keeps sending can hold the download.
+constexpr int kMaxListedServers = 65536;
+constexpr int kMaxListDatagrams = 16384;
+
+// How a download ended; the result of DownloadServerList follows from it (0 or -1).
+enum class ListDownloadEnd {
+    LastPage,        // 0: the page of type 7 was received and acknowledged
+    Cut,             // 0: a page would have passed a bound: neither acknowledged nor recorded
+    Stopped,         // 0: g_refreshStop was set; the page in hand was finished, no other taken
+    NotConnected,    // 0: the socket could not be set up (already reported to the user)
+    RequestNotSent,  // 0: the request was not sent in full
+    NoAnswer,        // -1: a receive failed or timed out (2000 ms) before the last page
+    AckNotSent       // -1: an acknowledgement was not sent in full
+};
+
 // Downloads the master list into g_serverAddresses (emptied first) and "servers.txt" (appended):
 // request, then pages until the one of type 7, each acknowledged; the last page's records are
-// not recorded. Returns 0 when the last page was received and acknowledged, and also when the
-// socket could not be set up (already reported) or the request was not sent in full; -1 when a
-// receive failed or timed out (2000 ms) before the last page or an acknowledgement was not sent
-// in full. Addresses recorded before a failure stay. When "servers.txt" cannot be opened the
-// status text "Cannot write servers.txt" is shown once per download. Blocks the calling thread;
-// each page costs one receive, one send and one file open.
-int DownloadServerList();
+// not recorded. A datagram that is not a page (no 2, 6 mark) is neither acknowledged nor
+// recorded. Bounds: a page that would take the list past kMaxListedServers, or any datagram but
+// the last page after kMaxListDatagrams of them, ends the download unacknowledged with the
+// status text "Master list too long: first %d server(s) kept"; what was recorded before stays
+// and the refresh goes on with it. Returns 0 or -1 as `end` tells (see ListDownloadEnd), and
+// stores the end there when given. Addresses recorded before a failure stay. When
+// "servers.txt" cannot be opened the status text "Cannot write servers.txt" is shown once per
+// download. Blocks the calling thread; each page costs one receive, one send and one file open.
+int DownloadServerList(ListDownloadEnd* end = nullptr);

@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "net/refreshhost.h"
+#include "net/refreshstop.h"
 #include "net/tevent.h"
 #include "net/tthread.h"
 
@@ -24,34 +25,35 @@ bool AnyRunning(std::span<TThread* const> workers) {
 }  // namespace
 
 void RunQueryWorkers(std::span<TThread* const> workers, IRefreshHost& host) {
-    TEvent workerEnded;  // outlives the workers: all are joined below
+    TEvent workerEnded;  // outlives the workers: all started ones are joined below
     const size_t count = workers.size();
-    auto start = [&](TThread* worker) {
-        if (!worker->Start(&workerEnded)) {
+    size_t started = 0;  // workers [0, started) have been started, in list order
+    // Puts the next worker into the slot and starts it; leaves the slot empty once every worker
+    // has been started or the refresh is to stop.
+    auto startNext = [&](TThread*& slot) {
+        slot = nullptr;
+        if (started == count || g_refreshStop.TryWait()) {
+            return;
+        }
+        slot = workers[started++];
+        if (!slot->Start(&workerEnded)) {
             host.StepProgress();
         }
     };
 
     TThread* slots[kMaxRunningWorkers] = {};
-    for (size_t k = 0; k < kMaxRunningWorkers && k < count; ++k) {
-        slots[k] = workers[k];
-        start(workers[k]);
+    for (TThread*& slot : slots) {
+        startNext(slot);
     }
-
-    // `next` is the index of the worker started last once the first batch is full; a finished
-    // slot moves it on and takes the next worker, until every worker has been started.
-    size_t next = kMaxRunningWorkers - 1;
-    while (next < count) {
+    // A finished slot takes the next worker, until every worker has been started or a stop has
+    // been asked for.
+    while (started < count && !g_refreshStop.TryWait()) {
         bool foundFinished = false;
         for (TThread*& slot : slots) {
-            if (Finished(slot)) {
+            if (slot != nullptr && Finished(slot)) {
                 foundFinished = true;
                 slot->Join();  // its thread is past its work: keeps ten threads alive, not N
-                ++next;
-                if (next < count) {
-                    slot = workers[next];
-                    start(slot);
-                }
+                startNext(slot);
             }
         }
         if (!foundFinished) {
@@ -59,10 +61,11 @@ void RunQueryWorkers(std::span<TThread* const> workers, IRefreshHost& host) {
         }
     }
 
-    while (AnyRunning(workers)) {
+    const std::span<TThread* const> run = workers.first(started);
+    while (AnyRunning(run)) {
         host.WaitForWorkerEnd(workerEnded);
     }
-    for (TThread* worker : workers) {
+    for (TThread* worker : run) {
         worker->Join();
     }
 }

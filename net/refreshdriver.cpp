@@ -7,6 +7,7 @@
 
 #include "net/masterclient.h"
 #include "net/queryscheduler.h"
+#include "net/refreshstop.h"
 #include "net/serveraddress.h"
 #include "net/serverquerythread.h"
 #include "platform/posix/usernotice.h"
@@ -21,7 +22,12 @@ RefreshOutcome RefreshServerList(IRefreshHost& host) {
     ++g_refreshCount;
     SetStatusText("Contacting Master Server");
 
-    if (DownloadServerList() < 0) {
+    ListDownloadEnd downloadEnd = ListDownloadEnd::LastPage;
+    const int downloaded = DownloadServerList(&downloadEnd);
+    if (downloadEnd == ListDownloadEnd::Stopped) {
+        return RefreshOutcome::Stopped;
+    }
+    if (downloaded < 0) {
         ShowMessageBox("Connection To Master Server Failed", "KR Server Browser",
                        NoticeIcon::Exclamation);
         SetStatusText("Failed to call Master Server");
@@ -52,8 +58,14 @@ RefreshOutcome RefreshServerList(IRefreshHost& host) {
         RunQueryWorkers(order, host);
     }
 
+    if (g_refreshStop.TryWait()) {
+        host.EndProgress();
+        return RefreshOutcome::Stopped;
+    }
     host.SortRows();
     SetStatusText(countText);
     host.EndProgress();
-    return RefreshOutcome::Completed;
+    const bool unreachable = downloadEnd == ListDownloadEnd::NotConnected ||
+                             downloadEnd == ListDownloadEnd::RequestNotSent;
+    return unreachable ? RefreshOutcome::MasterUnreachable : RefreshOutcome::Completed;
 }

@@ -9,9 +9,14 @@
 extern int32_t g_refreshCount;
 
 enum class RefreshOutcome {
-    NotRun,        // a refresh had already been started: nothing was done
-    MasterFailed,  // the master download failed; told to the user, no worker made
-    Completed      // every listed server was queried, filed and counted, the rows sorted
+    NotRun,             // a refresh had already been started: nothing was done
+    MasterFailed,       // the master download failed; told to the user, no worker made
+    MasterUnreachable,  // the master could not be resolved or reached, or the request not sent:
+                        // told to the user by the socket; the refresh then ran on with the
+                        // empty list as after any download ("0 server(s)")
+    Stopped,            // g_refreshStop was set: no query started after it, those in flight
+                        // ended, the rows were not sorted, the progress bar was removed
+    Completed           // every listed server was queried, filed and counted, the rows sorted
 };
 
 // "New Full List": once per program run, on the thread that owns the front end.
@@ -21,5 +26,6 @@ enum class RefreshOutcome {
 //   listed servers: host.BeginProgress("%d server(s)", N); one ServerQueryThread per server
 //   (RunQueryWorkers: at most 10 at once, list order, each once; every server files its record
 //   and steps the progress once); the workers are destroyed; host.SortRows; the count text as
-//   status text; host.EndProgress.
+//   status text; host.EndProgress. A stop (g_refreshStop) during the download ends it after the
+//   page in hand and the refresh at once; during the queries it skips the sort and the count text.
 RefreshOutcome RefreshServerList(IRefreshHost& host);

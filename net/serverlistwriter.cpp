@@ -8,13 +8,17 @@
 
 ServerListWriter::~ServerListWriter() = default;
 
+int PageRecordCount(const MasterPacket& header, int length) {
+    const int present = std::max(0, (length - kPageHeaderLength) / kAddressRecordLength);
+    return std::min<int>(header.m_recordCount, present);
+}
+
 bool ServerListWriter::AppendPage(const uint8_t* buffer, int length) {
     MasterPacket header;
     if (!header.ParsePage(buffer)) {
         return true;
     }
-    const int present = std::max(0, (length - kPageHeaderLength) / kAddressRecordLength);
-    const int count = std::min<int>(header.m_recordCount, present);
+    const int count = PageRecordCount(header, length);
 
     std::FILE* file = std::fopen("servers.txt", "a+");
     for (int i = 0; i < count; ++i) {

@@ -2,6 +2,12 @@
 
 #include <cstdint>
 
+class MasterPacket;
+
+// The records that a page of `length` bytes with the parsed header really holds: its record count
+// cut to the whole 6-byte records after the 15-byte header (0 for a shorter datagram).
+int PageRecordCount(const MasterPacket& header, int length);
+
 // Records the addresses of one master page: one line per address appended to "servers.txt" in
 // the current folder ("%3d.%3d.%3d.%3d:%5d\n"; the file is opened in append mode and closed again
 // for every page) and one entry appended to g_serverAddresses.

@@ -32,12 +32,19 @@ void QueryServer(const std::string& host, int port, ServerRecord& record) {
     socket.Close();
 }
 
-void QueryServerByAddress(const std::string& address, ServerRecord& record) {
+std::optional<std::pair<std::string, int>> SplitServerAddress(const std::string& address) {
     const size_t colon = address.find(':');
     if (colon == std::string::npos || colon > kMaxHostLength ||
         address.size() - colon - 1 > kMaxPortLength) {
-        return;
+        return std::nullopt;
     }
-    const std::string portText = address.substr(colon + 1);
-    QueryServer(address.substr(0, colon), static_cast<int>(std::atol(portText.c_str())), record);
+    // At most 7 characters: the value fits an int.
+    const long port = std::atol(address.c_str() + colon + 1);
+    return std::pair{address.substr(0, colon), static_cast<int>(port)};
+}
+
+void QueryServerByAddress(const std::string& address, ServerRecord& record) {
+    if (const auto split = SplitServerAddress(address)) {
+        QueryServer(split->first, split->second, record);
+    }
 }

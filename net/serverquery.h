@@ -1,6 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "net/serverrecord.h"
 
@@ -16,7 +18,11 @@ constexpr int kInfoReplyBufferSize = 4096;
 // socket, buffer and the record.
 void QueryServer(const std::string& host, int port, ServerRecord& record);
 
-// Splits "host:port" at its first colon and queries it. The port part is read like atol
-// (leading digits, 0 when there are none). Does nothing, record untouched, when the text holds
-// no colon, or the host part is longer than 15 characters, or the port part longer than 7.
+// Splits "host:port" at its first colon: the host is the text before it, the port the text after
+// it read like atol (leading blanks, a sign, digits; 0 when there are none). nullopt when the text
+// holds no colon, or the host part is longer than 15 characters, or the port part longer than 7.
+std::optional<std::pair<std::string, int>> SplitServerAddress(const std::string& address);
+
+// Queries the server of a "host:port" text (SplitServerAddress). Does nothing, record untouched,
+// when the text does not split.
 void QueryServerByAddress(const std::string& address, ServerRecord& record);

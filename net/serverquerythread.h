@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 
 #include "net/serverrecord.h"
 #include "net/tthread.h"
@@ -9,7 +10,9 @@ class IRefreshHost;
 struct ServerAddress;
 
 // One query worker of a refresh: queries its server without any lock, then, under the named
-// mutex "update", hands the record to the host and steps its progress once.
+// mutex "update", hands the record to the host and steps its progress once. When the refresh is
+// asked to stop (g_refreshStop) the mutex wait gives up, at the latest after its current
+// 1000 ms step, and the record is neither filed nor counted.
 class ServerQueryThread : public TThread {
 public:
     ServerQueryThread();
@@ -23,3 +26,8 @@ public:
     const ServerAddress* m_pAddress;  // entry of g_serverAddresses; not owned
     std::size_t m_listIndex;          // that entry's index
 };
+
+// The name of the mutex the workers take: "update", shared with every running copy of the
+// program. Tests give a name of their own so that they never disturb a running browser. Set it
+// only while no refresh runs.
+void SetUpdateMutexName(const std::string& name);

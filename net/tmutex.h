@@ -26,7 +26,8 @@ public:
     TMutex& operator=(const TMutex&) = delete;
 
     // True when the mutex is held (or the object has none, or the mutex has become unusable);
-    // false when the cancel event was found set before a 1000 ms step (the event is consumed).
+    // false when the cancel event was found set before a 1000 ms step (an auto-reset event is
+    // consumed by that).
     bool Wait(TEvent* cancel = nullptr);
     // When at least `count` (>= 1) holds are taken: gives back that many. Otherwise nothing.
     void Release(int count);

@@ -2,8 +2,9 @@
 # Installs the Debian packages the build and the tests need, skipping those already present.
 set -euo pipefail
 
+# clang-14 and its runtime libraries (libFuzzer, sanitizers) build the fuzz harnesses.
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-          libbenchmark-dev "$@")
+          libbenchmark-dev clang-14 libclang-rt-14-dev "$@")
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test three times: a plain build, an
 # address + undefined-behaviour sanitizer build, and a thread-sanitizer build of the window-free
-# core (the query workers and their scheduling).
+# core (the query workers and their scheduling); last the fuzz harnesses (clang), each run for a
+# few seconds on its corpus. The long fuzz run is scripts/fuzz.sh.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -16,3 +17,4 @@ run_suite() {
 run_suite build-asan -DKR_SANITIZE=address
 run_suite build-tsan -DKR_SANITIZE=thread -DKR_WITH_QT=OFF
 run_suite build
+run_suite build-fuzz -DKR_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++-14

@@ -9,6 +9,7 @@
 
 #include <fcntl.h>
 #include <pthread.h>
+#include <sys/file.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <time.h>
@@ -18,7 +19,7 @@
 #include <sanitizer/tsan_interface.h>
 #endif
 
-// The shared-memory object's content. `state` tells the openers how far the creator got.
+// The shared-memory object's content. `state` is kReady once the mutex has been initialised.
 struct NamedMutexBlock {
     uint32_t state;
     pthread_mutex_t mutex;
@@ -26,10 +27,8 @@ struct NamedMutexBlock {
 
 namespace {
 
-constexpr uint32_t kUninitialised = 0;  // fresh object: ftruncate fills it with zero bytes
-constexpr uint32_t kInitialising = 1;
-constexpr uint32_t kReady = 2;
-constexpr int kReadyWaitMs = 1000;  // how long an opener waits for another process's set-up
+constexpr uint32_t kReady = 2;         // any other value: never (or not wholly) initialised
+constexpr int kCreationWaitMs = 1000;  // how long an opener waits for a live creator to finish
 
 static_assert(std::atomic_ref<uint32_t>::is_always_lock_free,
               "the state word is shared between processes and must be lock-free");
@@ -62,25 +61,31 @@ bool InitialiseMutex(pthread_mutex_t* mutex) {
     return ok;
 }
 
-// Makes sure the block's mutex is initialised exactly once across all processes.
-bool MakeReady(NamedMutexBlock* block) {
-    std::atomic_ref<uint32_t> state(block->state);
-    uint32_t expected = kUninitialised;
-    if (state.compare_exchange_strong(expected, kInitialising)) {
-        if (!InitialiseMutex(&block->mutex)) {
-            state.store(kUninitialised);
+// Takes the object's creation lock: an advisory file lock, which the kernel drops when its holder
+// dies. Creators hold it only while they initialise, so a free lock over an unready block means
+// that its creator died half-way. A holder that is alive but stopped is waited for 1000 ms.
+bool LockCreation(int fd) {
+    for (int waited = 0; flock(fd, LOCK_EX | LOCK_NB) != 0; ++waited) {
+        if ((errno != EWOULDBLOCK && errno != EINTR) || waited == kCreationWaitMs) {
             return false;
-        }
-        state.store(kReady, std::memory_order_release);
-        return true;
-    }
-    for (int waited = 0; waited < kReadyWaitMs; ++waited) {
-        if (state.load(std::memory_order_acquire) == kReady) {
-            return true;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
-    return state.load(std::memory_order_acquire) == kReady;
+    return true;
+}
+
+// Under the creation lock: initialises the mutex unless a creator has done so already, also when
+// an earlier creator died before it had finished.
+bool MakeReady(NamedMutexBlock* block) {
+    std::atomic_ref<uint32_t> state(block->state);
+    if (state.load(std::memory_order_acquire) == kReady) {
+        return true;
+    }
+    if (!InitialiseMutex(&block->mutex)) {
+        return false;
+    }
+    state.store(kReady, std::memory_order_release);
+    return true;
 }
 
 // Each object is mapped once per process and kept until Remove: a query worker opens "update"
@@ -96,19 +101,22 @@ std::shared_ptr<NamedMutexBlock> MapObject(const std::string& objectName) {
     // Every opener grows a fresh object to full size; growing to the same size again leaves the
     // content alone, so a racing opener cannot wipe an initialised mutex.
     struct stat info {};
-    bool sized =
-        fstat(fd, &info) == 0 && (info.st_size >= static_cast<off_t>(sizeof(NamedMutexBlock)) ||
-                                  ftruncate(fd, sizeof(NamedMutexBlock)) == 0);
+    bool sized = LockCreation(fd) && fstat(fd, &info) == 0 &&
+                 (info.st_size >= static_cast<off_t>(sizeof(NamedMutexBlock)) ||
+                  ftruncate(fd, sizeof(NamedMutexBlock)) == 0);
     void* mapping =
         sized ? mmap(nullptr, sizeof(NamedMutexBlock), PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0)
               : MAP_FAILED;
-    close(fd);
-    if (mapping == MAP_FAILED) {
-        return nullptr;
+    std::shared_ptr<NamedMutexBlock> block;
+    if (mapping != MAP_FAILED) {
+        block.reset(static_cast<NamedMutexBlock*>(mapping),
+                    [](NamedMutexBlock* b) { munmap(b, sizeof(*b)); });
+        if (!MakeReady(block.get())) {
+            block.reset();
+        }
     }
-    std::shared_ptr<NamedMutexBlock> block(static_cast<NamedMutexBlock*>(mapping),
-                                           [](NamedMutexBlock* b) { munmap(b, sizeof(*b)); });
-    return MakeReady(block.get()) ? block : nullptr;
+    close(fd);  // also gives back the creation lock
+    return block;
 }
 
 }  // namespace
@@ -137,23 +145,29 @@ void NamedMutex::Remove(const std::string& name) {
 NamedMutex::~NamedMutex() = default;
 
 NamedMutex::LockResult NamedMutex::LockFor(std::chrono::milliseconds timeout) {
+    // A monotonic deadline: setting the wall clock neither stretches nor cuts the wait.
     timespec deadline{};
-    clock_gettime(CLOCK_REALTIME, &deadline);
+    clock_gettime(CLOCK_MONOTONIC, &deadline);
     const long long ns = deadline.tv_nsec + static_cast<long long>(timeout.count()) * 1000000LL;
     deadline.tv_sec += static_cast<time_t>(ns / 1000000000LL);
     deadline.tv_nsec = static_cast<long>(ns % 1000000000LL);
 
-    switch (pthread_mutex_timedlock(&m_block->mutex, &deadline)) {
+    pthread_mutex_t* mutex = &m_block->mutex;
+#if defined(__SANITIZE_THREAD__)
+    // The thread sanitizer does not know pthread_mutex_clocklock: it is told about the lock here.
+    __tsan_mutex_pre_lock(mutex, __tsan_mutex_try_lock);
+#endif
+    const int result = pthread_mutex_clocklock(mutex, CLOCK_MONOTONIC, &deadline);
+#if defined(__SANITIZE_THREAD__)
+    const bool held = result == 0 || result == EOWNERDEAD;
+    __tsan_mutex_post_lock(mutex, __tsan_mutex_try_lock | (held ? 0 : __tsan_mutex_try_lock_failed),
+                           0);
+#endif
+    switch (result) {
         case 0:
             return LockResult::Locked;
         case EOWNERDEAD:
-            pthread_mutex_consistent(&m_block->mutex);
-#if defined(__SANITIZE_THREAD__)
-            // The thread sanitizer records a timed lock only when it returns 0, but this one
-            // holds the mutex as well; without the note its unlock would look unpaired.
-            __tsan_mutex_pre_lock(&m_block->mutex, __tsan_mutex_try_lock);
-            __tsan_mutex_post_lock(&m_block->mutex, __tsan_mutex_try_lock, 0);
-#endif
+            pthread_mutex_consistent(mutex);
             return LockResult::Abandoned;
         case ETIMEDOUT:
             return LockResult::TimedOut;

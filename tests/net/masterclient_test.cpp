@@ -170,6 +170,29 @@ TEST_F(MasterListTest, DownloadCases) {
     check({MasterPage(7, Addresses(2, 0), 5)}, 0, {5}, 0, "");
 }
 
+// The page that would take the list past a bound is neither acknowledged nor recorded; the
+// download ends with 0, says so, and keeps what came before.
+TEST_F(MasterListTest, DownloadIsCutBeforeThePageThatPassesABound) {
+    const auto check = [&](std::vector<Bytes> pages, size_t listed) {
+        ScopedTempDir dir(true);
+        const size_t accepted = pages.size();
+        pages.push_back(MasterPage(0, Addresses(2, 0)));
+        FakeMaster master(pages, 500);
+        ListDownloadEnd end = ListDownloadEnd::LastPage;
+        SetMasterServer("127.0.0.1", master.Port());
+        EXPECT_EQ(DownloadServerList(&end), 0);
+        EXPECT_EQ(end, ListDownloadEnd::Cut);
+        EXPECT_EQ(master.Received().size(), 1 + accepted);
+        EXPECT_EQ(g_serverAddresses.size(), listed);
+        EXPECT_EQ(ReadWholeFile("servers.txt").size(), listed * 22);
+        EXPECT_EQ(m_notice.StatusTexts().back(),
+                  "Master list too long: first " + std::to_string(listed) + " server(s) kept");
+    };
+    // 257 full pages hold 65,535 addresses: two more would pass 65,536.
+    check(std::vector<Bytes>(257, MasterPage(0, Addresses(255, 7))), 65535);
+    check(std::vector<Bytes>(kMaxListDatagrams, MasterPage(0, {})), 0);
+}
+
 TEST_F(MasterListTest, UnresolvableMasterIsReportedByTheSocketAndReturnsZero) {
     SetMasterServer("no such host", kDefaultMasterPort);
     EXPECT_EQ(DownloadServerList(), 0);

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "net/masterclient.h"
+#include "net/refreshstop.h"
 #include "net/serveraddress.h"
 #include "net/serverrecord.h"
 #include "net/tevent.h"
@@ -37,6 +38,9 @@ public:
         std::lock_guard<std::mutex> hold(m_lock);
         EXPECT_EQ(m_steps.load(), static_cast<int>(m_filed.size())) << "filed, then stepped";
         EXPECT_TRUE(m_filed.emplace(listIndex, record).second) << "filed twice: " << listIndex;
+        if (m_stopOnFirstFile) {
+            g_refreshStop.Set();
+        }
     }
     void StepProgress() override { ++m_steps; }
     void SortRows() override {
@@ -56,6 +60,7 @@ public:
     std::map<size_t, ServerRecord> m_filed;
     std::atomic<int> m_steps{0};
     size_t m_textsBeforeLocate = 99;
+    bool m_stopOnFirstFile = false;
 };
 
 class RefreshDriverTest : public ::testing::Test {
@@ -65,6 +70,7 @@ protected:
         TMutex::SetTraceOutput(nullptr);
     }
     void TearDown() override {
+        g_refreshStop.Reset();
         TMutex::SetTraceOutput(stdout);
         SetMasterServer(kDefaultMasterHost, kDefaultMasterPort);
     }
@@ -153,6 +159,37 @@ TEST_F(RefreshDriverTest, MasterFailureIsShownAndNothingElseHappens) {
 
     EXPECT_EQ(RefreshServerList(m_host), RefreshOutcome::NotRun);
     EXPECT_EQ(m_notice.MessageBoxes().size(), 1u);
+}
+
+// A stop while queries run: none starts after it, those in flight end (the ones still waiting
+// for the mutex unfiled), no sort, no count text. A stop before the download ends it at once.
+TEST_F(RefreshDriverTest, StopStartsNoFurtherQueryAndSkipsTheSort) {
+    FakeGameServers servers(std::vector<FakeServerScript>(
+        25, FakeServerScript{InfoReply(0x85, "s", 0, 1, 8, "m", "", 0), false, 100}));
+    std::vector<FakeAddress> list;
+    for (int i = 0; i < 25; ++i) {
+        list.push_back({{127, 0, 0, 1}, static_cast<uint16_t>(servers.Port(i))});
+    }
+    FakeMaster master({MasterPage(0, list), MasterPage(7, {})});
+    SetMasterServer("127.0.0.1", master.Port());
+    m_host.m_stopOnFirstFile = true;
+    EXPECT_EQ(RefreshServerList(m_host), RefreshOutcome::Stopped);
+    EXPECT_EQ(m_host.m_calls, (Texts{"locate", "begin 25 server(s) 25", "end"}));
+    EXPECT_EQ(m_notice.StatusTexts(), Texts{"Contacting Master Server"});
+    int queried = 0;
+    for (int i = 0; i < 25; ++i) {
+        queried += servers.Requests(i);
+    }
+    EXPECT_EQ(queried, 10);
+    EXPECT_GE(m_host.m_filed.size(), 1u);
+    EXPECT_EQ(m_host.m_steps.load(), static_cast<int>(m_host.m_filed.size()));
+
+    g_refreshCount = 0;
+    m_host.m_calls.clear();
+    SetMasterServer("127.0.0.1", FakeUdpSocket().Port());  // nothing there: no reply to wait for
+    EXPECT_EQ(RefreshServerList(m_host), RefreshOutcome::Stopped);
+    EXPECT_EQ(m_host.m_calls, Texts{"locate"});
+    EXPECT_TRUE(m_notice.MessageBoxes().empty());
 }
 
 }  // namespace

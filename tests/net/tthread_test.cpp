@@ -98,4 +98,21 @@ TEST(TEventTest, SetIsLatchedUntilConsumedAndWakesWaiters) {
     EXPECT_EQ(wakeUps, 2);
 }
 
+// A manual-reset event stays set for every waiter until Reset.
+TEST(TEventTest, ManualResetWakesEveryWaiterAndStaysSet) {
+    TEvent event(true);
+    std::thread waiters[2];
+    for (std::thread& waiter : waiters) {
+        waiter = std::thread([&] { event.Wait(); });
+    }
+    event.Set();
+    for (std::thread& waiter : waiters) {
+        waiter.join();
+    }
+    EXPECT_TRUE(event.TryWait());
+    EXPECT_TRUE(event.TryWait());
+    event.Reset();
+    EXPECT_FALSE(event.TryWait());
+}
+
 }  // namespace

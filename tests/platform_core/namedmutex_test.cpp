@@ -4,7 +4,9 @@
 #include <string>
 #include <thread>
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/mman.h>
 #include <unistd.h>
 
 namespace {
@@ -72,6 +74,24 @@ TEST(NamedMutexTest, NamesStayDistinctWhateverTheirCharacters) {
         NamedMutex::Remove(left);
         NamedMutex::Remove(right);
     }
+}
+
+// A creator that died while initialising left the object's state word unfinished (1): the next
+// opener finishes the job instead of giving up, and the mutex works between threads.
+TEST(NamedMutexTest, ObjectLeftHalfInitialisedIsRecovered) {
+    UniqueName name;
+    const int fd = shm_open(("/korvath-mutex-" + name.name).c_str(), O_RDWR | O_CREAT, 0600);
+    ASSERT_GE(fd, 0);
+    const uint32_t initialising = 1;
+    ASSERT_EQ(ftruncate(fd, 4096), 0);
+    ASSERT_EQ(write(fd, &initialising, sizeof(initialising)), 4);
+    close(fd);
+    auto mutex = NamedMutex::Open(name.name);
+    ASSERT_TRUE(mutex);
+    EXPECT_EQ(mutex->LockFor(milliseconds(1000)), Result::Locked);
+    EXPECT_EQ(TryFromOtherThread(name.name), Result::TimedOut);
+    mutex->Unlock();
+    EXPECT_EQ(TryFromOtherThread(name.name), Result::Locked);
 }
 
 }  // namespace

@@ -30,12 +30,12 @@ inline Bytes MasterPage(uint8_t type, const std::vector<FakeAddress>& records, u
 
 // A scripted master on 127.0.0.1: waits for one request, then sends the pages in order, and
 // after each page that starts with 2, 6 waits for one datagram (the acknowledgement). Then it
-// stays silent. Every datagram it received is kept in arrival order. Waits are 5 s at most,
-// against hangs only; a working client answers at once.
+// stays silent. Every datagram it received is kept in arrival order. Waits for an acknowledgement
+// are ackWaitMs at most (against hangs only; a working client answers at once).
 class FakeMaster {
 public:
-    explicit FakeMaster(std::vector<Bytes> pages)
-        : m_pages(std::move(pages)), m_thread([this] { Play(); }) {}
+    explicit FakeMaster(std::vector<Bytes> pages, int ackWaitMs = 5000)
+        : m_pages(std::move(pages)), m_ackWaitMs(ackWaitMs), m_thread([this] { Play(); }) {}
     ~FakeMaster() { Received(); }
 
     int Port() const { return m_socket.Port(); }
@@ -58,7 +58,7 @@ private:
         for (const Bytes& page : m_pages) {
             m_socket.SendTo(page, client);
             if (page.size() >= 2 && page[0] == 2 && page[1] == 6) {
-                if (!(datagram = m_socket.Receive(5000))) {
+                if (!(datagram = m_socket.Receive(m_ackWaitMs))) {
                     return;
                 }
                 m_received.push_back(*datagram);
@@ -68,6 +68,7 @@ private:
 
     FakeUdpSocket m_socket;
     std::vector<Bytes> m_pages;
+    int m_ackWaitMs;
     std::vector<Bytes> m_received;
     std::thread m_thread;
 };

@@ -67,7 +67,7 @@ bool ParseFleetLine(const std::string& line, FleetEntry& e) {
     if (f.size() != 10 || colon == std::string::npos) {
         return false;
     }
-    const char* kinds[] = {"ok", "silent", "malformed"};
+    const char* kinds[] = {"ok", "silent", "malformed", "late", "other-port"};
     const auto kind = std::find(std::begin(kinds), std::end(kinds), f[6]);
     if (kind == std::end(kinds)) {
         return false;

@@ -13,7 +13,7 @@ namespace kr::test {
 // One game server as korvath-sim's --fleet-file tells it: what a correct client decodes from its
 // reply (for a malformed reply, from the bytes sent, read into a zero-filled 4096-byte buffer).
 struct FleetEntry {
-    enum class Kind { Ok, Silent, Malformed };
+    enum class Kind { Ok, Silent, Malformed, Late, OtherPort };
 
     std::string address;  // "127.0.0.1:PORT"
     int port = 0;
@@ -25,7 +25,8 @@ struct FleetEntry {
     Kind kind = Kind::Ok;
     std::string name, map, mod;  // byte strings
 
-    bool Answers() const { return kind != Kind::Silent; }
+    // A reply reaches the client in time, from the port queried.
+    bool Answers() const { return kind == Kind::Ok || kind == Kind::Malformed; }
 };
 
 // Parses a fleet file; lines that do not parse are skipped.

@@ -1,203 +1,34 @@
 #include <algorithm>
-#include <cctype>
-#include <cstdio>
-#include <cstring>
 #include <map>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
+#include <signal.h>
 
 #include "net/serverrecord.h"
+#include "tests/support/childprocess.h"
 #include "tests/support/fakegameservers.h"
 #include "tests/support/fakemaster.h"
 #include "tests/support/fakeudp.h"
+#include "tests/support/hostilemodes.h"
+#include "tests/support/jsonreader.h"
 #include "tests/support/simprocess.h"
 #include "tests/support/tempdir.h"
 
 namespace {
 
+using kr::test::ChildRun;
 using kr::test::FakeGameServers;
 using kr::test::FakeMaster;
 using kr::test::FleetEntry;
 using kr::test::InfoReply;
+using kr::test::Json;
 using kr::test::MasterPage;
+using kr::test::ParseJson;
 using kr::test::ReadWholeFile;
+using kr::test::RunQuery;
 using kr::test::ScopedTempDir;
-
-struct QueryRun {
-    int exitCode = -1;
-    std::string out, err;
-};
-
-// Runs korvath-query with the arguments (no quotes in them) in the current folder.
-QueryRun RunQuery(const std::vector<std::string>& arguments) {
-    std::string command = KR_QUERY_PATH;
-    for (const std::string& argument : arguments) {
-        command += " '" + argument + "'";
-    }
-    QueryRun run;
-    std::FILE* output = popen((command + " 2>query-errors.txt").c_str(), "r");
-    if (output == nullptr) {
-        return run;
-    }
-    char chunk[65536];
-    for (size_t got; (got = std::fread(chunk, 1, sizeof(chunk), output)) > 0;) {
-        run.out.append(chunk, got);
-    }
-    const int status = pclose(output);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.err = ReadWholeFile("query-errors.txt");
-    return run;
-}
-
-// A strict JSON reader: the RFC 8259 grammar, no raw control characters in strings, UTF-8 only
-// for U+0080..U+00FF (one code point per byte, what the program writes). Strings come back as
-// those bytes; anything else gives an Invalid document.
-struct Json {
-    enum class Type { Invalid, Null, Bool, Number, String, Array, Object } type = Type::Invalid;
-    bool boolean = false;
-    double number = 0;
-    std::string bytes;
-    std::vector<Json> items;
-    std::map<std::string, Json> members;
-
-    const Json& operator[](const std::string& key) const {
-        static const Json missing;
-        auto found = members.find(key);
-        return found == members.end() ? missing : found->second;
-    }
-    long Int() const { return static_cast<long>(number); }
-};
-
-class JsonReader {
-public:
-    explicit JsonReader(const std::string& text) : s(text) {}
-    Json Document() {
-        Json value = Value();
-        return ok && Peek() == 0 && i == s.size() ? value : Json();
-    }
-
-private:
-    char Peek() {
-        while (i < s.size() && s[i] != 0 && std::strchr(" \t\r\n", s[i]) != nullptr) {
-            ++i;
-        }
-        return i < s.size() ? s[i] : 0;
-    }
-    bool Take(char c) { return Peek() == c && c != 0 && ++i; }
-    bool Word(const char* word) {
-        const bool found = s.compare(i, std::strlen(word), word) == 0;
-        i += found ? std::strlen(word) : 0;
-        return found;
-    }
-    template <typename Item>
-    void List(char close, Item item) {
-        if (!Take(close)) {
-            do {
-                item();
-            } while (ok && Take(','));
-            ok = ok && Take(close);
-        }
-    }
-    // Length of the JSON number at i: -?(0|[1-9]digits)(.digits)?([eE][+-]?digits)?; 0 if none.
-    size_t NumberLength() const {
-        size_t n = i;
-        const auto digits = [&] {
-            const size_t start = n;
-            while (n < s.size() && std::isdigit(static_cast<unsigned char>(s[n]))) {
-                ++n;
-            }
-            return n - start;
-        };
-        n += n < s.size() && s[n] == '-';
-        if (n < s.size() && s[n] == '0') {
-            ++n;
-        } else if (digits() == 0) {
-            return 0;
-        }
-        if (n < s.size() && s[n] == '.' && (++n, digits() == 0)) {
-            return 0;
-        }
-        if (n < s.size() && (s[n] == 'e' || s[n] == 'E')) {
-            ++n;
-            n += n < s.size() && (s[n] == '+' || s[n] == '-');
-            if (digits() == 0) {
-                return 0;
-            }
-        }
-        return n - i;
-    }
-    Json Value() {
-        Json v;
-        if (Take('{')) {
-            v.type = Json::Type::Object;
-            List('}', [&] {
-                Peek();
-                std::string key = String();
-                ok = ok && Take(':');
-                v.members[key] = Value();
-            });
-        } else if (Take('[')) {
-            v.type = Json::Type::Array;
-            List(']', [&] { v.items.push_back(Value()); });
-        } else if (Peek() == '"') {
-            v.type = Json::Type::String;
-            v.bytes = String();
-        } else if (Word("true") || Word("false")) {
-            v.type = Json::Type::Bool;
-            v.boolean = s[i - 1] == 'e' && s[i - 2] == 'u';
-        } else if (Word("null")) {
-            v.type = Json::Type::Null;
-        } else if (const size_t length = NumberLength(); length > 0) {
-            v.type = Json::Type::Number;
-            v.number = std::stod(s.substr(i, length));
-            i += length;
-        } else {
-            ok = false;
-        }
-        return v;
-    }
-    std::string String() {
-        static const std::string escapes = "\"\\/bfnrt", meant = "\"\\/\b\f\n\r\t";
-        std::string out;
-        ok = ok && i < s.size() && s[i++] == '"';
-        while (ok && i < s.size()) {
-            const auto c = static_cast<unsigned char>(s[i++]);
-            const auto next = i < s.size() ? static_cast<unsigned char>(s[i]) : 0;
-            if (c == '"') {
-                return out;
-            } else if (c < 0x20 || c > 0xC3 || (c >= 0x80 && c < 0xC2)) {
-                ok = false;
-            } else if (c >= 0xC2) {  // U+0080..U+00FF
-                ok = (next & 0xC0) == 0x80 && ++i;
-                out += static_cast<char>(((c & 0x03) << 6) | (next & 0x3F));
-            } else if (c != '\\') {
-                out += static_cast<char>(c);
-            } else if (next != 0 && escapes.find(static_cast<char>(next)) != std::string::npos) {
-                out += meant[escapes.find(static_cast<char>(s[i++]))];
-            } else if (s.compare(i, 3, "u00") == 0 && i + 5 <= s.size() &&
-                       std::isxdigit(static_cast<unsigned char>(s[i + 3])) &&
-                       std::isxdigit(static_cast<unsigned char>(s[i + 4]))) {
-                out += static_cast<char>(std::stoi(s.substr(i + 3, 2), nullptr, 16));
-                i += 5;
-            } else {
-                ok = false;
-            }
-        }
-        ok = false;
-        return out;
-    }
-
-    const std::string& s;
-    size_t i = 0;
-    bool ok = true;
-};
-
-Json ParseJson(const std::string& text) {
-    return JsonReader(text).Document();
-}
 
 TEST(JsonReaderTest, TellsValidFromInvalid) {
     const Json good = ParseJson(R"({"a": [1, -2.5e3, true, null], "b": "x\u00e9\n\"", "c": {}})");
@@ -234,7 +65,7 @@ TEST(KorvathQueryTest, ServerTextsCannotBreakTheOutput) {
                                         {{127, 0, 0, 1}, static_cast<uint16_t>(servers.Port(1))}}),
                          MasterPage(7, {})});
         const std::string master = "127.0.0.1:" + std::to_string(fake.Port());
-        const QueryRun run = RunQuery(json ? std::vector<std::string>{"--master", master, "--json"}
+        const ChildRun run = RunQuery(json ? std::vector<std::string>{"--master", master, "--json"}
                                            : std::vector<std::string>{"--master", master});
         ASSERT_EQ(run.exitCode, 0) << run.err;
         if (json) {
@@ -278,47 +109,63 @@ TEST(KorvathQueryTest, ExitStatusTellsUsageAndMasterFailures) {
                                                {"--json", "--bogus"},
                                                {"extra"},
                                                {"--master", "a b"}}) {
-        const QueryRun run = RunQuery(arguments);
+        const ChildRun run = RunQuery(arguments);
         EXPECT_EQ(run.exitCode, 2) << arguments.back();
         EXPECT_NE(run.err.find("usage: korvath-query [--master HOST[:PORT]] [--json]"),
                   std::string::npos);
         EXPECT_EQ(run.out, "");
     }
     const int closedPort = kr::test::FakeUdpSocket().Port();
-    const QueryRun failed =
+    const ChildRun failed =
         RunQuery({"--master", "127.0.0.1:" + std::to_string(closedPort), "--json"});
     EXPECT_EQ(failed.exitCode, 1);
     EXPECT_NE(failed.err.find("Connection To Master Server Failed"), std::string::npos);
     EXPECT_NE(failed.err.find("Failed to call Master Server"), std::string::npos);
     EXPECT_EQ(failed.out, "");
+    // A host that cannot name anything (refused before any lookup) is a failure too.
+    const ChildRun unresolved = RunQuery({"--master", "no_such_host"});
+    EXPECT_EQ(unresolved.exitCode, 3);
+    EXPECT_NE(unresolved.err.find("Invalid Server ip!"), std::string::npos);
+    EXPECT_EQ(unresolved.out, "");
 }
 
-// Against the simulator: every answering server under its group with the decoded fields, in
-// ping order; every other one ungrouped in list order; each queried once, at most ten at once.
-TEST(KorvathQueryTest, SimulatedFleetComesOutGroupedAndInPingOrder) {
+// A stop signal while queries wait on silent servers: those in flight end within their time-out,
+// no other starts, nothing is printed, and "servers.txt" holds the whole list received.
+TEST(KorvathQueryTest, StopSignalsEndTheRefreshWithinTheTimeOut) {
     ScopedTempDir dir(true);
-    kr::test::SimProcess sim({"--servers", "120", "--per-page", "25", "--silent", "10",
-                              "--malformed", "15", "--delay", "20", "--delay-jitter", "30",
-                              "--random", "7"});
-    ASSERT_TRUE(sim.Started());
-    const std::vector<FleetEntry> fleet = sim.Fleet();
-    ASSERT_EQ(fleet.size(), 120u);
-    const QueryRun run = RunQuery({"--master", sim.MasterAddress(), "--json"});
-    ASSERT_EQ(run.exitCode, 0) << run.err;
-    const Json json = ParseJson(run.out);
-    ASSERT_EQ(json.type, Json::Type::Object);
-    EXPECT_EQ(json["listed"].Int(), 120);
-    EXPECT_EQ(json["answered"].Int(),
-              std::count_if(fleet.begin(), fleet.end(), [](auto& s) { return s.Answers(); }));
+    for (const auto& [signal, status, name] :
+         {std::tuple{SIGINT, 130, "SIGINT"}, std::tuple{SIGTERM, 143, "SIGTERM"}}) {
+        kr::test::SimProcess sim({"--servers", "200", "--silent", "100"});
+        ASSERT_TRUE(sim.Started());
+        const ChildRun run = RunQuery({"--master", sim.MasterAddress()}, 1500, signal);
+        EXPECT_EQ(run.exitCode, status);
+        EXPECT_EQ(run.out, "");
+        EXPECT_NE(run.err.find(std::string("stopped by ") + name), std::string::npos) << run.err;
+        EXPECT_LT(run.seconds, 15.0) << "40 s for the whole list";
+        EXPECT_EQ(sim.Stats()["queries"], 10);
+    }
+    const std::string serversFile = ReadWholeFile("servers.txt");
+    EXPECT_EQ(std::count(serversFile.begin(), serversFile.end(), '\n'), 400);
+}
 
+// Checks korvath-query's JSON against the fleet, listed `copies` times over: every server that
+// answers under its group with the decoded fields, in ping order; every other one ungrouped (in
+// list order when listed once).
+void ExpectFleetRows(const Json& json, const std::vector<FleetEntry>& fleet, size_t copies) {
+    ASSERT_EQ(json.type, Json::Type::Object);
+    EXPECT_EQ(json["listed"].Int(), static_cast<long>(copies * fleet.size()));
+    EXPECT_EQ(json["answered"].Int(), copies * std::count_if(fleet.begin(), fleet.end(),
+                                                             [](auto& s) { return s.Answers(); }));
     std::map<std::string, const FleetEntry*> byAddress;
     std::vector<std::string> expectedUngrouped, ungrouped;
-    for (const FleetEntry& server : fleet) {
-        byAddress[server.address] = &server;
-        if (!server.Answers() ||
-            GroupRank(VersionText(static_cast<uint8_t>(server.version)),
-                      GameTypeText(static_cast<int8_t>(server.gameType))) < 0) {
-            expectedUngrouped.push_back(server.address);
+    for (size_t copy = 0; copy < copies; ++copy) {
+        for (const FleetEntry& server : fleet) {
+            byAddress[server.address] = &server;
+            if (!server.Answers() ||
+                GroupRank(VersionText(static_cast<uint8_t>(server.version)),
+                          GameTypeText(static_cast<int8_t>(server.gameType))) < 0) {
+                expectedUngrouped.push_back(server.address);
+            }
         }
     }
     size_t shown = 0;
@@ -354,15 +201,60 @@ TEST(KorvathQueryTest, SimulatedFleetComesOutGroupedAndInPingOrder) {
         ASSERT_NE(truth, nullptr);
         EXPECT_EQ(entry["ping"].Int() == 9999, !truth->Answers());
     }
+    if (copies > 1) {
+        std::sort(ungrouped.begin(), ungrouped.end());
+        std::sort(expectedUngrouped.begin(), expectedUngrouped.end());
+    }
     EXPECT_EQ(ungrouped, expectedUngrouped);
-    EXPECT_EQ(shown + ungrouped.size(), fleet.size());
+    EXPECT_EQ(shown + ungrouped.size(), copies * fleet.size());
+}
 
+size_t Lines(const std::string& path) {
+    const std::string text = ReadWholeFile(path);
+    return static_cast<size_t>(std::count(text.begin(), text.end(), '\n'));
+}
+
+// Against the simulator: every answering server under its group with the decoded fields, in
+// ping order; every other one ungrouped in list order; each queried once, at most ten at once.
+TEST(KorvathQueryTest, SimulatedFleetComesOutGroupedAndInPingOrder) {
+    ScopedTempDir dir(true);
+    kr::test::SimProcess sim({"--servers", "120", "--per-page", "25", "--silent", "10",
+                              "--malformed", "15", "--delay", "20", "--delay-jitter", "30",
+                              "--random", "7"});
+    ASSERT_TRUE(sim.Started());
+    ASSERT_EQ(sim.Fleet().size(), 120u);
+    const ChildRun run = RunQuery({"--master", sim.MasterAddress(), "--json"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    ExpectFleetRows(ParseJson(run.out), sim.Fleet(), 1);
     std::map<std::string, long> stats = sim.Stats();
     EXPECT_EQ(stats["queries"], 120);
     EXPECT_GE(stats["max_in_flight"], 1);
     EXPECT_LE(stats["max_in_flight"], 10);
-    const std::string serversFile = ReadWholeFile("servers.txt");
-    EXPECT_EQ(std::count(serversFile.begin(), serversFile.end(), '\n'), 120);
+    EXPECT_EQ(Lines("servers.txt"), 120u);
+}
+
+// Every hostile peer ends in bounded time and memory with the rows it must give. The endless
+// master is cut at 65,536 addresses; its 65,535 queries are then stopped by SIGTERM.
+TEST(KorvathQueryTest, HostilePeersEndInBoundedTimeAndMemory) {
+    for (const kr::test::HostileMode& c : kr::test::HostileModes()) {
+        SCOPED_TRACE(c.what);
+        ScopedTempDir dir(true);
+        kr::test::SimProcess sim(c.simOptions);
+        ASSERT_TRUE(sim.Started());
+        const ChildRun run =
+            RunQuery({"--master", sim.MasterAddress(), "--json"}, c.endless ? 6000 : 0, SIGTERM);
+        EXPECT_EQ(run.exitCode, c.endless ? 143 : c.Fails() ? 1 : 0) << run.err;
+        EXPECT_LT(run.seconds, 20) << "against hangs: each mode ends in 2 to 5 s";
+        EXPECT_LT(run.peakRssKb, 1024 * 1024) << "kB";
+        EXPECT_EQ(Lines("servers.txt"), c.listed);
+        if (c.copies > 0) {
+            ExpectFleetRows(ParseJson(run.out), sim.Fleet(), c.copies);
+        }
+        if (c.endless) {
+            EXPECT_NE(run.err.find("Master list too long: first 65535 server(s) kept"),
+                      std::string::npos);
+        }
+    }
 }
 
 }  // namespace

@@ -352,6 +352,7 @@ TEST(KorvathSim, UsageErrorsExitWithTwo) {
                                                        {"--silent", "60", "--malformed", "50"},
                                                        {"--delay", "-5"},
                                                        {"--random", "abc"},
+                                                       {"--reply", "loud"},
                                                        {"--no-such-option", "1"},
                                                        {"--servers"},
                                                        {"--help"}};

@@ -1,8 +1,9 @@
 // korvath-query [--master HOST[:PORT]] [--json]
 // One refresh without a window: downloads the master list (appending "servers.txt" in the
 // current folder), queries every listed server with the browser's workers, and prints the servers
-// in the browser's grid order as a table or as JSON. Exit status: 0 after a refresh, 1 when the
-// master download failed, 2 for bad usage.
+// in the browser's grid order as a table or as JSON. Exit statuses: see kUsage.
+#include <signal.h>
+
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -13,17 +14,33 @@
 #include "net/tmutex.h"
 #include "tools/korvath-query/consolehost.h"
 #include "tools/korvath-query/resultwriters.h"
+#include "tools/korvath-query/stopsignals.h"
 
 namespace {
 
 constexpr const char* kUsage =
     "usage: korvath-query [--master HOST[:PORT]] [--json]\n"
     "  --master HOST[:PORT]  master server to ask (default 127.0.0.1:18444)\n"
-    "  --json                print one JSON object instead of the table\n";
+    "  --json                print one JSON object instead of the table\n"
+    "Messages go to standard error, the result to standard output.\n"
+    "Exit status:\n"
+    "  0    the list was fetched and every server queried (also when a list too long was cut)\n"
+    "  1    the master did not answer, or the download broke off before the last page\n"
+    "  2    bad usage\n"
+    "  3    the master address cannot be resolved or reached\n"
+    "  4    the result cannot be written to standard output\n"
+    "  130  stopped by SIGINT, 143 stopped by SIGTERM: no query starts after the signal, those\n"
+    "       in flight end (2 s at most), nothing is printed; servers.txt holds every address\n"
+    "       received until then\n";
+
+constexpr int kMasterFailed = 1;
+constexpr int kBadUsage = 2;
+constexpr int kMasterUnreachable = 3;
+constexpr int kOutputFailed = 4;
 
 int BadUsage(const char* problem) {
     std::fprintf(stderr, "korvath-query: %s\n%s", problem, kUsage);
-    return 2;
+    return kBadUsage;
 }
 
 }  // namespace
@@ -55,10 +72,28 @@ int main(int argc, char** argv) {
     ConsoleNotice notice;
     SetUserNotice(&notice);
     ConsoleRefreshHost host;
-    const RefreshOutcome outcome = RefreshServerList(host);
+    RefreshOutcome outcome;
+    int stoppedBy = 0;
+    {
+        StopSignals stop;
+        if (!stop.Start()) {
+            std::fputs("korvath-query: cannot watch for SIGINT and SIGTERM\n", stderr);
+        }
+        outcome = RefreshServerList(host);
+        stoppedBy = outcome == RefreshOutcome::Stopped ? stop.Received() : 0;
+    }
     SetUserNotice(nullptr);
-    if (outcome != RefreshOutcome::Completed) {
-        return 1;
+    switch (outcome) {
+        case RefreshOutcome::Completed:
+            break;
+        case RefreshOutcome::Stopped:
+            std::fprintf(stderr, "korvath-query: stopped by %s\n",
+                         stoppedBy == SIGINT ? "SIGINT" : "SIGTERM");
+            return 128 + stoppedBy;
+        case RefreshOutcome::MasterUnreachable:
+            return kMasterUnreachable;
+        default:
+            return kMasterFailed;
     }
 
     const QueryResult result = BuildQueryResult(host.FiledServers(), g_serverAddresses);
@@ -66,6 +101,6 @@ int main(int argc, char** argv) {
     const std::string output =
         json ? FormatJson(result, master.host + ":" + std::to_string(master.port))
              : FormatTable(result);
-    std::fwrite(output.data(), 1, output.size(), stdout);
-    return std::fflush(stdout) == 0 ? 0 : 1;
+    const bool written = std::fwrite(output.data(), 1, output.size(), stdout) == output.size();
+    return written && std::fflush(stdout) == 0 ? 0 : kOutputFailed;
 }

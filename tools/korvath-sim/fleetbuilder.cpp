@@ -177,13 +177,47 @@ ReplyHeader RandomHeader(SimRandom& random) {
             static_cast<std::uint8_t>(bits >> 16), static_cast<std::uint8_t>(bits >> 24)};
 }
 
+// Gives an ok server the reply of the mode: well-formed (padded to 4096 bytes for Full), broken
+// (Garbage, Unterminated) or unheard (Late, OtherPort).
+void Answer(FleetServer& server, ReplyMode mode, const ReplyHeader& header, SimRandom& random) {
+    switch (mode) {
+        case ReplyMode::Garbage: {
+            std::string bytes(
+                static_cast<std::size_t>(random.Between(1, static_cast<int>(kReplyBufferSize))), 0);
+            for (char& byte : bytes) {
+                byte = static_cast<char>(random.Next());
+            }
+            server = DecodeReply(bytes);
+            server.kind = ServerKind::Malformed;
+            return;
+        }
+        case ReplyMode::Unterminated:
+            MakeMalformed(server, MalformedForm::NoTerminator, header);
+            return;
+        case ReplyMode::Full: {
+            const std::size_t length = EncodeInfoReply(server, header).size();
+            server.name += LongText(random, kReplyBufferSize - std::min(length, kReplyBufferSize));
+            break;
+        }
+        case ReplyMode::Late:
+            server.kind = ServerKind::Late;
+            break;
+        case ReplyMode::OtherPort:
+            server.kind = ServerKind::OtherPort;
+            break;
+        case ReplyMode::Normal:
+            break;
+    }
+    server.reply = EncodeInfoReply(server, header);
+}
+
 }  // namespace
 
-std::vector<FleetServer> BuildFleet(int count, int silentPercent, int malformedPercent,
-                                    std::uint64_t randomStart) {
-    SimRandom random(randomStart);
-    const int silent = std::min(count, (count * silentPercent + 50) / 100);
-    const int malformed = std::min(count - silent, (count * malformedPercent + 50) / 100);
+std::vector<FleetServer> BuildFleet(const SimOptions& options) {
+    SimRandom random(options.random);
+    const int count = options.servers;
+    const int silent = std::min(count, (count * options.silentPercent + 50) / 100);
+    const int malformed = std::min(count - silent, (count * options.malformedPercent + 50) / 100);
 
     std::vector<FleetServer> servers;
     servers.reserve(static_cast<std::size_t>(count));
@@ -210,7 +244,7 @@ std::vector<FleetServer> BuildFleet(int count, int silentPercent, int malformedP
     for (FleetServer& server : servers) {
         const ReplyHeader header = RandomHeader(random);
         if (server.kind == ServerKind::Ok) {
-            server.reply = EncodeInfoReply(server, header);
+            Answer(server, options.reply, header, random);
         } else if (server.kind == ServerKind::Malformed) {
             MakeMalformed(server, static_cast<MalformedForm>(malformedSeen++ % kMalformedFormCount),
                           header);

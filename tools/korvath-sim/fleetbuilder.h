@@ -4,13 +4,15 @@
 #include <vector>
 
 #include "tools/korvath-sim/fleetserver.h"
+#include "tools/korvath-sim/simoptions.h"
 
 // Makes the fleet in list order, deterministic from the random start value. Most servers look
 // like an ordinary evening of play; a fixed set of answering servers (as many as there are)
 // covers the corners a client must decode: every version code and game type, unknown ones,
 // signed counts, every flag combination, empty, short, long and buffer-filling names and maps,
 // bytes 0x80-0xFF and control characters, empty and non-empty mods. The silent and malformed
-// shares are rounded to whole servers; the malformed ones cycle through every broken form.
-// Cost: linear in the count (a few KiB for each of the few long-text servers).
-std::vector<FleetServer> BuildFleet(int count, int silentPercent, int malformedPercent,
-                                    std::uint64_t random);
+// shares are rounded to whole servers; the malformed ones cycle through every broken form. The
+// reply mode then changes how every remaining (ok) server answers (see ReplyMode).
+// Cost: linear in the count (a few KiB for each of the few long-text servers, 4 KiB for every
+// server in the modes of 4096-byte replies).
+std::vector<FleetServer> BuildFleet(const SimOptions& options);

@@ -12,6 +12,10 @@ const char* KindText(ServerKind kind) {
             return "silent";
         case ServerKind::Malformed:
             return "malformed";
+        case ServerKind::Late:
+            return "late";
+        case ServerKind::OtherPort:
+            return "other-port";
     }
     return "ok";
 }

@@ -13,7 +13,7 @@
 //   players   player count byte, signed decimal
 //   max       player limit byte, signed decimal
 //   flags     flags byte, unsigned decimal (bit 0 dedicated, bit 2 private)
-//   kind      "ok", "silent" or "malformed"
+//   kind      "ok", "silent", "malformed", "late" or "other-port"
 //   name, map, mod   the bytes in lower-case hexadecimal, two digits each (empty: empty field)
 // The fields are what a client decodes from the reply read into a zero-filled 4096-byte
 // buffer (see FleetServer); for a silent server, what it would have answered.

@@ -3,12 +3,15 @@
 #include <cstdint>
 #include <string>
 
-enum class ServerKind { Ok, Silent, Malformed };
+// Ok and Malformed servers answer in time from the port queried; Late ones answer after a
+// client's time-out and OtherPort ones from another port, so a client hears neither.
+enum class ServerKind { Ok, Silent, Malformed, Late, OtherPort };
 
 // One game server of the fleet. The fields are what a client decodes from the server's reply
 // when it reads it into a zero-filled 4096-byte buffer: for a malformed reply that is the
 // decoding of the bytes actually sent (fields past the end read as zero), so the fields are the
-// truth a client's result can be checked against.
+// truth a client's result can be checked against. For a server that a client does not hear
+// (Silent, Late, OtherPort) they are what it would have decoded.
 struct FleetServer {
     std::uint8_t version = 0;
     std::int8_t gameType = 0;

@@ -8,6 +8,10 @@
 
 #include "tools/korvath-sim/loopbacksocket.h"
 
+namespace {
+constexpr int kLateReplyMs = 2500;  // past the client's 2000 ms receive time-out
+}
+
 GameServerFleet::GameServerFleet(const std::vector<FleetServer>& servers, const SimOptions& options,
                                  EventLoop& loop, SimStats& stats)
     : m_servers(servers),
@@ -20,9 +24,18 @@ GameServerFleet::~GameServerFleet() {
     for (const int fd : m_fds) {
         close(fd);
     }
+    if (m_strayFd >= 0) {
+        close(m_strayFd);
+    }
 }
 
 bool GameServerFleet::Open(std::string& error) {
+    int strayPort = 0;
+    m_strayFd = OpenLoopbackUdp(0, strayPort);
+    if (m_strayFd < 0) {
+        error = "cannot open the other-port socket: " + std::string(std::strerror(errno));
+        return false;
+    }
     m_fds.reserve(m_servers.size());
     m_ports.reserve(m_servers.size());
     for (std::size_t i = 0; i < m_servers.size(); ++i) {
@@ -56,8 +69,11 @@ void GameServerFleet::OnReadable(std::size_t index) {
         }
         m_stats.maxInFlight = std::max(m_stats.maxInFlight, ++m_inFlight);
         const int delay =
-            m_options.delayMs +
-            (m_options.delayJitterMs > 0 ? m_jitter.Between(0, m_options.delayJitterMs) : 0);
+            m_servers[index].kind == ServerKind::Late
+                ? kLateReplyMs
+                : m_options.delayMs + (m_options.delayJitterMs > 0
+                                           ? m_jitter.Between(0, m_options.delayJitterMs)
+                                           : 0);
         if (delay == 0) {
             Reply(index, client);
         } else {
@@ -67,7 +83,8 @@ void GameServerFleet::OnReadable(std::size_t index) {
 }
 
 void GameServerFleet::Reply(std::size_t index, const sockaddr_in& client) {
-    SendDatagram(m_fds[index], m_servers[index].reply, client);
+    const bool astray = m_servers[index].kind == ServerKind::OtherPort;
+    SendDatagram(astray ? m_strayFd : m_fds[index], m_servers[index].reply, client);
     ++m_stats.replies;
     --m_inFlight;
 }

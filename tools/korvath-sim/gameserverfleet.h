@@ -14,7 +14,9 @@
 // The game servers: one UDP socket on 127.0.0.1 (any free port) per server, all served by the
 // event loop. Any 4-byte datagram is a query; other datagrams are ignored. An answering server
 // sends its one reply datagram to the query's sender after the reply delay (plus jitter); a
-// silent server never answers.
+// silent server never answers. A late server answers 2500 ms after the query (a client gives up
+// after 2000 ms); an other-port server answers through one more socket of the fleet, whose port
+// is no server's.
 class GameServerFleet {
 public:
     GameServerFleet(const std::vector<FleetServer>& servers, const SimOptions& options,
@@ -40,5 +42,6 @@ private:
     SimRandom m_jitter;
     std::vector<int> m_fds;
     std::vector<int> m_ports;
+    int m_strayFd = -1;  // the socket other-port servers answer through
     long m_inFlight = 0;
 };

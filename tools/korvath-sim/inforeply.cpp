@@ -1,5 +1,7 @@
 #include "tools/korvath-sim/inforeply.h"
 
+#include <algorithm>
+
 namespace {
 
 std::string HeaderBytes(const ReplyHeader& header) {
@@ -24,38 +26,61 @@ std::string EncodeInfoReply(const FleetServer& server, const ReplyHeader& header
     return reply;
 }
 
+FleetServer DecodeReply(const std::string& reply) {
+    std::string buffer = reply.substr(0, kReplyBufferSize);
+    buffer.resize(kReplyBufferSize, '\0');
+    std::size_t at = 5;
+    const auto byte = [&](std::size_t offset) {
+        return offset < buffer.size() ? buffer[offset] : '\0';
+    };
+    const auto text = [&] {
+        const std::size_t end =
+            std::min(buffer.find('\0', std::min(at, buffer.size())), buffer.size());
+        std::string read = at < end ? buffer.substr(at, end - at) : std::string();
+        at = std::max(at, end) + 1;
+        return read;
+    };
+    FleetServer server;
+    server.version = static_cast<std::uint8_t>(byte(4));
+    server.name = text();
+    server.gameType = static_cast<std::int8_t>(byte(at));
+    server.players = static_cast<std::int8_t>(byte(at + 1));
+    server.maxPlayers = static_cast<std::int8_t>(byte(at + 2));
+    at += 3;
+    server.map = text();
+    server.mod = text();
+    server.flags = static_cast<std::uint8_t>(byte(at));
+    server.reply = reply;
+    return server;
+}
+
 void MakeMalformed(FleetServer& server, MalformedForm form, const ReplyHeader& header) {
-    FleetServer decoded;  // all zero and empty: what a client reads from missing bytes
-    decoded.kind = ServerKind::Malformed;
+    const std::string version(1, static_cast<char>(server.version));
+    std::string reply;
     switch (form) {
         case MalformedForm::SingleByte:
-            decoded.reply = HeaderBytes(header).substr(0, 1);
+            reply = HeaderBytes(header).substr(0, 1);
             break;
         case MalformedForm::HeaderOnly:
-            decoded.reply = HeaderBytes(header);
+            reply = HeaderBytes(header);
             break;
         case MalformedForm::NoTerminator: {
-            decoded.version = server.version;
             const std::string pattern = server.name.empty() ? std::string("?") : server.name;
-            while (decoded.name.size() < kReplyBufferSize - 5) {
-                decoded.name += pattern;
+            reply = HeaderBytes(header) + version;
+            while (reply.size() < kReplyBufferSize) {
+                reply += pattern;
             }
-            decoded.name.resize(kReplyBufferSize - 5);
-            decoded.reply = HeaderBytes(header) + static_cast<char>(server.version) + decoded.name;
+            reply.resize(kReplyBufferSize);
             break;
         }
         case MalformedForm::TruncatedName:
-            decoded.version = server.version;
-            decoded.name = server.name.substr(0, server.name.size() / 2);
-            decoded.reply = HeaderBytes(header) + static_cast<char>(server.version) + decoded.name;
+            reply = HeaderBytes(header) + version + server.name.substr(0, server.name.size() / 2);
             break;
         case MalformedForm::FlagsMissing:
-            decoded = server;
-            decoded.kind = ServerKind::Malformed;
-            decoded.flags = 0;
-            decoded.reply = EncodeInfoReply(server, header);
-            decoded.reply.pop_back();
+            reply = EncodeInfoReply(server, header);
+            reply.pop_back();
             break;
     }
-    server = std::move(decoded);
+    server = DecodeReply(reply);
+    server.kind = ServerKind::Malformed;
 }

@@ -31,5 +31,10 @@ enum class MalformedForm {
 constexpr int kMalformedFormCount = 5;
 
 // Sets the server's reply to the given broken form, built from its current fields, and then
-// rewrites the fields to what a client decodes from that reply.
+// rewrites the fields to what a client decodes from that reply; the kind becomes Malformed.
 void MakeMalformed(FleetServer& server, MalformedForm form, const ReplyHeader& header);
+
+// A server whose reply is the given bytes, with the fields a client decodes from them when it
+// reads them into a zero-filled 4096-byte buffer (bytes past it are cut, texts end at a zero byte
+// or the buffer's end, fields past the texts read as zero). Kind Ok.
+FleetServer DecodeReply(const std::string& reply);

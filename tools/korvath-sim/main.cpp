@@ -58,8 +58,7 @@ int main(int argc, char** argv) {
         return Fail(std::string("cannot set up the event loop: ") + std::strerror(errno));
     }
     SimStats stats;
-    const std::vector<FleetServer> servers = BuildFleet(options.servers, options.silentPercent,
-                                                        options.malformedPercent, options.random);
+    const std::vector<FleetServer> servers = BuildFleet(options);
     GameServerFleet fleet(servers, options, loop, stats);
     if (!fleet.Open(error)) {
         return Fail(error);

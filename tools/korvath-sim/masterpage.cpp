@@ -1,5 +1,6 @@
 #include "tools/korvath-sim/masterpage.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -39,18 +40,21 @@ int ListPageCount(int servers, int perPage) {
     return (servers + perPage - 1) / perPage + 1;
 }
 
-std::string BuildListPage(const std::vector<int>& ports, int perPage, int lastPageRecords,
-                          int pageIndex) {
+std::string BuildListPage(const std::vector<int>& ports, const SimOptions& options, int pageIndex) {
     const int servers = static_cast<int>(ports.size());
-    const bool last = pageIndex == ListPageCount(servers, perPage) - 1;
-    const int first = last ? 0 : pageIndex * perPage;
-    const int count =
-        last ? (servers > 0 ? lastPageRecords : 0) : std::min(perPage, servers - first);
+    const int perPage = options.perPage;
+    const bool last = !options.masterEndless && pageIndex == ListPageCount(servers, perPage) - 1;
+    const long long first = last ? 0 : static_cast<long long>(pageIndex) * perPage;
+    int count = last ? (servers > 0 ? options.lastPageRecords : 0)
+                     : static_cast<int>(std::min<long long>(perPage, servers - first));
+    if (options.masterEndless) {
+        count = servers > 0 ? perPage : 0;
+    }
     const Echo& echo = EchoText(pageIndex);
     std::string page = {2, 6, static_cast<char>(last ? 7 : 0), 0};
     page += static_cast<char>(EchoByte(pageIndex));
     page.append(echo.begin(), echo.end());
-    page += {0, 0, static_cast<char>(count), 0, 0, 0, 0};
+    page += {0, 0, static_cast<char>(options.masterOvercount ? 255 : count), 0, 0, 0, 0};
     for (int i = 0; i < count; ++i) {
         AppendRecord(page, ports[static_cast<std::size_t>((first + i) % servers)]);
     }

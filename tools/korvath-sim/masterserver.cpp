@@ -1,5 +1,6 @@
 #include "tools/korvath-sim/masterserver.h"
 
+#include <limits>
 #include <string>
 
 #include "tools/korvath-sim/loopbacksocket.h"
@@ -12,7 +13,9 @@ MasterServer::MasterServer(int fd, const std::vector<int>& ports, const SimOptio
       m_options(options),
       m_loop(loop),
       m_stats(stats),
-      m_pageCount(ListPageCount(static_cast<int>(ports.size()), options.perPage)) {
+      m_pageCount(options.masterEndless
+                      ? std::numeric_limits<int>::max()
+                      : ListPageCount(static_cast<int>(ports.size()), options.perPage)) {
     if (options.masterStopAfter >= 0 && options.masterStopAfter < m_pageCount) {
         m_pageCount = options.masterStopAfter;
     }
@@ -52,6 +55,15 @@ void MasterServer::Handle(const std::string& datagram, const sockaddr_in& sender
     }
     ++m_stats.acksReceived;
     session.resends = 0;
+    const bool lastPage =
+        !m_options.masterEndless &&
+        session.page == ListPageCount(static_cast<int>(m_ports.size()), m_options.perPage) - 1;
+    if (m_options.masterRepeat && !lastPage && !session.repeated) {
+        session.repeated = true;
+        SendPage(key, session);
+        return;
+    }
+    session.repeated = false;
     if (++session.page >= m_pageCount) {
         m_sessions.erase(found);  // the last page, or the last before falling silent
         return;
@@ -60,9 +72,7 @@ void MasterServer::Handle(const std::string& datagram, const sockaddr_in& sender
 }
 
 void MasterServer::SendPage(std::uint64_t key, Session& session) {
-    SendDatagram(m_fd,
-                 BuildListPage(m_ports, m_options.perPage, m_options.lastPageRecords, session.page),
-                 session.client);
+    SendDatagram(m_fd, BuildListPage(m_ports, m_options, session.page), session.client);
     ++m_stats.pagesSent;
     session.sendId = m_nextSendId++;
     m_loop.After(m_options.resendMs,

@@ -14,7 +14,9 @@
 // restarts) the download at page 0; each page is sent once its predecessor was acknowledged
 // with the exact expected bytes. A page whose acknowledgement is missing is sent again after
 // the resend interval, at most three times, then the download is dropped. Any other datagram
-// from a client with a download under way counts as a rejected acknowledgement.
+// from a client with a download under way counts as a rejected acknowledgement. With
+// --master-endless the download never ends by itself; with --master-repeat every page but the
+// last is sent once more after its acknowledgement (and must be acknowledged again).
 class MasterServer {
 public:
     // fd: the bound master socket (owned by the caller); ports: the fleet in list order.
@@ -29,6 +31,7 @@ private:
         sockaddr_in client{};
         int page = 0;
         int resends = 0;
+        bool repeated = false;     // the current page has gone out a second time (--master-repeat)
         std::uint64_t sendId = 0;  // identifies the latest send, so stale resend timers do nothing
     };
     static constexpr int kMaxResends = 3;

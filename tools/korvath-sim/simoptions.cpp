@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cstring>
 #include <string_view>
+#include <utility>
 
 namespace {
 
@@ -19,6 +20,14 @@ const char kUsage[] =
     "  --random N              start value of the random generator (default 1)\n"
     "  --duration S            stop after S seconds (default 0: at SIGTERM or SIGINT)\n"
     "  --master-silent         the master never answers\n"
+    "  --master-endless        the master never sends the last page: its pages go round the\n"
+    "                          fleet for as long as they are acknowledged\n"
+    "  --master-overcount      every page's record count says 255, whatever the page holds\n"
+    "  --master-repeat         every page but the last is sent twice (again once acknowledged)\n"
+    "  --reply MODE            how answering servers answer: normal (default); garbage (1 to\n"
+    "                          4096 random bytes); unterminated (4096 bytes, no zero byte);\n"
+    "                          full (a well-formed reply of 4096 bytes); late (after 2500 ms,\n"
+    "                          past a client's time-out); other-port (from another port)\n"
     "  --master-stop-after K   the master sends K pages per download, then falls silent\n"
     "  --last-page-records K   records on the last page too, 0..255 (default 0)\n"
     "  --resend MS             resend a page whose acknowledgement is missing after MS\n"
@@ -60,6 +69,38 @@ const IntOption kIntOptions[] = {
     {"--resend", &SimOptions::resendMs, 1, 600000},
 };
 
+struct FlagOption {
+    const char* name;
+    bool SimOptions::*field;
+};
+
+const FlagOption kFlagOptions[] = {
+    {"--master-silent", &SimOptions::masterSilent},
+    {"--master-endless", &SimOptions::masterEndless},
+    {"--master-overcount", &SimOptions::masterOvercount},
+    {"--master-repeat", &SimOptions::masterRepeat},
+};
+
+const std::pair<const char*, ReplyMode> kReplyModes[] = {
+    {"normal", ReplyMode::Normal},
+    {"garbage", ReplyMode::Garbage},
+    {"unterminated", ReplyMode::Unterminated},
+    {"full", ReplyMode::Full},
+    {"late", ReplyMode::Late},
+    {"other-port", ReplyMode::OtherPort},
+};
+
+// Sets the flag named by the argument; false when it names none.
+bool TakeFlag(std::string_view name, SimOptions& options) {
+    for (const FlagOption& flag : kFlagOptions) {
+        if (name == flag.name) {
+            options.*flag.field = true;
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 ParseResult ParseSimOptions(int argc, char** argv, SimOptions& options, std::string& error) {
@@ -68,8 +109,7 @@ ParseResult ParseSimOptions(int argc, char** argv, SimOptions& options, std::str
         if (name == "--help") {
             return ParseResult::Help;
         }
-        if (name == "--master-silent") {
-            options.masterSilent = true;
+        if (TakeFlag(name, options)) {
             continue;
         }
         if (i + 1 >= argc) {
@@ -94,6 +134,15 @@ ParseResult ParseSimOptions(int argc, char** argv, SimOptions& options, std::str
                 std::from_chars(value.data(), value.data() + value.size(), options.random);
             known = true;
             valid = !value.empty() && ec == std::errc() && end == value.data() + value.size();
+        } else if (name == "--reply") {
+            known = true;
+            valid = false;
+            for (const auto& [text, mode] : kReplyModes) {
+                if (value == text) {
+                    options.reply = mode;
+                    valid = true;
+                }
+            }
         } else if (name == "--fleet-file" || name == "--stats-file") {
             (name == "--fleet-file" ? options.fleetFile : options.statsFile) = value;
             known = true;

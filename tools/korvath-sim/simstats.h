@@ -16,7 +16,7 @@ struct SimStats {
     // delayed replies included. A silent server's query is never counted: it has no end the
     // simulator could know. Queries are taken off when their reply is sent, so the figure
     // never exceeds what a client has in flight as long as the reply delay stays below the
-    // client's receive time-out.
+    // client's receive time-out (late replies do not).
     long maxInFlight = 0;
 };
 

@@ -1,0 +1,121 @@
+// A refresh result with texts from the input bytes, against korvath-query's JSON and table
+// writers: the JSON parses, strictly, back to the very bytes; the table holds no control character,
+// is valid UTF-8 and has one line per group heading, server and ungrouped entry.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cstdint>
+#include <string>
+
+#include "fuzz/require.h"
+#include "net/servergroups.h"
+#include "tests/support/jsonreader.h"
+#include "tools/korvath-query/resultwriters.h"
+
+namespace {
+
+ServerRecord Server(FuzzedDataProvider& input) {
+    ServerRecord server;
+    server.m_address = input.ConsumeRandomLengthString(40);
+    server.m_name = input.ConsumeRandomLengthString(200);
+    server.m_map = input.ConsumeRandomLengthString(60);
+    server.m_mod = input.ConsumeRandomLengthString(30);
+    server.m_ping = input.ConsumeIntegral<uint32_t>();
+    server.m_players = input.ConsumeIntegral<int8_t>();
+    server.m_maxPlayers = input.ConsumeIntegral<int8_t>();
+    server.m_pingText = input.ConsumeRandomLengthString(12);
+    server.m_playersText = input.ConsumeRandomLengthString(12);
+    server.m_private = input.ConsumeBool();
+    server.m_dedicated = input.ConsumeBool();
+    return server;
+}
+
+// One table line per group heading, server, ungrouped heading and entry, plus heading and count.
+size_t TableLines(const QueryResult& result) {
+    size_t lines = 2 + result.groups.size();
+    for (const QueryResult::Group& group : result.groups) {
+        lines += group.servers.size();
+    }
+    return lines + (result.ungrouped.empty() ? 0 : 1 + result.ungrouped.size());
+}
+
+void CheckTable(const std::string& table, const QueryResult& result) {
+    size_t lines = 0;
+    for (size_t i = 0; i < table.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(table[i]);
+        lines += byte == '\n';
+        Require(byte >= 0x20 || byte == '\n', "no control character in the table");
+        Require(byte != 0x7F, "no delete character in the table");
+        if (byte >= 0x80) {  // U+0080..U+00FF only: C2 or C3, then one continuation byte
+            Require((byte == 0xC2 || byte == 0xC3) && i + 1 < table.size() &&
+                        (static_cast<unsigned char>(table[i + 1]) & 0xC0) == 0x80,
+                    "the table is UTF-8");
+            const auto next = static_cast<unsigned char>(table[++i]);
+            Require(byte == 0xC3 || next >= 0xA0, "no C1 control character in the table");
+        }
+    }
+    Require(lines == TableLines(result) && !table.empty() && table.back() == '\n',
+            "one line per heading, server and entry");
+    Require(table.ends_with("\n" + std::to_string(result.listed) + " server(s)\n"),
+            "the count line last");
+}
+
+void CheckJson(const std::string& text, const QueryResult& result, const std::string& master) {
+    const kr::test::Json json = kr::test::ParseJson(text);
+    Require(json.type == kr::test::Json::Type::Object, "the JSON output parses");
+    Require(json["master"].bytes == master, "the master text comes back byte for byte");
+    Require(json["groups"].items.size() == result.groups.size() &&
+                json["ungrouped"].items.size() == result.ungrouped.size(),
+            "every group and ungrouped entry");
+    for (size_t g = 0; g < result.groups.size(); ++g) {
+        const kr::test::Json& group = json["groups"].items[g];
+        Require(group["version"].bytes == result.groups[g].version &&
+                    group["gameType"].bytes == result.groups[g].gameType &&
+                    group["servers"].items.size() == result.groups[g].servers.size(),
+                "the group's texts and servers");
+        for (size_t s = 0; s < result.groups[g].servers.size(); ++s) {
+            const ServerRecord& server = result.groups[g].servers[s];
+            const kr::test::Json& row = group["servers"].items[s];
+            Require(row["name"].bytes == server.m_name && row["map"].bytes == server.m_map &&
+                        row["mod"].bytes == server.m_mod &&
+                        row["address"].bytes == server.m_address &&
+                        row["playersText"].bytes == server.m_playersText,
+                    "every server text comes back byte for byte");
+            Require(row["ping"].number == server.m_ping &&
+                        row["players"].Int() == server.m_players &&
+                        row["private"].boolean == server.m_private,
+                    "the numbers and marks");
+        }
+    }
+    for (size_t u = 0; u < result.ungrouped.size(); ++u) {
+        Require(json["ungrouped"].items[u]["address"].bytes == result.ungrouped[u].address,
+                "every ungrouped address");
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    FuzzedDataProvider input(data, size);
+    const std::string master = input.ConsumeRandomLengthString(40);
+    QueryResult result;
+    result.listed = input.ConsumeIntegral<uint16_t>();
+    for (int g = input.ConsumeIntegralInRange(0, 3); g > 0; --g) {
+        // Group headings are the grid's fixed texts; everything else comes from servers.
+        QueryResult::Group group{
+            VersionGroupText(input.ConsumeIntegralInRange(0, kVersionGroupCount - 1)),
+            GameTypeGroupText(input.ConsumeIntegralInRange(0, kGameTypeGroupCount - 1)),
+            {}};
+        for (int s = input.ConsumeIntegralInRange(0, 3); s > 0; --s) {
+            group.servers.push_back(Server(input));
+        }
+        result.groups.push_back(std::move(group));
+    }
+    for (int u = input.ConsumeIntegralInRange(0, 3); u > 0; --u) {
+        result.ungrouped.push_back(
+            {input.ConsumeRandomLengthString(30), input.ConsumeIntegral<uint32_t>(),
+             input.ConsumeRandomLengthString(6), input.ConsumeRandomLengthString(6)});
+    }
+    CheckTable(FormatTable(result), result);
+    CheckJson(FormatJson(result, master), result, master);
+    return 0;
+}

@@ -1,0 +1,3 @@
+#include "net/refreshstop.h"
+
+TEvent g_refreshStop(true);

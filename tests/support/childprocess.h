@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace kr::test {
+
+// One run of a program as a child process.
+struct ChildRun {
+    int exitCode = -1;      // -1: ended by a signal, or not started
+    std::string out;        // standard output
+    std::string err;        // standard error
+    double seconds = 0;     // wall time
+    double cpuSeconds = 0;  // user + system
+    long peakRssKb = 0;     // peak resident memory, sampled every 2 ms
+};
+
+// Runs the program with the arguments in the current folder (its output and messages pass
+// through files there) and waits for its end. With signalAfterMs > 0 the signal is sent that
+// long after the start.
+ChildRun RunChild(const std::string& program, const std::vector<std::string>& arguments,
+                  int signalAfterMs = 0, int signal = 0);
+
+// RunChild for korvath-query.
+inline ChildRun RunQuery(const std::vector<std::string>& arguments, int signalAfterMs = 0,
+                         int signal = 0) {
+    return RunChild(KR_QUERY_PATH, arguments, signalAfterMs, signal);
+}
+
+}  // namespace kr::test
