@@ -167,7 +167,11 @@ constexpr int COLOR_BTNFACE = 15;
 constexpr int COLOR_GRAYTEXT = 17;
 constexpr int SM_CXVSCROLL = 2;
 
-// Text metrics of the selected font, in pixels.
+// Device capability indexes (GetDeviceCaps).
+constexpr int HORZRES = 8;
+constexpr int VERTRES = 10;
+
+// Text metrics of the selected font, in the device's units.
 struct TEXTMETRIC {
     int tmHeight = 0;  // tmAscent + tmDescent
     int tmAscent = 0;
@@ -212,6 +216,10 @@ constexpr int VK_DELETE = 0x2E;
 constexpr int VK_MULTIPLY = 0x6A;
 constexpr int VK_ADD = 0x6B;
 constexpr int VK_SUBTRACT = 0x6D;
+
+// Results of dialogs and message boxes.
+constexpr int IDOK = 1;
+constexpr int IDCANCEL = 2;
 
 // Mouse key flags handed to click hooks.
 constexpr UINT MK_LBUTTON = 0x0001;
