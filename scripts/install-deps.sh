@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-          libbenchmark-dev "$@")
+          libbenchmark-dev poppler-utils "$@")
 
 missing=()
 for package in "${packages[@]}"; do
