@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QDialog>
+#include "app/templatedlg.h"
 
 // The About box: program name, version, copyright and contact lines, laid out from its dialog
 // template (211 x 90 dialog units, Tahoma 8) and shown modally by the About command.
-class CAboutDlg : public QDialog {
+class CAboutDlg : public CTemplateDlg {
     Q_OBJECT
 public:
     explicit CAboutDlg(QWidget* parent = nullptr);

@@ -34,11 +34,14 @@ bool CBrowserApp::InitInstance(const QStringList& arguments) {
     LoadStdProfileSettings();
     SetUserNotice(&m_notice);
 
-    m_pMainFrame = std::make_unique<CMainFrame>();
+    m_pMainFrame = std::make_unique<CMainFrame>(&m_printer);
     if (!m_pMainFrame->OnCreate()) {
         m_pMainFrame.reset();
         m_exitCode = 1;
         return false;
+    }
+    if (m_bDemo) {
+        m_pMainFrame->AddDemoMenu();
     }
     AfxSetMainWnd(m_pMainFrame.get());
     const QSize size = DefaultFrameSize();
@@ -55,6 +58,9 @@ bool CBrowserApp::ParseCommandLine(const QStringList& arguments) {
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption master("master", "Master server to ask for the list.", "HOST[:PORT]");
     parser.addOption(master);
+    const QCommandLineOption demo(
+        "demo", "Adds a Demo menu that reaches the grid's demonstration commands.");
+    parser.addOption(demo);
     if (!parser.parse(arguments)) {
         std::fprintf(stderr, "%s\n", qPrintable(parser.errorText()));
         m_exitCode = 2;
@@ -74,6 +80,7 @@ bool CBrowserApp::ParseCommandLine(const QStringList& arguments) {
         m_exitCode = 2;
         return false;
     }
+    m_bDemo = parser.isSet(demo);
     if (parser.isSet(master)) {
         const std::optional<MasterEndpoint> endpoint =
             ParseMasterOption(parser.value(master).toStdString());

@@ -3,6 +3,7 @@
 #include "app/browsernotice.h"
 #include "app/mainframe.h"
 
+#include <QPrinter>
 #include <QStringList>
 
 #include <memory>
@@ -17,15 +18,18 @@ public:
     CBrowserApp() = default;
     ~CBrowserApp();
 
-    // Reads the command line (--master HOST[:PORT], --help, --version) and the settings, builds
-    // the main window and shows it. False when the program should end at once; ExitCode() then
-    // tells with what (0 after --help or --version, 2 for a bad command line, 1 when the window
-    // cannot be made).
-    // arguments: the program's command line, program name first.
+    // Reads the command line (--master HOST[:PORT], --demo, --help, --version) and the
+    // settings, builds the main window (with the "Demo" menu after --demo) and shows it. False when
+    // the program should end at once; ExitCode() then tells with what (0 after --help or --version,
+    // 2 for a bad command line, 1 when the window cannot be made). arguments: the program's command
+    // line, program name first.
     bool InitInstance(const QStringList& arguments);
     int ExitCode() const { return m_exitCode; }
 
     CMainFrame* MainFrame() const { return m_pMainFrame.get(); }
+    // The one printer of the application: Print Setup edits it, and Print, direct printing and
+    // Print Preview use it, so the choices made in either dialog hold for the next job.
+    QPrinter& Printer() { return m_printer; }
     // The recent-file list as read from the settings (at most kRecentFileCount entries).
     const QStringList& RecentFiles() const { return m_recentFiles; }
     // The restored size a new main window gets before the extra width.
@@ -36,8 +40,10 @@ private:
     void LoadStdProfileSettings();
     void SaveStdProfileSettings() const;
 
+    QPrinter m_printer{QPrinter::HighResolution};
     std::unique_ptr<CMainFrame> m_pMainFrame;
     CBrowserNotice m_notice;
     QStringList m_recentFiles;
     int m_exitCode = 0;
+    bool m_bDemo = false;  // --demo: add the "Demo" menu
 };

@@ -2,7 +2,8 @@
 
 #include "app/commandids.h"
 
-CBrowserView::CBrowserView(QWidget* parent) : QWidget(parent) {}
+CBrowserView::CBrowserView(QPrinter* printer, QWidget* parent)
+    : QWidget(parent), m_pPrinter(printer) {}
 
 bool CBrowserView::OnCreate() {
     m_bGridCreated = m_wndGrid.Create(this, kGridControlId);
@@ -15,16 +16,29 @@ bool CBrowserView::OnCreate() {
 }
 
 bool CBrowserView::OnCommand(int id) {
-    if (id != ID_NEW_FULL_LIST) {
-        return false;
+    switch (id) {
+        case ID_NEW_FULL_LIST:
+            OnNewFullList();
+            return true;
+        case ID_FILE_PRINT:
+        case ID_FILE_PRINT_DIRECT:
+            OnFilePrint(id == ID_FILE_PRINT_DIRECT);
+            return true;
+        case ID_FILE_PRINT_PREVIEW:
+            OnFilePrintPreview();
+            return true;
+        default:
+            return OnDemoCommand(id);
     }
+}
+
+void CBrowserView::OnNewFullList() {
     if (m_bGridCreated && !m_bRefreshing) {
         m_bRefreshing = true;
         m_wndGrid.RefreshList();
         m_bRefreshing = false;
         emit refreshEnded();
     }
-    return true;
 }
 
 void CBrowserView::resizeEvent(QResizeEvent* event) {

@@ -1,30 +1,49 @@
 #pragma once
 
+#include "app/printinfo.h"
 #include "serverlist/servergrid.h"
 
 #include <QWidget>
 
+class CDC;
 class IRefreshHost;
+class QAction;
+class QPrinter;
 
 // The view: the server grid as its only child, kept at (-1, -1) with the view's client size, and
-// the command target of "New Full List".
+// the command target of "New Full List", of printing and of the grid's demonstration commands.
 class CBrowserView : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kGridControlId = 256;
 
-    explicit CBrowserView(QWidget* parent = nullptr);
+    // printer: the application's printer, which Print, direct print and Print Preview use; it
+    // outlives the view.
+    explicit CBrowserView(QPrinter* printer, QWidget* parent = nullptr);
 
     // Creates the grid window and its columns and groups. False when the grid cannot be made;
     // the view then has no grid window and "New Full List" does nothing.
     bool OnCreate();
-    // Runs a command meant for the view; false when the view does not handle the id.
+    // Runs a command meant for the view; false when the view does not handle the id. Every
+    // command has ended (dialogs closed, keys handled, printing done) when it returns.
     bool OnCommand(int id);
     // The front end the grid's refresh reports to (status bar, progress bar); not owned.
     void SetRefreshHost(IRefreshHost* host) { m_wndGrid.SetRefreshHost(host); }
     bool IsRefreshing() const { return m_bRefreshing; }
 
     CServerGrid& Grid() { return m_wndGrid; }
+
+    // The drag toggle's update handler: its menu item is checked while m_bAllowDrag is set.
+    void OnUpdateToggleDrag(QAction* item) const;
+
+    // Printing, in the order a print job calls them (browserview_print.cpp). OnPreparePrinting
+    // shows the print dialog on the application's printer (none for a preview; for direct
+    // printing it only makes sure a printer is installed) and tells whether to go on.
+    // OnPrint writes the grid's tree (CServerGrid::PrintTree), over as many pages as it needs.
+    bool OnPreparePrinting(CPrintInfo* pInfo);
+    void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo);
+    void OnPrint(CDC* pDC, CPrintInfo* pInfo);
+    void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo);
 
     int m_bAllowDrag = 1;  // check state of the drag toggle
 
@@ -37,8 +56,22 @@ protected:
 
 private:
     void PlaceGrid();
+    void OnNewFullList();
+
+    // Printing commands (browserview_print.cpp).
+    void OnFilePrint(bool bDirect);
+    void OnFilePrintPreview();
+    // Runs the job's printing operations on the printer; false (after telling the user) when
+    // the printer cannot be started.
+    bool PrintJob(QPrinter* printer, CPrintInfo* pInfo);
+
+    // Demonstration commands (browserview_demo.cpp); false for an id that is none of them.
+    bool OnDemoCommand(int id);
+    // Sends the grid a key-down and returns when it has been handled.
+    void SendKeyDown(Qt::Key key, Qt::KeyboardModifiers modifiers);
 
     CServerGrid m_wndGrid;
+    QPrinter* m_pPrinter;
     bool m_bGridCreated = false;
     bool m_bRefreshing = false;
 };

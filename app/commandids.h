@@ -8,6 +8,7 @@ constexpr int ID_FILE_OPEN = 57601;
 constexpr int ID_FILE_SAVE = 57603;
 constexpr int ID_FILE_PRINT_SETUP = 57606;
 constexpr int ID_FILE_PRINT = 57607;
+constexpr int ID_FILE_PRINT_DIRECT = 57608;  // prints at once on the default printer
 constexpr int ID_FILE_PRINT_PREVIEW = 57609;
 constexpr int ID_EDIT_COPY = 57634;
 constexpr int ID_EDIT_CUT = 57635;
@@ -22,6 +23,20 @@ constexpr int ID_VIEW_TOOLBAR = 59392;
 constexpr int ID_VIEW_STATUS_BAR = 59393;
 constexpr int ID_PREVIEW_CLOSE = 61445;
 
+// The grid's demonstration commands. Only the --demo menu sends them.
+constexpr int ID_DEMO_INSERT_ITEMS = 131;      // node name prompt, then the sample subtree
+constexpr int ID_DEMO_GRID_DIALOG = 32773;     // the grid demonstration dialog
+constexpr int ID_DEMO_KEY_DELETE = 32774;      // key-downs sent to the grid: Delete,
+constexpr int ID_DEMO_KEY_EXPAND = 32775;      // keypad plus,
+constexpr int ID_DEMO_KEY_COLLAPSE = 32776;    // keypad minus,
+constexpr int ID_DEMO_KEY_EXPAND_ALL = 32777;  // keypad asterisk
+constexpr int ID_DEMO_FIND = 32779;            // the find demonstration
+constexpr int ID_DEMO_IDLE_32780 = 32780;      // enabled, does nothing
+constexpr int ID_DEMO_TOGGLE_DRAG = 32782;     // allows or forbids dragging rows
+constexpr int ID_DEMO_IDLE_32783 = 32783;      // enabled, does nothing
+constexpr int ID_DEMO_IDLE_32784 = 32784;      // enabled, does nothing
+constexpr int ID_DEMO_SET_IMAGE = 32785;       // enabled, does nothing
+
 // Status-bar indicator panes.
 constexpr int ID_SEPARATOR = 0;
 constexpr int ID_INDICATOR_CAPS = 59137;
@@ -35,5 +50,13 @@ constexpr int AFX_IDW_STATUS_BAR = 59393;
 // Resource ids.
 constexpr int IDR_MAINFRAME = 128;
 constexpr int IDD_ABOUTBOX = 100;
+constexpr int IDD_GRID_DEMO = 130;
+constexpr int IDD_NODE_NAME = 131;
+
+// Controls of the dialogs.
+constexpr int IDC_NODE_NAME = 1000;   // the node name prompt's edit box
+constexpr int IDC_INSERT = 1003;      // the grid demonstration's "&Insert" button
+constexpr int IDC_GRID_FRAME = 1008;  // the hidden placeholder of the demonstration grid
+constexpr int IDC_DEMO_GRID = 4097;   // the demonstration grid
 constexpr int AFX_IDS_APP_TITLE = 57344;
 constexpr int AFX_IDS_IDLEMESSAGE = 57345;

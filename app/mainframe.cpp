@@ -12,7 +12,6 @@
 #include <QMenuBar>
 #include <QPageSetupDialog>
 #include <QPixmap>
-#include <QPrinter>
 
 namespace {
 
@@ -34,11 +33,12 @@ QIcon ToolBarIcon(int n) {
 
 }  // namespace
 
-CMainFrame::CMainFrame()
+CMainFrame::CMainFrame(QPrinter* printer)
     : m_pStatusBar(new CStatusBar(this)),
       m_pToolBar(new QToolBar(this)),
-      m_pView(new CBrowserView(this)),
-      m_refreshHost(&m_pView->Grid()) {
+      m_pView(new CBrowserView(printer, this)),
+      m_refreshHost(&m_pView->Grid()),
+      m_pPrinter(printer) {
     setWindowIcon(QIcon(":/res/korvath.png"));
     connect(m_pView, &CBrowserView::refreshEnded, this, &CMainFrame::OnRefreshEnded);
 }
@@ -67,12 +67,8 @@ void CMainFrame::BuildMenu() {
     QMenu* file = menuBar()->addMenu("&File");
     QAction* print = MakeAction(ID_FILE_PRINT, "&Print...");
     print->setShortcut(QKeySequence("Ctrl+P"));
-    // Printing has no handler in this program; like every command without one it is greyed.
-    print->setEnabled(false);
     file->addAction(print);
-    QAction* preview = MakeAction(ID_FILE_PRINT_PREVIEW, "Print Pre&view");
-    preview->setEnabled(false);
-    file->addAction(preview);
+    file->addAction(MakeAction(ID_FILE_PRINT_PREVIEW, "Print Pre&view"));
     file->addAction(MakeAction(ID_FILE_PRINT_SETUP, "P&rint Setup..."));
     file->addSeparator();
     file->addAction(MakeAction(ID_APP_EXIT, "E&xit"));
@@ -150,8 +146,7 @@ bool CMainFrame::OnAppCommand(int id) {
             return true;
         }
         case ID_FILE_PRINT_SETUP: {
-            QPrinter printer;
-            QPageSetupDialog setup(&printer, this);
+            QPageSetupDialog setup(m_pPrinter, this);
             setup.exec();
             return true;
         }

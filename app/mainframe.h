@@ -10,6 +10,7 @@
 #include <QToolBar>
 
 class QAction;
+class QPrinter;
 
 // The main window: menu, a movable flat toolbar ("New Full List", a gap, "About"), the view with
 // the server grid, and the status bar (message pane and the CAP, NUM, SCRL indicators).
@@ -20,10 +21,14 @@ class QAction;
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
-    CMainFrame();
+    // printer: the application's printer, which Print Setup edits and printing uses; it
+    // outlives the frame.
+    explicit CMainFrame(QPrinter* printer);
 
     // Builds the bars, the view and its grid; false when any of them cannot be made.
     bool OnCreate();
+    // Adds the "Demo" menu, which sends the grid's demonstration commands (mainframe_demo.cpp).
+    void AddDemoMenu();
     // Runs the command with the id; false when nothing handles it.
     bool SendCommand(int id);
 
@@ -51,6 +56,7 @@ private:
     CBrowserView* m_pView;
     CBrowserDoc m_document;
     CBrowserRefreshHost m_refreshHost;
+    QPrinter* m_pPrinter;
     QHash<int, QAction*> m_actions;
     bool m_bCloseRequested = false;
 };

@@ -4,7 +4,7 @@ set -euo pipefail
 
 # clang-14 and its runtime libraries (libFuzzer, sanitizers) build the fuzz harnesses.
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-          libbenchmark-dev clang-14 libclang-rt-14-dev "$@")
+          libbenchmark-dev clang-14 libclang-rt-14-dev poppler-utils "$@")
 
 missing=()
 for package in "${packages[@]}"; do

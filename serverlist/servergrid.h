@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+class CDC;
 class IRefreshHost;
 class ServerRecord;
 
@@ -81,6 +82,37 @@ public:
     // refresh has ended. Window events are handled meanwhile. Once per program run.
     RefreshOutcome RefreshList();
 
+    // ---- Demonstration operations (servergrid_demo.cpp, servergrid_print.cpp). ----
+
+    // Adds a sample subtree under the node of row nRow (nothing when the row has none): a node
+    // named name with the sub-texts "I am", "now", "going to insert", "some items", shown at once
+    // when the row is expanded (else the row is marked collapsed), and below it one child per
+    // column, "Item 0" ..., each with the sub-texts "SubItem j of Item i" and a drop-down cell in
+    // the last column offering "ListItem 0" to "ListItem 2". The new node stays collapsed. Then
+    // the whole grid is repainted at once. Cost O(rows + columns^2).
+    void InsertSampleItems(int nRow, const QString& name);
+    // Writes the tree as text through the device context, in its units and with its font: the
+    // title "Korvath Servers" at (10, h), h being the font's height plus external leading; when
+    // a row is selected, then for each root a blank line, the root's line and a line for every
+    // node below it in pre-order, shown or not. A line is the node's text and then each sub-text,
+    // each followed by a tab, written at x = 10 with the default tab stops; the sub-texts that
+    // would pass the device's right edge continue on the next line, one tab stop in. On a paged
+    // device a line that would pass the bottom of the page begins a new page (lines start at
+    // y = h there; the title is on the first page only). Cost O(nodes x sub-texts x text).
+    void PrintTree(CDC* pDC);
+    // The first node, roots in order each followed by its subtree in pre-order, whose text equals
+    // text exactly and each of whose extra texts equals one of its sub-texts, comparing ASCII
+    // letters without case and every other character exactly; null when none or when the list
+    // has no rows. Cost O(nodes x sub-texts x extras).
+    CGridTreeItem* SearchNodes(const QString& text, const QStringList& extras = {});
+    // The node when its text equals text, else its first direct child that does, else the first
+    // hit of this search in each child in turn; null when none. Cost O(subtree).
+    CGridTreeItem* SearchSubtree(CGridTreeItem* node, const QString& text);
+    // The find demonstration: five searches, each result told in a message box; a found "BC" node
+    // and each root's first "AB" node are shown, selected and, after OK to "Do you want to delete
+    // it", deleted with their subtrees. Waits for every box to be answered.
+    void RunFindDemo();
+
     BOOL m_bDragEnabled = FALSE;  // rows may be dragged
     CImageList m_imageTree;       // the tree column's images, the list's small image list
 
@@ -89,6 +121,11 @@ protected:
     int OnCreate() override;
 
 private:
+    // Every node, roots in order each followed by its subtree in pre-order. O(nodes).
+    std::vector<CGridTreeItem*> PreOrderNodes() const;
+    // Tells a found node and offers to delete it: shows it, selects it, asks, deletes on OK.
+    void OfferToDelete(CGridTreeItem* node);
+
     std::vector<GroupNodeEntry> m_groupNodes;
     IRefreshHost* m_pRefreshHost = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFontMetrics>
+#include <QPagedPaintDevice>
 #include <QPolygon>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -171,6 +172,42 @@ BOOL CDC::TextOut(int x, int y, const QString& text) {
     return TRUE;
 }
 
+CSize CDC::TabbedTextOut(int x, int y, const QString& text, int nTabOrigin) {
+    if (m_painter == nullptr) {
+        return CSize();
+    }
+    const int right = LayOutTabbedText(x, text, nTabOrigin, [&](int left, const QString& segment) {
+        DrawTextLine(left, y, segment);
+    });
+    return CSize(right - x, Metrics().height());
+}
+
+CSize CDC::GetTabbedTextExtent(const QString& text, int nTabOrigin) const {
+    return CSize(LayOutTabbedText(0, text, nTabOrigin, [](int, const QString&) {}),
+                 Metrics().height());
+}
+
+int CDC::LayOutTabbedText(int x, const QString& text, int nTabOrigin,
+                          const std::function<void(int, const QString&)>& segment) const {
+    const QFontMetrics& fm = Metrics();
+    const int stop = std::max(1, 8 * fm.averageCharWidth());
+    int left = x;
+    const QStringList parts = text.split('\t');
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        if (i > 0) {
+            // The next stop strictly right of the pen: a tab always moves on.
+            const int offset = left - nTabOrigin;
+            const int below = offset >= 0 ? offset / stop : -((stop - 1 - offset) / stop);
+            left = nTabOrigin + (below + 1) * stop;
+        }
+        if (!parts[i].isEmpty()) {
+            segment(left, parts[i]);
+            left += fm.horizontalAdvance(parts[i]);
+        }
+    }
+    return left;
+}
+
 int CDC::DrawText(const QString& text, const CRect& rect, UINT format) {
     if (m_painter == nullptr) {
         return 0;
@@ -213,6 +250,41 @@ BOOL CDC::GetTextMetrics(TEXTMETRIC* metrics) const {
     metrics->tmExternalLeading = std::max(0, fm.leading());
     metrics->tmAveCharWidth = fm.averageCharWidth();
     return TRUE;
+}
+
+int CDC::GetDeviceCaps(int nIndex) const {
+    const QPaintDevice* device = m_painter != nullptr ? m_painter->device() : nullptr;
+    if (device == nullptr) {
+        return 0;
+    }
+    switch (nIndex) {
+        case HORZRES:
+            return device->width();
+        case VERTRES:
+            return device->height();
+        default:
+            return 0;
+    }
+}
+
+int CDC::EndPage() {
+    if (m_painter == nullptr || dynamic_cast<QPagedPaintDevice*>(m_painter->device()) == nullptr) {
+        return 0;
+    }
+    m_bPageEnded = true;
+    return 1;
+}
+
+int CDC::StartPage() {
+    auto* device =
+        m_painter != nullptr ? dynamic_cast<QPagedPaintDevice*>(m_painter->device()) : nullptr;
+    if (device == nullptr) {
+        return 0;
+    }
+    if (std::exchange(m_bPageEnded, false) && !device->newPage()) {
+        return 0;
+    }
+    return 1;
 }
 
 BOOL CDC::GetClipBox(CRect* rect) const {

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class QWidget;
@@ -27,6 +28,9 @@ class QWidget;
 // cell with the background colour; choose TRANSPARENT with SetBkMode to leave it).
 // Selected objects are referenced, not copied: keep them alive while selected, and select a font
 // again after changing it.
+// Over a paged device (a printer, a PDF file) the units are the device's and the metrics are those
+// of the font on that device; EndPage and StartPage move on to the next sheet. The text output and
+// page calls are virtual, so that a recording context can stand in for a printer.
 // UI thread only. Each call costs one or a few QPainter operations.
 class CDC {
 public:
@@ -70,7 +74,15 @@ public:
     // the text (may be empty) with its top-left corner at (x, y).
     BOOL ExtTextOut(int x, int y, UINT options, const CRect* rect, const QString& text);
     // The text with its top-left corner at (x, y).
-    BOOL TextOut(int x, int y, const QString& text);
+    virtual BOOL TextOut(int x, int y, const QString& text);
+    // The text with its top-left corner at (x, y), each tab moving on to the next default tab
+    // stop: every 8 average character widths (tmAveCharWidth) from nTabOrigin. Returns the width
+    // from x to the end of the text and the font's height; (0, 0) without a painter, when nothing
+    // is drawn. Cost O(length).
+    virtual CSize TabbedTextOut(int x, int y, const QString& text, int nTabOrigin);
+    // The extent TabbedTextOut gives for the text drawn from x = 0; a text drawn from x with the
+    // origin o has the extent of the text measured with the origin o - x. Cost O(length).
+    CSize GetTabbedTextExtent(const QString& text, int nTabOrigin) const;
     // Draws the text on one line in the rectangle: DT_LEFT, DT_CENTER or DT_RIGHT; DT_VCENTER
     // centres it vertically (the callers pass DT_SINGLELINE with it); without DT_NOCLIP nothing is
     // painted outside the rectangle. "&" is shown as it is (the callers pass DT_NOPREFIX). Returns
@@ -80,6 +92,15 @@ public:
     // Width of the text and the font's height (tmHeight) with the selected font.
     CSize GetTextExtent(const QString& text) const;
     BOOL GetTextMetrics(TEXTMETRIC* metrics) const;
+    // HORZRES and VERTRES: width and height of the device's drawable (printable) area; 0 without
+    // a painter and for other indexes.
+    int GetDeviceCaps(int nIndex) const;
+
+    // Pages of a paged device: EndPage closes the sheet in hand, StartPage begins the next one
+    // (the first sheet is begun with the painter). Both return 1; 0 when the device has no pages
+    // (nothing happens) or the next sheet cannot be begun.
+    virtual int EndPage();
+    virtual int StartPage();
 
     // Bounds of the painter's clip in logical coordinates, cut to the device; the whole device when
     // the painter does not clip (set the paint event's region as clip to get the repaint bounds).
@@ -96,6 +117,10 @@ public:
 private:
     const QFontMetrics& Metrics() const;
     void DrawTextLine(int x, int y, const QString& text);
+    // Lays the text's tab-separated segments out from x with the default tab stops, handing each
+    // non-empty segment with its left edge to segment; returns the right end.
+    int LayOutTabbedText(int x, const QString& text, int nTabOrigin,
+                         const std::function<void(int, const QString&)>& segment) const;
 
     QPainter* m_painter;
     QWidget* m_widget;
@@ -109,5 +134,6 @@ private:
     COLORREF m_textColor = RGB(0, 0, 0);
     int m_bkMode = OPAQUE;
     CPoint m_pos;
+    bool m_bPageEnded = false;  // EndPage ran; the next StartPage begins a new sheet
     mutable std::optional<QFontMetrics> m_metrics;  // of the selected font, made on first use
 };

@@ -171,7 +171,11 @@ constexpr int COLOR_BTNFACE = 15;
 constexpr int COLOR_GRAYTEXT = 17;
 constexpr int SM_CXVSCROLL = 2;
 
-// Text metrics of the selected font, in pixels.
+// Device capability indexes (GetDeviceCaps).
+constexpr int HORZRES = 8;
+constexpr int VERTRES = 10;
+
+// Text metrics of the selected font, in the device's units.
 struct TEXTMETRIC {
     int tmHeight = 0;  // tmAscent + tmDescent
     int tmAscent = 0;
@@ -225,6 +229,10 @@ constexpr int VK_SUBTRACT = 0x6D;
 // Scroll-bar requests (WM_VSCROLL).
 constexpr UINT SB_LINEUP = 0;
 constexpr UINT SB_LINEDOWN = 1;
+
+// Results of dialogs and message boxes.
+constexpr int IDOK = 1;
+constexpr int IDCANCEL = 2;
 
 // Mouse key flags handed to click hooks.
 constexpr UINT MK_LBUTTON = 0x0001;

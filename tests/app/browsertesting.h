@@ -1,14 +1,12 @@
 #pragma once
 
-// The application tests' helpers: a browser started with a command line, and a watcher that
-// presses OK on message boxes and remembers what they said.
+// The application tests' helpers: a browser started with a command line, and the watchers that
+// answer its modal windows.
 
 #include "app/browserapp.h"
+#include "tests/support/modalwatcher.h"
 
-#include <QApplication>
-#include <QMessageBox>
 #include <QStringList>
-#include <QTimer>
 
 #include <memory>
 #include <string>
@@ -22,29 +20,5 @@ inline std::unique_ptr<CBrowserApp> StartBrowser(const QStringList& arguments) {
     return browser->InitInstance(QStringList{"korvath-browser"} + arguments) ? std::move(browser)
                                                                              : nullptr;
 }
-
-class MessageBoxWatcher {
-public:
-    struct Seen {
-        std::string title, text;
-        QMessageBox::Icon icon;
-    };
-
-    MessageBoxWatcher() {
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                seen.push_back(
-                    {box->windowTitle().toStdString(), box->text().toStdString(), box->icon()});
-                box->accept();
-            }
-        });
-        m_timer.start(20);
-    }
-
-    std::vector<Seen> seen;
-
-private:
-    QTimer m_timer;
-};
 
 }  // namespace kr::test

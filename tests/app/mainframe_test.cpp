@@ -73,7 +73,7 @@ TEST_F(MainFrameTest, BarTogglesAndUnknownCommands) {
     EXPECT_FALSE(Frame().ToolBar().isVisible());
     // Ids the program has no handler for.
     EXPECT_FALSE(Frame().SendCommand(ID_EDIT_COPY));
-    EXPECT_FALSE(Frame().SendCommand(ID_FILE_PRINT));
+    EXPECT_FALSE(Frame().SendCommand(ID_FILE_NEW));
 }
 
 TEST_F(MainFrameTest, GridFollowsTheViewAtMinusOneMinusOne) {

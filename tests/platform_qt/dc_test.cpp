@@ -6,6 +6,8 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QPdfWriter>
+#include <QTemporaryDir>
 #include <QWidget>
 
 #include <functional>
@@ -179,6 +181,47 @@ TEST(CDC, MeasuresFollowTheSelectedFont) {
         painting.SelectObject(&bigFont);
     }
     EXPECT_NE(painter.font().pixelSize(), 40);  // the painter is given back as it was
+}
+
+// Default tab stops lie every 8 average character widths (s) from the tab origin; a tab always
+// moves on, also from a stop. The extent runs from x to the end of the text.
+TEST(CDC, TabbedTextOutMovesOnToTheNextDefaultTabStop) {
+    TEXTMETRIC tm;
+    Render(1, 1, kWhite, [&](CDC& dc) { dc.GetTextMetrics(&tm); });
+    const int s = 8 * tm.tmAveCharWidth;
+    const std::tuple<int, const char*, int, int> cases[] = {
+        // x, text, origin, width
+        {0, "\t", 0, s},   {0, "\t\t", 0, 2 * s}, {10, "\t", 0, s - 10}, {s, "\t", 0, s},
+        {0, "ab\t", 0, s}, {0, "\t", 5, 5},       {0, "\t", s + 5, 5}};
+    for (const auto& [x, text, origin, width] : cases) {
+        Render(4 * s, 20, kWhite, [&](CDC& dc) {
+            EXPECT_EQ(dc.TabbedTextOut(x, 0, text, origin), CSize(width, tm.tmHeight))
+                << x << text << origin;
+            EXPECT_EQ(dc.GetTabbedTextExtent(text, origin - x), CSize(width, tm.tmHeight));
+        });
+    }
+    const QRect ink =
+        Ink(Render(4 * s, 40, kWhite, [](CDC& dc) { dc.TabbedTextOut(0, 0, "\tM", 0); }));
+    EXPECT_TRUE(ink.left() >= s && ink.left() <= s + 3) << ink.left() << " " << s;
+}
+
+// A PDF writer has sheets, its own size and its own metrics; an image has no sheets.
+TEST(CDC, PagedDevicesHaveSheetsTheirSizeAndTheirMetrics) {
+    QTemporaryDir dir;
+    QPdfWriter writer(dir.filePath("out.pdf"));
+    writer.setResolution(960);
+    QPainter pdf(&writer);
+    CDC sheets(&pdf, nullptr);
+    EXPECT_EQ(CSize(sheets.GetDeviceCaps(HORZRES), sheets.GetDeviceCaps(VERTRES)),
+              CSize(writer.width(), writer.height()));
+    EXPECT_EQ(sheets.EndPage() + sheets.StartPage(), 2);
+    TEXTMETRIC onPaper, onScreen;
+    sheets.GetTextMetrics(&onPaper);
+    Render(10, 10, kWhite, [&](CDC& dc) {
+        dc.GetTextMetrics(&onScreen);
+        EXPECT_EQ(dc.EndPage() + dc.StartPage(), 0);
+    });
+    EXPECT_NEAR(onPaper.tmHeight, 10.0 * onScreen.tmHeight, onScreen.tmHeight);
 }
 
 TEST(CDC, ClipBoxIsThePainterClipInLogicalCoordinates) {

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "app/templatedlg.h"
+#include "serverlist/servergrid.h"
+
+class QFrame;
+
+// The grid demonstration dialog (template 130, 381 x 264 dialog units): a server grid of its
+// own (id 4097, prepared like the view's but without grid lines, with a sunken edge) over the
+// hidden placeholder frame 1008, and the buttons OK, Cancel and "&Insert", which inserts a named
+// sample subtree under the selected row. Return and Escape pressed in the grid are the grid's:
+// they do not close the dialog. Elsewhere they work as in any dialog.
+class CGridDemoDlg : public CTemplateDlg {
+    Q_OBJECT
+public:
+    explicit CGridDemoDlg(QWidget* parent = nullptr);
+
+    QFrame* m_wndFrame;     // the placeholder (control 1008), hidden; owned by the dialog
+    CServerGrid m_wndGrid;  // rows inserted here vanish with the dialog
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void OnInsert();
+
+    bool m_bGridCreated = false;
+};

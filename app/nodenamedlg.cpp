@@ -1,0 +1,32 @@
+#include "app/nodenamedlg.h"
+
+#include "app/commandids.h"
+#include "serverlist/servergrid.h"
+
+#include <QLineEdit>
+
+CNodeNameDlg::CNodeNameDlg(QWidget* parent)
+    : CTemplateDlg("A tedious dialogbox", DialogFont("Tahoma", 8), 187, 46, parent),
+      m_editName(new QLineEdit(this)) {
+    PlaceControl(m_editName, IDC_NODE_NAME, 7, 25, 117, 14);
+    AddButton("OK", IDOK, 130, 7, 50, 14, true);
+    AddButton("Cancel", IDCANCEL, 130, 24, 50, 14, false);
+    AddStatic("Enter new node name", 7, 7, 106, 8);
+    m_editName->setFocus();
+}
+
+void CNodeNameDlg::OnOK() {
+    m_strName = m_editName->text();
+    CTemplateDlg::OnOK();
+}
+
+void PromptAndInsertSampleItems(CServerGrid& grid, QWidget* parent) {
+    const int row = grid.GetSelectedRow();
+    if (row == -1) {
+        return;
+    }
+    CNodeNameDlg prompt(parent);
+    if (prompt.DoModal() == IDOK) {
+        grid.InsertSampleItems(row, prompt.m_strName);
+    }
+}

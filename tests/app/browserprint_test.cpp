@@ -1,0 +1,71 @@
+// Printing end to end: a refreshed server list printed to a PDF file and read back with
+// pdftotext (its layout mode keeps each printed line on one line), and the same job in the
+// print preview.
+
+#include "app/commandids.h"
+#include "tests/app/browsertesting.h"
+#include "tests/serverlist/servergridtesting.h"
+#include "tests/support/simprocess.h"
+#include "tests/support/tempdir.h"
+
+#include <gtest/gtest.h>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QProcess>
+
+namespace kr::test {
+namespace {
+
+TEST(BrowserPrintTest, PrintedPdfListsEveryServerInTreeOrderOverSeveralPages) {
+    g_refreshCount = 0;
+    ScopedTempDir dir(true);
+    SimProcess sim({"--servers", "150", "--silent", "5", "--random", "11"});
+    ASSERT_TRUE(sim.Started());
+    auto browser = StartBrowser({"--master", QString::fromStdString(sim.MasterAddress())});
+    ASSERT_NE(browser, nullptr);
+    CMainFrame& frame = *browser->MainFrame();
+    CServerGrid& grid = frame.View().Grid();
+    frame.SendCommand(ID_NEW_FULL_LIST);
+    grid.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
+
+    std::vector<std::string> addresses;  // the servers, groups in tree order
+    for (CGridTreeItem* version : Roots(grid)) {
+        for (CGridTreeItem* type : Children(grid, version)) {
+            const std::vector<std::string> servers = Texts(grid, Children(grid, type), 7);
+            addresses.insert(addresses.end(), servers.begin(), servers.end());
+        }
+    }
+    ASSERT_GT(addresses.size(), 100u);
+
+    const QString pdf = QString::fromStdString(dir.File("servers.pdf"));
+    browser->Printer().setOutputFileName(pdf);
+    int previewPages = 0;
+    ModalWatcher answer([&](QWidget* modal) {
+        if (auto* print = qobject_cast<QPrintDialog*>(modal)) {
+            print->accept();
+        } else if (auto* preview = qobject_cast<QPrintPreviewDialog*>(modal)) {
+            previewPages = preview->findChild<QPrintPreviewWidget*>()->pageCount();
+            preview->reject();
+        }
+    });
+    frame.SendCommand(ID_FILE_PRINT);
+    frame.SendCommand(ID_FILE_PRINT_PREVIEW);
+
+    QProcess extract;
+    extract.start("pdftotext", {"-layout", pdf, "-"});
+    ASSERT_TRUE(extract.waitForFinished(60000)) << "pdftotext (poppler-utils) is needed";
+    const std::string text = extract.readAllStandardOutput().toStdString();
+    const auto pages = std::count(text.begin(), text.end(), '\f');
+    EXPECT_GT(pages, 1);
+    EXPECT_EQ(previewPages, pages) << "the preview shows the same pages";
+    EXPECT_EQ(text.find("Korvath Servers"), text.rfind("Korvath Servers"));
+    std::size_t at = 0;
+    for (const std::string& address : addresses) {
+        at = text.find(address + "\n", at);
+        ASSERT_NE(at, std::string::npos) << address << " missing or out of order";
+    }
+}
+
+}  // namespace
+}  // namespace kr::test

@@ -1,0 +1,81 @@
+// The node name prompt (through command 131) and the grid demonstration dialog.
+
+#include "app/commandids.h"
+#include "app/griddemodlg.h"
+#include "app/nodenamedlg.h"
+#include "tests/app/browsertesting.h"
+
+#include <gtest/gtest.h>
+#include <QFrame>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace kr::test {
+namespace {
+
+// Answers each node name prompt by typing the name, then Return (ok) or Escape; counts them.
+struct PromptAnswerer {
+    bool ok;
+    QString name;
+    int prompts = 0;
+    ModalWatcher watcher{[this](QWidget* modal) {
+        if (auto* prompt = qobject_cast<CNodeNameDlg*>(modal)) {
+            ++prompts;
+            QTest::keyClicks(prompt->focusWidget(), name);
+            QTest::keyClick(prompt->focusWidget(), ok ? Qt::Key_Return : Qt::Key_Escape);
+        }
+    }};
+};
+
+TEST(NodeNameDlg, InsertsTheEnteredNameAfterOkOnlyAndAsksOnlyWithASelectedRow) {
+    const std::tuple<bool, bool, const char*> cases[] = {// selected, ok, inserted (null: none)
+                                                         {false, true, nullptr},
+                                                         {true, false, nullptr},
+                                                         {true, true, ""}};
+    for (const auto& [selected, ok, inserted] : cases) {
+        auto browser = StartBrowser({});
+        ASSERT_NE(browser, nullptr);
+        CServerGrid& grid = browser->MainFrame()->View().Grid();
+        grid.SetItemState(2, selected ? LVIS_SELECTED : 0, LVIS_SELECTED);
+        PromptAnswerer answerer{ok, ok ? inserted : "x"};
+        browser->MainFrame()->SendCommand(ID_DEMO_INSERT_ITEMS);
+        EXPECT_EQ(answerer.prompts, selected ? 1 : 0);
+        ASSERT_EQ(grid.GetChildCount(grid.NodeFromRow(2)), inserted != nullptr ? 4 : 3);
+        if (inserted != nullptr) {
+            EXPECT_EQ(grid.GetInfo(grid.NodeFromRow(2)->m_listChildren.back())->m_strText, "");
+        }
+    }
+}
+
+TEST(GridDemoDlg, GridFillsThePlaceholderAndKeepsReturnAndEscapeForItself) {
+    CGridDemoDlg dialog;
+    dialog.show();
+    CServerGrid& grid = dialog.m_wndGrid;
+    EXPECT_EQ(grid.geometry(), DialogUnits(dialog.font()).ToPixels(7, 7, 308, 250));
+    EXPECT_EQ(grid.geometry(), dialog.m_wndFrame->geometry());
+    EXPECT_TRUE(grid.isVisible() && !dialog.m_wndFrame->isVisible());
+    EXPECT_EQ(grid.GetExtendedStyle(), 0u);
+    EXPECT_EQ(grid.frameStyle(), QFrame::WinPanel | QFrame::Sunken);
+    EXPECT_EQ(grid.GetItemCount(), 5);
+    EXPECT_EQ(dialog.focusWidget(), &grid);
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Enter}) {
+        QTest::keyClick(&grid, key);
+        EXPECT_TRUE(dialog.isVisible()) << key;
+    }
+    grid.clearFocus();
+    QTest::keyClick(&dialog, Qt::Key_Return);  // the default button, OK
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+
+    dialog.show();
+    auto* insert = static_cast<QPushButton*>(dialog.GetDlgItem(IDC_INSERT));
+    PromptAnswerer answerer{true, "x"};
+    QTest::mouseClick(insert, Qt::LeftButton);
+    EXPECT_EQ(answerer.prompts, 0) << "no selected row, no prompt";
+    QTest::keyClick(insert, Qt::Key_Escape);
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_FALSE(dialog.isVisible());
+}
+
+}  // namespace
+}  // namespace kr::test
