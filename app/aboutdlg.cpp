@@ -1,5 +1,7 @@
 #include "app/aboutdlg.h"
 
+#include "app/appicons.h"
+
 #include "app/dialogunits.h"
 
 #include <QIcon>
@@ -28,7 +30,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
 
     auto* icon = new QLabel(this);
     icon->setGeometry(units.ToPixels(7, 7, 21, 20));
-    icon->setPixmap(QIcon(":/res/korvath.png").pixmap(icon->size()));
+    icon->setPixmap(ProgramIcon().pixmap(icon->size()));
 
     AddLabel(this, units, "Korvath Servers Browser", QRect(36, 10, 119, 8));
     AddLabel(this, units, "(C) 2026 Korvath Servers Browser", QRect(36, 19, 119, 8));

@@ -4,13 +4,14 @@
 
 CBrowserView::CBrowserView(QWidget* parent) : QWidget(parent) {}
 
+// A grid that cannot be made is not an error of the view: the window opens without it, and the
+// commands that need it find no grid window.
 bool CBrowserView::OnCreate() {
     m_bGridCreated = m_wndGrid.Create(this, kGridControlId);
-    if (!m_bGridCreated) {
-        return false;
+    if (m_bGridCreated) {
+        m_wndGrid.PrepareGrid();
+        PlaceGrid();
     }
-    m_wndGrid.PrepareGrid();
-    PlaceGrid();
     return true;
 }
 

@@ -28,13 +28,15 @@ public:
     struct Seen {
         std::string title, text;
         QMessageBox::Icon icon;
+        const QWidget* parent;
     };
 
     MessageBoxWatcher() {
         QObject::connect(&m_timer, &QTimer::timeout, [this] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                 seen.push_back(
-                    {box->windowTitle().toStdString(), box->text().toStdString(), box->icon()});
+                    {box->windowTitle().toStdString(), box->text().toStdString(), box->icon(),
+                     box->parentWidget()});
                 box->accept();
             }
         });
