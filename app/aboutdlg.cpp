@@ -1,5 +1,6 @@
 #include "app/aboutdlg.h"
 
+#include "app/appicons.h"
 #include "platform/qt/wintypes.h"
 
 #include <QIcon>
@@ -9,7 +10,7 @@ CAboutDlg::CAboutDlg(QWidget* parent)
     : CTemplateDlg("About ..", DialogFont("Tahoma", 8), 211, 90, parent) {
     auto* icon = new QLabel(this);
     PlaceControl(icon, 0, 7, 7, 21, 20);
-    icon->setPixmap(QIcon(":/res/korvath.png").pixmap(icon->size()));
+    icon->setPixmap(ProgramIcon().pixmap(icon->size()));
 
     AddStatic("Korvath Servers Browser", 36, 10, 119, 8);
     AddStatic("(C) 2026 Korvath Servers Browser", 36, 19, 119, 8);

@@ -2,6 +2,7 @@
 
 #include "app/commandids.h"
 #include "app/stringtable.h"
+#include "app/windowsettings.h"
 #include "net/masterclient.h"
 #include "platform/qt/mainwindow.h"
 
@@ -19,18 +20,21 @@ constexpr char kVersion[] = "0.2.0";
 }  // namespace
 
 CBrowserApp::~CBrowserApp() {
+    ExitInstance();
+}
+
+void CBrowserApp::ExitInstance() {
     SaveStdProfileSettings();
     SetUserNotice(nullptr);
     m_pMainFrame.reset();
 }
 
 bool CBrowserApp::InitInstance(const QStringList& arguments) {
-    QCoreApplication::setOrganizationName(kProfileName);
-    QCoreApplication::setApplicationName(kProfileName);
-    QCoreApplication::setApplicationVersion(kVersion);
-    if (!ParseCommandLine(arguments)) {
-        return false;
-    }
+    return ParseCommandLine(arguments) && CreateMainWindow();
+}
+
+bool CBrowserApp::CreateMainWindow() {
+    QGuiApplication::setDesktopFileName("korvath-browser");
     LoadStdProfileSettings();
     SetUserNotice(&m_notice);
 
@@ -44,14 +48,19 @@ bool CBrowserApp::InitInstance(const QStringList& arguments) {
         m_pMainFrame->AddDemoMenu();
     }
     AfxSetMainWnd(m_pMainFrame.get());
-    const QSize size = DefaultFrameSize();
-    m_pMainFrame->resize(size.width() + kExtraWidth, size.height());
+    if (!RestoreWindowSettings(*m_pMainFrame)) {
+        const QSize size = DefaultFrameSize();
+        m_pMainFrame->resize(size.width() + kExtraWidth, size.height());
+    }
     m_pMainFrame->setWindowTitle(LoadResourceString(IDR_MAINFRAME));
     m_pMainFrame->show();
     return true;
 }
 
 bool CBrowserApp::ParseCommandLine(const QStringList& arguments) {
+    QCoreApplication::setOrganizationName(kProfileName);
+    QCoreApplication::setApplicationName(kProfileName);
+    QCoreApplication::setApplicationVersion(kVersion);
     QCommandLineParser parser;
     parser.setApplicationDescription(LoadResourceString(AFX_IDS_APP_TITLE));
     const QCommandLineOption help = parser.addHelpOption();
@@ -118,6 +127,7 @@ void CBrowserApp::SaveStdProfileSettings() const {
     if (m_pMainFrame == nullptr) {
         return;
     }
+    SaveWindowSettings(*m_pMainFrame);
     QSettings settings;
     settings.beginGroup(kRecentFileSection);
     for (int n = 1; n <= kRecentFileCount; ++n) {

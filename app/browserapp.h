@@ -8,8 +8,8 @@
 
 #include <memory>
 
-// The application: settings, the command line, the main window. Made once by main() around the
-// QApplication; InitInstance builds and shows the window.
+// The application: settings, the command line, the main window. Made once by main(), which
+// reads the command line before the QApplication exists, so --help and --version need no display.
 class CBrowserApp {
 public:
     static constexpr int kRecentFileCount = 4;
@@ -18,13 +18,20 @@ public:
     CBrowserApp() = default;
     ~CBrowserApp();
 
-    // Reads the command line (--master HOST[:PORT], --demo, --help, --version) and the
-    // settings, builds the main window (with the "Demo" menu after --demo) and shows it. False when
-    // the program should end at once; ExitCode() then tells with what (0 after --help or --version,
-    // 2 for a bad command line, 1 when the window cannot be made). arguments: the program's command
-    // line, program name first.
+    // ParseCommandLine, then CreateMainWindow. False when the program should end at once;
+    // ExitCode() then tells with what (0 after --help or --version, 2 for a bad command line,
+    // 1 when the window cannot be made).
+    // arguments: the program's command line, program name first.
     bool InitInstance(const QStringList& arguments);
+    // Reads the command line (--master HOST[:PORT], --demo, --help, --version); answers --help and
+    // --version on standard output. Needs no window system, only a QCoreApplication.
+    bool ParseCommandLine(const QStringList& arguments);
+    // Reads the settings, builds the main window and shows it. Needs the QApplication.
+    bool CreateMainWindow();
     int ExitCode() const { return m_exitCode; }
+    // Saves the settings (the window's place among them) and closes the main window; main()
+    // calls it before the QApplication ends, the destructor in case nobody did. Repeatable.
+    void ExitInstance();
 
     CMainFrame* MainFrame() const { return m_pMainFrame.get(); }
     // The one printer of the application: Print Setup edits it, and Print, direct printing and
@@ -36,7 +43,6 @@ public:
     static QSize DefaultFrameSize();
 
 private:
-    bool ParseCommandLine(const QStringList& arguments);
     void LoadStdProfileSettings();
     void SaveStdProfileSettings() const;
 

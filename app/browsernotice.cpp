@@ -1,6 +1,7 @@
 #include "app/browsernotice.h"
 
 #include "app/browserrefreshhost.h"
+#include "platform/qt/mainwindow.h"
 #include "platform/qt/statusbar.h"
 
 #include <QMessageBox>
@@ -20,7 +21,8 @@ void CBrowserNotice::ShowMessageBox(const std::string& text, const std::string& 
     RunOnUiThread([&] {
         QMessageBox box(
             icon == NoticeIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
-            QString::fromLatin1(title.c_str()), QString::fromLatin1(text.c_str()), QMessageBox::Ok);
+            QString::fromLatin1(title.c_str()), QString::fromLatin1(text.c_str()), QMessageBox::Ok,
+            AfxGetMainWnd());
         box.exec();
     });
 }

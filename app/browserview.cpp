@@ -5,13 +5,14 @@
 CBrowserView::CBrowserView(QPrinter* printer, QWidget* parent)
     : QWidget(parent), m_pPrinter(printer) {}
 
+// A grid that cannot be made is not an error of the view: the window opens without it, and the
+// commands that need it find no grid window.
 bool CBrowserView::OnCreate() {
     m_bGridCreated = m_wndGrid.Create(this, kGridControlId);
-    if (!m_bGridCreated) {
-        return false;
+    if (m_bGridCreated) {
+        m_wndGrid.PrepareGrid();
+        PlaceGrid();
     }
-    m_wndGrid.PrepareGrid();
-    PlaceGrid();
     return true;
 }
 

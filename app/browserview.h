@@ -21,9 +21,10 @@ public:
     // outlives the view.
     explicit CBrowserView(QPrinter* printer, QWidget* parent = nullptr);
 
-    // Creates the grid window and its columns and groups. False when the grid cannot be made;
-    // the view then has no grid window and "New Full List" does nothing.
+    // Creates the grid window and its columns and groups. Always true: when the grid cannot be
+    // made the view has no grid window, and "New Full List" does nothing.
     bool OnCreate();
+    bool HasGridWindow() const { return m_bGridCreated; }
     // Runs a command meant for the view; false when the view does not handle the id. Every
     // command has ended (dialogs closed, keys handled, printing done) when it returns.
     bool OnCommand(int id);

@@ -3,10 +3,20 @@
 #include <QApplication>
 
 int main(int argc, char** argv) {
-    QApplication application(argc, argv);
     CBrowserApp browser;
-    if (!browser.InitInstance(QApplication::arguments())) {
+    {
+        // The command line is read before the window system is reached: --help, --version and a
+        // bad option answer on a machine without a display.
+        QCoreApplication commandLine(argc, argv);
+        if (!browser.ParseCommandLine(QCoreApplication::arguments())) {
+            return browser.ExitCode();
+        }
+    }
+    QApplication application(argc, argv);
+    if (!browser.CreateMainWindow()) {
         return browser.ExitCode();
     }
-    return application.exec();
+    const int exitCode = application.exec();
+    browser.ExitInstance();
+    return exitCode;
 }

@@ -1,6 +1,7 @@
 #include "app/mainframe.h"
 
 #include "app/aboutdlg.h"
+#include "app/appicons.h"
 #include "app/commandids.h"
 #include "app/stringtable.h"
 #include "net/refreshstop.h"
@@ -17,20 +18,6 @@ namespace {
 
 constexpr int kIndicators[] = {ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM,
                                ID_INDICATOR_SCRL};
-constexpr int kToolButtonWidth = 16;
-constexpr int kToolButtonHeight = 15;
-
-// Button n of the toolbar strip: 16 x 15 pixels, RGB(0,255,255) transparent.
-QIcon ToolBarIcon(int n) {
-    const QPixmap strip(":/res/toolbar.png");
-    if (strip.isNull()) {
-        return QIcon();
-    }
-    QPixmap button = strip.copy(n * kToolButtonWidth, 0, kToolButtonWidth, kToolButtonHeight);
-    button.setMask(button.createMaskFromColor(QColor(0, 255, 255)));
-    return QIcon(button);
-}
-
 }  // namespace
 
 CMainFrame::CMainFrame(QPrinter* printer)
@@ -39,7 +26,7 @@ CMainFrame::CMainFrame(QPrinter* printer)
       m_pView(new CBrowserView(printer, this)),
       m_refreshHost(&m_pView->Grid()),
       m_pPrinter(printer) {
-    setWindowIcon(QIcon(":/res/korvath.png"));
+    setWindowIcon(ProgramIcon());
     connect(m_pView, &CBrowserView::refreshEnded, this, &CMainFrame::OnRefreshEnded);
 }
 
@@ -77,6 +64,8 @@ void CMainFrame::BuildMenu() {
     QAction* toolBar = MakeAction(ID_VIEW_TOOLBAR, "&Toolbar");
     toolBar->setCheckable(true);
     toolBar->setChecked(true);
+    // The bar can also be hidden from the window's right-click menu: the check mark follows it.
+    connect(m_pToolBar->toggleViewAction(), &QAction::toggled, toolBar, &QAction::setChecked);
     view->addAction(toolBar);
     QAction* statusBar = MakeAction(ID_VIEW_STATUS_BAR, "&Status Bar");
     statusBar->setCheckable(true);
@@ -89,6 +78,8 @@ void CMainFrame::BuildMenu() {
 
 bool CMainFrame::BuildToolBar() {
     m_pToolBar->setObjectName("toolbar");
+    // The title names the bar in the window's own right-click menu.
+    m_pToolBar->setWindowTitle("Toolbar");
     SetDlgCtrlID(m_pToolBar, AFX_IDW_TOOLBAR);
     m_pToolBar->setMovable(true);
     m_pToolBar->setFloatable(false);
@@ -123,12 +114,12 @@ bool CMainFrame::SendCommand(int id) {
 bool CMainFrame::OnFrameCommand(int id) {
     switch (id) {
         case ID_VIEW_TOOLBAR:
-            m_pToolBar->setVisible(!m_pToolBar->isVisible());
-            Action(id)->setChecked(m_pToolBar->isVisible());
+            m_pToolBar->setHidden(!m_pToolBar->isHidden());
+            Action(id)->setChecked(!m_pToolBar->isHidden());
             return true;
         case ID_VIEW_STATUS_BAR:
-            m_pStatusBar->setVisible(!m_pStatusBar->isVisible());
-            Action(id)->setChecked(m_pStatusBar->isVisible());
+            m_pStatusBar->setHidden(!m_pStatusBar->isHidden());
+            Action(id)->setChecked(!m_pStatusBar->isHidden());
             return true;
         case ID_APP_EXIT:
             close();

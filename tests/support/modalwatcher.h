@@ -35,6 +35,7 @@ public:
     struct Seen {
         std::string title, text;
         QMessageBox::Icon icon;
+        const QWidget* parent;
     };
     std::vector<Seen> seen;
     QMessageBox::StandardButton answer = QMessageBox::Ok;
@@ -51,7 +52,8 @@ private:
     ModalWatcher m_watcher{[this](QWidget* modal) {
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             seen.push_back(
-                {box->windowTitle().toStdString(), box->text().toStdString(), box->icon()});
+                {box->windowTitle().toStdString(), box->text().toStdString(), box->icon(),
+                 box->parentWidget()});
             box->button(answer) != nullptr ? box->button(answer)->click() : box->accept();
         }
     }};

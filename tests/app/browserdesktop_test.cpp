@@ -1,0 +1,165 @@
+// The browser as a desktop program: answering without a display, keeping its place between runs,
+// its icons, its message boxes, a view without a grid, and the refresh started by key and mouse.
+
+#include "app/appicons.h"
+#include "app/commandids.h"
+#include "net/refreshdriver.h"
+#include "platform/posix/usernotice.h"
+#include "tests/app/browsertesting.h"
+#include "tests/support/programrun.h"
+#include "tests/support/simprocess.h"
+#include "tests/support/tempdir.h"
+
+#include <gtest/gtest.h>
+#include <QMenu>
+#include <QSettings>
+#include <QTest>
+#include <QToolButton>
+
+// The program's images leave and come back (resource functions live outside any namespace).
+static void RemoveImages() {
+    Q_CLEANUP_RESOURCE(images);
+}
+static void RestoreImages() {
+    Q_INIT_RESOURCE(images);
+}
+
+namespace kr::test {
+namespace {
+
+TEST(BrowserDesktopTest, CommandLineIsAnsweredWithoutADisplay) {
+    struct Case {
+        std::string option, output;
+        int exitCode;
+    };
+    const Case cases[] = {{"--help", "--master <HOST[:PORT]>", 0},
+                          {"--version", "Korvath Servers Browser 0.2.0\n", 0},
+                          {"--bogus", "", 2}};
+    for (const Case& c : cases) {
+        const ProgramRun run = RunProgram(KR_BROWSER_PATH, {c.option},
+                                          {"-DISPLAY", "-WAYLAND_DISPLAY", "-QT_QPA_PLATFORM"});
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.option << run.err;
+        EXPECT_NE(run.out.find(c.output), std::string::npos) << c.option << run.out;
+    }
+}
+
+TEST(BrowserDesktopTest, WindowAndBarsComeBackAsTheyWereLeft) {
+    QSettings().clear();
+    const QRect placed(40, 50, 700, 500);
+    {
+        auto browser = StartBrowser({});
+        ASSERT_NE(browser, nullptr);
+        CMainFrame& frame = *browser->MainFrame();
+        frame.setGeometry(placed);
+        frame.addToolBar(Qt::LeftToolBarArea, &frame.ToolBar());
+        // Hidden from the window's own menu, which names the bar by its title.
+        const std::unique_ptr<QMenu> menu(frame.createPopupMenu());
+        QAction* entry = menu->actions().value(0);
+        ASSERT_NE(entry, nullptr);
+        EXPECT_EQ(entry->text(), "Toolbar");
+        entry->trigger();
+        menu->setParent(nullptr);
+        EXPECT_FALSE(frame.Action(ID_VIEW_TOOLBAR)->isChecked());
+        frame.SendCommand(ID_VIEW_STATUS_BAR);
+        browser->ExitInstance();
+    }
+    auto browser = StartBrowser({});
+    ASSERT_NE(browser, nullptr);
+    CMainFrame& frame = *browser->MainFrame();
+    EXPECT_EQ(frame.geometry(), placed);
+    EXPECT_EQ(frame.toolBarArea(&frame.ToolBar()), Qt::LeftToolBarArea);
+    EXPECT_TRUE(frame.ToolBar().isHidden());
+    EXPECT_FALSE(frame.Action(ID_VIEW_TOOLBAR)->isChecked());
+    EXPECT_TRUE(frame.StatusBar().isHidden());
+    EXPECT_FALSE(frame.Action(ID_VIEW_STATUS_BAR)->isChecked());
+    // View > Toolbar brings it back with its check mark.
+    frame.SendCommand(ID_VIEW_TOOLBAR);
+    EXPECT_FALSE(frame.ToolBar().isHidden());
+    EXPECT_TRUE(frame.Action(ID_VIEW_TOOLBAR)->isChecked());
+}
+
+TEST(BrowserDesktopTest, IconsMessageBoxesAndTheDesktopEntry) {
+    auto browser = StartBrowser({});
+    ASSERT_NE(browser, nullptr);
+    CMainFrame& frame = *browser->MainFrame();
+    const QList<QSize> sizes = {{16, 16}, {24, 24},   {32, 32},  {48, 48},
+                                {64, 64}, {128, 128}, {256, 256}};
+    EXPECT_EQ(frame.windowIcon().availableSizes(), sizes);
+
+    // At a device pixel ratio of 2 a button has twice the pixels, and they are not doubled ones.
+    for (int n = 0; n < 2; ++n) {
+        const QImage image =
+            ToolBarIcon(n).pixmap(QSize(kToolButtonWidth, kToolButtonHeight), 2.0).toImage();
+        ASSERT_EQ(image.size(), QSize(2 * kToolButtonWidth, 2 * kToolButtonHeight)) << n;
+        bool finer = false;
+        for (int y = 0; y + 1 < image.height() && !finer; y += 2) {
+            for (int x = 0; x + 1 < image.width() && !finer; x += 2) {
+                const QRgb p = image.pixel(x, y);
+                finer = p != image.pixel(x + 1, y) || p != image.pixel(x, y + 1) ||
+                        p != image.pixel(x + 1, y + 1);
+            }
+        }
+        EXPECT_TRUE(finer) << "button " << n << " is a pixel-doubled copy";
+    }
+
+    // The dock groups the window with its launcher: both carry the same name.
+    EXPECT_EQ(QGuiApplication::desktopFileName(), "korvath-browser");
+    EXPECT_NE(ReadWholeFile(KR_DESKTOP_FILE).find("\nStartupWMClass=korvath-browser\n"),
+              std::string::npos);
+
+    MessageBoxWatcher boxes;
+    GetUserNotice()->ShowMessageBox("Connection To Master Server Failed", "KR Server Browser",
+                                    NoticeIcon::Exclamation);
+    ASSERT_EQ(boxes.seen.size(), 1u);
+    EXPECT_EQ(boxes.seen[0].parent, &frame);
+}
+
+TEST(BrowserDesktopTest, ViewWithoutItsGridGoesOn) {
+    RemoveImages();  // the grid cannot load its image strips, so its creation fails
+    CBrowserView view;
+    const bool created = view.OnCreate();
+    RestoreImages();
+    EXPECT_TRUE(created);
+    EXPECT_FALSE(view.HasGridWindow());
+    g_refreshCount = 0;
+    EXPECT_TRUE(view.OnCommand(ID_NEW_FULL_LIST));
+    EXPECT_EQ(g_refreshCount, 0);  // no grid window: nothing to refresh
+}
+
+// F5 and the toolbar button, as real key and mouse events: whichever starts the refresh, the
+// other gesture during it and both after it ask the master nothing more.
+TEST(BrowserDesktopTest, F5AndTheToolbarButtonRefreshOnce) {
+    for (const bool byKey : {true, false}) {
+        const ScopedTempDir dir(true);
+        SimProcess sim({"--servers", "20", "--silent", "10"});  // two wait for the time-out
+        ASSERT_TRUE(sim.Started());
+        g_refreshCount = 0;
+        auto browser = StartBrowser({"--master", QString::fromStdString(sim.MasterAddress())});
+        ASSERT_NE(browser, nullptr);
+        CMainFrame& frame = *browser->MainFrame();
+        frame.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+        QWidget* button = frame.ToolBar().widgetForAction(frame.Action(ID_NEW_FULL_LIST));
+        ASSERT_NE(qobject_cast<QToolButton*>(button), nullptr);
+        const auto press = [&](bool key) {
+            key ? QTest::keyClick(&frame, Qt::Key_F5) : QTest::mouseClick(button, Qt::LeftButton);
+        };
+        bool refreshingMeanwhile = false;
+        QTimer::singleShot(300, [&] {
+            refreshingMeanwhile = frame.View().IsRefreshing();
+            press(!byKey);
+        });
+
+        press(byKey);  // returns when the refresh has ended
+
+        EXPECT_TRUE(refreshingMeanwhile) << byKey;
+        press(true);
+        press(false);
+        const std::map<std::string, long> stats = sim.Stats();
+        EXPECT_EQ(stats.at("master_requests"), 1) << byKey;
+        EXPECT_EQ(stats.at("queries"), 20) << byKey;  // each server once
+    }
+}
+
+}  // namespace
+}  // namespace kr::test
