@@ -38,7 +38,8 @@ bool CBrowserApp::CreateMainWindow() {
     LoadStdProfileSettings();
     SetUserNotice(&m_notice);
 
-    m_pMainFrame = std::make_unique<CMainFrame>(&m_printer);
+    m_pPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    m_pMainFrame = std::make_unique<CMainFrame>(m_pPrinter.get());
     if (!m_pMainFrame->OnCreate()) {
         m_pMainFrame.reset();
         m_exitCode = 1;

@@ -35,8 +35,9 @@ public:
 
     CMainFrame* MainFrame() const { return m_pMainFrame.get(); }
     // The one printer of the application: Print Setup edits it, and Print, direct printing and
-    // Print Preview use it, so the choices made in either dialog hold for the next job.
-    QPrinter& Printer() { return m_printer; }
+    // Print Preview use it, so the choices made in either dialog hold for the next job. Made with
+    // the main window (a printer needs the application object, which --help does not).
+    QPrinter& Printer() { return *m_pPrinter; }
     // The recent-file list as read from the settings (at most kRecentFileCount entries).
     const QStringList& RecentFiles() const { return m_recentFiles; }
     // The restored size a new main window gets before the extra width.
@@ -46,7 +47,7 @@ private:
     void LoadStdProfileSettings();
     void SaveStdProfileSettings() const;
 
-    QPrinter m_printer{QPrinter::HighResolution};
+    std::unique_ptr<QPrinter> m_pPrinter;
     std::unique_ptr<CMainFrame> m_pMainFrame;
     CBrowserNotice m_notice;
     QStringList m_recentFiles;

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 #include <QMenu>
+#include <QPrinter>
 #include <QSettings>
 #include <QTest>
 #include <QToolButton>
@@ -116,7 +117,8 @@ TEST(BrowserDesktopTest, IconsMessageBoxesAndTheDesktopEntry) {
 
 TEST(BrowserDesktopTest, ViewWithoutItsGridGoesOn) {
     RemoveImages();  // the grid cannot load its image strips, so its creation fails
-    CBrowserView view;
+    QPrinter printer;
+    CBrowserView view(&printer);
     const bool created = view.OnCreate();
     RestoreImages();
     EXPECT_TRUE(created);
