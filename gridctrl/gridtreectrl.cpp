@@ -10,20 +10,27 @@ namespace {
 
 constexpr UINT kSelectedAndFocused = LVIS_SELECTED | LVIS_FOCUSED;
 
-// Counts the shown rows of top's subtree in pre-order into nRow until node is reached.
-bool CountRowsTo(const CGridTreeItem* top, const CGridTreeItem* node, int& nRow) {
-    if (top == node) {
-        return true;
+// The last node of the node's shown subtree in pre-order (the node itself when nothing below it
+// is shown). O(depth).
+const CGridTreeItem* LastShownDescendant(const CGridTreeItem* node) {
+    while (!node->m_bCollapsed && !node->m_listChildren.empty()) {
+        node = node->m_listChildren.back();
     }
-    ++nRow;
-    if (!top->m_bCollapsed) {
-        for (const CGridTreeItem* child : top->m_listChildren) {
-            if (CountRowsTo(child, node, nRow)) {
-                return true;
-            }
-        }
+    return node;
+}
+
+// Rows of the node's shown descendants; with bCollapse set, the node and its expanded descendants
+// with children are marked collapsed on the way (as bCollapse says). O(rows counted).
+int HideShownDescendants(CGridTreeItem* node, BOOL bCollapse) {
+    if (node->m_listChildren.empty() || node->m_bCollapsed) {
+        return 0;
     }
-    return false;
+    node->m_bCollapsed = bCollapse;
+    int count = 0;
+    for (CGridTreeItem* child : node->m_listChildren) {
+        count += 1 + HideShownDescendants(child, bCollapse);
+    }
+    return count;
 }
 
 }  // namespace
@@ -155,21 +162,26 @@ CGridTreeItem* CGridTreeCtrl::GetNextRoot(POSITION& pos) const {
 
 // ---- tree operations ----
 
+CListCtrl::CallbackItem CGridTreeCtrl::RowItem(CGridTreeItem* node, int nIndent, BOOL bApplyCheck) {
+    CallbackItem item;
+    item.data = reinterpret_cast<quintptr>(node);
+    item.indent = nIndent;
+    if (bApplyCheck && node->m_pInfo->m_bChecked) {
+        item.state = INDEXTOSTATEIMAGEMASK(2);
+    }
+    return item;
+}
+
 void CGridTreeCtrl::InsertNodeRow(CGridTreeItem* node, int nRow, int nIndent, BOOL bApplyCheck) {
-    const CGridItemInfo* info = node->m_pInfo;
-    LVITEM item;
-    item.mask = LVIF_TEXT | LVIF_PARAM | LVIF_INDENT;
-    item.iItem = nRow;
-    item.pszText = info->m_strText;
-    item.lParam = reinterpret_cast<quintptr>(node);
-    item.iIndent = nIndent;
-    const int row = InsertItem(item);
-    if (bApplyCheck && info->m_bChecked) {
-        SetCheck(row, TRUE);
+    InsertCallbackItems(nRow, {RowItem(node, nIndent, bApplyCheck)});
+}
+
+QString CGridTreeCtrl::OnGetDispInfo(int nItem, int nSubItem) const {
+    const CGridItemInfo* info = GetInfo(NodeFromRow(nItem));
+    if (info == nullptr) {
+        return QString();
     }
-    for (int k = 0; k < info->m_arrSubTexts.size(); ++k) {
-        SetItemText(row, k + 1, info->m_arrSubTexts[k]);
-    }
+    return nSubItem == 0 ? info->m_strText : info->GetSubText(nSubItem - 1);
 }
 
 CGridTreeItem* CGridTreeCtrl::InsertRootNode(CGridItemInfo* info) {
@@ -194,13 +206,18 @@ CGridTreeItem* CGridTreeCtrl::InsertChildNode(CGridTreeItem* parent, CGridItemIn
     parent->m_listChildren.push_back(node);
     // A parent that is hidden or collapsed cannot show the child: inserting a row anyway would
     // put it out of order, so the child stays hidden like its siblings.
-    const int row = bShowRow ? RowFromNode(node) : -1;
-    if (row == -1) {
+    const int parentRow = bShowRow && !parent->m_bCollapsed ? RowFromNode(parent) : -1;
+    if (parentRow == -1) {
         parent->m_bCollapsed = TRUE;
         return node;
     }
+    // The new last child comes right after its previous sibling's shown subtree.
+    const auto previous = std::next(parent->m_listChildren.rbegin());
+    const int row = previous == parent->m_listChildren.rend()
+                        ? parentRow + 1
+                        : LastShownDescendant(*previous)->m_nRow + 1;
     InsertNodeRow(node, row, node->m_nLevel, TRUE);
-    RenumberRows();
+    RenumberRowsFrom(row);
     return node;
 }
 
@@ -212,23 +229,33 @@ int CGridTreeCtrl::ExpandNode(CGridTreeItem* node, int nRow) {
         item.iItem = nRow;
         item.iIndent = node->m_nLevel;
         SetItem(item);
-        node->m_bCollapsed = FALSE;
-        for (CGridTreeItem* child : node->m_listChildren) {
-            InsertNodeRow(child, ++last, node->m_nLevel + 1, TRUE);
-        }
+        last = InsertChildRows(node, nRow);
+        RenumberRowsFrom(nRow + 1);
     }
-    RenumberRows();
     return last;
 }
 
+int CGridTreeCtrl::InsertChildRows(CGridTreeItem* node, int nRow) {
+    if (!node->m_bCollapsed || node->m_listChildren.empty()) {
+        return nRow;
+    }
+    node->m_bCollapsed = FALSE;
+    std::vector<CallbackItem> rows;
+    rows.reserve(node->m_listChildren.size());
+    for (CGridTreeItem* child : node->m_listChildren) {
+        rows.push_back(RowItem(child, node->m_nLevel + 1, TRUE));
+    }
+    InsertCallbackItems(nRow + 1, rows);
+    return nRow + static_cast<int>(rows.size());
+}
+
 void CGridTreeCtrl::HideDescendantRows(CGridTreeItem* node, BOOL bCollapse, int nFirstRow) {
-    if (!HasChildren(node) || node->m_bCollapsed) {
+    if (node == nullptr) {
         return;
     }
-    node->m_bCollapsed = bCollapse;
-    for (CGridTreeItem* child : node->m_listChildren) {
-        HideDescendantRows(child, bCollapse, nFirstRow + 1);
-        DeleteItem(nFirstRow);
+    const int count = HideShownDescendants(node, bCollapse);
+    if (count > 0) {
+        DeleteItems(nFirstRow, count);
     }
 }
 
@@ -239,19 +266,42 @@ void CGridTreeCtrl::CollapseNode(CGridTreeItem* node) {
     }
     SetRedraw(FALSE);
     HideDescendantRows(node, TRUE, row + 1);
-    RenumberRows();
+    RenumberRowsFrom(row + 1);
     SetRedraw(TRUE);
+}
+
+// Shown at nRow: expands the node when it has children, then each child in turn at the row
+// after the previous child's subtree; numbers every node it passes. Returns the last row of the
+// node's subtree.
+int CGridTreeCtrl::ExpandShownSubtree(CGridTreeItem* node, int nRow, int* pLastRow) {
+    if (!node->m_listChildren.empty()) {
+        const int last = InsertChildRows(node, nRow);
+        if (pLastRow != nullptr) {
+            *pLastRow = last;
+        }
+    }
+    SetNodeRow(node, nRow);
+    int row = nRow;
+    if (!node->m_bCollapsed) {
+        for (CGridTreeItem* child : node->m_listChildren) {
+            row = ExpandShownSubtree(child, row + 1, pLastRow);
+        }
+    }
+    return row;
 }
 
 void CGridTreeCtrl::ExpandSubtree(CGridTreeItem* node, int* pLastRow) {
     if (node == nullptr) {
         return;
     }
-    if (HasChildren(node)) {
-        const int last = ExpandNode(node, RowFromNode(node));
-        if (pLastRow != nullptr) {
-            *pLastRow = last;
-        }
+    const int row = RowFromNode(node);
+    if (row != -1) {
+        RenumberRowsFrom(ExpandShownSubtree(node, row, pLastRow) + 1);
+        return;
+    }
+    // Hidden: nothing can be expanded, each node with children reports -1 as ExpandNode does.
+    if (HasChildren(node) && pLastRow != nullptr) {
+        *pLastRow = -1;
     }
     for (CGridTreeItem* child : node->m_listChildren) {
         ExpandSubtree(child, pLastRow);
@@ -270,7 +320,7 @@ void CGridTreeCtrl::DeleteNodeAndRows(CGridTreeItem* node, int nRow) {
     } else {
         RemoveRootNode(node);
     }
-    RenumberRows();
+    RenumberRowsFrom(nRow);
     if (nRow != 0) {
         CRect label;
         const int row = GetItemRect(nRow, &label, LVIR_LABEL) ? nRow : nRow - 1;
@@ -314,17 +364,22 @@ BOOL CGridTreeCtrl::DetachNode(CGridTreeItem* node, BOOL bDelete) {
     return TRUE;
 }
 
+// A node is shown when no ancestor is collapsed and the chain of parents ends in a root (level
+// 1; a detached node keeps its deeper level); then m_nRow is its row, which its row confirms.
 int CGridTreeCtrl::RowFromNode(const CGridTreeItem* node) const {
     if (node == nullptr) {
         return -1;
     }
-    int row = 0;
-    for (const CGridTreeItem* root : m_listRoots) {
-        if (CountRowsTo(root, node, row)) {
-            return row;
+    const CGridTreeItem* top = node;
+    for (; top->m_pParent != nullptr; top = top->m_pParent) {
+        if (top->m_pParent->m_bCollapsed) {
+            return -1;
         }
     }
-    return -1;
+    if (top->m_nLevel != 1 || NodeFromRow(node->m_nRow) != node) {
+        return -1;
+    }
+    return node->m_nRow;
 }
 
 CGridTreeItem* CGridTreeCtrl::NodeFromRow(int nRow) const {
@@ -332,11 +387,20 @@ CGridTreeItem* CGridTreeCtrl::NodeFromRow(int nRow) const {
 }
 
 void CGridTreeCtrl::RenumberRows() {
+    RenumberRowsFrom(0);
+}
+
+void CGridTreeCtrl::RenumberRowsFrom(int nFirstRow) {
     const int count = GetItemCount();
-    for (int row = 0; row < count; ++row) {
-        if (CGridTreeItem* node = NodeFromRow(row)) {
-            node->m_nRow = row;
-        }
+    for (int row = std::max(0, nFirstRow); row < count; ++row) {
+        SetNodeRow(NodeFromRow(row), row);
+    }
+}
+
+void CGridTreeCtrl::SetNodeRow(CGridTreeItem* node, int nRow) {
+    if (node != nullptr) {
+        node->m_nRow = nRow;
+        ++m_nRowsNumbered;
     }
 }
 

@@ -6,6 +6,7 @@
 #include "platform/qt/imagelist.h"
 #include "platform/qt/listctrl.h"
 
+#include <cstdint>
 #include <memory>
 
 class CGridCellEdit;
@@ -23,10 +24,17 @@ class CGridCellEdit;
 //     collapses every expanded descendant with children too, so expanding only ever shows the
 //     direct children.
 //
-// Cost: no row index is kept incrementally. Every change that inserts or removes rows ends by
-// renumbering all rows, O(rows), and RowFromNode walks the shown tree from the first root,
-// O(rows). Inserting a shown child is therefore O(rows); expanding a node with c children is
-// O(rows + c); collapsing one O(rows + hidden rows). Node accessors are O(1).
+// Rows are text call-back rows: the list keeps no copy of a text and asks the node's row data
+// when it paints or is asked (OnGetDispInfo).
+//
+// Cost: every shown node's m_nRow is kept valid as rows change, by renumbering only the rows at
+// and below the change (the rows that moved), and RowFromNode checks a node's ancestors and its
+// row, O(depth). A shown child's place comes from its previous sibling's last shown descendant,
+// O(depth). So with a rows below the change: inserting a shown child is O(depth + a), expanding
+// a node with c children O(c + a), collapsing one O(hidden rows + a), deleting a node O(its
+// rows + siblings + a) (it is found in its parent's list). Filing into the last shown group
+// therefore costs O(1) rows per child. Node accessors are O(1). GetRowsNumbered counts the
+// m_nRow writes, the measure of that cost.
 // Threads: the user-interface thread only; the control holds no lock.
 class CGridTreeCtrl : public CListCtrl {
 public:
@@ -73,7 +81,7 @@ public:
     // collapsed. Nothing for a null node or one without children.
     void CollapseNode(CGridTreeItem* node);
     // Expands the node and every node below it, in pre-order; *pLastRow receives the result of
-    // the last ExpandNode called (it is left alone when none was).
+    // the last ExpandNode called (it is left alone when none was). O(subtree + rows below).
     void ExpandSubtree(CGridTreeItem* node, int* pLastRow);
     // Deletes the rows of the node's shown descendants, whose first is at nFirstRow, setting the
     // collapsed flag of the node and of each expanded descendant with children to bCollapse.
@@ -95,6 +103,8 @@ public:
     CGridTreeItem* NodeFromRow(int nRow) const;
     // Writes each row's index into its node's m_nRow. O(rows).
     void RenumberRows();
+    // The number of m_nRow writes since the control was made: the rows its changes touched.
+    std::uint64_t GetRowsNumbered() const { return m_nRowsNumbered; }
     // Writes the node's texts into its row again (column 0 and one column per sub-text), with
     // drawing off meanwhile. Nothing unless the node is shown at m_nRow.
     void RefreshRowTexts(CGridTreeItem* node);
@@ -246,9 +256,13 @@ protected:
     // when pressed, opens or closes the node when its box is pressed (asking OnExpanding or
     // OnCollapsing). FALSE exactly when a node was expanded or collapsed.
     BOOL HandleBoxClick(int x, int y, LVHITTESTINFO* hit);
-    // Inserts the node's row at nRow the one way rows are inserted: text, node as item data,
-    // indent; then, with bApplyCheck and m_bChecked, the check box; then the sub-item texts.
+    // Inserts the node's row at nRow the one way rows are inserted: a text call-back row with the
+    // node as item data and the indent, checked when bApplyCheck and m_bChecked are set.
     void InsertNodeRow(CGridTreeItem* node, int nRow, int nIndent, BOOL bApplyCheck);
+    // Column 0 is the node's m_strText, column k + 1 its sub-text k.
+    QString OnGetDispInfo(int nItem, int nSubItem) const override;
+    // Writes m_nRow of the nodes of rows nFirstRow to the last. O(rows from nFirstRow).
+    void RenumberRowsFrom(int nFirstRow);
 
     GridNodeList m_listRoots;  // in insertion order; owned
     int m_nDragRow = -1;       // row being dragged
@@ -262,6 +276,12 @@ protected:
 
 private:
     static void FreeNode(CGridTreeItem* node);
+    static CallbackItem RowItem(CGridTreeItem* node, int nIndent, BOOL bApplyCheck);
+    // Gives a collapsed node shown at nRow rows for its children, at once, and marks it expanded;
+    // returns the last row inserted, nRow when none was. Rows are not renumbered.
+    int InsertChildRows(CGridTreeItem* node, int nRow);
+    int ExpandShownSubtree(CGridTreeItem* node, int nRow, int* pLastRow);
+    void SetNodeRow(CGridTreeItem* node, int nRow);
     int PositionToColumn(int nPosition) const;  // -1 when there is no such position
     void TakeFocus();
     // Expands a collapsed node shown at nRow or collapses an expanded one, each when its hook
@@ -284,6 +304,7 @@ private:
     static CGridTreeItem* FindNextBelow(CGridTreeItem* top, const CGridTreeItem* current,
                                         bool& bFound, BOOL bVisibleOnly);
 
-    LVHITTESTINFO m_pressHit;       // the hit record of the press the list is watching
-    bool m_bDragMovesRows = false;  // the drag itself is changing rows (hover expansion)
+    LVHITTESTINFO m_pressHit;           // the hit record of the press the list is watching
+    bool m_bDragMovesRows = false;      // the drag itself is changing rows (hover expansion)
+    std::uint64_t m_nRowsNumbered = 0;  // m_nRow writes, see GetRowsNumbered
 };

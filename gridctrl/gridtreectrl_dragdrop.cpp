@@ -163,7 +163,7 @@ void CGridTreeCtrl::OnLButtonUp(UINT nFlags, CPoint point) {
         DeleteItem(nRow);
         HideDescendantRows(dragged, TRUE, nRow);
         DetachNode(dragged, TRUE);
-        RenumberRows();
+        RenumberRowsFrom(nRow);
         SetRedraw(TRUE);
         Invalidate(TRUE);
         UpdateWindow();

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -17,14 +18,20 @@ int NodePing(const CGridTreeItem* node) {
                                                        : 0;
 }
 
-// Puts the nodes of the list in ping order through one array of their pointers, which is then
-// written back position by position. Equal nodes keep their order.
+// Puts the nodes of the list in ping order through one array of their pointers, each with its
+// ping read once, which is then written back position by position. Equal nodes keep their order.
 void SortNodeList(GridNodeList& nodes) {
-    std::vector<CGridTreeItem*> sorted(nodes.begin(), nodes.end());
-    std::stable_sort(
-        sorted.begin(), sorted.end(),
-        [](const CGridTreeItem* a, const CGridTreeItem* b) { return ComparePingText(a, b) < 0; });
-    std::copy(sorted.begin(), sorted.end(), nodes.begin());
+    std::vector<std::pair<int, CGridTreeItem*>> sorted;
+    sorted.reserve(nodes.size());
+    for (CGridTreeItem* node : nodes) {
+        sorted.emplace_back(NodePing(node), node);
+    }
+    std::stable_sort(sorted.begin(), sorted.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    auto slot = nodes.begin();
+    for (const auto& entry : sorted) {
+        *slot++ = entry.second;
+    }
 }
 
 }  // namespace

@@ -153,11 +153,15 @@ void AddServerRow(const ServerRecord& record, CServerGrid* grid) {
     if (parent == nullptr) {
         return;
     }
-    grid->SetRedraw(FALSE);
-    const BOOL bShowRow = grid->RowFromNode(parent) != -1 && !grid->IsCollapsed(parent);
-    grid->InsertChildNode(parent, MakeServerRowInfo(record).release(), bShowRow);
-    grid->SetRedraw(TRUE);
-    if (bShowRow) {
-        grid->UpdateWindow();
+    const int parentRow = grid->RowFromNode(parent);
+    const BOOL bShowRow = parentRow != -1 && !grid->IsCollapsed(parent);
+    if (!bShowRow) {
+        // No row comes; only a shown group's own row may change (its expand box).
+        grid->InsertChildNode(parent, MakeServerRowInfo(record).release(), FALSE);
+        grid->RedrawItems(parentRow, parentRow);
+        return;
     }
+    grid->SetRedraw(FALSE);
+    grid->InsertChildNode(parent, MakeServerRowInfo(record).release(), TRUE);
+    grid->RedrawWithinFrame();
 }

@@ -68,7 +68,8 @@ public:
     // rebuilds the list with the root rows only, all collapsed, nothing selected. With
     // bSortChildren every level below the roots is sorted first. Nodes that compare equal keep
     // their order, so the version and game-type groups stay as PrepareGrid made them. A grid
-    // without roots is left alone. Cost O(n log n) per level plus O(rows) to collapse.
+    // without roots is left alone. Cost O(n log n) per level, each ping read once per node, plus
+    // O(rows) to collapse.
     void SortTree(BOOL bSortChildren);
     // Sorts the node's children in ping order; with bRecursive then every child's children, down
     // to the leaves (also below a node with fewer than two children). Only the tree is reordered:
@@ -137,6 +138,8 @@ std::unique_ptr<CGridItemInfo> MakeServerRowInfo(const ServerRecord& record);
 
 // Files a queried server as the last child of the group that matches its version and game
 // type; a record whose key names no group changes nothing. The server gets its row at once when
-// the group is shown and expanded (the grid is then repainted at once), else the group is marked
-// collapsed and shows it when expanded. Grid's thread only. Cost O(rows) with a row, else O(1).
+// the group is shown and expanded (the grid is then repainted at once, or at the end of the
+// frame when it was repainted so within the current one: RedrawWithinFrame), else the group is
+// marked collapsed and shows it when expanded. Grid's thread only. Cost O(depth + rows below
+// the new row) with a row (CGridTreeCtrl::InsertChildNode), else O(1).
 void AddServerRow(const ServerRecord& record, CServerGrid* grid);

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
+#include <iterator>
 #include <utility>
 #include <vector>
 
@@ -26,10 +28,28 @@ public:
         m_buf[m_gapBegin++] = std::move(value);
     }
 
-    // Removes the element at position i.
-    void erase(std::size_t i) {
+    // Inserts the values of [first, last) before position i, in order: O(count) plus the move.
+    template <typename It>
+    void insert(std::size_t i, It first, It last) {
+        const auto count = static_cast<std::size_t>(std::distance(first, last));
+        if (GapLength() < count) {
+            Grow(count);
+        }
         MoveGap(i);
-        m_buf[m_gapEnd++] = T();  // releases what the element held
+        for (; first != last; ++first) {
+            m_buf[m_gapBegin++] = *first;
+        }
+    }
+
+    // Removes the element at position i.
+    void erase(std::size_t i) { erase(i, 1); }
+
+    // Removes count elements from position i on: O(count) plus the move.
+    void erase(std::size_t i, std::size_t count) {
+        MoveGap(i);
+        for (std::size_t k = 0; k < count; ++k) {
+            m_buf[m_gapEnd++] = T();  // releases what the element held
+        }
     }
 
     void clear() {
@@ -57,9 +77,11 @@ private:
         }
     }
 
-    void Grow() {
+    // Makes room for at least `extra` more elements (one at least), doubling at the least.
+    void Grow(std::size_t extra = 1) {
         const std::size_t count = size();
-        const std::size_t capacity = count < 8 ? 16 : 2 * count;
+        const std::size_t capacity =
+            std::max<std::size_t>(count < 8 ? 16 : 2 * count, count + extra);
         std::vector<T> buf(capacity);
         for (std::size_t i = 0; i < count; ++i) {
             buf[i] = std::move(m_buf[Slot(i)]);

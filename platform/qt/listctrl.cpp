@@ -103,6 +103,10 @@ void CListCtrl::KillTimer(UINT nIDEvent) {
 }
 
 void CListCtrl::timerEvent(QTimerEvent* event) {
+    if (event->timerId() == m_frameTimer.timerId()) {
+        PaintFrame();
+        return;
+    }
     for (const auto& [id, timer] : m_timers) {
         if (timer == event->timerId()) {
             OnTimer(id);
@@ -129,10 +133,12 @@ int CListCtrl::InsertColumn(int nCol, const QString& heading, int nFormat, int n
     m_formats.insert(m_formats.begin() + col, nFormat);
     // Cells keep their column: texts of later columns move one place to the right.
     for (std::size_t i = 0; i < m_rows.size(); ++i) {
-        QStringList& texts = m_rows[i].texts;
-        if (texts.size() > col) {
-            texts.insert(col, QString());
+        Row& row = m_rows[i];
+        if (row.texts.size() > col) {
+            row.texts.insert(col, QString());
         }
+        const quint32 kept = col < 32 ? row.ownTexts & ((1u << col) - 1) : row.ownTexts;
+        row.ownTexts = kept | ((row.ownTexts & ~kept) << 1);
     }
     UpdateGeometries();
     viewport()->update();

@@ -5,6 +5,8 @@
 #include "platform/qt/wintypes.h"
 
 #include <QAbstractScrollArea>
+#include <QBasicTimer>
+#include <QElapsedTimer>
 #include <QStringList>
 
 #include <map>
@@ -29,9 +31,14 @@ class QStandardItemModel;
 // at most one focused. Row -1 in SetItemState stands for every row. A drop-highlighted row is
 // painted like a selected one (DrawItem gets ODS_SELECTED for it).
 //
+// A row may leave its texts with the owner (a text call-back row, made by InsertCallbackItems):
+// the list then keeps no copy and asks OnGetDispInfo whenever a text is read.
+//
 // Cost: access by row is O(1); an insertion or deletion costs the distance from the previous one
-// (rows live in a gap buffer, so runs of changes at one place are O(1) each); finding the selected
-// or focused row (GetNextItem, SetItemState) scans the rows, O(rows). Painting is O(visible rows).
+// (rows live in a gap buffer, so runs of changes at one place are O(1) each), and a run of k rows
+// inserted or deleted at once costs O(k) with one scroll-bar update. The selected and the focused
+// row are kept as indices, so finding them (GetNextItem with LVNI_SELECTED or LVNI_FOCUSED) and
+// moving them is O(1); other state queries scan the rows, O(rows). Painting is O(visible rows).
 // Threads: the user-interface thread only.
 class CListCtrl : public QAbstractScrollArea {
     Q_OBJECT
@@ -67,7 +74,24 @@ public:
     UINT GetItemState(int nItem, UINT nMask) const;
     quintptr GetItemData(int nItem) const;  // 0 for a row that does not exist
     BOOL DeleteItem(int nItem);
+    // Deletes nCount rows from nFirst on (those that exist) as one change. False when none does.
+    BOOL DeleteItems(int nFirst, int nCount);
     BOOL DeleteAllItems();
+
+    // A text call-back row: its item data, indent and state bits (LVIS_STATEIMAGEMASK; a zero
+    // state image means the default one).
+    struct CallbackItem {
+        quintptr data = 0;
+        int indent = 0;
+        UINT state = 0;
+    };
+    // Inserts text call-back rows before nItem (past the end: appends) as one change: one
+    // rowsAboutToChange, one scroll-bar update. Their texts are asked of OnGetDispInfo until
+    // SetItemText gives a cell a text of the row's own (columns 0 to 31). Returns the first new
+    // row, -1 for a negative nItem.
+    int InsertCallbackItems(int nItem, const std::vector<CallbackItem>& items);
+    // The text of column nSubItem of a call-back row, asked whenever it is read. Default: empty.
+    virtual QString OnGetDispInfo(int nItem, int nSubItem) const;
     // The first row after nItem (-1: from the start) that has all the state bits of nFlags
     // (LVNI_SELECTED, LVNI_FOCUSED, LVNI_CUT, LVNI_DROPHILITED; LVNI_ALL: any row); -1 when none.
     int GetNextItem(int nItem, UINT nFlags) const;
@@ -136,6 +160,11 @@ public:
     void Invalidate(BOOL bErase = TRUE);
     void InvalidateRect(const CRect* pRect, BOOL bErase = TRUE);  // null: everything
     void UpdateWindow();                                          // repaints at once
+    // Switches drawing on and repaints at once, but at most once per displayed frame: within a
+    // frame of the previous such repaint, drawing stays off until that frame ends and the view
+    // is then repainted whole. Rows that pour in are painted once per frame, not once per row,
+    // and end in the pixels an immediate repaint gives.
+    void RedrawWithinFrame();
 
     // Paints one row. Called for each row in the area being painted, top to bottom, with one
     // CDC over the viewport, clipped to that area. The list paints nothing of a row itself.
@@ -209,6 +238,8 @@ private:
         int indent = 0;
         int image = 0;
         UINT state = 0;
+        bool callback = false;  // the owner keeps the texts (OnGetDispInfo) ...
+        quint32 ownTexts = 0;   // ... but bit k set: texts[k] was set on the row itself
     };
 
     bool IsRow(int nItem) const { return nItem >= 0 && nItem < GetItemCount(); }
@@ -220,17 +251,22 @@ private:
     void UpdateRow(int nItem);
     void UpdateFromRow(int nItem);  // the row and all below it
     void ApplyState(int nItem, UINT nState, UINT nMask);
+    // Keeps the selected and focused indices on their rows when rows are inserted or deleted.
+    void ShiftTrackedRows(int nFirst, int nDelta);
     void RowsAboutToChange();
     void SelectAndFocus(int nItem);
     int SelectFromHit(CPoint point);
     int NavigationTarget(int nVKey) const;
     void MakeCheckBoxImages();
     void DrawGridLines(QPainter& painter) const;
+    void PaintFrame();  // the repaint of RedrawWithinFrame
 
     QHeaderView* m_header;
     QStandardItemModel* m_headerModel;
     std::vector<int> m_formats;  // LVCFMT_ of each column
     TGapBuffer<Row> m_rows;
+    int m_nSelectedItem = -1;  // the one row with LVIS_SELECTED, -1: none
+    int m_nFocusedItem = -1;   // the one row with LVIS_FOCUSED, -1: none
     UINT m_nID = 0;
     UINT m_dwExStyle = 0;
     CImageList* m_pSmallImages = nullptr;
@@ -242,4 +278,6 @@ private:
     UINT m_nPressFlags = 0;
     bool m_bWheelScrolling = false;  // a wheel event is being handled by a scroll bar
     std::map<UINT, int> m_timers;    // SetTimer's ids and the Qt timers behind them
+    QElapsedTimer m_lastFrame;       // since the last repaint of RedrawWithinFrame
+    QBasicTimer m_frameTimer;        // runs while that repaint waits for the frame's end
 };

@@ -30,6 +30,29 @@ void CListCtrl::UpdateWindow() {
     viewport()->repaint();
 }
 
+namespace {
+constexpr qint64 kFrameMilliseconds = 16;  // one frame at 60 frames a second
+}  // namespace
+
+void CListCtrl::RedrawWithinFrame() {
+    if (m_frameTimer.isActive()) {
+        return;  // the frame's repaint is due already
+    }
+    const qint64 elapsed = m_lastFrame.isValid() ? m_lastFrame.elapsed() : kFrameMilliseconds;
+    if (elapsed < kFrameMilliseconds) {
+        m_frameTimer.start(static_cast<int>(kFrameMilliseconds - elapsed), this);
+        return;
+    }
+    PaintFrame();
+}
+
+void CListCtrl::PaintFrame() {
+    m_frameTimer.stop();
+    m_lastFrame.start();
+    SetRedraw(TRUE);
+    UpdateWindow();
+}
+
 void CListCtrl::UpdateRow(int nItem) {
     CRect rect;
     if (GetItemRect(nItem, &rect, LVIR_BOUNDS) && rect.bottom > 0 &&

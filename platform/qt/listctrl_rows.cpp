@@ -3,10 +3,13 @@
 #include "platform/qt/listctrl.h"
 
 #include <algorithm>
+#include <iterator>
+#include <utility>
 
 namespace {
 
 constexpr UINT kStateBits = LVIS_FOCUSED | LVIS_SELECTED | LVIS_CUT | LVIS_DROPHILITED;
+constexpr int kOwnTextColumns = 32;  // columns a call-back row can hold a text of its own for
 
 }  // namespace
 
@@ -38,12 +41,43 @@ int CListCtrl::InsertItem(const LVITEM& item) {
     const UINT selection = row.state & (LVIS_SELECTED | LVIS_FOCUSED);
     row.state &= ~selection;
     m_rows.insert(static_cast<std::size_t>(nItem), std::move(row));
+    ShiftTrackedRows(nItem, 1);
     if (selection != 0) {
         ApplyState(nItem, selection, selection);
     }
     UpdateScrollBars();
     UpdateFromRow(nItem);
     return nItem;
+}
+
+int CListCtrl::InsertCallbackItems(int nItem, const std::vector<CallbackItem>& items) {
+    if (nItem < 0) {
+        return -1;
+    }
+    RowsAboutToChange();
+    nItem = std::min(nItem, GetItemCount());
+    const UINT defaultImage = (m_dwExStyle & LVS_EX_CHECKBOXES) ? INDEXTOSTATEIMAGEMASK(1) : 0;
+    std::vector<Row> rows(items.size());
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        Row& row = rows[i];
+        row.data = items[i].data;
+        row.indent = items[i].indent;
+        row.state = items[i].state & LVIS_STATEIMAGEMASK;
+        if (row.state == 0) {
+            row.state = defaultImage;
+        }
+        row.callback = true;
+    }
+    m_rows.insert(static_cast<std::size_t>(nItem), std::make_move_iterator(rows.begin()),
+                  std::make_move_iterator(rows.end()));
+    ShiftTrackedRows(nItem, static_cast<int>(items.size()));
+    UpdateScrollBars();
+    UpdateFromRow(nItem);
+    return nItem;
+}
+
+QString CListCtrl::OnGetDispInfo(int, int) const {
+    return QString();
 }
 
 int CListCtrl::InsertItem(int nItem, const QString& text) {
@@ -108,7 +142,14 @@ BOOL CListCtrl::SetItemText(int nItem, int nSubItem, const QString& text) {
     if (!IsRow(nItem) || nSubItem < 0) {
         return FALSE;
     }
-    QStringList& texts = m_rows[static_cast<std::size_t>(nItem)].texts;
+    Row& row = m_rows[static_cast<std::size_t>(nItem)];
+    if (row.callback) {
+        if (nSubItem >= kOwnTextColumns) {
+            return FALSE;
+        }
+        row.ownTexts |= 1u << nSubItem;
+    }
+    QStringList& texts = row.texts;
     while (texts.size() <= nSubItem) {
         texts.append(QString());
     }
@@ -121,7 +162,11 @@ QString CListCtrl::GetItemText(int nItem, int nSubItem) const {
     if (!IsRow(nItem) || nSubItem < 0) {
         return QString();
     }
-    const QStringList& texts = m_rows[static_cast<std::size_t>(nItem)].texts;
+    const Row& row = m_rows[static_cast<std::size_t>(nItem)];
+    if (row.callback && (nSubItem >= kOwnTextColumns || !(row.ownTexts & (1u << nSubItem)))) {
+        return OnGetDispInfo(nItem, nSubItem);
+    }
+    const QStringList& texts = row.texts;
     return nSubItem < texts.size() ? texts[nSubItem] : QString();
 }
 
@@ -144,13 +189,11 @@ BOOL CListCtrl::SetItemState(int nItem, UINT nState, UINT nMask) {
 void CListCtrl::ApplyState(int nItem, UINT nState, UINT nMask) {
     nMask &= kStateBits | LVIS_STATEIMAGEMASK;
     const UINT exclusive = nState & nMask & (LVIS_SELECTED | LVIS_FOCUSED);
-    if (exclusive != 0) {
-        for (int i = 0; i < GetItemCount(); ++i) {
-            Row& other = m_rows[static_cast<std::size_t>(i)];
-            if (i != nItem && (other.state & exclusive) != 0) {
-                other.state &= ~exclusive;
-                UpdateRow(i);
-            }
+    for (const auto& [bit, tracked] : {std::pair{UINT(LVIS_SELECTED), &m_nSelectedItem},
+                                       std::pair{UINT(LVIS_FOCUSED), &m_nFocusedItem}}) {
+        if ((exclusive & bit) != 0 && *tracked != -1 && *tracked != nItem) {
+            m_rows[static_cast<std::size_t>(*tracked)].state &= ~bit;
+            UpdateRow(*tracked);
         }
     }
     Row& row = m_rows[static_cast<std::size_t>(nItem)];
@@ -158,6 +201,27 @@ void CListCtrl::ApplyState(int nItem, UINT nState, UINT nMask) {
     if (state != row.state) {
         row.state = state;
         UpdateRow(nItem);
+    }
+    for (const auto& [bit, tracked] : {std::pair{UINT(LVIS_SELECTED), &m_nSelectedItem},
+                                       std::pair{UINT(LVIS_FOCUSED), &m_nFocusedItem}}) {
+        if ((state & bit) != 0) {
+            *tracked = nItem;
+        } else if (*tracked == nItem) {
+            *tracked = -1;
+        }
+    }
+}
+
+void CListCtrl::ShiftTrackedRows(int nFirst, int nDelta) {
+    for (int* tracked : {&m_nSelectedItem, &m_nFocusedItem}) {
+        if (*tracked < nFirst) {
+            continue;
+        }
+        if (nDelta < 0 && *tracked < nFirst - nDelta) {
+            *tracked = -1;  // its row is deleted
+        } else {
+            *tracked += nDelta;
+        }
     }
 }
 
@@ -170,19 +234,27 @@ quintptr CListCtrl::GetItemData(int nItem) const {
 }
 
 BOOL CListCtrl::DeleteItem(int nItem) {
-    if (!IsRow(nItem)) {
+    return DeleteItems(nItem, 1);
+}
+
+BOOL CListCtrl::DeleteItems(int nFirst, int nCount) {
+    if (!IsRow(nFirst) || nCount < 1) {
         return FALSE;
     }
     RowsAboutToChange();
-    m_rows.erase(static_cast<std::size_t>(nItem));
+    const int count = std::min(nCount, GetItemCount() - nFirst);
+    m_rows.erase(static_cast<std::size_t>(nFirst), static_cast<std::size_t>(count));
+    ShiftTrackedRows(nFirst, -count);
     UpdateScrollBars();
-    UpdateFromRow(nItem);
+    UpdateFromRow(nFirst);
     return TRUE;
 }
 
 BOOL CListCtrl::DeleteAllItems() {
     RowsAboutToChange();
     m_rows.clear();
+    m_nSelectedItem = -1;
+    m_nFocusedItem = -1;
     UpdateScrollBars();
     viewport()->update();
     return TRUE;
@@ -190,6 +262,11 @@ BOOL CListCtrl::DeleteAllItems() {
 
 int CListCtrl::GetNextItem(int nItem, UINT nFlags) const {
     const UINT wanted = nFlags & kStateBits;
+    // At most one row is selected and one focused: their indices answer at once.
+    if (wanted & (LVIS_SELECTED | LVIS_FOCUSED)) {
+        const int tracked = (wanted & LVIS_SELECTED) ? m_nSelectedItem : m_nFocusedItem;
+        return tracked > nItem && (GetItemState(tracked, wanted) == wanted) ? tracked : -1;
+    }
     for (int i = std::max(nItem + 1, 0); i < GetItemCount(); ++i) {
         if ((m_rows[static_cast<std::size_t>(i)].state & wanted) == wanted) {
             return i;
