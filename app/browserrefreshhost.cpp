@@ -1,6 +1,7 @@
 #include "app/browserrefreshhost.h"
 
 #include "platform/qt/statusbar.h"
+#include "serverlist/servergrid.h"
 
 #include <QString>
 
@@ -21,11 +22,20 @@ void CBrowserRefreshHost::BeginProgress(const std::string& label, int maximum) {
 }
 
 void CBrowserRefreshHost::StepProgress() {
-    RunOnGridThread([this] {
-        if (m_pProgress) {
-            m_pProgress->StepIt();
-        }
+    RunOnGridThread([this] { StepBar(); });
+}
+
+void CBrowserRefreshHost::FileAndStep(const ServerRecord& record, std::size_t /*listIndex*/) {
+    RunOnGridThread([this, &record] {
+        AddServerRow(record, Grid());
+        StepBar();
     });
+}
+
+void CBrowserRefreshHost::StepBar() {
+    if (m_pProgress) {
+        m_pProgress->StepIt();
+    }
 }
 
 void CBrowserRefreshHost::EndProgress() {

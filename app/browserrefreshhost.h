@@ -24,9 +24,13 @@ public:
     void BeginProgress(const std::string& label, int maximum) override;
     // Steps the bar on the UI thread; returns once it has been stepped.
     void StepProgress() override;
+    // Files the record and steps the bar in one call on the UI thread.
+    void FileAndStep(const ServerRecord& record, std::size_t listIndex) override;
     // Destroys the bar, which gives pane 0 back its idle text.
     void EndProgress() override;
 
 private:
+    void StepBar();  // on the UI thread
+
     std::unique_ptr<CProgressBar> m_pProgress;
 };

@@ -14,6 +14,7 @@ constexpr int kMaxRunningWorkers = 10;
 // cannot be started counts as finished; the host's progress is stepped for it here (driver thread,
 // no mutex). Between scans the driver waits in host.WaitForWorkerEnd, which returns after a
 // worker's end; it never spins and never waits while a finished worker is still to be acted on. A
-// finished worker's thread is joined when its slot is reused, so at most 10 threads exist at a
-// time. Cost: one scan of the 10 slots per wake-up, one scan of the list per wake-up at the end.
+// finished worker's run is joined when its slot is reused; runs go to pooled threads (TThread),
+// so a refresh starts about 10 threads, not one per server. Cost: one scan of the 10 slots per
+// wake-up, one scan of the list per wake-up at the end.
 void RunQueryWorkers(std::span<TThread* const> workers, IRefreshHost& host);

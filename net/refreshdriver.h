@@ -24,8 +24,8 @@ enum class RefreshOutcome {
 //   result: message box "Connection To Master Server Failed" (title "KR Server Browser",
 //   exclamation icon), status text "Failed to call Master Server", end. Otherwise, for the N
 //   listed servers: host.BeginProgress("%d server(s)", N); one ServerQueryThread per server
-//   (RunQueryWorkers: at most 10 at once, list order, each once; every server files its record
-//   and steps the progress once); the workers are destroyed; host.SortRows; the count text as
+//   (RunQueryWorkers: at most 10 at once, list order, each once, on pooled threads; every server
+//   files its record and steps the progress once, in one FileAndStep); the workers are destroyed; host.SortRows; the count text as
 //   status text; host.EndProgress. A stop (g_refreshStop) during the download ends it after the
 //   page in hand and the refresh at once; during the queries it skips the sort and the count text.
 RefreshOutcome RefreshServerList(IRefreshHost& host);

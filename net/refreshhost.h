@@ -30,6 +30,13 @@ public:
     virtual void FileServerRecord(const ServerRecord& record, std::size_t listIndex) = 0;
     // One server done, answered or not (worker thread, under "update"; see above).
     virtual void StepProgress() = 0;
+    // What a worker does for its server under "update": FileServerRecord, then StepProgress. A
+    // front end that carries worker calls over to another thread overrides it to carry both in
+    // one call.
+    virtual void FileAndStep(const ServerRecord& record, std::size_t listIndex) {
+        FileServerRecord(record, listIndex);
+        StepProgress();
+    }
     // Orders the rows by ping once every worker has finished.
     virtual void SortRows() = 0;
     // Removes the progress bar.

@@ -26,6 +26,5 @@ void ServerQueryThread::Run() {
     if (!update.Wait(&g_refreshStop)) {
         return;  // the refresh is stopping: nothing more is filed or counted
     }
-    m_pHost->FileServerRecord(m_record, m_listIndex);
-    m_pHost->StepProgress();
+    m_pHost->FileAndStep(m_record, m_listIndex);
 }

@@ -10,8 +10,8 @@ class IRefreshHost;
 struct ServerAddress;
 
 // One query worker of a refresh: queries its server without any lock, then, under the named
-// mutex "update", hands the record to the host and steps its progress once. When the refresh is
-// asked to stop (g_refreshStop) the mutex wait gives up, at the latest after its current
+// mutex "update", hands the record to the host and steps its progress once (FileAndStep). When the
+// refresh is asked to stop (g_refreshStop) the mutex wait gives up, at the latest after its current
 // 1000 ms step, and the record is neither filed nor counted.
 class ServerQueryThread : public TThread {
 public:

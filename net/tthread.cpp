@@ -1,8 +1,7 @@
 #include "net/tthread.h"
 
-#include <system_error>
-
 #include "net/tevent.h"
+#include "net/tthreadpool.h"
 
 namespace {
 constexpr uint32_t kPending = 1;
@@ -33,7 +32,7 @@ bool TThread::Start(TEvent* ended) {
         return false;
     }
     m_pEnded = ended;
-    if (Launch(m_hThread)) {
+    if (Launch()) {
         return true;
     }
     m_threadId.store(kFinished, std::memory_order_release);
@@ -44,9 +43,13 @@ bool TThread::Start(TEvent* ended) {
 }
 
 void TThread::Join() {
-    if (m_hThread.joinable()) {
-        m_hThread.join();
+    if (!m_pRunEnd) {
+        return;
     }
+    std::unique_lock<std::mutex> hold(m_pRunEnd->lock);
+    m_pRunEnd->changed.wait(hold, [this] { return m_pRunEnd->over; });
+    hold.unlock();
+    m_pRunEnd.reset();
 }
 
 unsigned TThread::ThreadEntry(TThread* thread) {
@@ -59,11 +62,19 @@ unsigned TThread::ThreadEntry(TThread* thread) {
     return 0;
 }
 
-bool TThread::Launch(std::thread& handle) {
-    try {
-        handle = std::thread(&TThread::ThreadEntry, this);
-        return true;
-    } catch (const std::system_error&) {
-        return false;
+bool TThread::Launch() {
+    auto end = std::make_shared<RunEnd>();
+    const bool posted =
+        TThreadPool::Instance().Post([this] { ThreadEntry(this); },
+                                     [end] {
+                                         {
+                                             const std::lock_guard<std::mutex> hold(end->lock);
+                                             end->over = true;
+                                         }
+                                         end->changed.notify_all();
+                                     });
+    if (posted) {
+        m_pRunEnd = std::move(end);
     }
+    return posted;
 }

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <atomic>
+#include <condition_variable>
 #include <cstdint>
-#include <thread>
+#include <memory>
+#include <mutex>
 
 class TEvent;
 
@@ -12,9 +14,11 @@ class TEvent;
 // once the thread has finished Run (or could not be started). The thread clears it after Run,
 // then sets the end event given to Start.
 //
-// The thread handle is joined exactly once: by Join, or at the latest by the destructor. A
-// derived class whose Run uses its own members must call Join in its own destructor, before
-// those members go away.
+// Run goes to a thread of the process's pool (TThreadPool), which takes the next TThread once
+// it is done: a refresh of N servers, 10 at a time, starts 10 operating-system threads, not N.
+// The run is joined exactly once: by Join, or at the latest by the destructor. A derived class
+// whose Run uses its own members must call Join in its own destructor, before those members go
+// away.
 class TThread {
 public:
     TThread();
@@ -29,8 +33,8 @@ public:
     // When no thread can be started the worker counts as finished at once: indicator 0, `ended`
     // set, result false. True when a thread was started.
     bool Start(TEvent* ended = nullptr);
-    // Waits for the thread started by Start; returns at once when none runs or it was joined.
-    // Called by the owning thread only.
+    // Waits until the run started by Start is over (its pool thread has let go of this object);
+    // returns at once when none was started or it was joined. Called by the owning thread only.
     void Join();
 
     // Runs the worker's Run on the new thread, then marks it finished.
@@ -39,11 +43,19 @@ public:
     std::atomic<uint32_t> m_threadId;
 
 protected:
-    // Launches ThreadEntry(this) on a new thread held by `handle`; false when the system refuses
-    // to start one. Tests override it to make a start fail.
-    virtual bool Launch(std::thread& handle);
+    // Hands ThreadEntry(this) to a pool thread; false when none is idle and the system refuses to
+    // start another. Tests override it to make a start fail.
+    virtual bool Launch();
 
 private:
-    std::thread m_hThread;
+    // The end of one run, shared with the pool thread that runs it, so that the pool never
+    // touches the TThread after Join has returned.
+    struct RunEnd {
+        std::mutex lock;
+        std::condition_variable changed;
+        bool over = false;
+    };
+
+    std::shared_ptr<RunEnd> m_pRunEnd;  // of the launched run; null when none is to be joined
     TEvent* m_pEnded;
 };

@@ -28,7 +28,7 @@ public:
     bool m_launched = false;
 
 protected:
-    bool Launch(std::thread& handle) override;
+    bool Launch() override;
 
 private:
     ScriptedHost& m_host;
@@ -87,10 +87,10 @@ public:
     int m_waits = 0;
 };
 
-bool GatedWorker::Launch(std::thread& handle) {
+bool GatedWorker::Launch() {
     m_host.OnLaunch(m_index);
     m_launched = true;
-    return !m_failsToStart && TThread::Launch(handle);
+    return !m_failsToStart && TThread::Launch();
 }
 
 TEST(QuerySchedulerTest, AtMostTenRunStartedInListOrderEachOnce) {

@@ -26,8 +26,8 @@ public:
     std::atomic<uint32_t> m_idSeen{0};
 
 protected:
-    bool Launch(std::thread& handle) override {
-        const bool launched = m_mode != Launching::Fail && TThread::Launch(handle);
+    bool Launch() override {
+        const bool launched = m_mode != Launching::Fail && TThread::Launch();
         while (launched && m_mode == Launching::AfterFinish && m_threadId.load() != 0) {
             std::this_thread::yield();
         }
