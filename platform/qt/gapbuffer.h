@@ -44,12 +44,14 @@ public:
     // Removes the element at position i.
     void erase(std::size_t i) { erase(i, 1); }
 
-    // Removes count elements from position i on: O(count) plus the move.
+    // Removes count elements from position i on: O(count) plus the move. The gap goes to the
+    // end of the range first, so a run just inserted is removed without moving it.
     void erase(std::size_t i, std::size_t count) {
-        MoveGap(i);
-        for (std::size_t k = 0; k < count; ++k) {
-            m_buf[m_gapEnd++] = T();  // releases what the element held
+        MoveGap(i + count);
+        for (std::size_t k = i; k < m_gapBegin; ++k) {
+            m_buf[k] = T();  // releases what the element held
         }
+        m_gapBegin = i;
     }
 
     void clear() {

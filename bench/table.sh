@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Runs the benchmarks behind the performance table in one go and prints the table with its
+# ratios: bench/table.sh [BUILD_FOLDER] (default: build). The round-trip bound, korvath-query and
+# the browser's refresh are measured in this same run, so their ratios compare like with like.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bench=${1:-build}/bench
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+
+"$bench/servergrid_bench" --benchmark_format=csv --benchmark_filter='^(FileRows/IntoCollapsedGroups/100000|FileRows/IntoExpandedGroup/10{3,4}|ExpandOrCollapse/.*/100000|SortTree/100000|GridMemory.*)$' >"$out/grid.csv" 2>/dev/null
+"$bench/refresh_bench" --benchmark_format=csv >"$out/query.csv" 2>/dev/null
+"$bench/browser_refresh_bench" --benchmark_format=csv --benchmark_filter=Answering2000 \
+    >"$out/browser.csv" 2>/dev/null
+
+# Each CSV: a header naming the columns, then one line per benchmark; a value is looked up by
+# the benchmark's name (without options) and a column name.
+awk -F, '
+    FNR == 1 { for (i = 1; i <= NF; ++i) column[FILENAME, $i] = i; next }
+    /^"/ {
+        name = $1; gsub(/"/, "", name); sub(/\/(iterations|manual_time).*/, "", name)
+        for (key in column) {
+            split(key, part, SUBSEP)
+            if (part[1] == FILENAME) value[name, part[2]] = $(column[key])
+        }
+    }
+    function v(name, col) { return ((name, col) in value) ? value[name, col] + 0 : -1 }
+    function row(what, figure) { printf "| %-62s | %s |\n", what, figure }
+    function ms(x) { return x < 0 ? "not measured" : sprintf("%.1f ms", x) }
+    END {
+        print "| Figure | Measured |"; print "|---|---|"
+        e = v("ExpandOrCollapse/Expand/100000", "real_time")
+        c = v("ExpandOrCollapse/Collapse/100000", "real_time")
+        s = v("SortTree/100000", "real_time")
+        row("100,000 servers: expand / collapse / ping sort", ms(e) " / " ms(c) " / " ms(s))
+        row("100,000 servers filed into collapsed groups", ms(v("FileRows/IntoCollapsedGroups/100000", "real_time")))
+        a = v("FileRows/IntoExpandedGroup/1000", "real_time")
+        b = v("FileRows/IntoExpandedGroup/10000", "real_time")
+        row("Filing into a shown, expanded group, 1,000 / 10,000 servers", ms(a) " / " ms(b) sprintf(", 10 x the servers: %.1f x the time", b / a))
+        q = v("BM_FullRefresh/2000", "wall_ms"); bound = v("BM_FullRefresh/2000", "lower_bound_ms")
+        row("korvath-query, 2,000 instantly answering loopback servers", ms(q) sprintf(", %.1f x the N/10 round-trip bound (%.1f ms)", q / bound, bound))
+        w = v("Answering2000", "wall_s") * 1000
+        row("The browser refresh of the same 2,000 servers", ms(w) sprintf(", %.2f x korvath-query", w / q))
+        m = v("GridMemory/100000", "bytes_per_server"); ms2 = v("GridMemory/100000", "bytes_per_shown_server")
+        row("Grid memory per server at 100,000 (rows hidden / all shown)", m < 0 ? "not measured" : sprintf("%.0f / %.0f bytes", m, ms2))
+    }' "$out/grid.csv" "$out/query.csv" "$out/browser.csv"
