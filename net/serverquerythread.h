@@ -10,7 +10,8 @@ class IRefreshHost;
 struct ServerAddress;
 
 // One query worker of a refresh: queries its server without any lock, then, under the named
-// mutex "update", hands the record to the host and steps its progress once (FileAndStep). When the
+// mutex "update", hands the record to the host and steps its progress once (FileAndStep). The
+// pooled thread that runs it keeps "update" open for the workers it runs after it. When the
 // refresh is asked to stop (g_refreshStop) the mutex wait gives up, at the latest after its current
 // 1000 ms step, and the record is neither filed nor counted.
 class ServerQueryThread : public TThread {

@@ -4,6 +4,8 @@
 #include "net/serverrecord.h"
 #include "serverlist/servergridrefreshhost.h"
 
+#include <unordered_map>
+
 namespace {
 
 constexpr int kImageSize = 16;
@@ -28,6 +30,22 @@ const ColumnLayout kColumns[] = {
 
 QString Text(const std::string& bytes) {
     return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+// Texts that many servers share (pings, maps, player counts, mods) are kept once: a text seen
+// before is handed out again, sharing its characters, so each server costs no copy of them.
+// Bounded: once it holds kMaxSharedTexts texts the table is started afresh. One table a thread.
+QString SharedText(const std::string& bytes) {
+    constexpr std::size_t kMaxSharedTexts = 4096;
+    thread_local std::unordered_map<std::string, QString> texts;
+    const auto found = texts.find(bytes);
+    if (found != texts.end()) {
+        return found->second;
+    }
+    if (texts.size() >= kMaxSharedTexts) {
+        texts.clear();
+    }
+    return texts.emplace(bytes, Text(bytes)).first->second;
 }
 
 }  // namespace
@@ -128,11 +146,11 @@ RefreshOutcome CServerGrid::RefreshList() {
 
 std::unique_ptr<CGridItemInfo> MakeServerRowInfo(const ServerRecord& record) {
     auto info = std::make_unique<CGridItemInfo>();
-    info->m_arrSubTexts = {Text(record.m_pingText),
+    info->m_arrSubTexts = {SharedText(record.m_pingText),
                            Text(record.m_name),
-                           Text(record.m_map),
-                           Text(record.m_playersText),
-                           Text(record.m_mod),
+                           SharedText(record.m_map),
+                           SharedText(record.m_playersText),
+                           SharedText(record.m_mod),
                            QString(),
                            QString(),
                            Text(record.m_address)};
