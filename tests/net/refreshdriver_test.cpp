@@ -180,7 +180,10 @@ TEST_F(RefreshDriverTest, StopStartsNoFurtherQueryAndSkipsTheSort) {
     for (int i = 0; i < 25; ++i) {
         queried += servers.Requests(i);
     }
-    EXPECT_EQ(queried, 10);
+    // The first ten were started; on a loaded machine some of them meet the stop before their
+    // request goes out. None after them starts.
+    EXPECT_LE(queried, 10);
+    EXPECT_GE(queried, static_cast<int>(m_host.m_filed.size()));
     EXPECT_GE(m_host.m_filed.size(), 1u);
     EXPECT_EQ(m_host.m_steps.load(), static_cast<int>(m_host.m_filed.size()));
 
