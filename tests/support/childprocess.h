@@ -1,7 +1,10 @@
 #pragma once
 
+#include <cstdlib>
 #include <string>
 #include <vector>
+
+#include "tests/support/testmutex.h"
 
 namespace kr::test {
 
@@ -21,9 +24,11 @@ struct ChildRun {
 ChildRun RunChild(const std::string& program, const std::vector<std::string>& arguments,
                   int signalAfterMs = 0, int signal = 0);
 
-// RunChild for korvath-query.
+// RunChild for korvath-query, whose workers take a mutex of their own instead of "update".
 inline ChildRun RunQuery(const std::vector<std::string>& arguments, int signalAfterMs = 0,
                          int signal = 0) {
+    const TestMutexName mutex;
+    setenv("KR_UPDATE_MUTEX", mutex.name.c_str(), 1);
     return RunChild(KR_QUERY_PATH, arguments, signalAfterMs, signal);
 }
 
