@@ -4,6 +4,7 @@
 #include <map>
 #include <mutex>
 #include <optional>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -142,51 +143,35 @@ TEST_F(RefreshDriverTest, QueriesEveryListedServerOnceAndEndsInOrder) {
 // answer gets its box and nothing else; a stop before the download ends it at once. Each counts
 // as the program's one refresh.
 TEST_F(RefreshDriverTest, RefreshesThatQueryNothing) {
-    const struct {
-        const char* what;
-        bool answers, stopFirst;
-        RefreshOutcome outcome;
-        Texts calls, texts;
-    } cases[] = {
-        {"empty list",
-         true,
-         false,
-         RefreshOutcome::Completed,
+    using Outcome = RefreshOutcome;
+    const std::tuple<Outcome, Texts, Texts> cases[] = {
+        {Outcome::Completed,  // an empty list
          {"locate", "begin 0 server(s) 0", "sort 0/0", "end"},
          {"Contacting Master Server", "0 server(s)"}},
-        {"no master",
-         false,
-         false,
-         RefreshOutcome::MasterFailed,
+        {Outcome::MasterFailed,
          {"locate"},
          {"Contacting Master Server", "Failed to call Master Server"}},
-        {"stopped first",
-         false,
-         true,
-         RefreshOutcome::Stopped,
-         {"locate"},
-         {"Contacting Master Server"}},
+        {Outcome::Stopped, {"locate"}, {"Contacting Master Server"}},  // stopped before it began
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
+    for (const auto& [outcome, calls, texts] : cases) {
         FakeNotice notice;
         RecordingHost host(notice, m_mutex.name);
         std::optional<FakeMaster> master;
-        if (c.answers) {
+        if (outcome == Outcome::Completed) {
             master.emplace(std::vector<Bytes>{MasterPage(7, {{{127, 0, 0, 1}, 9}})});
         }
         SetMasterServer("127.0.0.1", master ? master->Port() : FakeUdpSocket().Port());
         g_refreshCount = 0;
-        if (c.stopFirst) {
+        if (outcome == Outcome::Stopped) {
             g_refreshStop.Set();
         }
-        EXPECT_EQ(RefreshServerList(host), c.outcome);
+        EXPECT_EQ(RefreshServerList(host), outcome);
         g_refreshStop.Reset();
-        EXPECT_EQ(RefreshServerList(host), RefreshOutcome::NotRun);
-        EXPECT_EQ(host.m_calls, c.calls);
-        EXPECT_EQ(notice.StatusTexts(), c.texts);
+        EXPECT_EQ(RefreshServerList(host), Outcome::NotRun);
+        EXPECT_EQ(host.m_calls, calls);
+        EXPECT_EQ(notice.StatusTexts(), texts);
         const auto boxes = notice.MessageBoxes();
-        ASSERT_EQ(boxes.size(), c.outcome == RefreshOutcome::MasterFailed ? 1u : 0u);
+        ASSERT_EQ(boxes.size(), outcome == Outcome::MasterFailed ? 1u : 0u);
         for (const FakeNotice::MessageBox& box : boxes) {
             EXPECT_EQ(box.text + "|" + box.title,
                       "Connection To Master Server Failed|KR Server Browser");
