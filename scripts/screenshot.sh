@@ -30,15 +30,17 @@ sleep 1
 master=$(sed -n 's/^master //p' "$workdir/sim.out" | head -n 1)
 
 export DISPLAY=$display
+# Settings of its own: the shot starts from the default window, and the user's stay untouched.
+export XDG_CONFIG_HOME=$workdir/config
 (cd "$workdir" && exec "$OLDPWD/build/app/korvath-browser" --master "$master") >/dev/null 2>&1 &
 browser_pid=$!
 window=""
 for _ in $(seq 50); do
-    window=$(xdotool search --pid "$browser_pid" --name "Korvath Servers Browser" 2>/dev/null | head -n 1) && [ -n "$window" ] && break
+    window=$(xdotool search --onlyvisible --pid "$browser_pid" --name "Korvath Servers Browser" 2>/dev/null | head -n 1) && [ -n "$window" ] && break
     sleep 0.2
 done
 [ -n "$window" ] || { echo "The browser window did not appear." >&2; exit 1; }
-xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
+xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window" 2>/dev/null || true
 eval "$(xdotool getwindowgeometry --shell "$window")"
 shot() { import -window "$window" "$1" 2>/dev/null; }
 # Waits until the window has not changed for 3 s, longer than a server's 2 s time-out: the
