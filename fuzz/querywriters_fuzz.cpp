@@ -8,7 +8,7 @@
 
 #include "fuzz/require.h"
 #include "net/servergroups.h"
-#include "tests/support/jsonreader.h"
+#include "tests/support/queryjson.h"
 #include "tools/korvath-query/resultwriters.h"
 
 namespace {
@@ -60,34 +60,36 @@ void CheckTable(const std::string& table, const QueryResult& result) {
 }
 
 void CheckJson(const std::string& text, const QueryResult& result, const std::string& master) {
-    const kr::test::Json json = kr::test::ParseJson(text);
-    Require(json.type == kr::test::Json::Type::Object, "the JSON output parses");
-    Require(json["master"].bytes == master, "the master text comes back byte for byte");
-    Require(json["groups"].items.size() == result.groups.size() &&
-                json["ungrouped"].items.size() == result.ungrouped.size(),
+    using kr::test::Json;
+    using kr::test::Text;
+    const Json json = kr::test::ParseJson(text);
+    Require(json.is_object(), "the JSON output parses");
+    Require(Text(json, "master") == master, "the master text comes back byte for byte");
+    const Json& groups = json.at("groups");
+    const Json& ungrouped = json.at("ungrouped");
+    Require(groups.size() == result.groups.size() && ungrouped.size() == result.ungrouped.size(),
             "every group and ungrouped entry");
     for (size_t g = 0; g < result.groups.size(); ++g) {
-        const kr::test::Json& group = json["groups"].items[g];
-        Require(group["version"].bytes == result.groups[g].version &&
-                    group["gameType"].bytes == result.groups[g].gameType &&
-                    group["servers"].items.size() == result.groups[g].servers.size(),
+        const Json& group = groups.at(g);
+        Require(Text(group, "version") == result.groups.at(g).version &&
+                    Text(group, "gameType") == result.groups.at(g).gameType &&
+                    group.at("servers").size() == result.groups.at(g).servers.size(),
                 "the group's texts and servers");
-        for (size_t s = 0; s < result.groups[g].servers.size(); ++s) {
-            const ServerRecord& server = result.groups[g].servers[s];
-            const kr::test::Json& row = group["servers"].items[s];
-            Require(row["name"].bytes == server.m_name && row["map"].bytes == server.m_map &&
-                        row["mod"].bytes == server.m_mod &&
-                        row["address"].bytes == server.m_address &&
-                        row["playersText"].bytes == server.m_playersText,
+        for (size_t s = 0; s < result.groups.at(g).servers.size(); ++s) {
+            const ServerRecord& server = result.groups.at(g).servers[s];
+            const Json& row = group.at("servers").at(s);
+            Require(Text(row, "name") == server.m_name && Text(row, "map") == server.m_map &&
+                        Text(row, "mod") == server.m_mod &&
+                        Text(row, "address") == server.m_address &&
+                        Text(row, "playersText") == server.m_playersText,
                     "every server text comes back byte for byte");
-            Require(row["ping"].number == server.m_ping &&
-                        row["players"].Int() == server.m_players &&
-                        row["private"].boolean == server.m_private,
+            Require(row.at("ping") == server.m_ping && row.at("players") == server.m_players &&
+                        row.at("private") == server.m_private,
                     "the numbers and marks");
         }
     }
     for (size_t u = 0; u < result.ungrouped.size(); ++u) {
-        Require(json["ungrouped"].items[u]["address"].bytes == result.ungrouped[u].address,
+        Require(Text(ungrouped.at(u), "address") == result.ungrouped[u].address,
                 "every ungrouped address");
     }
 }

@@ -163,6 +163,12 @@ public:
     // right over a cell with an image. Null for a row that does not exist or a column that is
     // not a sub-item. The box owns itself; the pointer is good until the edit ends.
     CGridCellEdit* EditCell(int nRow, int nCol);
+    // The rectangle an editor of the sub-item cell (nCol >= 1) of nRow takes, the cell brought
+    // into view first: the row scrolled into view (partly visible will do), a cell left of the
+    // client area or beyond its right edge scrolled to the left edge; the right edge is the
+    // column's right or the client area's right edge, whichever comes first. FALSE when the row
+    // cannot be made visible or the column is not a sub-item. O(columns).
+    BOOL GetCellEditorRect(int nRow, int nCol, CRect& rect);
 
     // Column-0 image of the node's row; -1 keeps the row's current image. Default 0.
     virtual int GetNodeImage(CGridTreeItem* node);

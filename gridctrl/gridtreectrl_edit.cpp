@@ -20,21 +20,28 @@ void CGridTreeCtrl::OnCellClicked(UINT, CPoint, LVHITTESTINFO* hit) {
     }
 }
 
-CGridCellEdit* CGridTreeCtrl::EditCell(int nRow, int nCol) {
-    CRect rect;
+BOOL CGridTreeCtrl::GetCellEditorRect(int nRow, int nCol, CRect& rect) {
     if (nCol < 1 || nCol >= GetColumnCount() || !EnsureVisible(nRow, TRUE) ||
         !GetSubItemRect(nRow, nCol, LVIR_BOUNDS, rect)) {
-        return nullptr;
+        return FALSE;
     }
     CRect client;
     GetClientRect(&client);
     if (rect.left < 0 || rect.left >= client.right) {
         Scroll(CSize(rect.left, 0));
         // The cell is at the left edge now, unless the scroll range ended first: take it where
-        // it really is, so the box lies over it either way.
+        // it really is, so the editor lies over it either way.
         GetSubItemRect(nRow, nCol, LVIR_BOUNDS, rect);
     }
     rect.right = std::min(rect.left + GetColumnWidth(nCol), client.right);
+    return TRUE;
+}
+
+CGridCellEdit* CGridTreeCtrl::EditCell(int nRow, int nCol) {
+    CRect rect;
+    if (!GetCellEditorRect(nRow, nCol, rect)) {
+        return nullptr;
+    }
     LVCOLUMN column;
     column.mask = LVCF_FMT;
     GetColumn(nCol, &column);

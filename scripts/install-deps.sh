@@ -2,9 +2,10 @@
 # Installs the Debian packages the build and the tests need, skipping those already present.
 set -euo pipefail
 
+# nlohmann-json3-dev: the tests and fuzz harnesses read JSON with it.
 # clang-14 and its runtime libraries (libFuzzer, sanitizers) build the fuzz harnesses.
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-          libbenchmark-dev clang-14 libclang-rt-14-dev poppler-utils "$@")
+          libbenchmark-dev nlohmann-json3-dev clang-14 libclang-rt-14-dev poppler-utils "$@")
 
 missing=()
 for package in "${packages[@]}"; do

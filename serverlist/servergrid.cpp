@@ -130,12 +130,6 @@ int CServerGrid::GetNodeImage(CGridTreeItem* node) {
     return IsCollapsed(node) ? kTreeImageClosedFolder : kTreeImageOpenFolder;
 }
 
-void CServerGrid::OnCellClicked(UINT, CPoint, LVHITTESTINFO*) {}
-
-std::unique_ptr<CImageList> CServerGrid::CreateDragImage(int) {
-    return m_bDragEnabled ? CGridTreeCtrl::CreateDragImage(m_nDragRow) : nullptr;
-}
-
 RefreshOutcome CServerGrid::RefreshList() {
     if (m_pRefreshHost != nullptr) {
         return RefreshServerList(*m_pRefreshHost);

@@ -58,8 +58,23 @@ public:
     // without children, 1 (closed folder) for a collapsed node with children, 0 (open folder)
     // for an expanded one. -1 for a null node (the row keeps its image).
     int GetNodeImage(CGridTreeItem* node) override;
-    // The server list is read-only in place: a click on a cell opens no edit box.
+    // ---- Hooks (servergrid_hooks.cpp). ----
+
+    // The server list is read-only in place: a click opens no edit box; a click on a drop-down
+    // cell (cell kind 1) opens a drop-down list of its choices over it (OpenDropDown).
     void OnCellClicked(UINT nFlags, CPoint point, LVHITTESTINFO* hit) override;
+    // The text "Bugs: Impossible" (exact case) is stored with " ( ya right )" appended; every
+    // other text as the control stores it.
+    void OnCellTextChanged(CGridTreeItem* node, LVITEM* item) override;
+    // A copy of a dragged row's data: texts, each sub-text's cell kind and choices, cell colours,
+    // check, image, user data, row colour, and the cell images that are not -1. Null for null.
+    CGridItemInfo* CloneInfo(CGridItemInfo* pSource) override;
+    // Enter: queries the server of the selected row again (its "Ip:Port" text) on this thread,
+    // blocking for up to the query's 2-second time-out under the wait cursor, and rewrites the
+    // row's texts and images from the reply in place (no move, no sort); a server that does not
+    // answer leaves "?", "9999", "?/?". Nothing without a selected row or a focused column, and
+    // nothing for a row whose address does not name a server (group rows): nothing is sent.
+    BOOL OnReturnKey() override;
     // Rows can be dragged only while m_bDragEnabled is set (FALSE after construction); then with
     // the default image of the dragged row.
     std::unique_ptr<CImageList> CreateDragImage(int nRow) override;
@@ -122,6 +137,10 @@ protected:
     int OnCreate() override;
 
 private:
+    // Lays a CGridCellCombo with the choices over the cell, the cell scrolled into view first,
+    // with room for ten entries below it, the widest entry's extent, dropped down, the cell's
+    // text selected. Nothing when the row cannot be made visible.
+    void OpenDropDown(int nRow, int nCol, const QStringList& choices);
     // Every node, roots in order each followed by its subtree in pre-order. O(nodes).
     std::vector<CGridTreeItem*> PreOrderNodes() const;
     // Tells a found node and offers to delete it: shows it, selects it, asks, deletes on OK.

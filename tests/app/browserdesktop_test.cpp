@@ -6,9 +6,10 @@
 #include "net/refreshdriver.h"
 #include "platform/posix/usernotice.h"
 #include "tests/app/browsertesting.h"
-#include "tests/support/programrun.h"
+#include "tests/support/childprocess.h"
 #include "tests/support/simprocess.h"
 #include "tests/support/tempdir.h"
+#include "tests/support/testmutex.h"
 
 #include <gtest/gtest.h>
 #include <QMenu>
@@ -36,9 +37,10 @@ TEST(BrowserDesktopTest, CommandLineIsAnsweredWithoutADisplay) {
     const Case cases[] = {{"--help", "--master <HOST[:PORT]>", 0},
                           {"--version", "Korvath Servers Browser 0.2.0\n", 0},
                           {"--bogus", "", 2}};
+    const ScopedTempDir dir(true);
     for (const Case& c : cases) {
-        const ProgramRun run = RunProgram(KR_BROWSER_PATH, {c.option},
-                                          {"-DISPLAY", "-WAYLAND_DISPLAY", "-QT_QPA_PLATFORM"});
+        const ChildRun run = RunChild(KR_BROWSER_PATH, {c.option}, 0, 0,
+                                      {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"});
         EXPECT_EQ(run.exitCode, c.exitCode) << c.option << run.err;
         EXPECT_NE(run.out.find(c.output), std::string::npos) << c.option << run.out;
     }
@@ -131,6 +133,7 @@ TEST(BrowserDesktopTest, ViewWithoutItsGridGoesOn) {
 // F5 and the toolbar button, as real key and mouse events: whichever starts the refresh, the
 // other gesture during it and both after it ask the master nothing more.
 TEST(BrowserDesktopTest, F5AndTheToolbarButtonRefreshOnce) {
+    const TestUpdateMutex mutex;
     for (const bool byKey : {true, false}) {
         const ScopedTempDir dir(true);
         SimProcess sim({"--servers", "20", "--silent", "10"});  // two wait for the time-out

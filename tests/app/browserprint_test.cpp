@@ -7,6 +7,7 @@
 #include "tests/serverlist/servergridtesting.h"
 #include "tests/support/simprocess.h"
 #include "tests/support/tempdir.h"
+#include "tests/support/testmutex.h"
 
 #include <gtest/gtest.h>
 #include <QPrintDialog>
@@ -20,6 +21,7 @@ namespace {
 TEST(BrowserPrintTest, PrintedPdfListsEveryServerInTreeOrderOverSeveralPages) {
     g_refreshCount = 0;
     ScopedTempDir dir(true);
+    const TestUpdateMutex mutex;
     SimProcess sim({"--servers", "150", "--silent", "5", "--random", "11"});
     ASSERT_TRUE(sim.Started());
     auto browser = StartBrowser({"--master", QString::fromStdString(sim.MasterAddress())});

@@ -3,14 +3,16 @@
 #include "app/commandids.h"
 #include "net/refreshdriver.h"
 #include "net/refreshstop.h"
-#include "net/serverquerythread.h"
 #include "platform/posix/namedmutex.h"
 #include "platform/posix/usernotice.h"
 #include "tests/app/browsertesting.h"
+#include "tests/serverlist/servergridtesting.h"
+#include "tests/support/fakenotice.h"
 #include "tests/support/gridinvariants.h"
 #include "tests/support/hostilemodes.h"
 #include "tests/support/simprocess.h"
 #include "tests/support/tempdir.h"
+#include "tests/support/testmutex.h"
 
 #include <gtest/gtest.h>
 #include <QScrollBar>
@@ -25,39 +27,10 @@
 #include <chrono>
 #include <fstream>
 #include <map>
-#include <mutex>
 #include <random>
 
 namespace kr::test {
 namespace {
-
-// Remembers every status text in order and passes everything on to the window.
-class StatusTextRecorder : public IUserNotice {
-public:
-    explicit StatusTextRecorder(IUserNotice* inner) : m_inner(inner) { SetUserNotice(this); }
-    ~StatusTextRecorder() override { SetUserNotice(m_inner); }
-
-    void ShowStatusText(const std::string& text) override {
-        {
-            std::lock_guard<std::mutex> lock(m_lock);
-            m_texts.push_back(text);
-        }
-        m_inner->ShowStatusText(text);
-    }
-    void ShowMessageBox(const std::string& text, const std::string& title,
-                        NoticeIcon icon) override {
-        m_inner->ShowMessageBox(text, title, icon);
-    }
-    std::vector<std::string> Texts() {
-        std::lock_guard<std::mutex> lock(m_lock);
-        return m_texts;
-    }
-
-private:
-    IUserNotice* m_inner;
-    std::mutex m_lock;
-    std::vector<std::string> m_texts;
-};
 
 // Counts the steps of the progress bar that a refresh puts into the status bar.
 class ProgressWatcher : public QObject {
@@ -144,11 +117,6 @@ Rows ExpectedRows(const std::vector<FleetEntry>& fleet, int copies) {
     return expected;
 }
 
-size_t Lines(const std::string& path) {
-    const std::string text = ReadWholeFile(path);
-    return static_cast<size_t>(std::count(text.begin(), text.end(), '\n'));
-}
-
 // The most resident memory the process grew by since construction, sampled every 20 ms while
 // events are handled.
 class PeakMemoryGrowth {
@@ -187,6 +155,7 @@ protected:
     QString Pane0() { return Frame().StatusBar().GetPaneText(0); }
 
     ScopedTempDir m_dir{true};
+    TestUpdateMutex m_mutex;
     std::unique_ptr<SimProcess> m_sim;
     std::unique_ptr<CBrowserApp> m_browser;
 };
@@ -195,66 +164,54 @@ TEST_F(BrowserRefreshTest, FullListFilesEveryAnsweringServerUnderItsGroupInPingO
     ASSERT_NO_FATAL_FAILURE(Start({"--servers", "40", "--silent", "10", "--malformed", "10",
                                    "--delay", "20", "--delay-jitter", "40", "--random", "7"}));
     EXPECT_EQ(Pane0(), "Ready");
-    StatusTextRecorder recorder(GetUserNotice());
+    FakeNotice recorder(GetUserNotice());
     ProgressWatcher progress(&Frame().StatusBar());
 
     ASSERT_TRUE(Frame().SendCommand(ID_NEW_FULL_LIST));
 
     const std::vector<FleetEntry> fleet = m_sim->Fleet();
     const int listed = static_cast<int>(fleet.size());
-    EXPECT_EQ(recorder.Texts(), (std::vector<std::string>{"Contacting Master Server",
-                                                          std::to_string(listed) + " server(s)"}));
+    EXPECT_EQ(recorder.StatusTexts(),
+              (std::vector<std::string>{"Contacting Master Server",
+                                        std::to_string(listed) + " server(s)"}));
     EXPECT_EQ(progress.bars, 1);
     EXPECT_EQ(progress.maximum, listed);
     EXPECT_EQ(progress.steps, listed);
     EXPECT_EQ(Pane0(), "Ready");
 
-    // Only the five version rows, collapsed.
+    // Only the five version rows show, collapsed, each holding the servers of its version.
+    const Rows expected = ExpectedRows(fleet, 1);
     ASSERT_EQ(Grid().GetItemCount(), 5);
     for (int row = 0; row < 5; ++row) {
         CGridTreeItem* version = Grid().NodeFromRow(row);
+        const std::string text = "1." + std::to_string(row) + "0";
         EXPECT_TRUE(Grid().IsCollapsed(version));
-        EXPECT_EQ(Grid().GetInfo(version)->m_strText,
-                  QString("1.%1").arg(row * 10, 2, 10, QChar('0')));
+        EXPECT_EQ(Grid().GetInfo(version)->m_strText.toStdString(), text);
+        size_t held = 0, due = 0;
+        for (CGridTreeItem* type : Children(Grid(), version)) {
+            held += Children(Grid(), type).size();
+        }
+        for (const auto& [group, addresses] : expected) {
+            due += group.starts_with(text) ? addresses.size() : 0;
+        }
+        EXPECT_EQ(held, due) << text;
     }
 
     const Rows filed = ExpandAndCollectRows(Grid());
     EXPECT_TRUE(GridInvariantsHold(Grid()));
-    EXPECT_EQ(filed, ExpectedRows(fleet, 1));
+    EXPECT_EQ(filed, expected);
     EXPECT_FALSE(filed.empty());
-
-    // A second "New Full List" does nothing: no text, no rows, no request to the master.
-    const int rows = Grid().GetItemCount();
-    EXPECT_TRUE(Frame().SendCommand(ID_NEW_FULL_LIST));
-    EXPECT_EQ(recorder.Texts().size(), 2u);
-    EXPECT_EQ(Grid().GetItemCount(), rows);
-    EXPECT_EQ(m_sim->Stats().at("master_requests"), 1);
-}
-
-TEST_F(BrowserRefreshTest, SilentMasterGivesOneMessageBoxAndTheFailureText) {
-    ASSERT_NO_FATAL_FAILURE(Start({"--servers", "12", "--master-silent"}));
-    MessageBoxWatcher boxes;
-    ProgressWatcher progress(&Frame().StatusBar());
-
-    Frame().SendCommand(ID_NEW_FULL_LIST);
-
-    ASSERT_EQ(boxes.seen.size(), 1u);
-    EXPECT_EQ(boxes.seen[0].text, "Connection To Master Server Failed");
-    EXPECT_EQ(boxes.seen[0].title, "KR Server Browser");
-    EXPECT_EQ(boxes.seen[0].icon, QMessageBox::Warning);
-    EXPECT_EQ(Pane0(), "Failed to call Master Server");
-    EXPECT_EQ(progress.bars, 0);
-    EXPECT_EQ(Grid().GetItemCount(), 5);  // the groups are left as they were
 }
 
 TEST_F(BrowserRefreshTest, EmptyListCountsZeroServers) {
     ASSERT_NO_FATAL_FAILURE(Start({"--servers", "0"}));
-    StatusTextRecorder recorder(GetUserNotice());
+    FakeNotice recorder(GetUserNotice());
     ProgressWatcher progress(&Frame().StatusBar());
 
     Frame().SendCommand(ID_NEW_FULL_LIST);
 
-    EXPECT_EQ(recorder.Texts().back(), "0 server(s)");
+    EXPECT_EQ(recorder.StatusTexts(),
+              (std::vector<std::string>{"Contacting Master Server", "0 server(s)"}));
     EXPECT_EQ(progress.bars, 1);
     EXPECT_EQ(progress.steps, 0);
     EXPECT_EQ(m_sim->Stats().at("queries"), 0);
@@ -286,8 +243,8 @@ TEST_F(BrowserRefreshTest, CloseDuringRefreshStopsItWithinTheTimeOut) {
 }
 
 // The window against every hostile peer: each refresh ends in bounded time and memory with the
-// rows it must give; a master silent mid-list gets the failure box. The endless master is cut
-// at 65,536 addresses, and the window closed while their queries run.
+// rows it must give; a master silent mid-list gets the failure box and its status text. The endless
+// master is cut at 65,536 addresses, and the window closed while their queries run.
 TEST_F(BrowserRefreshTest, HostilePeersEndInBoundedTimeAndMemory) {
     for (const HostileMode& c : HostileModes()) {
         SCOPED_TRACE(c.what);
@@ -296,7 +253,7 @@ TEST_F(BrowserRefreshTest, HostilePeersEndInBoundedTimeAndMemory) {
         g_refreshCount = 0;
         g_refreshStop.Reset();
         ASSERT_NO_FATAL_FAILURE(Start(c.simOptions));
-        StatusTextRecorder recorder(GetUserNotice());
+        FakeNotice recorder(GetUserNotice());
         MessageBoxWatcher boxes;
         PeakMemoryGrowth memory;
         if (c.endless) {
@@ -308,13 +265,20 @@ TEST_F(BrowserRefreshTest, HostilePeersEndInBoundedTimeAndMemory) {
 
         EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
         EXPECT_LT(memory.Kb(), 1024 * 1024);
-        EXPECT_EQ(Lines("servers.txt"), c.listed);
+        EXPECT_EQ(LineCount("servers.txt"), c.listed);
         EXPECT_TRUE(GridInvariantsHold(Grid()));
         if (c.copies > 0) {
             EXPECT_EQ(ExpandAndCollectRows(Grid()), ExpectedRows(m_sim->Fleet(), c.copies));
         }
-        EXPECT_EQ(boxes.seen.size(), c.Fails() ? 1u : 0u);
-        const std::vector<std::string> texts = recorder.Texts();
+        ASSERT_EQ(boxes.seen.size(), c.Fails() ? 1u : 0u);
+        for (const MessageBoxWatcher::Seen& box : boxes.seen) {  // groups left as they were
+            EXPECT_EQ(box.text + "|" + box.title,
+                      "Connection To Master Server Failed|KR Server Browser");
+            EXPECT_EQ(box.icon, QMessageBox::Warning);
+            EXPECT_EQ(Pane0(), "Failed to call Master Server");
+            EXPECT_EQ(Grid().GetItemCount(), 5);
+        }
+        const std::vector<std::string> texts = recorder.StatusTexts();
         EXPECT_EQ(c.endless, std::count(texts.begin(), texts.end(),
                                         "Master list too long: first 65535 server(s) kept") == 1);
         EXPECT_EQ(Frame().isVisible(), !c.endless);
@@ -325,7 +289,6 @@ TEST_F(BrowserRefreshTest, HostilePeersEndInBoundedTimeAndMemory) {
 // key and double-click, scrolling, Enter on rows, the window resized. The tree stays consistent
 // and every server is filed exactly once.
 TEST_F(BrowserRefreshTest, WindowWorkedDuringALargeRefreshFilesEveryServerOnce) {
-    SetUpdateMutexName("kr-test-stress-" + std::to_string(getpid()));
     ASSERT_NO_FATAL_FAILURE(Start({"--servers", "2000", "--per-page", "255", "--delay-jitter", "30",
                                    "--silent", "1", "--random", "11"}));
     ProgressWatcher progress(&Frame().StatusBar());
@@ -366,7 +329,6 @@ TEST_F(BrowserRefreshTest, WindowWorkedDuringALargeRefreshFilesEveryServerOnce) 
 
     Frame().SendCommand(ID_NEW_FULL_LIST);
     user.stop();
-    SetUpdateMutexName("update");
 
     EXPECT_GT(actions, 100);
     EXPECT_EQ(progress.steps, 2000);
@@ -378,9 +340,7 @@ TEST_F(BrowserRefreshTest, WindowWorkedDuringALargeRefreshFilesEveryServerOnce) 
 // Another copy of the program, stopped while it holds the workers' mutex: the refresh waits for
 // it as described (nothing is filed or counted), and a close still closes, within a wait step.
 TEST_F(BrowserRefreshTest, CopyStoppedHoldingTheMutexStallsTheRefreshButNotTheClose) {
-    const std::string name = "kr-test-held-" + std::to_string(getpid());
-    SetUpdateMutexName(name);
-    std::unique_ptr<NamedMutex> mutex = NamedMutex::Open(name);  // mapped before the fork
+    std::unique_ptr<NamedMutex> mutex = NamedMutex::Open(m_mutex.name);  // mapped before the fork
     ASSERT_TRUE(mutex);
     const pid_t holder = fork();
     if (holder == 0) {
@@ -403,8 +363,6 @@ TEST_F(BrowserRefreshTest, CopyStoppedHoldingTheMutexStallsTheRefreshButNotTheCl
     EXPECT_EQ(progress.steps, 0);
     kill(holder, SIGKILL);
     waitpid(holder, &status, 0);
-    NamedMutex::Remove(name);
-    SetUpdateMutexName("update");
 }
 
 }  // namespace

@@ -185,7 +185,9 @@ TEST_F(MasterListTest, DownloadIsCutBeforeThePageThatPassesABound) {
         EXPECT_EQ(master.Received().size(), 1 + accepted);
         EXPECT_EQ(g_serverAddresses.size(), listed);
         EXPECT_EQ(ReadWholeFile("servers.txt").size(), listed * 22);
-        EXPECT_EQ(m_notice.StatusTexts().back(),
+        const std::vector<std::string> texts = m_notice.StatusTexts();
+        ASSERT_FALSE(texts.empty());
+        EXPECT_EQ(texts.back(),
                   "Master list too long: first " + std::to_string(listed) + " server(s) kept");
     };
     // 257 full pages hold 65,535 addresses: two more would pass 65,536.

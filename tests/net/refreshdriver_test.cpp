@@ -3,6 +3,8 @@
 #include <atomic>
 #include <map>
 #include <mutex>
+#include <optional>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -16,6 +18,7 @@
 #include "tests/support/fakemaster.h"
 #include "tests/support/fakenotice.h"
 #include "tests/support/tempdir.h"
+#include "tests/support/testmutex.h"
 
 namespace {
 
@@ -23,9 +26,11 @@ using namespace kr::test;
 using Texts = std::vector<std::string>;
 
 // Records what the driver asks of its front end, and in which order.
+// Workers file and step under the update mutex: another thread cannot take it meanwhile.
 class RecordingHost : public IRefreshHost {
 public:
-    explicit RecordingHost(FakeNotice& notice) : m_notice(notice) {}
+    RecordingHost(FakeNotice& notice, const std::string& mutexName)
+        : m_notice(notice), m_mutexName(mutexName) {}
 
     void LocateStatusBar() override {
         Log("locate");
@@ -35,6 +40,7 @@ public:
         Log("begin " + label + " " + std::to_string(maximum));
     }
     void FileServerRecord(const ServerRecord& record, std::size_t listIndex) override {
+        EXPECT_EQ(TryFromOtherThread(m_mutexName), NamedMutex::LockResult::TimedOut) << "filed";
         std::lock_guard<std::mutex> hold(m_lock);
         EXPECT_EQ(m_steps.load(), static_cast<int>(m_filed.size())) << "filed, then stepped";
         EXPECT_TRUE(m_filed.emplace(listIndex, record).second) << "filed twice: " << listIndex;
@@ -42,7 +48,10 @@ public:
             g_refreshStop.Set();
         }
     }
-    void StepProgress() override { ++m_steps; }
+    void StepProgress() override {
+        EXPECT_EQ(TryFromOtherThread(m_mutexName), NamedMutex::LockResult::TimedOut) << "step";
+        ++m_steps;
+    }
     void SortRows() override {
         Log("sort " + std::to_string(m_filed.size()) + "/" + std::to_string(m_steps.load()));
     }
@@ -55,6 +64,7 @@ public:
     }
 
     FakeNotice& m_notice;
+    const std::string m_mutexName;
     std::mutex m_lock;
     Texts m_calls;
     std::map<size_t, ServerRecord> m_filed;
@@ -76,8 +86,9 @@ protected:
     }
 
     ScopedTempDir m_dir{true};
+    TestUpdateMutex m_mutex;
     FakeNotice m_notice;
-    RecordingHost m_host{m_notice};
+    RecordingHost m_host{m_notice, m_mutex.name};
 };
 
 // 25 slow servers (some silent, some without a group): every one is queried once, filed once and
@@ -92,11 +103,8 @@ TEST_F(RefreshDriverTest, QueriesEveryListedServerOnceAndEndsInOrder) {
                            i == 4 || i == 12, 20 + (i * 37) % 60});
     }
     FakeGameServers servers(scripts);
-    std::vector<FakeAddress> pages[2];
-    for (int i = 0; i < 25; ++i) {
-        pages[i / 13].push_back({{127, 0, 0, 1}, static_cast<uint16_t>(servers.Port(i))});
-    }
-    FakeMaster master({MasterPage(0, pages[0]), MasterPage(0, pages[1]), MasterPage(7, {})});
+    FakeMaster master({MasterPage(0, servers.Records(0, 13)), MasterPage(0, servers.Records(13)),
+                       MasterPage(7, {})});
     SetMasterServer("127.0.0.1", master.Port());
 
     EXPECT_EQ(RefreshServerList(m_host), RefreshOutcome::Completed);
@@ -131,46 +139,53 @@ TEST_F(RefreshDriverTest, QueriesEveryListedServerOnceAndEndsInOrder) {
     EXPECT_EQ(master.Received().size(), 4u) << "request and three acknowledgements only";
 }
 
-TEST_F(RefreshDriverTest, EmptyListStillRunsTheEndSteps) {
-    FakeMaster master({MasterPage(7, {{{127, 0, 0, 1}, 9}})});
-    SetMasterServer("127.0.0.1", master.Port());
-    EXPECT_EQ(RefreshServerList(m_host), RefreshOutcome::Completed);
-    EXPECT_EQ(m_host.m_calls, (Texts{"locate", "begin 0 server(s) 0", "sort 0/0", "end"}));
-    EXPECT_EQ(m_notice.StatusTexts(), (Texts{"Contacting Master Server", "0 server(s)"}));
-}
-
-TEST_F(RefreshDriverTest, MasterFailureIsShownAndNothingElseHappens) {
-    int closedPort = 0;
-    {
-        FakeUdpSocket gone;
-        closedPort = gone.Port();
+// Refreshes that query nothing: an empty list still runs the end steps; a master that does not
+// answer gets its box and nothing else; a stop before the download ends it at once. Each counts
+// as the program's one refresh.
+TEST_F(RefreshDriverTest, RefreshesThatQueryNothing) {
+    using Outcome = RefreshOutcome;
+    const std::tuple<Outcome, Texts, Texts> cases[] = {
+        {Outcome::Completed,  // an empty list
+         {"locate", "begin 0 server(s) 0", "sort 0/0", "end"},
+         {"Contacting Master Server", "0 server(s)"}},
+        {Outcome::MasterFailed,
+         {"locate"},
+         {"Contacting Master Server", "Failed to call Master Server"}},
+        {Outcome::Stopped, {"locate"}, {"Contacting Master Server"}},  // stopped before it began
+    };
+    for (const auto& [outcome, calls, texts] : cases) {
+        FakeNotice notice;
+        RecordingHost host(notice, m_mutex.name);
+        std::optional<FakeMaster> master;
+        if (outcome == Outcome::Completed) {
+            master.emplace(std::vector<Bytes>{MasterPage(7, {{{127, 0, 0, 1}, 9}})});
+        }
+        SetMasterServer("127.0.0.1", master ? master->Port() : FakeUdpSocket().Port());
+        g_refreshCount = 0;
+        if (outcome == Outcome::Stopped) {
+            g_refreshStop.Set();
+        }
+        EXPECT_EQ(RefreshServerList(host), outcome);
+        g_refreshStop.Reset();
+        EXPECT_EQ(RefreshServerList(host), Outcome::NotRun);
+        EXPECT_EQ(host.m_calls, calls);
+        EXPECT_EQ(notice.StatusTexts(), texts);
+        const auto boxes = notice.MessageBoxes();
+        ASSERT_EQ(boxes.size(), outcome == Outcome::MasterFailed ? 1u : 0u);
+        for (const FakeNotice::MessageBox& box : boxes) {
+            EXPECT_EQ(box.text + "|" + box.title,
+                      "Connection To Master Server Failed|KR Server Browser");
+            EXPECT_EQ(box.icon, NoticeIcon::Exclamation);
+        }
     }
-    SetMasterServer("127.0.0.1", closedPort);
-    g_serverAddresses = {ServerAddress{"10.0.0.1", 1}};
-    EXPECT_EQ(RefreshServerList(m_host), RefreshOutcome::MasterFailed);
-    EXPECT_EQ(g_refreshCount, 1);
-    EXPECT_EQ(m_host.m_calls, Texts{"locate"});
-    EXPECT_EQ(m_notice.StatusTexts(),
-              (Texts{"Contacting Master Server", "Failed to call Master Server"}));
-    ASSERT_EQ(m_notice.MessageBoxes().size(), 1u);
-    EXPECT_EQ(m_notice.MessageBoxes()[0].text, "Connection To Master Server Failed");
-    EXPECT_EQ(m_notice.MessageBoxes()[0].title, "KR Server Browser");
-    EXPECT_EQ(m_notice.MessageBoxes()[0].icon, NoticeIcon::Exclamation);
-
-    EXPECT_EQ(RefreshServerList(m_host), RefreshOutcome::NotRun);
-    EXPECT_EQ(m_notice.MessageBoxes().size(), 1u);
 }
 
 // A stop while queries run: none starts after it, those in flight end (the ones still waiting
-// for the mutex unfiled), no sort, no count text. A stop before the download ends it at once.
+// for the mutex unfiled), no sort, no count text.
 TEST_F(RefreshDriverTest, StopStartsNoFurtherQueryAndSkipsTheSort) {
     FakeGameServers servers(std::vector<FakeServerScript>(
         25, FakeServerScript{InfoReply(0x85, "s", 0, 1, 8, "m", "", 0), false, 100}));
-    std::vector<FakeAddress> list;
-    for (int i = 0; i < 25; ++i) {
-        list.push_back({{127, 0, 0, 1}, static_cast<uint16_t>(servers.Port(i))});
-    }
-    FakeMaster master({MasterPage(0, list), MasterPage(7, {})});
+    FakeMaster master({MasterPage(0, servers.Records()), MasterPage(7, {})});
     SetMasterServer("127.0.0.1", master.Port());
     m_host.m_stopOnFirstFile = true;
     EXPECT_EQ(RefreshServerList(m_host), RefreshOutcome::Stopped);
@@ -180,16 +195,12 @@ TEST_F(RefreshDriverTest, StopStartsNoFurtherQueryAndSkipsTheSort) {
     for (int i = 0; i < 25; ++i) {
         queried += servers.Requests(i);
     }
-    EXPECT_EQ(queried, 10);
+    // The first ten were started; on a loaded machine some of them meet the stop before their
+    // request goes out. None after them starts.
+    EXPECT_LE(queried, 10);
+    EXPECT_GE(queried, static_cast<int>(m_host.m_filed.size()));
     EXPECT_GE(m_host.m_filed.size(), 1u);
     EXPECT_EQ(m_host.m_steps.load(), static_cast<int>(m_host.m_filed.size()));
-
-    g_refreshCount = 0;
-    m_host.m_calls.clear();
-    SetMasterServer("127.0.0.1", FakeUdpSocket().Port());  // nothing there: no reply to wait for
-    EXPECT_EQ(RefreshServerList(m_host), RefreshOutcome::Stopped);
-    EXPECT_EQ(m_host.m_calls, Texts{"locate"});
-    EXPECT_TRUE(m_notice.MessageBoxes().empty());
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include "net/tmutex.h"
 
-#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <string>
@@ -12,6 +11,7 @@
 
 #include "net/tevent.h"
 #include "tests/support/tempdir.h"
+#include "tests/support/testmutex.h"
 
 namespace {
 
@@ -33,9 +33,7 @@ int RunChild(Child child, Meanwhile meanwhile) {
 
 class TMutexTest : public ::testing::Test {
 protected:
-    TMutexTest() : m_tracePath(m_dir.File("trace")) {
-        static std::atomic<int> counter{0};
-        m_name = "kr-test-tmutex-" + std::to_string(getpid()) + "-" + std::to_string(counter++);
+    TMutexTest() : m_tracePath(m_dir.File("trace")), m_name(m_ownName.name) {
         // Unbuffered appends, so other threads may read the lines while they are written.
         m_trace = std::fopen(m_tracePath.c_str(), "a");
         std::setvbuf(m_trace, nullptr, _IONBF, 0);
@@ -44,7 +42,6 @@ protected:
     ~TMutexTest() override {
         TMutex::SetTraceOutput(stdout);
         std::fclose(m_trace);
-        NamedMutex::Remove(m_name);
     }
 
     std::string Trace() const { return kr::test::ReadWholeFile(m_tracePath); }
@@ -68,21 +65,14 @@ protected:
     }
     // Whether another thread finds the mutex free (it gives it back at once).
     bool FreeForOtherThread() {
-        bool free = false;
-        std::thread([&] {
-            auto mutex = NamedMutex::Open(m_name);
-            free = mutex->LockFor(milliseconds(50)) == NamedMutex::LockResult::Locked;
-            if (free) {
-                mutex->Unlock();
-            }
-        }).join();
-        return free;
+        return kr::test::TryFromOtherThread(m_name) == NamedMutex::LockResult::Locked;
     }
 
     kr::test::ScopedTempDir m_dir;
+    kr::test::TestMutexName m_ownName;
     std::string m_tracePath;
-    std::FILE* m_trace;
     std::string m_name;
+    std::FILE* m_trace;
 };
 
 TEST_F(TMutexTest, HoldsAreCountedAndAllGivenBackByTheDestructor) {

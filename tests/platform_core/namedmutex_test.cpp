@@ -1,44 +1,23 @@
 #include "platform/posix/namedmutex.h"
 
-#include <atomic>
 #include <string>
-#include <thread>
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include "tests/support/testmutex.h"
+
 namespace {
 
+using kr::test::TestMutexName;
+using kr::test::TryFromOtherThread;
 using std::chrono::milliseconds;
 using Result = NamedMutex::LockResult;
 
-// A name no other test or process uses; removed again at the end of the test.
-struct UniqueName {
-    UniqueName() {
-        static std::atomic<int> counter{0};
-        name = "kr-test-" + std::to_string(getpid()) + "-" + std::to_string(counter++);
-    }
-    ~UniqueName() { NamedMutex::Remove(name); }
-    std::string name;
-};
-
-// What another thread gets when it tries the mutex for a short while (and gives back at once).
-Result TryFromOtherThread(const std::string& name) {
-    Result result = Result::Failed;
-    std::thread([&] {
-        auto mutex = NamedMutex::Open(name);
-        result = mutex ? mutex->LockFor(milliseconds(50)) : Result::Failed;
-        if (result == Result::Locked || result == Result::Abandoned) {
-            mutex->Unlock();
-        }
-    }).join();
-    return result;
-}
-
 TEST(NamedMutexTest, ObjectsOfOneNameShareOneRecursiveMutex) {
-    UniqueName name;
+    TestMutexName name;
     auto first = NamedMutex::Open(name.name);
     auto second = NamedMutex::Open(name.name);
     ASSERT_TRUE(first && second);
@@ -62,7 +41,7 @@ TEST(NamedMutexTest, ObjectsOfOneNameShareOneRecursiveMutex) {
 TEST(NamedMutexTest, NamesStayDistinctWhateverTheirCharacters) {
     const std::string pairs[][2] = {{"a/b", "a_b"}, {"a/b", "a%2Fb"}, {"x%", "x%25"}, {"m", "M"}};
     for (const auto& pair : pairs) {
-        UniqueName stem;
+        TestMutexName stem;
         const std::string left = stem.name + pair[0];
         const std::string right = stem.name + pair[1];
         auto held = NamedMutex::Open(left);
@@ -79,7 +58,7 @@ TEST(NamedMutexTest, NamesStayDistinctWhateverTheirCharacters) {
 // A creator that died while initialising left the object's state word unfinished (1): the next
 // opener finishes the job instead of giving up, and the mutex works between threads.
 TEST(NamedMutexTest, ObjectLeftHalfInitialisedIsRecovered) {
-    UniqueName name;
+    TestMutexName name;
     const int fd = shm_open(("/korvath-mutex-" + name.name).c_str(), O_RDWR | O_CREAT, 0600);
     ASSERT_GE(fd, 0);
     const uint32_t initialising = 1;

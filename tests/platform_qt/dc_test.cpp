@@ -1,6 +1,7 @@
 #include "platform/qt/dc.h"
 
 #include "platform/qt/syscolors.h"
+#include "tests/support/rendering.h"
 
 #include <gtest/gtest.h>
 
@@ -16,38 +17,7 @@
 
 namespace {
 
-using Pixels = std::set<std::pair<int, int>>;
-constexpr QRgb kWhite = 0xFFFFFFFF;
-
-QImage Render(int w, int h, QRgb background, const std::function<void(CDC&)>& paint) {
-    QImage image(w, h, QImage::Format_RGB32);
-    image.fill(background);
-    QPainter painter(&image);
-    CDC dc(&painter, nullptr);
-    paint(dc);
-    return image;
-}
-
-// Pixels other than the background; with ink set, those darker than mid-grey.
-Pixels Changed(const QImage& image, QRgb background = kWhite, bool ink = false) {
-    Pixels out;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (ink ? qGray(image.pixel(x, y)) < 128 : image.pixel(x, y) != background) {
-                out.insert({x, y});
-            }
-        }
-    }
-    return out;
-}
-
-QRect Ink(const QImage& image) {
-    QRect bounds;
-    for (const auto& [x, y] : Changed(image, 0, true)) {
-        bounds |= QRect(x, y, 1, 1);
-    }
-    return bounds;
-}
+using namespace kr::test;
 
 TEST(CDC, LinesLeaveOutTheirEndPoint) {
     const struct {

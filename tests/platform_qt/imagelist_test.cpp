@@ -1,6 +1,7 @@
 #include "platform/qt/imagelist.h"
 
 #include "platform/qt/dc.h"
+#include "tests/support/rendering.h"
 
 #include <gtest/gtest.h>
 
@@ -18,22 +19,11 @@ const QRgb kYellow = qRgb(255, 255, 0);
 const QRgb kColours[] = {qRgb(255, 0, 0), qRgb(0, 160, 0), qRgb(0, 0, 255)};
 
 QImage Paint(const std::function<void(CDC&)>& paint) {
-    QImage image(40, 40, QImage::Format_RGB32);
-    image.fill(kYellow);
-    QPainter painter(&image);
-    CDC dc(&painter, nullptr);
-    paint(dc);
-    return image;
+    return kr::test::Render(40, 40, kYellow, paint);
 }
 
 QRect Painted(const QImage& image) {
-    QRect bounds;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            bounds |= image.pixel(x, y) != kYellow ? QRect(x, y, 1, 1) : QRect();
-        }
-    }
-    return bounds;
+    return kr::test::ChangedBounds(image, kYellow);
 }
 
 TEST(CImageList, CutsTheStripWithTheMaskColourTransparentAndDrawsCopiesClippedOrBlended) {

@@ -27,10 +27,13 @@
 namespace {
 
 using kr::test::Children;
+using kr::test::ExpectedServerTexts;
 using kr::test::FleetEntry;
 using kr::test::GridInvariantsHold;
+using kr::test::Grouped;
 using kr::test::MakeRecord;
 using kr::test::Roots;
+using kr::test::ServerTexts;
 
 // Counts the progress steps on the grid's thread, as the window's front end does.
 class CountingHost : public ServerGridRefreshHost {
@@ -49,13 +52,6 @@ public:
     std::set<QThread*> m_threads;
     std::string m_label;
 };
-
-// Filed under a group: answers, and its version and game type have groups.
-bool Grouped(const FleetEntry& server) {
-    return server.Answers() &&
-           VersionGroupIndex(VersionText(static_cast<uint8_t>(server.version))) >= 0 &&
-           GameTypeGroupIndex(GameTypeText(static_cast<int8_t>(server.gameType))) >= 0;
-}
 
 class ServerGridRefreshHostTest : public ::testing::Test {
 protected:
@@ -155,11 +151,7 @@ TEST_F(ServerGridRefreshHostTest, RefreshFilesEveryGroupedServerInPingOrder) {
             filed[group.m_key].insert(address);
             const FleetEntry* truth = byAddress[address];
             ASSERT_NE(truth, nullptr) << address;
-            char players[32];
-            std::snprintf(players, sizeof(players), "%2d/%2d", truth->players, truth->maxPlayers);
-            EXPECT_EQ(QStringList(info->m_arrSubTexts.mid(1, 4)).join('|'),
-                      QString::fromLatin1(truth->name + "|" + truth->map + "|" + players + "|" +
-                                          truth->mod));
+            EXPECT_EQ(ServerTexts(*info), ExpectedServerTexts(*truth));
             EXPECT_EQ(info->m_mapCellImage.count(kPrivateCellKey) != 0, (truth->flags & 4) != 0);
             EXPECT_EQ(info->m_mapCellImage.count(kDedicatedCellKey) != 0, (truth->flags & 1) != 0);
             const int ping = PingTextValue(info->GetSubText(0));

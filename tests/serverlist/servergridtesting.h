@@ -3,7 +3,13 @@
 // Reading a grid's tree and making records, for the server grid tests.
 
 #include "gridctrl/gridtreectrl.h"
+#include "net/servergroups.h"
 #include "net/serverrecord.h"
+#include "tests/support/simprocess.h"
+
+#include <QStringList>
+
+#include <cstdio>
 
 #include <string>
 #include <vector>
@@ -50,6 +56,28 @@ inline ServerRecord MakeRecord(const std::string& version, const std::string& ga
     r.m_mod = "mod";
     r.m_address = "127.0.0.1:27001";
     return r;
+}
+
+// Filed under a group: answers, and its version and game type have groups.
+inline bool Grouped(const FleetEntry& server) {
+    return server.Answers() &&
+           VersionGroupIndex(VersionText(static_cast<uint8_t>(server.version))) >= 0 &&
+           GameTypeGroupIndex(GameTypeText(static_cast<int8_t>(server.gameType))) >= 0;
+}
+
+// The name, map, players and mod texts (sub-texts 1 to 4) a row shows for the fleet server,
+// joined by '|': the reset texts of a server that does not answer in time.
+inline QString ExpectedServerTexts(const FleetEntry& server) {
+    if (!server.Answers()) {
+        return "?|?|?/?|?";
+    }
+    char players[32];
+    std::snprintf(players, sizeof(players), "%2d/%2d", server.players, server.maxPlayers);
+    return QString::fromLatin1(server.name + "|" + server.map + "|" + players + "|" + server.mod);
+}
+
+inline QString ServerTexts(const CGridItemInfo& info) {
+    return QStringList(info.m_arrSubTexts.mid(1, 4)).join('|');
 }
 
 }  // namespace kr::test

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <string>
 #include <thread>
@@ -34,7 +35,7 @@ long PeakResidentKb(pid_t pid) {
 }  // namespace
 
 ChildRun RunChild(const std::string& program, const std::vector<std::string>& arguments,
-                  int signalAfterMs, int signal) {
+                  int signalAfterMs, int signal, const std::vector<std::string>& unset) {
     std::vector<std::string> words = {program};
     words.insert(words.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
@@ -42,6 +43,14 @@ ChildRun RunChild(const std::string& program, const std::vector<std::string>& ar
         argv.push_back(word.data());
     }
     argv.push_back(nullptr);
+    std::vector<char*> environment;
+    for (char** setting = environ; *setting != nullptr; ++setting) {
+        const std::string name(*setting, std::strcspn(*setting, "="));
+        if (std::find(unset.begin(), unset.end(), name) == unset.end()) {
+            environment.push_back(*setting);
+        }
+    }
+    environment.push_back(nullptr);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     const int flags = O_WRONLY | O_CREAT | O_TRUNC;
@@ -50,7 +59,8 @@ ChildRun RunChild(const std::string& program, const std::vector<std::string>& ar
     ChildRun run;
     pid_t pid = -1;
     const auto start = std::chrono::steady_clock::now();
-    const bool spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0;
+    const bool spawned =
+        posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environment.data()) == 0;
     posix_spawn_file_actions_destroy(&actions);
     if (!spawned) {
         return run;

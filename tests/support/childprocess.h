@@ -1,7 +1,10 @@
 #pragma once
 
+#include <cstdlib>
 #include <string>
 #include <vector>
+
+#include "tests/support/testmutex.h"
 
 namespace kr::test {
 
@@ -17,13 +20,16 @@ struct ChildRun {
 
 // Runs the program with the arguments in the current folder (its output and messages pass
 // through files there) and waits for its end. With signalAfterMs > 0 the signal is sent that
-// long after the start.
+// long after the start. The variables named in `unset` are left out of its environment.
 ChildRun RunChild(const std::string& program, const std::vector<std::string>& arguments,
-                  int signalAfterMs = 0, int signal = 0);
+                  int signalAfterMs = 0, int signal = 0,
+                  const std::vector<std::string>& unset = {});
 
-// RunChild for korvath-query.
+// RunChild for korvath-query, whose workers take a mutex of their own instead of "update".
 inline ChildRun RunQuery(const std::vector<std::string>& arguments, int signalAfterMs = 0,
                          int signal = 0) {
+    const TestMutexName mutex;
+    setenv("KR_UPDATE_MUTEX", mutex.name.c_str(), 1);
     return RunChild(KR_QUERY_PATH, arguments, signalAfterMs, signal);
 }
 

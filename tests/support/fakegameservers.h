@@ -1,11 +1,14 @@
 #pragma once
 
+#include <algorithm>
+#include <cstdint>
 #include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "tests/support/fakemaster.h"
 #include "tests/support/fakeudp.h"
 
 namespace kr::test {
@@ -31,6 +34,14 @@ public:
 
     int Port(size_t server) const { return m_sockets[server]->Port(); }
     std::string Address(size_t server) const { return "127.0.0.1:" + std::to_string(Port(server)); }
+    // Servers first..end-1 (all by default) as the records of a master page.
+    std::vector<FakeAddress> Records(size_t first = 0, size_t end = SIZE_MAX) const {
+        std::vector<FakeAddress> records;
+        for (size_t i = first; i < std::min(end, m_sockets.size()); ++i) {
+            records.push_back({{127, 0, 0, 1}, static_cast<uint16_t>(Port(i))});
+        }
+        return records;
+    }
     int Requests(size_t server) {
         return Locked([&] { return m_requests[server]; });
     }

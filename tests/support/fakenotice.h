@@ -9,7 +9,8 @@
 namespace kr::test {
 
 // Records every status text and message box; installed as the process's receiver for its
-// lifetime. Safe to call from any thread.
+// lifetime. With passOn, each also goes on there (a window's own receiver), which is put back at
+// the end. Safe to call from any thread.
 class FakeNotice : public IUserNotice {
 public:
     struct MessageBox {
@@ -18,17 +19,27 @@ public:
         NoticeIcon icon;
     };
 
-    FakeNotice() { SetUserNotice(this); }
-    ~FakeNotice() override { SetUserNotice(nullptr); }
+    explicit FakeNotice(IUserNotice* passOn = nullptr) : m_passOn(passOn) { SetUserNotice(this); }
+    ~FakeNotice() override { SetUserNotice(m_passOn); }
 
     void ShowStatusText(const std::string& text) override {
-        std::lock_guard<std::mutex> hold(m_lock);
-        m_statusTexts.push_back(text);
+        {
+            std::lock_guard<std::mutex> hold(m_lock);
+            m_statusTexts.push_back(text);
+        }
+        if (m_passOn != nullptr) {
+            m_passOn->ShowStatusText(text);
+        }
     }
     void ShowMessageBox(const std::string& text, const std::string& title,
                         NoticeIcon icon) override {
-        std::lock_guard<std::mutex> hold(m_lock);
-        m_messageBoxes.push_back(MessageBox{text, title, icon});
+        {
+            std::lock_guard<std::mutex> hold(m_lock);
+            m_messageBoxes.push_back(MessageBox{text, title, icon});
+        }
+        if (m_passOn != nullptr) {
+            m_passOn->ShowMessageBox(text, title, icon);
+        }
     }
     std::vector<std::string> StatusTexts() {
         std::lock_guard<std::mutex> hold(m_lock);
@@ -40,6 +51,7 @@ public:
     }
 
 private:
+    IUserNotice* m_passOn;
     std::mutex m_lock;
     std::vector<std::string> m_statusTexts;
     std::vector<MessageBox> m_messageBoxes;

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/simprocess.h"
+
 namespace kr::test {
 
 // The hostile peers that korvath-sim plays, as the end-to-end tests and hostile_bench run them,
@@ -21,31 +23,17 @@ struct HostileMode {
 
 inline const std::vector<HostileMode>& HostileModes() {
     static const std::vector<HostileMode> modes = {
-        {"never the last page",
-         {"--servers", "40", "--per-page", "255", "--master-endless", "--delay", "20"},
-         65535,
-         0,
-         true},
-        {"count past the datagram",
-         {"--servers", "30", "--per-page", "7", "--master-overcount"},
-         30,
-         1,
+        {"never the last page", Words("--servers 40 --per-page 255 --master-endless --delay 20"),
+         65535, 0, true},
+        {"count past the datagram", Words("--servers 30 --per-page 7 --master-overcount"), 30, 1,
          false},
-        {"pages repeated", {"--servers", "30", "--per-page", "7", "--master-repeat"}, 60, 2, false},
-        {"silent mid-list",
-         {"--servers", "30", "--per-page", "7", "--master-stop-after", "2"},
-         14,
-         0,
-         false},
-        {"garbage replies",
-         {"--servers", "30", "--reply", "garbage", "--random", "3"},
-         30,
-         1,
-         false},
-        {"no terminators", {"--servers", "30", "--reply", "unterminated"}, 30, 1, false},
-        {"4096-byte replies", {"--servers", "30", "--reply", "full"}, 30, 1, false},
-        {"late replies", {"--servers", "10", "--reply", "late"}, 10, 1, false},
-        {"replies from another port", {"--servers", "10", "--reply", "other-port"}, 10, 1, false},
+        {"pages repeated", Words("--servers 30 --per-page 7 --master-repeat"), 60, 2, false},
+        {"silent mid-list", Words("--servers 30 --per-page 7 --master-stop-after 2"), 14, 0, false},
+        {"garbage replies", Words("--servers 30 --reply garbage --random 3"), 30, 1, false},
+        {"no terminators", Words("--servers 30 --reply unterminated"), 30, 1, false},
+        {"4096-byte replies", Words("--servers 30 --reply full"), 30, 1, false},
+        {"late replies", Words("--servers 10 --reply late"), 10, 1, false},
+        {"replies from another port", Words("--servers 10 --reply other-port"), 10, 1, false},
     };
     return modes;
 }

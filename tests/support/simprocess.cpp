@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <thread>
 
@@ -86,6 +87,11 @@ bool ParseFleetLine(const std::string& line, FleetEntry& e) {
 }
 
 }  // namespace
+
+std::vector<std::string> Words(const std::string& line) {
+    std::istringstream words(line);
+    return {std::istream_iterator<std::string>(words), std::istream_iterator<std::string>()};
+}
 
 std::vector<FleetEntry> ReadFleetFile(const std::string& path) {
     std::vector<FleetEntry> fleet;

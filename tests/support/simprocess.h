@@ -29,6 +29,9 @@ struct FleetEntry {
     bool Answers() const { return kind == Kind::Ok || kind == Kind::Malformed; }
 };
 
+// The words of a command line written as one text ("--servers 30 --silent 10").
+std::vector<std::string> Words(const std::string& line);
+
 // Parses a fleet file; lines that do not parse are skipped.
 std::vector<FleetEntry> ReadFleetFile(const std::string& path);
 

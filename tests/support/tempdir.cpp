@@ -1,5 +1,6 @@
 #include "tests/support/tempdir.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -35,6 +36,11 @@ std::string ReadWholeFile(const std::string& path) {
     std::ostringstream content;
     content << in.rdbuf();
     return content.str();
+}
+
+size_t LineCount(const std::string& path) {
+    const std::string text = ReadWholeFile(path);
+    return static_cast<size_t>(std::count(text.begin(), text.end(), '\n'));
 }
 
 }  // namespace kr::test

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace kr::test {
@@ -23,5 +24,7 @@ private:
 
 // The whole content of a file; empty when it cannot be read.
 std::string ReadWholeFile(const std::string& path);
+// The number of line ends in a file.
+size_t LineCount(const std::string& path);
 
 }  // namespace kr::test

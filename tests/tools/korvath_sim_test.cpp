@@ -91,29 +91,20 @@ Page ReadPage(const std::string& bytes) {
 
 TEST(KorvathSim, ListDownloadPagesRecordsAndLastPage) {
     const struct {
-        const char* what;
-        std::vector<std::string> options;
+        const char* options;      // each with "--resend 60000": no page is sent twice
         std::vector<int> counts;  // records per page received
         bool complete;            // ends with a page of type 7
     } cases[] = {
-        {"three per page", {"--servers", "10", "--per-page", "3"}, {3, 3, 3, 1, 0}, true},
-        {"no servers", {"--servers", "0"}, {0}, true},
-        {"full pages", {"--servers", "300", "--per-page", "255"}, {255, 45, 0}, true},
-        {"records on the last page",
-         {"--servers", "5", "--per-page", "2", "--last-page-records", "3"},
-         {2, 2, 1, 3},
-         true},
-        {"stop after two pages",
-         {"--servers", "10", "--per-page", "3", "--master-stop-after", "2"},
-         {3, 3},
-         false},
-        {"silent master", {"--servers", "4", "--master-silent"}, {}, false},
+        {"--servers 10 --per-page 3", {3, 3, 3, 1, 0}, true},
+        {"--servers 0", {0}, true},
+        {"--servers 300 --per-page 255", {255, 45, 0}, true},
+        {"--servers 5 --per-page 2 --last-page-records 3", {2, 2, 1, 3}, true},
+        {"--servers 10 --per-page 3 --master-stop-after 2", {3, 3}, false},
+        {"--servers 4 --master-silent", {}, false},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        std::vector<std::string> options = c.options;
-        options.insert(options.end(), {"--resend", "60000"});
-        SimProcess sim(options);
+        SCOPED_TRACE(c.options);
+        SimProcess sim(kr::test::Words(c.options + std::string(" --resend 60000")));
         ASSERT_TRUE(sim.Started());
         LoopbackClient client;
         std::vector<Page> pages;
@@ -345,21 +336,13 @@ TEST(KorvathSim, FleetIsReproducibleAndCoversWhatClientsDecode) {
 }
 
 TEST(KorvathSim, UsageErrorsExitWithTwo) {
-    const std::vector<std::vector<std::string>> bad = {{"--per-page", "0"},
-                                                       {"--per-page", "256"},
-                                                       {"--silent", "101"},
-                                                       {"--servers", "12x"},
-                                                       {"--silent", "60", "--malformed", "50"},
-                                                       {"--delay", "-5"},
-                                                       {"--random", "abc"},
-                                                       {"--reply", "loud"},
-                                                       {"--no-such-option", "1"},
-                                                       {"--servers"},
-                                                       {"--help"}};
-    for (const auto& options : bad) {
-        SimProcess sim(options);
-        EXPECT_FALSE(sim.Started()) << options[0];
-        EXPECT_EQ(sim.Stop(), options[0] == "--help" ? 0 : 2) << options[0];
+    for (const std::string options :
+         {"--per-page 0", "--per-page 256", "--silent 101", "--servers 12x",
+          "--silent 60 --malformed 50", "--delay -5", "--random abc", "--reply loud",
+          "--no-such-option 1", "--servers", "--help"}) {
+        SimProcess sim(kr::test::Words(options));
+        EXPECT_FALSE(sim.Started()) << options;
+        EXPECT_EQ(sim.Stop(), options == "--help" ? 0 : 2) << options;
     }
 }
 

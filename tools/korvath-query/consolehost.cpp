@@ -20,3 +20,41 @@ void ConsoleRefreshHost::FileServerRecord(const ServerRecord& record, std::size_
 void ConsoleRefreshHost::WaitForWorkerEnd(TEvent& workerEnded) {
     workerEnded.Wait();
 }
+
+void ConsoleRefreshHost::BeginProgress(const std::string&, int maximum) {
+    std::lock_guard<std::mutex> hold(m_lock);
+    m_done = 0;
+    m_maximum = maximum;
+    ShowProgress();
+}
+
+void ConsoleRefreshHost::StepProgress() {
+    std::lock_guard<std::mutex> hold(m_lock);
+    ++m_done;
+    if (m_done < m_maximum) {
+        ShowProgress();
+    } else {
+        WipeProgress();  // the status line that follows starts on a clean line
+    }
+}
+
+void ConsoleRefreshHost::EndProgress() {
+    std::lock_guard<std::mutex> hold(m_lock);
+    WipeProgress();
+}
+
+void ConsoleRefreshHost::ShowProgress() {
+    if (m_progress != nullptr && m_maximum > 0) {
+        std::fprintf(m_progress, "\rQueried %d of %d servers", m_done, m_maximum);
+        std::fflush(m_progress);
+        m_shown = true;
+    }
+}
+
+void ConsoleRefreshHost::WipeProgress() {
+    if (m_shown) {
+        std::fputs("\r\x1b[K", m_progress);  // back to the line's start, erase to its end
+        std::fflush(m_progress);
+        m_shown = false;
+    }
+}

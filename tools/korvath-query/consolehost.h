@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdio>
 #include <mutex>
 #include <vector>
 
@@ -23,22 +24,33 @@ struct FiledServer {
 };
 
 // The refresh front end without a window: collects the filed records in filing order. There is
-// no status bar or progress bar to keep; the sort is left to the output (FiledServers keeps the
-// order in which the queries finished, which equal pings keep).
+// no status bar to keep; the sort is left to the output (FiledServers keeps the order in which
+// the queries finished, which equal pings keep).
 class ConsoleRefreshHost : public IRefreshHost {
 public:
+    // progress: where the progress line goes ("Queried K of N servers", rewritten in place after
+    // each server and wiped when the last is done), meant for a terminal; null: no progress.
+    explicit ConsoleRefreshHost(std::FILE* progress = nullptr) : m_progress(progress) {}
+
     void LocateStatusBar() override {}
-    void BeginProgress(const std::string&, int) override {}
+    void BeginProgress(const std::string& label, int maximum) override;
     void FileServerRecord(const ServerRecord& record, std::size_t listIndex) override;
-    void StepProgress() override {}
+    void StepProgress() override;
     void SortRows() override {}
-    void EndProgress() override {}
+    void EndProgress() override;
     void WaitForWorkerEnd(TEvent& workerEnded) override;
 
     // The records in filing order; call after the refresh.
     const std::vector<FiledServer>& FiledServers() const { return m_filed; }
 
 private:
+    void ShowProgress();  // under m_lock
+    void WipeProgress();  // under m_lock
+
     std::mutex m_lock;  // "update" already serialises the workers; this keeps the list safe alone
     std::vector<FiledServer> m_filed;
+    std::FILE* m_progress;
+    int m_done = 0;
+    int m_maximum = 0;
+    bool m_shown = false;  // a progress line stands on the terminal
 };

@@ -3,14 +3,17 @@
 // current folder), queries every listed server with the browser's workers, and prints the servers
 // in the browser's grid order as a table or as JSON. Exit statuses: see kUsage.
 #include <signal.h>
+#include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
 #include "net/masterclient.h"
 #include "net/refreshdriver.h"
 #include "net/serveraddress.h"
+#include "net/serverquerythread.h"
 #include "net/tmutex.h"
 #include "tools/korvath-query/consolehost.h"
 #include "tools/korvath-query/resultwriters.h"
@@ -22,7 +25,8 @@ constexpr const char* kUsage =
     "usage: korvath-query [--master HOST[:PORT]] [--json]\n"
     "  --master HOST[:PORT]  master server to ask (default 127.0.0.1:18444)\n"
     "  --json                print one JSON object instead of the table\n"
-    "Messages go to standard error, the result to standard output.\n"
+    "Messages go to standard error, the result to standard output. On a terminal, standard\n"
+    "error also shows how many servers have been queried.\n"
     "Exit status:\n"
     "  0    the list was fetched and every server queried (also when a list too long was cut)\n"
     "  1    the master did not answer, or the download broke off before the last page\n"
@@ -67,11 +71,16 @@ int main(int argc, char** argv) {
         }
     }
 
+    // Tests run the tool under a mutex name of their own, so that a running browser goes on.
+    if (const char* mutexName = std::getenv("KR_UPDATE_MUTEX")) {
+        SetUpdateMutexName(mutexName);
+    }
     // Standard output carries the result; the mutex's trace lines would spoil it.
     TMutex::SetTraceOutput(nullptr);
     ConsoleNotice notice;
     SetUserNotice(&notice);
-    ConsoleRefreshHost host;
+    // Progress only for a person watching a terminal, never into a pipe or a file.
+    ConsoleRefreshHost host(isatty(STDERR_FILENO) ? stderr : nullptr);
     RefreshOutcome outcome;
     int stoppedBy = 0;
     {

@@ -4,21 +4,27 @@
 
 namespace {
 
-// Appends the text with controls as "?", padded with blanks to `width` characters.
+// Appends the text with controls as "?", one column per byte (bytes are Latin-1 characters),
+// fitted to `width` columns: padded with blanks, or cut to width - 1 and ended with "…" so the
+// columns after it stay in place. Width 0: the whole text, unpadded (the last column).
 void AppendCell(std::string& out, const std::string& text, size_t width) {
-    for (char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
+    const bool cut = width != 0 && text.size() > width;
+    const size_t shown = cut ? width - 1 : text.size();
+    for (size_t i = 0; i < shown; ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
         if (byte < 0x20 || (byte >= 0x7F && byte <= 0x9F)) {
             out += '?';
         } else if (byte < 0x80) {
-            out += c;
+            out += text[i];
         } else {
             out += static_cast<char>(0xC0 | (byte >> 6));
             out += static_cast<char>(0x80 | (byte & 0x3F));
         }
     }
-    if (text.size() < width) {
-        out.append(width - text.size(), ' ');
+    if (cut) {
+        out += "\u2026";
+    } else if (shown < width) {
+        out.append(width - shown, ' ');
     }
 }
 
@@ -26,7 +32,7 @@ void AppendRightAligned(std::string& out, const std::string& text, size_t width)
     if (text.size() < width) {
         out.append(width - text.size(), ' ');
     }
-    AppendCell(out, text, 0);
+    AppendCell(out, text, text.size() > width ? width : 0);
 }
 
 }  // namespace

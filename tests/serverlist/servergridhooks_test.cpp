@@ -1,0 +1,234 @@
+#include "gridctrl/gridcellcombo.h"
+#include "gridctrl/gridcelledit.h"
+#include "net/masterclient.h"
+#include "net/servergroups.h"
+#include "serverlist/servergrid.h"
+#include "serverlist/servergridrefreshhost.h"
+#include "tests/serverlist/servergridtesting.h"
+#include "tests/support/gridinvariants.h"
+#include "tests/support/simprocess.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace kr::test;
+
+class ServerGridHooksTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        // In a window: the end of an edit comes back through the grid's parent.
+        ASSERT_TRUE(m_grid.Create(&m_window, 256));
+        m_grid.PrepareGrid();
+        m_grid.resize(900, 400);
+        m_window.resize(900, 400);
+        m_window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_window));
+        m_dm = m_grid.FindGroupNode("1.20", "DM");
+        m_grid.RevealNode(m_dm);
+        m_grid.ExpandNode(m_dm, m_grid.RowFromNode(m_dm));
+    }
+    void TearDown() override { SetMasterServer(kDefaultMasterHost, kDefaultMasterPort); }
+
+    // Files a row for the address under 1.20 DM, with texts no reply would give.
+    CGridTreeItem* AddStaleRow(const std::string& address) {
+        ServerRecord stale = MakeRecord("1.20", "DM", "1", "stale");
+        stale.m_address = address;
+        stale.m_private = stale.m_dedicated = true;
+        AddServerRow(stale, &m_grid);
+        return Children(m_grid, m_dm).back();
+    }
+    void PressEnterOn(CGridTreeItem* node) {
+        m_grid.SetItemState(m_grid.RowFromNode(node), LVIS_SELECTED | LVIS_FOCUSED,
+                            LVIS_SELECTED | LVIS_FOCUSED);
+        QTest::keyClick(&m_grid, Qt::Key_Return);
+    }
+    void Click(int row, int col) {
+        CRect cell;
+        m_grid.GetSubItemRect(row, col, col == 0 ? LVIR_LABEL : LVIR_BOUNDS, cell);
+        QTest::mouseClick(m_grid.viewport(), Qt::LeftButton, {}, cell.ToQRect().center());
+    }
+
+    QWidget m_window;
+    CServerGrid m_grid;
+    CGridTreeItem* m_dm = nullptr;
+};
+
+int CellImage(const CGridItemInfo& info, int key) {
+    const auto image = info.m_mapCellImage.find(key);
+    return image != info.m_mapCellImage.end() ? image->second : -1;
+}
+
+// Enter queries the selected server again and rewrites its row in place from the reply, whatever
+// the reply: a normal one, none, a malformed one, one of 4096 bytes without a terminator, random
+// bytes from one to 4096. The row stays under 1.20 DM although the replies name other groups.
+TEST_F(ServerGridHooksTest, EnterRewritesTheServersRowInPlaceFromAFreshReply) {
+    const std::vector<std::vector<std::string>> fleets = {
+        {"--servers", "5", "--silent", "20", "--malformed", "20", "--random", "4"},
+        {"--servers", "3", "--reply", "unterminated"},
+        {"--servers", "4", "--reply", "garbage", "--random", "9"},
+    };
+    for (const auto& options : fleets) {
+        SCOPED_TRACE(options[3]);
+        SimProcess sim(options);
+        ASSERT_TRUE(sim.Started());
+        const std::vector<FleetEntry> fleet = sim.Fleet();
+        std::vector<CGridTreeItem*> rows;
+        for (const FleetEntry& server : fleet) {
+            rows.push_back(AddStaleRow(server.address));
+        }
+        const int rowCount = m_grid.GetItemCount();
+        for (size_t n = 0; n < fleet.size(); ++n) {
+            const int row = m_grid.RowFromNode(rows[n]);
+            PressEnterOn(rows[n]);
+            const CGridItemInfo& info = *m_grid.GetInfo(rows[n]);
+            EXPECT_EQ(ServerTexts(info), ExpectedServerTexts(fleet[n])) << fleet[n].address;
+            EXPECT_EQ(m_grid.GetItemText(row, 2), info.GetSubText(1)) << "the cells show it";
+            EXPECT_EQ(info.GetSubText(7).toStdString(), fleet[n].address);
+            const bool answered = fleet[n].Answers();
+            EXPECT_EQ(info.GetSubText(0) == "9999", !answered);
+            EXPECT_EQ(CellImage(info, kPrivateCellKey),
+                      answered && (fleet[n].flags & 4) ? kCellImagePrivate : -1);
+            EXPECT_EQ(CellImage(info, kDedicatedCellKey),
+                      answered && (fleet[n].flags & 1) ? kCellImageDedicated : -1);
+            EXPECT_EQ(m_grid.RowFromNode(rows[n]), row);
+            EXPECT_EQ(m_grid.GetParentNode(rows[n]), m_dm);
+        }
+        EXPECT_EQ(m_grid.GetItemCount(), rowCount);
+        EXPECT_TRUE(GridInvariantsHold(m_grid));
+
+        // Enter on a group row, or with no row selected, keeps the texts and sends nothing.
+        PressEnterOn(m_dm);
+        EXPECT_EQ(m_grid.GetInfo(m_dm)->m_strText, "DM");
+        m_grid.SetItemState(-1, 0, LVIS_SELECTED);
+        QTest::keyClick(&m_grid, Qt::Key_Return);
+        EXPECT_EQ(sim.Stats()["queries"], static_cast<long>(fleet.size()));
+        for (CGridTreeItem* row : rows) {
+            m_grid.DeleteNodeAndRows(row, m_grid.RowFromNode(row));
+        }
+    }
+}
+
+// Enter during a refresh: the user-interface thread queries while the workers wait for it; the
+// refresh then ends as usual with every server filed once.
+TEST_F(ServerGridHooksTest, EnterDuringARefreshRequeriesAndTheRefreshEnds) {
+    SimProcess sim({"--servers", "30", "--silent", "20", "--random", "5"});
+    ASSERT_TRUE(sim.Started());
+    SetMasterServer("127.0.0.1", sim.MasterPort());
+    const std::vector<FleetEntry> fleet = sim.Fleet();
+    g_refreshCount = 0;
+    bool pressed = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (pressed) {
+            return;
+        }
+        for (const GroupNodeEntry& group : m_grid.GroupNodes()) {
+            if (group.m_key.back() == '*') {
+                continue;  // a version: its children are groups
+            }
+            for (CGridTreeItem* node : Children(m_grid, group.m_pNode)) {
+                m_grid.GetInfo(node)->m_arrSubTexts[1] = "stale";
+                m_grid.RevealNode(node);
+                PressEnterOn(node);
+                pressed = m_grid.GetInfo(node)->GetSubText(1) != "stale";
+                return;
+            }
+        }
+    });
+    poll.start(20);
+    EXPECT_EQ(m_grid.RefreshList(), RefreshOutcome::Completed);
+    EXPECT_TRUE(pressed);
+    int grouped = 0, filed = 0;
+    for (const FleetEntry& server : fleet) {
+        grouped += Grouped(server) ? 1 : 0;
+    }
+    for (const GroupNodeEntry& group : m_grid.GroupNodes()) {
+        filed += group.m_key.back() == '*' ? 0 : m_grid.GetChildCount(group.m_pNode);
+    }
+    EXPECT_EQ(filed, grouped);
+    EXPECT_EQ(sim.Stats()["queries"], static_cast<long>(fleet.size()) + 1);
+}
+
+// A click opens no edit box on any cell; on a drop-down cell it opens the drop-down list over
+// the cell, and the chosen entry is stored, "Bugs: Impossible" (exact case) with its remark.
+TEST_F(ServerGridHooksTest, OnlyDropDownCellsOpenAnEditorAndTheImpossibleGetsARemark) {
+    CGridTreeItem* node = AddStaleRow("127.0.0.1:27001");
+    const int row = m_grid.RowFromNode(node);
+    for (int col = 0; col < m_grid.GetColumnCount(); ++col) {
+        Click(row, col);
+    }
+    QApplication::processEvents();
+    EXPECT_TRUE(m_grid.viewport()->findChildren<CGridCellEdit*>().isEmpty());
+    EXPECT_TRUE(m_grid.viewport()->findChildren<CGridCellCombo*>().isEmpty());
+
+    const QStringList choices = {"de_a", "Bugs: Impossible", "bugs: impossible"};
+    const struct {
+        int downs;
+        const char* stored;
+    } cases[] = {{1, "Bugs: Impossible ( ya right )"}, {2, "bugs: impossible"}, {0, "de_a"}};
+    for (const auto& c : cases) {
+        CGridItemInfo* info = m_grid.GetInfo(node);
+        info->m_mapCellKind[2] = kCellKindDropDown;
+        info->m_mapCellChoices[2] = choices;
+        info->m_arrSubTexts[2] = "de_a";
+        m_grid.RefreshRowTexts(node);
+        Click(row, 3);
+        auto* combo = m_grid.viewport()->findChild<CGridCellCombo*>();
+        ASSERT_NE(combo, nullptr);
+        CRect cell;
+        m_grid.GetSubItemRect(row, 3, LVIR_BOUNDS, cell);
+        EXPECT_EQ(combo->geometry().topLeft(), QPoint(cell.left, cell.top));
+        EXPECT_EQ(combo->width(), m_grid.GetColumnWidth(3));
+        EXPECT_EQ(combo->maxVisibleItems(), 10);
+        EXPECT_TRUE(combo->GetDlgCtrlID() == kComboId && combo->GetStyle() == kComboStyle &&
+                    combo->GetExStyle() == WS_EX_CLIENTEDGE);
+        EXPECT_EQ(combo->GetHorizontalExtent(),
+                  combo->fontMetrics().horizontalAdvance("Bugs: Impossible") + 6);
+        EXPECT_EQ(combo->currentText(), "de_a");
+        ASSERT_TRUE(combo->view()->isVisible());
+        for (int n = 0; n < c.downs; ++n) {
+            QTest::keyClick(combo->view(), Qt::Key_Down);
+        }
+        QTest::keyClick(combo->view(), Qt::Key_Return);
+        QApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(m_grid.GetInfo(node)->GetSubText(2), c.stored);
+        EXPECT_EQ(m_grid.GetItemText(row, 3), c.stored);
+        EXPECT_TRUE(m_grid.viewport()->findChildren<CGridCellCombo*>().isEmpty());
+    }
+}
+
+// A dragged row's copy keeps its data: kinds and choices of the sub-texts that have a kind,
+// every colour, the marks, and the cell images that are set.
+TEST_F(ServerGridHooksTest, CloneKeepsTheRowDataThatMeansSomething) {
+    CGridItemInfo source;
+    source.m_strText = "top";
+    source.m_arrSubTexts = {"a", "b"};
+    source.m_mapCellKind = {{1, kCellKindDropDown}, {5, kCellKindDropDown}};  // 5: no sub-text
+    source.m_mapCellChoices = {{1, {"x", "y"}}, {0, {"no kind"}}, {5, {"z"}}};
+    source.m_mapCellBackColor = {{0, RGB(1, 2, 3)}, {4, RGB(4, 5, 6)}};
+    source.m_mapCellImage = {{5, kCellImagePrivate}, {6, -1}};
+    source.m_bChecked = TRUE;
+    source.m_nImage = 3;
+    source.m_nUserData = 77;
+    source.m_crRowBack = RGB(7, 8, 9);
+    const std::unique_ptr<CGridItemInfo> copy(m_grid.CloneInfo(&source));
+    ASSERT_NE(copy, nullptr);
+    EXPECT_EQ(copy->m_strText, "top");
+    EXPECT_EQ(copy->m_arrSubTexts, source.m_arrSubTexts);
+    EXPECT_EQ(copy->m_mapCellKind, (std::map<int, int>{{1, kCellKindDropDown}}));
+    EXPECT_EQ(copy->m_mapCellChoices, (std::map<int, QStringList>{{1, {"x", "y"}}}));
+    EXPECT_EQ(copy->m_mapCellBackColor, source.m_mapCellBackColor);
+    EXPECT_EQ(copy->m_mapCellImage, (std::map<int, int>{{5, kCellImagePrivate}}));
+    EXPECT_TRUE(copy->m_bChecked == TRUE && copy->m_nImage == 3 && copy->m_nUserData == 77 &&
+                copy->m_crRowBack == RGB(7, 8, 9));
+    EXPECT_EQ(m_grid.CloneInfo(nullptr), nullptr);
+}
+
+}  // namespace
