@@ -26,18 +26,21 @@ bool TThreadPool::Post(std::function<void()> work, std::function<void()> finishe
         m_wake.notify_one();
         return true;
     }
+    // A new thread counts as idle from here on, before it has run at all: otherwise a thread
+    // that starts late is not seen by the next Post, which would start one more.
+    ++m_idle;
     try {
         m_threads.emplace_back(&TThreadPool::Serve, this);
         return true;
     } catch (const std::system_error&) {
+        --m_idle;
         m_tasks.pop_back();
         return false;
     }
 }
 
 void TThreadPool::Serve() {
-    std::unique_lock<std::mutex> hold(m_lock);
-    ++m_idle;
+    std::unique_lock<std::mutex> hold(m_lock);  // counted idle by Post already
     for (;;) {
         m_wake.wait(hold, [this] { return m_stop || !m_tasks.empty(); });
         if (m_tasks.empty()) {

@@ -39,6 +39,6 @@ private:
 
     std::deque<Task> m_tasks;  // posted, not yet taken
     std::vector<std::thread> m_threads;
-    std::size_t m_idle = 0;  // threads waiting for a task
+    std::size_t m_idle = 0;  // threads waiting for a task, or started and not yet running
     bool m_stop = false;
 };
