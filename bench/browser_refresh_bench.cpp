@@ -11,7 +11,6 @@
 
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
-#include <QApplication>
 
 #include <chrono>
 #include <cstdlib>
@@ -63,12 +62,3 @@ void Answering2000(benchmark::State& state) {
 BENCHMARK(Answering2000)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
