@@ -1,8 +1,10 @@
 #include "app/browserapp.h"
+#include "platform/posix/heapreuse.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    KeepFreedHeapForReuse();
     CBrowserApp browser;
     {
         // The command line is read before the window system is reached: --help, --version and a

@@ -173,16 +173,3 @@ BENCHMARK_CAPTURE(ExpandOrCollapse, Expand, true)->Apply(Sizes);
 BENCHMARK_CAPTURE(ExpandOrCollapse, Collapse, false)->Apply(Sizes);
 BENCHMARK(SortTree)->Apply(Sizes);
 BENCHMARK(GridMemory)->Arg(100000)->Iterations(1)->Unit(benchmark::kMillisecond);
-
-// Widgets need a QApplication; without a display they use the offscreen platform.
-int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

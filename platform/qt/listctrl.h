@@ -243,6 +243,8 @@ private:
     };
 
     bool IsRow(int nItem) const { return nItem >= 0 && nItem < GetItemCount(); }
+    // The item's data, indent and image, each where its mask bit asks for it.
+    static void TakeItemFields(const LVITEM& item, Row& row);
     int MeasureRowHeight() const;
     int TotalColumnWidth() const;
     int ColumnLeft(int nCol) const;  // from the left of the row

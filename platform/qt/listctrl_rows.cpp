@@ -13,6 +13,18 @@ constexpr int kOwnTextColumns = 32;  // columns a call-back row can hold a text 
 
 }  // namespace
 
+void CListCtrl::TakeItemFields(const LVITEM& item, Row& row) {
+    if (item.mask & LVIF_PARAM) {
+        row.data = item.lParam;
+    }
+    if (item.mask & LVIF_INDENT) {
+        row.indent = item.iIndent;
+    }
+    if (item.mask & LVIF_IMAGE) {
+        row.image = item.iImage;
+    }
+}
+
 int CListCtrl::InsertItem(const LVITEM& item) {
     if (item.iItem < 0) {
         return -1;
@@ -23,15 +35,7 @@ int CListCtrl::InsertItem(const LVITEM& item) {
     if (item.mask & LVIF_TEXT) {
         row.texts.append(item.pszText.value_or(QString()));
     }
-    if (item.mask & LVIF_PARAM) {
-        row.data = item.lParam;
-    }
-    if (item.mask & LVIF_INDENT) {
-        row.indent = item.iIndent;
-    }
-    if (item.mask & LVIF_IMAGE) {
-        row.image = item.iImage;
-    }
+    TakeItemFields(item, row);
     if (item.mask & LVIF_STATE) {
         row.state = item.state & item.stateMask & (kStateBits | LVIS_STATEIMAGEMASK);
     }
@@ -99,15 +103,7 @@ BOOL CListCtrl::SetItem(const LVITEM& item) {
         return TRUE;
     }
     Row& row = m_rows[static_cast<std::size_t>(item.iItem)];
-    if (item.mask & LVIF_PARAM) {
-        row.data = item.lParam;
-    }
-    if (item.mask & LVIF_INDENT) {
-        row.indent = item.iIndent;
-    }
-    if (item.mask & LVIF_IMAGE) {
-        row.image = item.iImage;
-    }
+    TakeItemFields(item, row);
     if (item.mask & LVIF_STATE) {
         ApplyState(item.iItem, item.state, item.stateMask);
     }
