@@ -30,6 +30,11 @@ struct Bar : CStatusBar {
         const QRect inside = Pane(pane).ToQRect().adjusted(2, 2, -2, -2);
         return kr::test::Changed(grab().toImage().copy(inside), 0, below).size();
     }
+    void paintEvent(QPaintEvent* event) override {
+        painted.push_back(event->rect());
+        CStatusBar::paintEvent(event);
+    }
+    std::vector<QRect> painted;
 };
 
 TEST(CStatusBar, PaneZeroStretchesAndTheOthersKeepTheirWidth) {
@@ -66,31 +71,22 @@ TEST(CStatusBar, PaneZeroStretchesAndTheOthersKeepTheirWidth) {
 }
 
 TEST(CStatusBar, SetPaneTextRepaintsThePaneBeforeReturning) {
-    struct PaintLog : QObject {
-        bool eventFilter(QObject*, QEvent* event) override {
-            if (event->type() == QEvent::Paint) {
-                rects.push_back(static_cast<QPaintEvent*>(event)->rect());
-            }
-            return false;
-        }
-        std::vector<QRect> rects;
-    } log;
     Bar bar;
     bar.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&bar));
     QApplication::processEvents();
-    bar.installEventFilter(&log);
+    bar.painted.clear();
     ASSERT_TRUE(bar.SetPaneText(0, "Contacting"));
-    ASSERT_EQ(log.rects.size(), 1u);
-    EXPECT_TRUE(bar.Pane(0).ToQRect().contains(log.rects[0]));
+    ASSERT_EQ(bar.painted.size(), 1u);
+    EXPECT_TRUE(bar.Pane(0).ToQRect().contains(bar.painted[0]));
     bar.SetPaneText(0, "Contacting");  // unchanged: no paint
     bar.SetPaneText(0, "Later", FALSE);
-    EXPECT_EQ(log.rects.size(), 1u);
+    EXPECT_EQ(bar.painted.size(), 1u);
     QApplication::processEvents();
-    EXPECT_EQ(log.rects.size(), 2u);
+    EXPECT_EQ(bar.painted.size(), 2u);
     bar.UpdateWindow();
-    ASSERT_EQ(log.rects.size(), 3u);
-    EXPECT_EQ(log.rects.back(), bar.rect());
+    ASSERT_EQ(bar.painted.size(), 3u);
+    EXPECT_EQ(bar.painted.back(), bar.rect());
 }
 
 // Pane texts show, and a status tip shows over pane 0 without changing its text.
