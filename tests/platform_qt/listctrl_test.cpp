@@ -306,18 +306,16 @@ TEST(CListCtrl, PaintsEachVisibleRowOnceUnlessRedrawIsOff) {
         }
         list.drawn.clear();
         list.UpdateWindow();
-        // Rows from the top one on, the last one reaching the bottom edge.
-        ASSERT_FALSE(list.drawn.empty());
-        EXPECT_TRUE(list.drawn.back().rcItem.top < client.bottom &&
-                    list.drawn.back().rcItem.bottom >= client.bottom);
-        for (std::size_t i = 0; i < list.drawn.size(); ++i) {
-            const UINT row = 2 + static_cast<UINT>(i);
+        // Every row from the top one whose top lies above the bottom edge, in order, once.
+        std::vector<std::tuple<UINT, UINT, CRect>> want, got;
+        for (int row = 2; list.Rect(row, LVIR_BOUNDS)->top < client.bottom; ++row) {
             const UINT state = row == 5 ? ODS_SELECTED : row == 4 && focused ? ODS_FOCUS : 0;
-            EXPECT_TRUE(list.drawn[i].itemID == row && list.drawn[i].itemState == state &&
-                        list.drawn[i].rcItem == list.Rect(row, LVIR_BOUNDS) &&
-                        list.drawn[i].rcItem.left == -30)
-                << row << " " << focused;
+            want.emplace_back(row, state, *list.Rect(row, LVIR_BOUNDS));
         }
+        for (const DRAWITEMSTRUCT& record : list.drawn) {
+            got.emplace_back(record.itemID, record.itemState, record.rcItem);
+        }
+        EXPECT_TRUE(got == want && std::get<2>(want[0]).left == -30) << focused;
     }
     const std::size_t visible = list.drawn.size();
     // Redraw off: neither an immediate repaint nor a change paints; switching it on paints once.
