@@ -143,9 +143,7 @@ TEST(CListCtrl, RectanglesFollowFontIndentImagesAndHorizontalScroll) {
     const int h = list.GetRowHeight();
     ASSERT_GT(h, 30) << "rows grow with the font";
     CImageList small;
-    QPixmap image(16, 16);
-    image.fill(Qt::red);
-    small.Add(image);
+    small.Add(QPixmap(16, 16));
     list.SetItem(LVITEM{LVIF_INDENT, 2, 0, 0, 0, {}, 0, 0, 2});
     const struct {
         bool small, boxes;
