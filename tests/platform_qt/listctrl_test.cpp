@@ -35,7 +35,7 @@ public:
     }
     void OnBeginDrag(int row, CPoint point) override { drags.push_back({row, point}); }
     void OnPressReleased(UINT, CPoint point) override { releases.push_back(point); }
-    void OnListKeyDown(int vk) override { keys.push_back({vk, Selected()}); }
+    void OnListKeyDown(int) override { heard.push_back(Selected()); }
 
     // GetItemRect, or with a column GetSubItemRect; none when it fails.
     std::optional<CRect> Rect(int row, UINT code, int col = -1) const {
@@ -45,15 +45,18 @@ public:
         return ok ? std::optional(rect) : std::nullopt;
     }
     QPoint CellCentre(int row, int col) const {
-        return Rect(row, col == 0 ? LVIR_LABEL : LVIR_BOUNDS, col).value().ToQRect().center();
+        return Rect(row, col == 0 ? LVIR_LABEL : LVIR_BOUNDS, col)
+            .value_or(CRect())
+            .ToQRect()
+            .center();
     }
     int Selected() const { return GetNextItem(-1, LVNI_SELECTED); }
     int Focused() const { return GetNextItem(-1, LVNI_FOCUSED); }
 
     std::vector<DRAWITEMSTRUCT> drawn;
     std::vector<std::pair<int, CPoint>> drags;
-    std::vector<CPoint> releases;           // presses that ended without a drag
-    std::vector<std::pair<int, int>> keys;  // key, selected row when the owner heard of it
+    std::vector<CPoint> releases;  // presses that ended without a drag
+    std::vector<int> heard;        // the selected row when the owner heard of a key
 };
 
 void SendMove(QWidget* target, QPoint pos, Qt::MouseButtons buttons) {
@@ -277,11 +280,10 @@ TEST(CListCtrl, KeysNotifyTheOwnerThenMoveTheSelectionIntoView) {
         list.SetItemState(-1, 0, kSelFocus);
         list.SetItemState(c.start, kSelFocus, kSelFocus);
         list.verticalScrollBar()->setValue(c.top);
-        list.keys.clear();
+        list.heard.clear();
         QTest::keyClick(&list, c.key);
         EXPECT_TRUE(list.Selected() == c.expected && list.Focused() == c.expected);
-        ASSERT_EQ(list.keys.size(), 1u);
-        EXPECT_EQ(list.keys[0].second, c.start);
+        EXPECT_EQ(list.heard, std::vector{c.start});
         const int shown = c.expected - list.GetTopIndex();
         EXPECT_TRUE(shown >= 0 && shown < page) << "in view";
     }
@@ -306,7 +308,7 @@ TEST(CListCtrl, PaintsEachVisibleRowOnceUnlessRedrawIsOff) {
         list.UpdateWindow();
         // Every row from the top one whose top lies above the bottom edge, in order, once.
         std::vector<std::tuple<UINT, UINT, CRect>> want, got;
-        for (int row = 2; list.Rect(row, LVIR_BOUNDS)->top < client.bottom; ++row) {
+        for (int row = 2; row < 40 && list.Rect(row, LVIR_BOUNDS)->top < client.bottom; ++row) {
             const UINT state = row == 5 ? ODS_SELECTED : row == 4 && focused ? ODS_FOCUS : 0;
             want.emplace_back(row, state, *list.Rect(row, LVIR_BOUNDS));
         }
