@@ -6,8 +6,6 @@
 #include <string>
 #include <vector>
 
-namespace {
-
 // Runs of changes at one place, jumps, growth from empty, changes in place and emptying again.
 TEST(TGapBuffer, ReadsLikeAVectorAfterAnyMixOfChanges) {
     std::mt19937 random(12345);
@@ -38,8 +36,6 @@ TEST(TGapBuffer, ReadsLikeAVectorAfterAnyMixOfChanges) {
             buffer.erase(0);
         }
         buffer.insert(0, "again");
-        EXPECT_EQ(buffer[0], "again");
+        EXPECT_TRUE(buffer.size() == 1 && buffer[0] == "again");
     }
 }
-
-}  // namespace

@@ -1,45 +1,34 @@
 #include "platform/qt/imagelist.h"
 
-#include "platform/qt/dc.h"
 #include "tests/support/rendering.h"
 
 #include <gtest/gtest.h>
 
-#include <QImage>
-#include <QPainter>
 #include <QTemporaryDir>
 
-#include <functional>
 #include <memory>
 
 namespace {
+
+using kr::test::Filled;
+using kr::test::Render;
 
 constexpr COLORREF kMask = RGB(0, 255, 255);
 const QRgb kYellow = qRgb(255, 255, 0);
 const QRgb kColours[] = {qRgb(255, 0, 0), qRgb(0, 160, 0), qRgb(0, 0, 255)};
 
-QImage Paint(const std::function<void(CDC&)>& paint) {
-    return kr::test::Render(40, 40, kYellow, paint);
-}
-
-QRect Painted(const QImage& image) {
-    return kr::test::ChangedBounds(image, kYellow);
-}
-
+// A strip of red, green and blue 16 x 16 images and 5 spare columns, with the mask colour at
+// (0, 0) of the red image and at (5, 5) of the green one.
 TEST(CImageList, CutsTheStripWithTheMaskColourTransparentAndDrawsCopiesClippedOrBlended) {
-    // Red, green and blue 16 x 16 images, 5 spare columns; mask pixels at (0, 0) of the red
-    // image and (5, 5) of the green one.
     QTemporaryDir dir;
     const QString path = dir.filePath("strip.png");
-    QImage strip(53, 16, QImage::Format_RGB32);
-    strip.fill(qRgb(90, 90, 90));
-    for (int i = 0; i < 3; ++i) {
-        QPainter(&strip).fillRect(i * 16, 0, 16, 16, QColor(kColours[i]));
-    }
-    strip.setPixel(0, 0, qRgb(0, 255, 255));
-    strip.setPixel(21, 5, qRgb(0, 255, 255));
-    strip.save(path);
-
+    Filled(53, 16, qRgb(90, 90, 90),
+           {{QRect(0, 0, 16, 16), kColours[0]},
+            {QRect(16, 0, 16, 16), kColours[1]},
+            {QRect(32, 0, 16, 16), kColours[2]},
+            {QRect(0, 0, 1, 1), qRgb(0, 255, 255)},
+            {QRect(21, 5, 1, 1), qRgb(0, 255, 255)}})
+        .save(path);
     auto source = std::make_unique<CImageList>();
     CImageList& list = *source;
     EXPECT_FALSE(list.Create(dir.filePath("missing.png"), 16, 0, kMask));
@@ -50,11 +39,14 @@ TEST(CImageList, CutsTheStripWithTheMaskColourTransparentAndDrawsCopiesClippedOr
     EXPECT_EQ(list.GetIconSize(), CSize(16, 16));
     for (int i = -1; i < 4; ++i) {
         const bool valid = i >= 0 && i < 3;
-        const QImage image = Paint(
-            [&](CDC& dc) { EXPECT_EQ(list.Draw(&dc, i, CPoint(2, 3), ILD_TRANSPARENT), valid); });
-        EXPECT_EQ(Painted(image), valid ? QRect(2, 3, 16, 16) : QRect()) << i;
-        EXPECT_EQ(image.pixel(2, 3), i == 0 || !valid ? kYellow : kColours[i]) << i;
-        EXPECT_EQ(image.pixel(7, 8), i == 1 || !valid ? kYellow : kColours[i]) << i;
+        const QRect masked = i == 0 ? QRect(2, 3, 1, 1) : i == 1 ? QRect(7, 8, 1, 1) : QRect();
+        const QImage image = Render(40, 40, kYellow, [&](CDC& dc) {
+            EXPECT_EQ(list.Draw(&dc, i, CPoint(2, 3), ILD_TRANSPARENT), valid);
+        });
+        EXPECT_EQ(image, valid ? Filled(40, 40, kYellow,
+                                        {{QRect(2, 3, 16, 16), kColours[i]}, {masked, kYellow}})
+                               : Filled(40, 40, kYellow, {}))
+            << i;
     }
 
     CImageList copy;  // outlives its source
@@ -65,12 +57,12 @@ TEST(CImageList, CutsTheStripWithTheMaskColourTransparentAndDrawsCopiesClippedOr
     for (const auto& [size, painted] : {std::pair{CSize(10, 6), QRect(3, 2, 10, 6)},
                                         {CSize(0, 0), QRect(3, 2, 16, 16)},
                                         {CSize(30, 30), QRect(3, 2, 16, 16)}}) {
-        const QImage image = Paint([&](CDC& dc) {
+        const QImage image = Render(40, 40, kYellow, [&](CDC& dc) {
             copy.DrawEx(&dc, 2, CPoint(3, 2), size, CLR_DEFAULT, CLR_DEFAULT, ILD_TRANSPARENT);
         });
-        EXPECT_EQ(Painted(image), painted) << size.cx;
+        EXPECT_EQ(image, Filled(40, 40, kYellow, {{painted, kColours[2]}})) << size.cx;
     }
-    const QImage blended = Paint([&](CDC& dc) {
+    const QImage blended = Render(40, 40, kYellow, [&](CDC& dc) {
         copy.DrawEx(&dc, 0, CPoint(0, 0), CSize(16, 16), CLR_DEFAULT, CLR_DEFAULT,
                     ILD_TRANSPARENT | ILD_BLEND50);
     });

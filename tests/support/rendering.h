@@ -11,6 +11,7 @@
 #include <functional>
 #include <set>
 #include <utility>
+#include <vector>
 
 namespace kr::test {
 
@@ -27,12 +28,23 @@ inline QImage Render(int w, int h, QRgb background, const std::function<void(CDC
     return image;
 }
 
-// Pixels other than the background; with ink set, those darker than mid-grey.
-inline Pixels Changed(const QImage& image, QRgb background = kWhite, bool ink = false) {
+// What a drawing should give: the background with the rectangles filled in turn by Qt itself.
+inline QImage Filled(int w, int h, QRgb background,
+                     const std::vector<std::pair<QRect, QRgb>>& fills) {
+    return Render(w, h, background, [&](CDC& dc) {
+        for (const auto& [rect, colour] : fills) {
+            dc.GetPainter()->fillRect(rect, QColor(colour));
+        }
+    });
+}
+
+// Pixels other than the background; with a grey level, those darker than it instead.
+inline Pixels Changed(const QImage& image, QRgb background = kWhite, int grey = -1) {
     Pixels out;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            if (ink ? qGray(image.pixel(x, y)) < 128 : image.pixel(x, y) != background) {
+            const QRgb pixel = image.pixel(x, y);
+            if (grey >= 0 ? qGray(pixel) < grey : pixel != background) {
                 out.insert({x, y});
             }
         }
@@ -40,17 +52,17 @@ inline Pixels Changed(const QImage& image, QRgb background = kWhite, bool ink = 
     return out;
 }
 
-// The bounds of the pixels other than the background (ink: darker than mid-grey).
-inline QRect ChangedBounds(const QImage& image, QRgb background, bool ink = false) {
+inline QRect Bounds(const Pixels& pixels) {
     QRect bounds;
-    for (const auto& [x, y] : Changed(image, background, ink)) {
+    for (const auto& [x, y] : pixels) {
         bounds |= QRect(x, y, 1, 1);
     }
     return bounds;
 }
 
+// The bounds of the pixels darker than mid-grey: the ink of a text on a light ground.
 inline QRect Ink(const QImage& image) {
-    return ChangedBounds(image, 0, true);
+    return Bounds(Changed(image, 0, 128));
 }
 
 }  // namespace kr::test
