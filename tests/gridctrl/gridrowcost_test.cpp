@@ -18,7 +18,7 @@ using namespace kr::test;
 struct GroupGrid : TestGrid {
     explicit GroupGrid(int children) {
         AddTree("R1 G:R1 R2 R3");
-        Expand("R1");
+        Expand({"R1"});
         for (int i = 0; i < children; ++i) {
             AddChild();
         }
@@ -64,7 +64,7 @@ TEST(GridRowCost, ExpandCollapseDeleteTouchWhatTheyShowHideAndMove) {
         {"collapse", [](GroupGrid&) {}, [](GroupGrid& g) { g.CollapseNode(g.N("G")); }, 2,
          "R1 G R2 R3"},
         {"expand", [](GroupGrid& g) { g.CollapseNode(g.N("G")); },
-         [](GroupGrid& g) { g.Expand("G"); }, kChildren + 2, ""},
+         [](GroupGrid& g) { g.Expand({"G"}); }, kChildren + 2, ""},
         {"expand all", [](GroupGrid& g) { g.CollapseNode(g.N("R1")); },
          [](GroupGrid& g) {
              int last = -1;

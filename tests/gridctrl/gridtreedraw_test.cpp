@@ -26,8 +26,8 @@ class GridDraw : public ::testing::Test {
 protected:
     GridDraw() {
         grid.AddTree("R1 A:R1 A1:A A2:A B:R1 R2 C:R2 R3");
-        grid.Expand("R1");
-        grid.Expand("A");
+        grid.Expand({"R1"});
+        grid.Expand({"A"});
     }
     CRect Strip(const char* node, int x0, int x1) const {  // the node's row between x0 and x1
         const CRect row = grid.Bounds(grid.Row(node));
