@@ -73,9 +73,6 @@ TEST(GridEdit, TheEndOfAnEditStoresWhatWasTypedUnlessEscaped) {
         EditGrid grid;
         CGridItemInfo* info = grid.GetInfo(grid.N("R2"));
         info->m_arrSubTexts = c.subTexts;
-        for (int col = 1; col < 4; ++col) {
-            grid.SetItemText(3, col, info->GetSubText(col - 1));
-        }
         QPointer<CGridCellEdit> edit = grid.Edit(3, c.col);
         ASSERT_TRUE(edit);
         Type(edit, c.typed);
