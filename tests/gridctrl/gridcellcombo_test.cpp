@@ -32,7 +32,7 @@ CGridCellCombo* OpenCombo(EditGrid& grid, const QString& cellText) {
 TEST(GridCellCombo, ReportsTheChosenEntryNoTextOnEscapeAndNothingWithoutASelection) {
     const struct {
         const char* cell;
-        Qt::Key key;  // pressed in the dropped-down list, Down followed by Return
+        Qt::Key key;  // pressed in the dropped-down list; Down is followed by Return
         const char* stored;
         std::size_t reports;
     } cases[] = {

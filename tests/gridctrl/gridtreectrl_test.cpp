@@ -12,10 +12,6 @@ namespace {
 
 using namespace kr::test;
 
-CGridItemInfo* Info(const QString& text, BOOL checked = FALSE) {
-    return NewInfo(text, {"c"}, checked);
-}
-
 // R1: A (A1, A2 (A2x)), B   R2: C   R3; all collapsed, so only the roots have rows.
 constexpr const char* kForest = "R1 A:R1 A1:A A2:A A2x:A2 B:R1 R2 C:R2 R3";
 
@@ -96,13 +92,13 @@ TEST_F(GridTree, FindNextNodeWalksThePreOrderBelowTop) {
 
 TEST_F(GridTree, CheckBoxesComeFromTheRowDataOnInsertionAndExpansionButNotForRoots) {
     g.SetExtendedStyle(LVS_EX_CHECKBOXES);
-    CGridTreeItem* root = g.InsertRootNode(Info("checked root", TRUE));
-    g.InsertChildNode(root, Info("hidden checked", TRUE), FALSE);
-    g.InsertChildNode(root, Info("hidden clear"), FALSE);
+    CGridTreeItem* root = g.InsertRootNode(NewInfo("checked root", {}, TRUE));
+    g.InsertChildNode(root, NewInfo("hidden checked", {}, TRUE), FALSE);
+    g.InsertChildNode(root, NewInfo("hidden clear", {}), FALSE);
     const int row = g.RowFromNode(root);
     EXPECT_EQ(g.GetItemState(row, LVIS_STATEIMAGEMASK), INDEXTOSTATEIMAGEMASK(1));
     g.ExpandNode(root, row);
-    g.InsertChildNode(root, Info("shown checked", TRUE), TRUE);
+    g.InsertChildNode(root, NewInfo("shown checked", {}, TRUE), TRUE);
     const std::vector<BOOL> checks{g.GetCheck(row + 1), g.GetCheck(row + 2), g.GetCheck(row + 3)};
     EXPECT_EQ(checks, (std::vector<BOOL>{TRUE, FALSE, TRUE}));
     EXPECT_TRUE(Settled(g));
@@ -170,7 +166,7 @@ TEST_F(GridTree, DetachAndRemoveFindOnlyNodesOfThisTree) {
 
 TEST_F(GridTree, TextsGoIntoTheRowDataAndOnlyIntoTheNodesOwnRow) {
     g.Expand({"R1"});
-    g.SetInfo(g.N("R1"), Info("R1 new"), TRUE);  // the old row data is freed
+    g.SetInfo(g.N("R1"), NewInfo("R1 new", {"c"}), TRUE);  // the old row data is freed
     LVITEM edit;  // an edit of column 3 of B's row grows its sub-texts
     edit.iItem = g.Row("B");
     g.GetInfo(g.N("B"))->m_arrSubTexts = QStringList{"1"};
@@ -205,10 +201,10 @@ TEST(GridTreeRandom, InvariantsHoldAfterEveryOperation) {
             const int row = grid.RowFromNode(node);
             int last = -1;
             if (op == 0) {
-                all.push_back(grid.InsertRootNode(Info(QString::number(step))));
+                all.push_back(grid.InsertRootNode(NewInfo(QString::number(step), {})));
             } else if (op <= 3) {  // shown exactly when the parent is shown and expanded
                 const bool open = row != -1 && !grid.IsCollapsed(node);
-                all.push_back(grid.InsertChildNode(node, Info(QString::number(step)), open));
+                all.push_back(grid.InsertChildNode(node, NewInfo(QString::number(step), {}), open));
             } else if (op == 4) {
                 grid.ExpandNode(node, row);
             } else if (op == 5) {

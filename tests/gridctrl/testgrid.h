@@ -27,7 +27,6 @@ constexpr COLORREF kNodeImageColor = RGB(0, 0, 255);  // small image 0
 constexpr COLORREF kCellImageColor = RGB(0, 160, 0);  // cell image 1
 constexpr COLORREF kTreeLineColor = RGB(192, 192, 192);
 constexpr COLORREF kBoxFrameColor = RGB(198, 198, 198);
-constexpr UINT kSelectedFocused = LVIS_SELECTED | LVIS_FOCUSED;
 
 // Row data with the texts; the grid that takes it frees it.
 inline CGridItemInfo* NewInfo(const QString& text, const QStringList& subTexts, BOOL checked = 0) {
@@ -99,7 +98,7 @@ public:
         }
     }
     void Select(const std::string& name) {
-        SetItemState(Row(name), kSelectedFocused, kSelectedFocused);
+        SetItemState(Row(name), LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     }
     CRect Bounds(int row) const {
         CRect rect;
