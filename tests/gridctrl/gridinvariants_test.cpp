@@ -1,4 +1,4 @@
-#include "tests/support/gridinvariants.h"
+#include "tests/gridctrl/testgrid.h"
 
 #include <gtest/gtest.h>
 
@@ -10,13 +10,8 @@ TEST(GridInvariants, CatchEveryKindOfMismatch) {
     struct Tree {
         CGridTreeCtrl grid;
         CGridTreeItem* root = grid.InsertRootNode(nullptr);
-        CGridTreeItem* child = nullptr;
-        Tree() {
-            auto* info = new CGridItemInfo;
-            info->m_arrSubTexts << "one";
-            child = grid.InsertChildNode(root, info, TRUE);
-            grid.InsertChildNode(root, nullptr, TRUE);
-        }
+        CGridTreeItem* child = grid.InsertChildNode(root, kr::test::NewInfo("", {"one"}), TRUE);
+        CGridTreeItem* last = grid.InsertChildNode(root, nullptr, TRUE);
         void Set(UINT mask, int row, int indent, CGridTreeItem* data) {
             grid.SetItem(
                 LVITEM{mask, row, 0, 0, 0, {}, 0, reinterpret_cast<quintptr>(data), indent});

@@ -26,18 +26,15 @@ class GridDraw : public ::testing::Test {
 protected:
     GridDraw() {
         grid.AddTree("R1 A:R1 A1:A A2:A B:R1 R2 C:R2 R3");
-        grid.Expand("R1");
-        grid.Expand("A");
+        grid.Expand({"R1", "A"});
     }
     CRect Strip(const char* node, int x0, int x1) const {  // the node's row between x0 and x1
         const CRect row = grid.Bounds(grid.Row(node));
         return CRect(x0, row.top, x1, row.bottom);
     }
-    // The y centre of the node's expand box (halving downwards), inside its image.
+    // The y centre of the node's expand box (and image); rows are at least 16 high here.
     int YMid(const char* node) const {
-        const CRect r = Strip(node, 0, 0);
-        const int spare = r.bottom - 16 - r.top;
-        return r.top + (spare >= 0 ? spare / 2 : (spare - 1) / 2) + 8;
+        return grid.Bounds(grid.Row(node)).top + (grid.GetRowHeight() - 16) / 2 + 8;
     }
     TestGrid grid;
     const COLORREF paper = GetSysColor(COLOR_WINDOW, &grid);

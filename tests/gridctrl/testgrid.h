@@ -5,13 +5,17 @@
 
 #include "gridctrl/gridcelledit.h"
 #include "gridctrl/gridtreectrl.h"
+#include "tests/support/gridinvariants.h"
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QImage>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QTest>
 
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <string>
@@ -24,10 +28,32 @@ constexpr COLORREF kCellImageColor = RGB(0, 160, 0);  // cell image 1
 constexpr COLORREF kTreeLineColor = RGB(192, 192, 192);
 constexpr COLORREF kBoxFrameColor = RGB(198, 198, 198);
 
+// Row data with the texts; the grid that takes it frees it.
+inline CGridItemInfo* NewInfo(const QString& text, const QStringList& subTexts, BOOL checked = 0) {
+    auto* info = new CGridItemInfo;
+    info->m_strText = text;
+    info->m_arrSubTexts = subTexts;
+    info->m_bChecked = checked;
+    return info;
+}
+
 inline QPixmap Solid(COLORREF c) {
     QPixmap pixmap(16, 16);
     pixmap.fill(QColor(GetRValue(c), GetGValue(c), GetBValue(c)));
     return pixmap;
+}
+
+inline COLORREF PixelAt(const QImage& image, int x, int y) {
+    const QRgb p = image.pixel(x, y);
+    return RGB(qRed(p), qGreen(p), qBlue(p));
+}
+
+// The rows agree with the tree, drawing is on and no wait cursor is left behind.
+inline testing::AssertionResult Settled(const CGridTreeCtrl& grid) {
+    if (!grid.viewport()->updatesEnabled() || QApplication::overrideCursor() != nullptr) {
+        return testing::AssertionFailure() << "drawing is off or a wait cursor is left";
+    }
+    return GridInvariantsHold(grid);
 }
 
 class TestGrid : public CGridTreeCtrl {
@@ -60,20 +86,26 @@ public:
     }
     // Sub-texts "1", name, "x".
     CGridTreeItem* Add(const std::string& name, const std::string& parent = "", BOOL show = 0) {
-        auto* info = new CGridItemInfo;
-        info->m_strText = QString::fromStdString(name);
-        info->m_arrSubTexts = QStringList{"1", name.c_str(), "x"};
+        auto* info = NewInfo(QString::fromStdString(name), {"1", name.c_str(), "x"});
         return nodes[name] = parent.empty() ? InsertRootNode(info)
                                             : InsertChildNode(nodes.at(parent), info, show);
     }
     CGridTreeItem* N(const std::string& name) const { return nodes.at(name); }
     int Row(const std::string& name) const { return RowFromNode(N(name)); }
-    int Expand(const std::string& name) { return ExpandNode(N(name), Row(name)); }
+    void Expand(std::initializer_list<const char*> names) {
+        for (const char* name : names) {
+            ExpandNode(N(name), Row(name));
+        }
+    }
+    void Select(const std::string& name) {
+        SetItemState(Row(name), LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    }
     CRect Bounds(int row) const {
         CRect rect;
         EXPECT_TRUE(GetItemRect(row, &rect, LVIR_BOUNDS));
         return rect;
     }
+    QPoint At(const std::string& name) const { return Bounds(Row(name)).ToQRect().center(); }
     // The column-0 texts of all rows, joined with blanks; and the selected one's.
     std::string Rows() const {
         std::string rows;
@@ -86,6 +118,11 @@ public:
         return GetSelectedRow() == -1 ? "none" : GetItemText(GetSelectedRow(), 0).toStdString();
     }
     QImage Render() { return viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+    void Move(QPoint to, Qt::MouseButtons buttons = Qt::LeftButton) {
+        QMouseEvent move(QEvent::MouseMove, to, viewport()->mapToGlobal(to), Qt::NoButton, buttons,
+                         Qt::NoModifier);
+        QApplication::sendEvent(viewport(), &move);
+    }
 
     using CGridTreeCtrl::m_bDragging;
     CImageList m_images;
@@ -99,7 +136,7 @@ public:
     explicit EditGrid(int width = 500, QWidget* window = new QWidget)
         : TestGrid(true, width, 300, window), m_window(window) {
         AddTree("R1 A:R1 B:R1 R2");
-        Expand("R1");
+        Expand({"R1"});
         m_window->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
     }
@@ -130,10 +167,5 @@ public:
 private:
     std::unique_ptr<QWidget> m_window;
 };
-
-inline COLORREF PixelAt(const QImage& image, int x, int y) {
-    const QRgb p = image.pixel(x, y);
-    return RGB(qRed(p), qGreen(p), qBlue(p));
-}
 
 }  // namespace kr::test

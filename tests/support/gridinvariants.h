@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <functional>
 #include <set>
 #include <string>
@@ -18,30 +17,30 @@ namespace kr::test {
 // Exactly the nodes without a collapsed ancestor have rows, in pre-order; item data, m_nRow and
 // RowFromNode agree with the row; texts and indent match the node; hidden nodes with children are
 // collapsed and give RowFromNode -1. Also the links: parents, levels, row data, no node twice.
-// Cost O(nodes * rows): for small trees.
+// Cost O(nodes x (depth + columns)): RowFromNode walks the node's ancestors.
 inline testing::AssertionResult GridInvariantsHold(const CGridTreeCtrl& grid) {
-    std::vector<CGridTreeItem*> order;
+    std::vector<CGridTreeItem*> order;  // the shown nodes in pre-order
     std::set<const CGridTreeItem*> seen;
     std::string fault;  // the first one found
-    auto bad = [&](bool broken, const CGridTreeItem* node, const std::string& why) {
+    auto expect = [&](bool sound, const CGridTreeItem* node, const std::string& why) {
         const CGridItemInfo* info = grid.GetInfo(node);
-        if (broken && fault.empty()) {
+        if (!sound && fault.empty()) {
             fault = "node '" + (info ? info->m_strText.toStdString() : "?") + "' " + why;
         }
-        return broken;
+        return sound;
     };
     std::function<void(CGridTreeItem*, CGridTreeItem*, bool)> walk = [&](CGridTreeItem* node,
                                                                          CGridTreeItem* parent,
                                                                          bool shown) {
-        if (bad(!seen.insert(node).second, node, "appears twice in the tree")) {
+        if (!expect(seen.insert(node).second, node, "appears twice in the tree")) {
             return;
         }
-        bad(grid.GetInfo(node) == nullptr, node, "has no row data");
-        bad(grid.GetParentNode(node) != parent, node, "has the wrong parent");
-        bad(grid.GetLevel(node) != (parent ? grid.GetLevel(parent) + 1 : 1), node, "wrong level");
-        bad(!shown && grid.HasChildren(node) && !grid.IsCollapsed(node), node,
-            "is hidden but not collapsed");
-        bad(!shown && grid.RowFromNode(node) != -1, node, "is hidden but RowFromNode gives a row");
+        expect(grid.GetInfo(node) != nullptr, node, "has no row data");
+        expect(grid.GetParentNode(node) == parent, node, "has the wrong parent");
+        expect(grid.GetLevel(node) == (parent ? grid.GetLevel(parent) + 1 : 1), node, "level");
+        expect(shown || !grid.HasChildren(node) || grid.IsCollapsed(node), node,
+               "is hidden but not collapsed");
+        expect(shown || grid.RowFromNode(node) == -1, node, "is hidden but RowFromNode gives one");
         if (shown) {
             order.push_back(node);
         }
@@ -60,19 +59,19 @@ inline testing::AssertionResult GridInvariantsHold(const CGridTreeCtrl& grid) {
         CGridTreeItem* node = order[static_cast<std::size_t>(row)];
         const CGridItemInfo* info = grid.GetInfo(node);
         const std::string at = "at row " + std::to_string(row) + ": ";
-        bad(grid.NodeFromRow(row) != node, node, at + "is not the row's item data (pre-order)");
-        bad(grid.GetRow(node) != row, node, at + "has another m_nRow");
-        bad(grid.RowFromNode(node) != row, node, at + "has another RowFromNode");
+        expect(grid.NodeFromRow(row) == node, node, at + "is not the row's item data (pre-order)");
+        expect(grid.GetRow(node) == row && grid.RowFromNode(node) == row, node,
+               at + "has another m_nRow or RowFromNode");
         for (int col = 0; col <= info->m_arrSubTexts.size(); ++col) {
-            const QString& text = col ? info->m_arrSubTexts[col - 1] : info->m_strText;
-            bad(grid.GetItemText(row, col) != text, node,
-                at + "text differs, column " + std::to_string(col));
+            expect(grid.GetItemText(row, col) ==
+                       (col ? info->m_arrSubTexts[col - 1] : info->m_strText),
+                   node, at + "text differs, column " + std::to_string(col));
         }
         LVITEM item;
         item.mask = LVIF_INDENT;
         item.iItem = row;
         grid.GetItem(&item);
-        bad(item.iIndent != grid.GetLevel(node), node, at + "indent is not the level");
+        expect(item.iIndent == grid.GetLevel(node), node, at + "indent is not the level");
     }
     return fault.empty() ? testing::AssertionSuccess() : testing::AssertionFailure() << fault;
 }
