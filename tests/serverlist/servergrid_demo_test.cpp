@@ -166,6 +166,7 @@ TEST_F(ServerGridDemoTest, PrintTreeWritesEveryNodeAndStartsNewPagesAndLinesAtTh
                 EXPECT_EQ(line.y, fits ? lines[i - 1].y + step : h) << i;
             }
         }
+        ASSERT_FALSE(lines.empty());
         EXPECT_EQ(lines.back().page > 0, pageLines < 100);
         if (width == narrow) {  // more lines, the same fields in the same order
             EXPECT_GT(texts.size(), expected.size());

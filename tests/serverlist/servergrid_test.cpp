@@ -173,7 +173,8 @@ TEST_F(ServerGridTest, ServerRowShowsTheRecordAndItsPrivateAndDedicatedMarks) {
         record.m_private = c.isPrivate;
         record.m_dedicated = c.dedicated;
         AddServerRow(record, &m_grid);
-        CGridTreeItem* server = Children(m_grid, Group("1.10", "TDM")).back();
+        CGridTreeItem* server = kr::test::LastChild(m_grid, Group("1.10", "TDM"));
+        ASSERT_NE(server, nullptr);
         EXPECT_EQ(m_grid.GetInfo(server)->m_mapCellImage, c.images);
         EXPECT_EQ(m_grid.GetNodeImage(server), kTreeImageServer);
         EXPECT_EQ(RowTexts(m_grid.RowFromNode(server)),

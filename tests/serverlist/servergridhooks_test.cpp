@@ -40,7 +40,7 @@ protected:
         stale.m_address = address;
         stale.m_private = stale.m_dedicated = true;
         AddServerRow(stale, &m_grid);
-        return Children(m_grid, m_dm).back();
+        return LastChild(m_grid, m_dm);
     }
     void PressEnterOn(CGridTreeItem* node) {
         m_grid.SetItemState(m_grid.RowFromNode(node), LVIS_SELECTED | LVIS_FOCUSED,
@@ -73,6 +73,7 @@ TEST_F(ServerGridHooksTest, EnterRewritesTheServersRowInPlaceFromAFreshReply) {
         std::vector<CGridTreeItem*> rows;
         for (const FleetEntry& server : fleet) {
             rows.push_back(AddStaleRow(server.address));
+            ASSERT_NE(rows.back(), nullptr);
         }
         const int rowCount = m_grid.GetItemCount();
         for (size_t n = 0; n < fleet.size(); ++n) {
@@ -146,6 +147,7 @@ TEST_F(ServerGridHooksTest, EnterDuringARefreshRequeriesAndTheRefreshEnds) {
 // the cell, and the chosen entry is stored, "Bugs: Impossible" (exact case) with its remark.
 TEST_F(ServerGridHooksTest, OnlyDropDownCellsOpenAnEditorAndTheImpossibleGetsARemark) {
     CGridTreeItem* node = AddStaleRow("127.0.0.1:27001");
+    ASSERT_NE(node, nullptr);
     const int row = m_grid.RowFromNode(node);
     for (int col = 0; col < m_grid.GetColumnCount(); ++col) {
         Click(row, col);

@@ -36,6 +36,12 @@ inline std::vector<CGridTreeItem*> Children(const CGridTreeCtrl& grid, CGridTree
     return children;
 }
 
+// The node's last child; null when it has none.
+inline CGridTreeItem* LastChild(const CGridTreeCtrl& grid, CGridTreeItem* node) {
+    const std::vector<CGridTreeItem*> children = Children(grid, node);
+    return children.empty() ? nullptr : children.back();
+}
+
 // Column-0 texts of the nodes, or sub-text k when k >= 0.
 inline std::vector<std::string> Texts(const CGridTreeCtrl& grid,
                                       const std::vector<CGridTreeItem*>& nodes, int k = -1) {
