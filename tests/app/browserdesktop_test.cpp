@@ -29,23 +29,33 @@ static void RestoreImages() {
 namespace kr::test {
 namespace {
 
+// The real program on a session without a display: it answers or rejects its command line
+// before it would need one.
 TEST(BrowserDesktopTest, CommandLineIsAnsweredWithoutADisplay) {
-    struct Case {
-        std::string option, output;
+    const struct {
+        std::vector<std::string> arguments;
+        std::string output;
         int exitCode;
-    };
-    const Case cases[] = {{"--help", "--master <HOST[:PORT]>", 0},
-                          {"--version", "Korvath Servers Browser 0.2.0\n", 0},
-                          {"--bogus", "", 2}};
+    } cases[] = {{{"--help"}, "--master <HOST[:PORT]>", 0},
+                 {{"--version"}, "Korvath Servers Browser 0.2.0\n", 0},
+                 {{"--bogus"}, "", 2},
+                 {{"--master", ""}, "", 2},
+                 {{"--master", "host:0"}, "", 2},
+                 {{"--master", "a:b:c"}, "", 2},
+                 {{"extra"}, "", 2}};
     const ScopedTempDir dir(true);
-    for (const Case& c : cases) {
-        const ChildRun run = RunChild(KR_BROWSER_PATH, {c.option}, 0, 0,
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments.back());
+        const ChildRun run = RunChild(KR_BROWSER_PATH, c.arguments, 0, 0,
                                       {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"});
-        EXPECT_EQ(run.exitCode, c.exitCode) << c.option << run.err;
-        EXPECT_NE(run.out.find(c.output), std::string::npos) << c.option << run.out;
+        EXPECT_EQ(run.exitCode, c.exitCode) << run.err;
+        EXPECT_NE(run.out.find(c.output), std::string::npos) << run.out;
     }
 }
 
+// Place, size, toolbar area and the bars' visibility are written at the end of a run and read
+// at the next start. The toolbar hidden from the window's own menu, which names it by its title,
+// unchecks View > Toolbar; View > Toolbar brings it back with its check mark.
 TEST(BrowserDesktopTest, WindowAndBarsComeBackAsTheyWereLeft) {
     QSettings().clear();
     const QRect placed(40, 50, 700, 500);
@@ -55,7 +65,6 @@ TEST(BrowserDesktopTest, WindowAndBarsComeBackAsTheyWereLeft) {
         CMainFrame& frame = *browser->MainFrame();
         frame.setGeometry(placed);
         frame.addToolBar(Qt::LeftToolBarArea, &frame.ToolBar());
-        // Hidden from the window's own menu, which names the bar by its title.
         const std::unique_ptr<QMenu> menu(frame.createPopupMenu());
         QAction* entry = menu->actions().value(0);
         ASSERT_NE(entry, nullptr);
@@ -75,7 +84,6 @@ TEST(BrowserDesktopTest, WindowAndBarsComeBackAsTheyWereLeft) {
     EXPECT_FALSE(frame.Action(ID_VIEW_TOOLBAR)->isChecked());
     EXPECT_TRUE(frame.StatusBar().isHidden());
     EXPECT_FALSE(frame.Action(ID_VIEW_STATUS_BAR)->isChecked());
-    // View > Toolbar brings it back with its check mark.
     frame.SendCommand(ID_VIEW_TOOLBAR);
     EXPECT_FALSE(frame.ToolBar().isHidden());
     EXPECT_TRUE(frame.Action(ID_VIEW_TOOLBAR)->isChecked());
@@ -136,12 +144,9 @@ TEST(BrowserDesktopTest, F5AndTheToolbarButtonRefreshOnce) {
     const TestUpdateMutex mutex;
     for (const bool byKey : {true, false}) {
         const ScopedTempDir dir(true);
-        SimProcess sim({"--servers", "20", "--silent", "10"});  // two wait for the time-out
-        ASSERT_TRUE(sim.Started());
-        g_refreshCount = 0;
-        auto browser = StartBrowser({"--master", QString::fromStdString(sim.MasterAddress())});
-        ASSERT_NE(browser, nullptr);
-        CMainFrame& frame = *browser->MainFrame();
+        BrowserOnSim run({"--servers", "20", "--silent", "10"});  // two wait for the time-out
+        ASSERT_NE(run.browser, nullptr);
+        CMainFrame& frame = run.Frame();
         frame.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
         QWidget* button = frame.ToolBar().widgetForAction(frame.Action(ID_NEW_FULL_LIST));
@@ -160,7 +165,7 @@ TEST(BrowserDesktopTest, F5AndTheToolbarButtonRefreshOnce) {
         EXPECT_TRUE(refreshingMeanwhile) << byKey;
         press(true);
         press(false);
-        const std::map<std::string, long> stats = sim.Stats();
+        const std::map<std::string, long> stats = run.sim.Stats();
         EXPECT_EQ(stats.at("master_requests"), 1) << byKey;
         EXPECT_EQ(stats.at("queries"), 20) << byKey;  // each server once
     }

@@ -19,14 +19,11 @@ namespace kr::test {
 namespace {
 
 TEST(BrowserPrintTest, PrintedPdfListsEveryServerInTreeOrderOverSeveralPages) {
-    g_refreshCount = 0;
     ScopedTempDir dir(true);
     const TestUpdateMutex mutex;
-    SimProcess sim({"--servers", "150", "--silent", "5", "--random", "11"});
-    ASSERT_TRUE(sim.Started());
-    auto browser = StartBrowser({"--master", QString::fromStdString(sim.MasterAddress())});
-    ASSERT_NE(browser, nullptr);
-    CMainFrame& frame = *browser->MainFrame();
+    BrowserOnSim run({"--servers", "150", "--silent", "5", "--random", "11"});
+    ASSERT_NE(run.browser, nullptr);
+    CMainFrame& frame = run.Frame();
     CServerGrid& grid = frame.View().Grid();
     frame.SendCommand(ID_NEW_FULL_LIST);
     grid.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
@@ -41,7 +38,7 @@ TEST(BrowserPrintTest, PrintedPdfListsEveryServerInTreeOrderOverSeveralPages) {
     ASSERT_GT(addresses.size(), 100u);
 
     const QString pdf = QString::fromStdString(dir.File("servers.pdf"));
-    browser->Printer().setOutputFileName(pdf);
+    run.browser->Printer().setOutputFileName(pdf);
     int previewPages = 0;
     ModalWatcher answer([&](QWidget* modal) {
         if (auto* print = qobject_cast<QPrintDialog*>(modal)) {

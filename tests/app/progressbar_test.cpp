@@ -47,45 +47,35 @@ protected:
     CStatusBar* statusBar = nullptr;
 };
 
+// Inset from the pane by a tenth of its height; from the left the label, then two margins of two
+// blanks each; over the share of the rest, with no width at 0 per cent or without room (never a
+// negative one).
 TEST_F(ProgressBarTest, PlacesTheBarRightOfTheLabelOverItsShare) {
-    SetPaneHeight(20);
     const QString wide(300, 'W');  // wider than the pane
     const QString count = "150 server(s)";
     const struct {
         QString label;
-        int percent, pane;
-    } cases[] = {{"", 100, 0},    {"", 0, 0},    {"", 40, 1},  {count, 40, 0},
-                 {count, 100, 0}, {count, 0, 0}, {wide, 40, 0}};
+        int percent, pane, height, inset;
+    } cases[] = {{"", 100, 0, 20, 2},   {"", 0, 0, 9, 0},       {"", 40, 1, 10, 1},
+                 {count, 40, 0, 29, 2}, {count, 100, 0, 20, 2}, {count, 0, 0, 20, 2},
+                 {wide, 40, 0, 20, 2}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.label.left(15).toStdString() + " " + std::to_string(c.percent));
+        ASSERT_NO_FATAL_FAILURE(SetPaneHeight(c.height));
         const CRect pane = Pane(c.pane);
         CProgressBar bar(c.label, c.percent, 10, true, c.pane);
         ASSERT_TRUE(bar.IsCreated() && bar.parentWidget() == statusBar);
         EXPECT_EQ(statusBar->GetPaneText(c.pane), c.label);
-        const CRect placed(bar.geometry());
-        EXPECT_TRUE(placed.top == pane.top + 2 && placed.bottom == pane.bottom - 2);  // inset 2
-        // The label, then two margins of two blanks each.
         const QFontMetrics metrics(statusBar->font());
         const int left = pane.left + (c.label.isEmpty() ? 0
                                                         : metrics.horizontalAdvance(c.label) +
                                                               4 * metrics.horizontalAdvance(" "));
-        EXPECT_EQ(placed.left, left);
-        // 0 per cent or no room: no width, never a negative one.
         const int right = c.percent == 100 ? pane.right
                           : c.percent == 0 || left >= pane.right
                               ? left
                               : pane.right - (pane.right - left) * 60 / 100;
-        EXPECT_EQ(placed.right, right);
-    }
-}
-
-TEST_F(ProgressBarTest, InsetIsATenthOfThePaneHeight) {
-    for (const auto& [height, inset] : {std::pair{9, 0}, {10, 1}, {20, 2}, {29, 2}}) {
-        SetPaneHeight(height);
-        CProgressBar bar("", 100, 10, false, 0);
-        const CRect placed(bar.geometry());
-        EXPECT_TRUE(placed.top == Pane(0).top + inset && placed.Height() == height - 2 * inset)
-            << height;
+        EXPECT_EQ(CRect(bar.geometry()),
+                  CRect(left, pane.top + c.inset, right, pane.bottom - c.inset));
     }
 }
 
@@ -162,7 +152,7 @@ TEST_F(ProgressBarTest, StepsAndShowsAsTold) {
     EXPECT_EQ(bar.value(), 50);
 }
 
-TEST_F(ProgressBarTest, WithoutAStatusBarNothingHappens) {
+TEST_F(ProgressBarTest, WithoutAStatusBarNothingHappensAndOutlivingOneIsSafe) {
     statusBar->SetPaneText(0, "untouched");
     QWidget plain;  // not a main window; its child has the id but is no status bar
     SetDlgCtrlID(new QWidget(&plain), 59393);
@@ -185,15 +175,14 @@ TEST_F(ProgressBarTest, WithoutAStatusBarNothingHappens) {
     EXPECT_EQ(CProgressBar::FindStatusBar(), nullptr);  // the first window with the id wins
     delete plain.findChildren<QWidget*>().first();
     EXPECT_EQ(CProgressBar::FindStatusBar(), nested);
-}
 
-TEST_F(ProgressBarTest, OutlivingItsStatusBarIsSafe) {
+    // A status bar that goes first does not take the bar with it.
     auto window = std::make_unique<QMainWindow>();
     window->setStatusBar(new CStatusBar);
     AfxSetMainWnd(window.get());
     CProgressBar bar("9 server(s)", 40, 9, true, 0);
     ASSERT_TRUE(bar.IsCreated());
-    window.reset();  // the status bar goes first and must not take the bar with it
+    window.reset();
     EXPECT_TRUE(!bar.IsCreated() && bar.StepIt() == 0);
 }
 

@@ -14,18 +14,27 @@ namespace {
 using kr::test::Children;
 using kr::test::GridInvariantsHold;
 using kr::test::MakeRecord;
-using kr::test::Roots;
-using kr::test::Texts;
-using Strings = std::vector<std::string>;
+using kr::test::Outline;
 
 TEST(PingTextValueTest, ReadsTheLeadingNumberAsAtoiDoes) {
     // Only the C blanks are skipped and only ASCII digits count; the value saturates.
-    const std::pair<const char*, int> cases[] = {
-        {"7", 7}, {"0012", 12}, {"\t\n\v\f\r120ms", 120}, {"+5", 5}, {"-3", -3}, {"1 2", 1},
-        {"", 0}, {" ", 0}, {"abc", 0}, {"- 5", 0}, {"+-5", 0}, {"x12", 0},
-        {"2147483647", INT_MAX}, {"-2147483648", INT_MIN}, {"2147483648", INT_MAX},
-        {"99999999999999999999999", INT_MAX}, {"-99999999999999999999999", INT_MIN},
-    };
+    const std::pair<const char*, int> cases[] = {{"7", 7},
+                                                 {"0012", 12},
+                                                 {"\t\n\v\f\r120ms", 120},
+                                                 {"+5", 5},
+                                                 {"-3", -3},
+                                                 {"1 2", 1},
+                                                 {"", 0},
+                                                 {" ", 0},
+                                                 {"abc", 0},
+                                                 {"- 5", 0},
+                                                 {"+-5", 0},
+                                                 {"x12", 0},
+                                                 {"2147483647", INT_MAX},
+                                                 {"-2147483648", INT_MIN},
+                                                 {"2147483648", INT_MAX},
+                                                 {"99999999999999999999999", INT_MAX},
+                                                 {"-99999999999999999999999", INT_MIN}};
     for (const auto& [text, value] : cases) {
         EXPECT_EQ(PingTextValue(text), value) << text;
     }
@@ -45,7 +54,6 @@ protected:
         return parent ? m_grid.InsertChildNode(parent, info.release(), FALSE)
                       : m_grid.InsertRootNode(info.release());
     }
-    Strings ChildNames(CGridTreeItem* node) { return Texts(m_grid, Children(m_grid, node)); }
 
     CServerGrid m_grid;
 };
@@ -62,7 +70,8 @@ TEST_F(PingSortTest, CompareIsNumericAndNeverOverflows) {
     EXPECT_EQ(ComparePingText(none, nullptr), 0);
 }
 
-// The sort at the end of a refresh, after the user had expanded and selected rows.
+// The sort at the end of a refresh, after the user had expanded and selected rows: servers in
+// ping order (equal pings as filed), groups kept, only the collapsed versions shown.
 TEST_F(PingSortTest, SortTreeOrdersServersKeepsGroupsAndShowsCollapsedRootsOnly) {
     m_grid.PrepareGrid();
     for (const char* ping : {"120", "35", "9999", "7"}) {
@@ -86,21 +95,13 @@ TEST_F(PingSortTest, SortTreeOrdersServersKeepsGroupsAndShowsCollapsedRootsOnly)
 
     m_grid.SortTree(TRUE);
 
-    EXPECT_EQ(Texts(m_grid, Children(m_grid, dm), 0), (Strings{"7", "35", "120", "9999"}));
-    EXPECT_EQ(Texts(m_grid, Children(m_grid, m_grid.FindGroupNode("1.00", "TDM")), 1),
-              (Strings{"fast", "e1", "e2", "e3"}));
-    EXPECT_EQ(Texts(m_grid, Children(m_grid, m_grid.FindGroupNode("1.00", "VLD")), 1),
-              (Strings{"e1", "e2", "e3"}));
-    EXPECT_EQ(Texts(m_grid, Roots(m_grid)), (Strings{"1.00", "1.10", "1.20", "1.30", "1.40"}));
-    for (CGridTreeItem* root : Roots(m_grid)) {
-        EXPECT_EQ(ChildNames(root), (Strings{"VLD", "TDM", "DM"}));
-        EXPECT_TRUE(m_grid.IsCollapsed(root));
-    }
-    EXPECT_TRUE(m_grid.IsCollapsed(dm)) << "expanded before, collapsed with its version";
+    EXPECT_EQ(Outline(m_grid),
+              "1.00[VLD[e1 e2 e3] TDM[fast e1 e2 e3] DM] 1.10[VLD TDM DM] "
+              "1.20[VLD TDM DM[p7 p35 p120 p9999]] 1.30[VLD TDM DM] 1.40[VLD TDM DM]");
     ASSERT_EQ(m_grid.GetItemCount(), 5);
     EXPECT_EQ(m_grid.GetSelectedRow(), -1);
     EXPECT_EQ(m_grid.GetNextItem(-1, LVNI_FOCUSED), -1);
-    EXPECT_TRUE(GridInvariantsHold(m_grid));
+    EXPECT_TRUE(GridInvariantsHold(m_grid));  // dm, hidden, was collapsed with its version
 
     expandDm();
     EXPECT_EQ(m_grid.GetItemText(m_grid.RowFromNode(dm) + 1, 1), "7");
@@ -110,7 +111,7 @@ TEST_F(PingSortTest, SortTreeOrdersServersKeepsGroupsAndShowsCollapsedRootsOnly)
 TEST_F(PingSortTest, SortsRootsAndEveryLevelBelow) {
     CGridTreeItem* slow = Add(nullptr, "slow", "300");
     CGridTreeItem* fast = Add(nullptr, "fast", "10");
-    CGridTreeItem* mid = Add(nullptr, "mid", "20");
+    Add(nullptr, "mid", "20");
     CGridTreeItem* only = Add(slow, "only", "5");  // a single child: its children still sort
     for (const char* ping : {"3", "1", "2"}) {
         Add(only, ping, ping);
@@ -124,12 +125,7 @@ TEST_F(PingSortTest, SortsRootsAndEveryLevelBelow) {
 
     m_grid.SortTree(TRUE);
 
-    EXPECT_EQ(Roots(m_grid), (std::vector<CGridTreeItem*>{fast, mid, slow}));
-    EXPECT_EQ(ChildNames(only), (Strings{"1", "2", "3"}));
-    EXPECT_EQ(ChildNames(fast), (Strings{"8", "9"}));
-    for (CGridTreeItem* child : Children(m_grid, fast)) {
-        EXPECT_EQ(ChildNames(child), (Strings{"x", "y"}));
-    }
+    EXPECT_EQ(Outline(m_grid), "fast[8[x y] 9[x y]] mid slow[only[1 2 3]]");
     EXPECT_TRUE(m_grid.IsCollapsed(only));
     ASSERT_EQ(m_grid.GetItemCount(), 3);
     EXPECT_EQ(m_grid.GetItemText(2, 1), "300");
@@ -160,14 +156,12 @@ TEST_F(PingSortTest, WithoutRecursionOnlyTheFirstLevelIsSorted) {
     Add(y, "n", "2");
     Add(y, "m", "1");
     m_grid.SortTree(FALSE);
-    EXPECT_EQ(Texts(m_grid, Roots(m_grid)), (Strings{"a", "b"}));
-    EXPECT_EQ(ChildNames(b), (Strings{"z", "y"}));
+    EXPECT_EQ(Outline(m_grid), "a b[z y[n m]]");
     EXPECT_TRUE(GridInvariantsHold(m_grid));
     m_grid.SortChildNodes(b, FALSE);
-    EXPECT_EQ(ChildNames(b), (Strings{"y", "z"}));
-    EXPECT_EQ(ChildNames(y), (Strings{"n", "m"}));
+    EXPECT_EQ(Outline(m_grid), "a b[y[n m] z]");
     m_grid.SortChildNodes(b, TRUE);
-    EXPECT_EQ(ChildNames(y), (Strings{"m", "n"}));
+    EXPECT_EQ(Outline(m_grid), "a b[y[m n] z]");
 }
 
 TEST_F(PingSortTest, GridWithoutRootsIsLeftAlone) {

@@ -18,11 +18,13 @@ namespace {
 using kr::test::Children;
 using kr::test::GridInvariantsHold;
 using kr::test::MakeRecord;
+using kr::test::Outline;
 using kr::test::Roots;
 using kr::test::Texts;
 
-const std::vector<std::string> kVersions = {"1.00", "1.10", "1.20", "1.30", "1.40"};
-const std::vector<std::string> kTypes = {"VLD", "TDM", "DM"};
+const std::string kGroups = "VLD TDM DM";
+const std::string kPrepared = "1.00[" + kGroups + "] 1.10[" + kGroups + "] 1.20[" + kGroups +
+                              "] 1.30[" + kGroups + "] 1.40[" + kGroups + "]";
 
 class CountingGrid : public CServerGrid {
 public:
@@ -44,34 +46,45 @@ protected:
         return m_grid.FindGroupNode(version, type);
     }
     void Expand(CGridTreeItem* node) { m_grid.ExpandNode(node, m_grid.RowFromNode(node)); }
+    QString RowTexts(int row) {
+        QStringList texts;
+        for (int col = 0; col < m_grid.GetColumnCount(); ++col) {
+            texts << m_grid.GetItemText(row, col);
+        }
+        return texts.join('|');
+    }
 
     CountingGrid m_grid;
 };
 
+// Five collapsed version rows, each hiding its three types; the group table names every group
+// node in tree order, versions with the globe, types with the closed folder.
 TEST_F(ServerGridTest, PreparedTreeIsFiveCollapsedVersionsWithThreeTypesEach) {
     EXPECT_EQ(m_grid.GetExtendedStyle(), LVS_EX_GRIDLINES);
+    EXPECT_EQ(Outline(m_grid), kPrepared);
     ASSERT_EQ(m_grid.GetItemCount(), 5);
-    const std::vector<CGridTreeItem*> roots = Roots(m_grid);
-    EXPECT_EQ(Texts(m_grid, roots), kVersions);
-    for (int v = 0; v < 5; ++v) {
-        EXPECT_EQ(m_grid.GetItemText(v, 1), " ");
-        EXPECT_TRUE(m_grid.IsCollapsed(roots[v]));
-        EXPECT_EQ(Texts(m_grid, Children(m_grid, roots[v])), kTypes);
+    EXPECT_EQ(RowTexts(1), "1.10| |||||||");
+    std::vector<CGridTreeItem*> preorder, table;
+    std::string keys;
+    for (CGridTreeItem* root : Roots(m_grid)) {
+        const std::vector<CGridTreeItem*> types = Children(m_grid, root);
+        preorder.push_back(root);
+        preorder.insert(preorder.end(), types.begin(), types.end());
     }
-    // The group table: each version, then its three types, naming this grid's nodes.
-    const std::vector<GroupNodeEntry>& table = m_grid.GroupNodes();
-    ASSERT_EQ(table.size(), 20u);
-    for (std::size_t i = 0; i < 20; ++i) {
-        const std::size_t v = i / 4, t = i % 4;
-        CGridTreeItem* node = t == 0 ? roots[v] : Children(m_grid, roots[v]).at(t - 1);
-        EXPECT_EQ(table[i].m_key, kVersions[v] + (t == 0 ? "*" : kTypes[t - 1])) << i;
-        EXPECT_EQ(table[i].m_pNode, node) << i;
-        EXPECT_EQ(m_grid.GetNodeImage(node), t == 0 ? kTreeImageGlobe : kTreeImageClosedFolder);
-        EXPECT_EQ(m_grid.HasChildren(node) != FALSE, t == 0) << i;
+    for (const GroupNodeEntry& entry : m_grid.GroupNodes()) {
+        table.push_back(entry.m_pNode);
+        keys += entry.m_key + " ";
+        const bool version = entry.m_key.back() == '*';
+        EXPECT_EQ(m_grid.GetNodeImage(entry.m_pNode),
+                  version ? kTreeImageGlobe : kTreeImageClosedFolder);
     }
-    Expand(roots[2]);
+    EXPECT_EQ(table, preorder);
+    EXPECT_EQ(keys,
+              "1.00* 1.00VLD 1.00TDM 1.00DM 1.10* 1.10VLD 1.10TDM 1.10DM 1.20* 1.20VLD 1.20TDM "
+              "1.20DM 1.30* 1.30VLD 1.30TDM 1.30DM 1.40* 1.40VLD 1.40TDM 1.40DM ");
+    Expand(preorder[8]);
     EXPECT_EQ(m_grid.GetItemText(5, 0), "DM");
-    EXPECT_EQ(m_grid.GetNodeImage(roots[2]), kTreeImageGlobe) << "its own image, even expanded";
+    EXPECT_EQ(m_grid.GetNodeImage(preorder[8]), kTreeImageGlobe) << "its own image, even expanded";
     EXPECT_TRUE(GridInvariantsHold(m_grid));
 }
 
@@ -106,29 +119,21 @@ TEST_F(ServerGridTest, NineColumnsAndTwoImageListsWithTransparentBackground) {
     }
 }
 
-// Where each kind of record ends up: under its version's game-type group, or nowhere.
+// Where each kind of record ends up: under its version's game-type group, or nowhere; a group
+// that receives a server while hidden is collapsed (the invariants hold it).
 TEST_F(ServerGridTest, RecordsAreFiledUnderTheGroupOfTheirKeyOnly) {
-    struct Case {
-        std::string version;
-        std::string type;
-        bool filed;
+    const std::pair<const char*, const char*> cases[] = {
+        {"1.20", "DM"},  {"1.00", "VLD"}, {"1.30", "TDM"}, {"1.10", "DM"},   {"1.??", "DM"},
+        {"1.20", "???"}, {"", ""},        {"1.20", ""},    {"", "DM"},       {"1.20", "dm"},
+        {"1.20 ", "DM"}, {"1.30", "dm"},  {"1.40 ", ""},   {"1.00*", "VLD"},
     };
-    const Case cases[] = {
-        {"1.20", "DM", true},  {"1.00", "VLD", true},  {"1.30", "TDM", true},  {"1.10", "DM", true},
-        {"1.??", "DM", false}, {"1.20", "???", false}, {"", "", false},        {"1.20", "", false},
-        {"", "DM", false},     {"1.20", "dm", false},  {"1.20 ", "DM", false},
-    };
-    std::map<CGridTreeItem*, int> expected;
-    for (const Case& c : cases) {
-        AddServerRow(MakeRecord(c.version, c.type), &m_grid);
-        expected[m_grid.FindGroupNode(c.version, c.type)] += c.filed ? 1 : 0;
+    for (const auto& [version, type] : cases) {
+        AddServerRow(MakeRecord(version, type, "50", version + std::string(type)), &m_grid);
     }
-    for (CGridTreeItem* root : Roots(m_grid)) {
-        for (CGridTreeItem* type : Children(m_grid, root)) {
-            EXPECT_EQ(m_grid.GetChildCount(type), expected[type]) << Texts(m_grid, {root})[0];
-            EXPECT_EQ(m_grid.IsCollapsed(type), expected[type] > 0 ? TRUE : FALSE);
-        }
-    }
+    EXPECT_EQ(Outline(m_grid),
+              "1.00[VLD[1.00VLD] TDM DM] 1.10[VLD TDM DM[1.10DM]] 1.20[VLD TDM DM[1.20DM]] "
+              "1.30[VLD TDM[1.30TDM] DM] 1.40[" +
+                  kGroups + "]");
     EXPECT_EQ(m_grid.GetItemCount(), 5);
     EXPECT_TRUE(GridInvariantsHold(m_grid));
 }
@@ -143,48 +148,37 @@ TEST_F(ServerGridTest, NoDecodedKeyReachesAVersionGroupOrVersion140) {
                          &m_grid);
         }
     }
-    int filed = 0;
     for (CGridTreeItem* root : Roots(m_grid)) {
-        EXPECT_EQ(Texts(m_grid, Children(m_grid, root)), kTypes);
-        for (CGridTreeItem* type : Children(m_grid, root)) {
-            filed += m_grid.GetChildCount(type);
-        }
+        EXPECT_EQ(Texts(m_grid, Children(m_grid, root)),
+                  (std::vector<std::string>{"VLD", "TDM", "DM"}));
     }
-    EXPECT_GT(filed, 0);
-    for (CGridTreeItem* type : Children(m_grid, m_grid.FindGroupNode("1.40", "*"))) {
-        EXPECT_FALSE(m_grid.HasChildren(type));
-    }
+    EXPECT_GT(m_grid.GetChildCount(Group("1.20", "DM")), 0);
+    EXPECT_EQ(Outline(m_grid, {Group("1.40", "*")}), "1.40[" + kGroups + "]");
     EXPECT_EQ(m_grid.GetItemCount(), 5);
 }
 
+// Shown at once below its expanded group, with the padlock and server-box marks as flagged.
 TEST_F(ServerGridTest, ServerRowShowsTheRecordAndItsPrivateAndDedicatedMarks) {
-    struct Case {
-        bool isPrivate;
-        bool dedicated;
-    };
-    const Case cases[] = {{false, false}, {true, false}, {false, true}, {true, true}};
-    CGridTreeItem* group = Group("1.10", "TDM");
+    const struct {
+        bool isPrivate, dedicated;
+        std::map<int, int> images;
+    } cases[] = {{false, false, {}},
+                 {true, false, {{5, kCellImagePrivate}}},
+                 {false, true, {{6, kCellImageDedicated}}},
+                 {true, true, {{5, kCellImagePrivate}, {6, kCellImageDedicated}}}};
     Expand(Roots(m_grid)[1]);
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         ServerRecord record = MakeRecord("1.10", "TDM", "123", "Name \xE9");
         record.m_mod = "";
         record.m_private = c.isPrivate;
         record.m_dedicated = c.dedicated;
         AddServerRow(record, &m_grid);
-        CGridTreeItem* server = Children(m_grid, group).back();
-        std::map<int, int> images{{5, kCellImagePrivate}, {6, kCellImageDedicated}};
-        images.erase(c.isPrivate ? -1 : 5);
-        images.erase(c.dedicated ? -1 : 6);
-        EXPECT_EQ(m_grid.GetInfo(server)->m_mapCellImage, images);
+        CGridTreeItem* server = kr::test::LastChild(m_grid, Group("1.10", "TDM"));
+        ASSERT_NE(server, nullptr);
+        EXPECT_EQ(m_grid.GetInfo(server)->m_mapCellImage, c.images);
         EXPECT_EQ(m_grid.GetNodeImage(server), kTreeImageServer);
-
-        // The group is shown and was never collapsed: the row appears at once, below it.
-        const int row = m_grid.RowFromNode(server);
-        QStringList texts;
-        for (int col = 0; col < 9; ++col) {
-            texts << m_grid.GetItemText(row, col);
-        }
-        EXPECT_EQ(texts.join('|'), "|123|Name \u00e9|map| 3/16||||127.0.0.1:27001");
+        EXPECT_EQ(RowTexts(m_grid.RowFromNode(server)),
+                  "|123|Name \u00e9|map| 3/16||||127.0.0.1:27001");
     }
     EXPECT_TRUE(GridInvariantsHold(m_grid));
 }
@@ -214,10 +208,8 @@ TEST_F(ServerGridTest, FilingShowsTheRowAtOnceOnlyInAShownExpandedGroup) {
     m_grid.m_nDrawn = 0;
     AddServerRow(MakeRecord("1.20", "DM", "30", "c"), &m_grid);
     ASSERT_EQ(m_grid.GetItemCount(), 11);
-    for (int row = 6; row < 9; ++row) {
-        EXPECT_EQ(m_grid.GetItemText(row, 2), QString(QChar('a' + row - 6)));
-    }
-    EXPECT_EQ(m_grid.GetItemText(9, 0), "1.30");
+    EXPECT_EQ(m_grid.GetItemText(8, 2) + m_grid.GetItemText(9, 0), "c1.30");  // after a and b
+    EXPECT_TRUE(GridInvariantsHold(m_grid));
     EXPECT_GT(m_grid.m_nDrawn, 0) << "the grid is repainted at once";
 
     // An empty group that is shown has never been collapsed: it shows its first server at once.
@@ -230,8 +222,7 @@ TEST_F(ServerGridTest, FilingShowsTheRowAtOnceOnlyInAShownExpandedGroup) {
     EXPECT_EQ(m_grid.GetItemCount(), 5);
     Expand(v120);
     Expand(dm);
-    EXPECT_EQ(Texts(m_grid, Children(m_grid, dm), 1),
-              (std::vector<std::string>{"a", "b", "c", "e"}));
+    EXPECT_EQ(Outline(m_grid, {v120}), "1.20[VLD[d] TDM DM[a b c e]]");
     EXPECT_EQ(m_grid.GetItemCount(), 12);
     EXPECT_TRUE(GridInvariantsHold(m_grid));
 }
@@ -245,14 +236,13 @@ TEST_F(ServerGridTest, NodeImageFollowsOwnImageThenChildrenAndCollapse) {
     grid.InsertChildNode(own, nullptr, FALSE);
     CGridTreeItem* parent = grid.InsertRootNode(nullptr);
     CGridTreeItem* leaf = grid.InsertChildNode(parent, nullptr, FALSE);
-
-    EXPECT_EQ(grid.GetNodeImage(own), 3) << "own image, whatever the children";
-    EXPECT_EQ(grid.GetNodeImage(parent), kTreeImageClosedFolder);
-    EXPECT_EQ(grid.GetNodeImage(leaf), kTreeImageServer);
+    const auto images = [&] {
+        return std::vector<int>{grid.GetNodeImage(own), grid.GetNodeImage(parent),
+                                grid.GetNodeImage(leaf), grid.GetNodeImage(nullptr)};
+    };
+    EXPECT_EQ(images(), (std::vector<int>{3, kTreeImageClosedFolder, kTreeImageServer, -1}));
     grid.ExpandNode(parent, grid.RowFromNode(parent));
-    EXPECT_EQ(grid.GetNodeImage(parent), kTreeImageOpenFolder);
-    EXPECT_EQ(grid.GetNodeImage(own), 3);
-    EXPECT_EQ(grid.GetNodeImage(nullptr), -1);
+    EXPECT_EQ(images(), (std::vector<int>{3, kTreeImageOpenFolder, kTreeImageServer, -1}));
 }
 
 // Each grid files into its own groups, also after another grid has been prepared and destroyed.
@@ -264,7 +254,6 @@ TEST_F(ServerGridTest, SecondGridLeavesTheFirstGridsFilingIntact) {
         second.PrepareGrid();
         EXPECT_EQ(Group("1.20", "DM"), firstDm);
         EXPECT_NE(second.FindGroupNode("1.20", "DM"), firstDm);
-
         AddServerRow(MakeRecord("1.20", "DM"), &m_grid);
         AddServerRow(MakeRecord("1.20", "DM"), &second);
         AddServerRow(MakeRecord("1.20", "DM"), &second);

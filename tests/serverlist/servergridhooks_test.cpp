@@ -1,12 +1,11 @@
 #include "gridctrl/gridcellcombo.h"
 #include "gridctrl/gridcelledit.h"
 #include "net/masterclient.h"
-#include "net/servergroups.h"
 #include "serverlist/servergrid.h"
-#include "serverlist/servergridrefreshhost.h"
 #include "tests/serverlist/servergridtesting.h"
 #include "tests/support/gridinvariants.h"
 #include "tests/support/simprocess.h"
+#include "tests/support/testmutex.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -35,13 +34,13 @@ protected:
     }
     void TearDown() override { SetMasterServer(kDefaultMasterHost, kDefaultMasterPort); }
 
-    // Files a row for the address under 1.20 DM, with texts no reply would give.
+    // Files a row for the address under 1.20 DM, with texts and marks no reply would give.
     CGridTreeItem* AddStaleRow(const std::string& address) {
         ServerRecord stale = MakeRecord("1.20", "DM", "1", "stale");
         stale.m_address = address;
         stale.m_private = stale.m_dedicated = true;
         AddServerRow(stale, &m_grid);
-        return Children(m_grid, m_dm).back();
+        return LastChild(m_grid, m_dm);
     }
     void PressEnterOn(CGridTreeItem* node) {
         m_grid.SetItemState(m_grid.RowFromNode(node), LVIS_SELECTED | LVIS_FOCUSED,
@@ -54,48 +53,43 @@ protected:
         QTest::mouseClick(m_grid.viewport(), Qt::LeftButton, {}, cell.ToQRect().center());
     }
 
+    TestUpdateMutex m_mutex;
     QWidget m_window;
     CServerGrid m_grid;
     CGridTreeItem* m_dm = nullptr;
 };
 
-int CellImage(const CGridItemInfo& info, int key) {
-    const auto image = info.m_mapCellImage.find(key);
-    return image != info.m_mapCellImage.end() ? image->second : -1;
-}
-
 // Enter queries the selected server again and rewrites its row in place from the reply, whatever
 // the reply: a normal one, none, a malformed one, one of 4096 bytes without a terminator, random
 // bytes from one to 4096. The row stays under 1.20 DM although the replies name other groups.
 TEST_F(ServerGridHooksTest, EnterRewritesTheServersRowInPlaceFromAFreshReply) {
-    const std::vector<std::vector<std::string>> fleets = {
-        {"--servers", "5", "--silent", "20", "--malformed", "20", "--random", "4"},
-        {"--servers", "3", "--reply", "unterminated"},
-        {"--servers", "4", "--reply", "garbage", "--random", "9"},
-    };
-    for (const auto& options : fleets) {
-        SCOPED_TRACE(options[3]);
-        SimProcess sim(options);
+    for (const char* options :
+         {"--servers 5 --silent 20 --malformed 20 --random 4", "--servers 3 --reply unterminated",
+          "--servers 4 --reply garbage --random 9"}) {
+        SCOPED_TRACE(options);
+        SimProcess sim(Words(options));
         ASSERT_TRUE(sim.Started());
         const std::vector<FleetEntry> fleet = sim.Fleet();
         std::vector<CGridTreeItem*> rows;
         for (const FleetEntry& server : fleet) {
             rows.push_back(AddStaleRow(server.address));
+            ASSERT_NE(rows.back(), nullptr);
         }
         const int rowCount = m_grid.GetItemCount();
         for (size_t n = 0; n < fleet.size(); ++n) {
             const int row = m_grid.RowFromNode(rows[n]);
             PressEnterOn(rows[n]);
             const CGridItemInfo& info = *m_grid.GetInfo(rows[n]);
-            EXPECT_EQ(ServerTexts(info), ExpectedServerTexts(fleet[n])) << fleet[n].address;
-            EXPECT_EQ(m_grid.GetItemText(row, 2), info.GetSubText(1)) << "the cells show it";
-            EXPECT_EQ(info.GetSubText(7).toStdString(), fleet[n].address);
             const bool answered = fleet[n].Answers();
+            const std::map<int, int> marks = {
+                // -1: the mark of the stale row taken away
+                {kPrivateCellKey, answered && (fleet[n].flags & 4) ? kCellImagePrivate : -1},
+                {kDedicatedCellKey, answered && (fleet[n].flags & 1) ? kCellImageDedicated : -1}};
+            EXPECT_EQ(ServerTexts(info), ExpectedServerTexts(fleet[n])) << fleet[n].address;
+            EXPECT_EQ(info.m_mapCellImage, marks) << fleet[n].address;
             EXPECT_EQ(info.GetSubText(0) == "9999", !answered);
-            EXPECT_EQ(CellImage(info, kPrivateCellKey),
-                      answered && (fleet[n].flags & 4) ? kCellImagePrivate : -1);
-            EXPECT_EQ(CellImage(info, kDedicatedCellKey),
-                      answered && (fleet[n].flags & 1) ? kCellImageDedicated : -1);
+            EXPECT_EQ(info.GetSubText(7).toStdString(), fleet[n].address);
+            EXPECT_EQ(m_grid.GetItemText(row, 2), info.GetSubText(1)) << "the cells show it";
             EXPECT_EQ(m_grid.RowFromNode(rows[n]), row);
             EXPECT_EQ(m_grid.GetParentNode(rows[n]), m_dm);
         }
@@ -114,68 +108,61 @@ TEST_F(ServerGridHooksTest, EnterRewritesTheServersRowInPlaceFromAFreshReply) {
     }
 }
 
-// Enter during a refresh: the user-interface thread queries while the workers wait for it; the
-// refresh then ends as usual with every server filed once.
+// A refresh with the grid's own front end (none installed), and Enter pressed during it: the
+// user-interface thread queries while the workers wait for it; the refresh then ends as usual
+// with every answering server filed once under its group, showing its texts and marks.
 TEST_F(ServerGridHooksTest, EnterDuringARefreshRequeriesAndTheRefreshEnds) {
-    SimProcess sim({"--servers", "30", "--silent", "20", "--random", "5"});
+    SimProcess sim(
+        Words("--servers 40 --per-page 16 --silent 10 --malformed 10 --delay 20 "
+              "--delay-jitter 40 --random 5"));
     ASSERT_TRUE(sim.Started());
     SetMasterServer("127.0.0.1", sim.MasterPort());
-    const std::vector<FleetEntry> fleet = sim.Fleet();
+    const ScopedTempDir dir(true);  // for "servers.txt"
     g_refreshCount = 0;
     bool pressed = false;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (pressed) {
-            return;
-        }
         for (const GroupNodeEntry& group : m_grid.GroupNodes()) {
-            if (group.m_key.back() == '*') {
-                continue;  // a version: its children are groups
+            if (pressed || group.m_key.back() == '*' || !m_grid.HasChildren(group.m_pNode)) {
+                continue;  // a version's children are groups
             }
-            for (CGridTreeItem* node : Children(m_grid, group.m_pNode)) {
-                m_grid.GetInfo(node)->m_arrSubTexts[1] = "stale";
-                m_grid.RevealNode(node);
-                PressEnterOn(node);
-                pressed = m_grid.GetInfo(node)->GetSubText(1) != "stale";
-                return;
-            }
+            CGridTreeItem* node = Children(m_grid, group.m_pNode).front();
+            m_grid.GetInfo(node)->m_arrSubTexts[1] = "stale";
+            m_grid.RevealNode(node);
+            PressEnterOn(node);
+            pressed = m_grid.GetInfo(node)->GetSubText(1) != "stale";
         }
     });
     poll.start(20);
+
     EXPECT_EQ(m_grid.RefreshList(), RefreshOutcome::Completed);
+    EXPECT_EQ(m_grid.RefreshList(), RefreshOutcome::NotRun);
+
     EXPECT_TRUE(pressed);
-    int grouped = 0, filed = 0;
-    for (const FleetEntry& server : fleet) {
-        grouped += Grouped(server) ? 1 : 0;
-    }
-    for (const GroupNodeEntry& group : m_grid.GroupNodes()) {
-        filed += group.m_key.back() == '*' ? 0 : m_grid.GetChildCount(group.m_pNode);
-    }
-    EXPECT_EQ(filed, grouped);
-    EXPECT_EQ(sim.Stats()["queries"], static_cast<long>(fleet.size()) + 1);
+    EXPECT_EQ(FiledServers(m_grid, sim.Fleet()), ExpectedFiling(sim.Fleet()));
+    EXPECT_EQ(sim.Stats()["queries"], 41);
 }
 
 // A click opens no edit box on any cell; on a drop-down cell it opens the drop-down list over
 // the cell, and the chosen entry is stored, "Bugs: Impossible" (exact case) with its remark.
 TEST_F(ServerGridHooksTest, OnlyDropDownCellsOpenAnEditorAndTheImpossibleGetsARemark) {
     CGridTreeItem* node = AddStaleRow("127.0.0.1:27001");
+    ASSERT_NE(node, nullptr);
     const int row = m_grid.RowFromNode(node);
     for (int col = 0; col < m_grid.GetColumnCount(); ++col) {
         Click(row, col);
     }
     QApplication::processEvents();
-    EXPECT_TRUE(m_grid.viewport()->findChildren<CGridCellEdit*>().isEmpty());
-    EXPECT_TRUE(m_grid.viewport()->findChildren<CGridCellCombo*>().isEmpty());
+    EXPECT_TRUE(m_grid.viewport()->findChildren<QWidget*>().isEmpty());
 
-    const QStringList choices = {"de_a", "Bugs: Impossible", "bugs: impossible"};
-    const struct {
-        int downs;
-        const char* stored;
-    } cases[] = {{1, "Bugs: Impossible ( ya right )"}, {2, "bugs: impossible"}, {0, "de_a"}};
-    for (const auto& c : cases) {
+    const std::pair<int, const char*> cases[] = {// presses of Down, text stored
+                                                 {1, "Bugs: Impossible ( ya right )"},
+                                                 {2, "bugs: impossible"},
+                                                 {0, "de_a"}};
+    for (const auto& [downs, stored] : cases) {
         CGridItemInfo* info = m_grid.GetInfo(node);
         info->m_mapCellKind[2] = kCellKindDropDown;
-        info->m_mapCellChoices[2] = choices;
+        info->m_mapCellChoices[2] = {"de_a", "Bugs: Impossible", "bugs: impossible"};
         info->m_arrSubTexts[2] = "de_a";
         m_grid.RefreshRowTexts(node);
         Click(row, 3);
@@ -192,14 +179,14 @@ TEST_F(ServerGridHooksTest, OnlyDropDownCellsOpenAnEditorAndTheImpossibleGetsARe
                   combo->fontMetrics().horizontalAdvance("Bugs: Impossible") + 6);
         EXPECT_EQ(combo->currentText(), "de_a");
         ASSERT_TRUE(combo->view()->isVisible());
-        for (int n = 0; n < c.downs; ++n) {
+        for (int n = 0; n < downs; ++n) {
             QTest::keyClick(combo->view(), Qt::Key_Down);
         }
         QTest::keyClick(combo->view(), Qt::Key_Return);
         QApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        EXPECT_EQ(m_grid.GetInfo(node)->GetSubText(2), c.stored);
-        EXPECT_EQ(m_grid.GetItemText(row, 3), c.stored);
+        EXPECT_EQ(m_grid.GetInfo(node)->GetSubText(2), stored);
+        EXPECT_EQ(m_grid.GetItemText(row, 3), stored);
         EXPECT_TRUE(m_grid.viewport()->findChildren<CGridCellCombo*>().isEmpty());
     }
 }

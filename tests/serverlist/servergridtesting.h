@@ -1,16 +1,20 @@
 #pragma once
 
-// Reading a grid's tree and making records, for the server grid tests.
+// Reading a grid's tree, making records, and what a refresh of a fleet must file, for the server
+// grid and browser tests.
 
 #include "gridctrl/gridtreectrl.h"
-#include "net/servergroups.h"
 #include "net/serverrecord.h"
+#include "serverlist/servergrid.h"
 #include "tests/support/simprocess.h"
 
 #include <QStringList>
 
-#include <cstdio>
+#include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -18,8 +22,9 @@ namespace kr::test {
 
 inline std::vector<CGridTreeItem*> Roots(const CGridTreeCtrl& grid) {
     std::vector<CGridTreeItem*> roots;
-    for (POSITION pos = grid.GetFirstRootPosition(); pos;)
+    for (POSITION pos = grid.GetFirstRootPosition(); pos;) {
         roots.push_back(grid.GetNextRoot(pos));
+    }
     return roots;
 }
 
@@ -31,6 +36,12 @@ inline std::vector<CGridTreeItem*> Children(const CGridTreeCtrl& grid, CGridTree
     return children;
 }
 
+// The node's last child; null when it has none.
+inline CGridTreeItem* LastChild(const CGridTreeCtrl& grid, CGridTreeItem* node) {
+    const std::vector<CGridTreeItem*> children = Children(grid, node);
+    return children.empty() ? nullptr : children.back();
+}
+
 // Column-0 texts of the nodes, or sub-text k when k >= 0.
 inline std::vector<std::string> Texts(const CGridTreeCtrl& grid,
                                       const std::vector<CGridTreeItem*>& nodes, int k = -1) {
@@ -40,6 +51,32 @@ inline std::vector<std::string> Texts(const CGridTreeCtrl& grid,
         texts.push_back((k < 0 ? info->m_strText : info->GetSubText(k)).toStdString());
     }
     return texts;
+}
+
+// The nodes as one text in tree order, each node's children in brackets after it:
+// "1.00[VLD TDM[a b] DM]". A node without a text of its own (a server row) shows its sub-text 1.
+inline std::string Outline(const CGridTreeCtrl& grid, const std::vector<CGridTreeItem*>& nodes) {
+    std::string outline;
+    for (CGridTreeItem* node : nodes) {
+        const CGridItemInfo* info = grid.GetInfo(node);
+        outline += outline.empty() ? "" : " ";
+        outline +=
+            (info->m_strText.isEmpty() ? info->GetSubText(1) : info->m_strText).toStdString();
+        if (const std::vector<CGridTreeItem*> children = Children(grid, node); !children.empty()) {
+            outline += "[" + Outline(grid, children) + "]";
+        }
+    }
+    return outline;
+}
+
+inline std::string Outline(const CGridTreeCtrl& grid) {
+    return Outline(grid, Roots(grid));
+}
+
+inline void ExpandAll(CGridTreeCtrl& grid) {
+    for (CGridTreeItem* root : Roots(grid)) {
+        grid.ExpandSubtree(root, nullptr);
+    }
 }
 
 // A record as a query leaves it for an answering server.
@@ -58,12 +95,19 @@ inline ServerRecord MakeRecord(const std::string& version, const std::string& ga
     return r;
 }
 
-// Filed under a group: answers, and its version and game type have groups.
-inline bool Grouped(const FleetEntry& server) {
-    return server.Answers() &&
-           VersionGroupIndex(VersionText(static_cast<uint8_t>(server.version))) >= 0 &&
-           GameTypeGroupIndex(GameTypeText(static_cast<int8_t>(server.gameType))) >= 0;
+// The group key ("1.20DM") a fleet server is filed under; empty when it gets no row.
+inline std::string GroupKey(const FleetEntry& server) {
+    static const std::map<int, std::string> versions = {
+        {0x85, "1.00"}, {0x87, "1.10"}, {0x89, "1.20"}, {0x91, "1.30"}};
+    static const std::map<int, std::string> types = {{0, "DM"}, {1, "VLD"}, {2, "TDM"}};
+    if (!server.Answers() || !versions.contains(server.version) ||
+        !types.contains(server.gameType)) {
+        return "";
+    }
+    return versions.at(server.version) + types.at(server.gameType);
 }
+
+using Filing = std::map<std::string, std::vector<std::string>>;  // group key -> sorted addresses
 
 // The name, map, players and mod texts (sub-texts 1 to 4) a row shows for the fleet server,
 // joined by '|': the reset texts of a server that does not answer in time.
@@ -78,6 +122,63 @@ inline QString ExpectedServerTexts(const FleetEntry& server) {
 
 inline QString ServerTexts(const CGridItemInfo& info) {
     return QStringList(info.m_arrSubTexts.mid(1, 4)).join('|');
+}
+
+// The addresses under each game-type group of the grid. Checks on the way that each group's
+// servers come in ping order, and that each row shows its fleet server: texts, private and
+// dedicated marks, a ping below the 9999 of a server that did not answer. O(n log n).
+inline Filing FiledServers(const CServerGrid& grid, const std::vector<FleetEntry>& fleet) {
+    std::map<std::string, const FleetEntry*> byAddress;
+    for (const FleetEntry& server : fleet) {
+        byAddress[server.address] = &server;
+    }
+    Filing filed;
+    for (const GroupNodeEntry& group : grid.GroupNodes()) {
+        if (group.m_key.back() == '*') {
+            continue;  // a version: its children are the game-type groups
+        }
+        int previousPing = 0;
+        for (CGridTreeItem* server : Children(grid, group.m_pNode)) {
+            const CGridItemInfo* info = grid.GetInfo(server);
+            const std::string address = info->GetSubText(7).toStdString();
+            const int ping = info->GetSubText(0).toInt();
+            EXPECT_LE(previousPing, ping) << "ping order, " << group.m_key;
+            EXPECT_LT(ping, 9999) << address;
+            previousPing = ping;
+            filed[group.m_key].push_back(address);
+            const FleetEntry* truth = byAddress[address];
+            if (truth == nullptr) {
+                ADD_FAILURE() << address << " is not in the fleet";
+                continue;
+            }
+            EXPECT_EQ(ServerTexts(*info), ExpectedServerTexts(*truth)) << address;
+            const auto mark = [info](int key) {  // -1, as drawn, when the cell has none
+                return info->m_mapCellImage.contains(key) ? info->m_mapCellImage.at(key) : -1;
+            };
+            EXPECT_EQ(mark(kPrivateCellKey), truth->flags & 4 ? kCellImagePrivate : -1);
+            EXPECT_EQ(mark(kDedicatedCellKey), truth->flags & 1 ? kCellImageDedicated : -1);
+        }
+    }
+    for (auto& [group, addresses] : filed) {
+        std::sort(addresses.begin(), addresses.end());
+    }
+    return filed;
+}
+
+// What a refresh must file for the fleet listed `copies` times over.
+inline Filing ExpectedFiling(const std::vector<FleetEntry>& fleet, int copies = 1) {
+    Filing expected;
+    for (int copy = 0; copy < copies; ++copy) {
+        for (const FleetEntry& server : fleet) {
+            if (const std::string group = GroupKey(server); !group.empty()) {
+                expected[group].push_back(server.address);
+            }
+        }
+    }
+    for (auto& [group, addresses] : expected) {
+        std::sort(addresses.begin(), addresses.end());
+    }
+    return expected;
 }
 
 }  // namespace kr::test
