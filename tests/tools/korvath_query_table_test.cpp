@@ -1,3 +1,4 @@
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -28,11 +29,10 @@ size_t ColumnOf(const std::string& line, const std::string& text) {
 
 std::vector<std::string> LinesWith(const std::string& out, const std::string& text) {
     std::vector<std::string> lines;
-    for (size_t start = 0, end; start < out.size(); start = end + 1) {
-        end = out.find('\n', start);
-        end = end == std::string::npos ? out.size() : end;
-        if (out.substr(start, end - start).find(text) != std::string::npos) {
-            lines.push_back(out.substr(start, end - start));
+    std::istringstream in(out);
+    for (std::string line; std::getline(in, line);) {
+        if (line.find(text) != std::string::npos) {
+            lines.push_back(line);
         }
     }
     return lines;
@@ -46,15 +46,9 @@ TEST(KorvathQueryTableTest, LongTextsKeepTheColumnsAndOnlyATerminalSeesProgress)
     FakeGameServers servers(
         {{InfoReply(0x89, longName, 2, 3, 12, longMap, "mod", 0)},
          {InfoReply(0x89, "short", 2, 120, 127, "m", std::string(20, 'D'), 1)}});
-    const auto pages = [&] {
-        return std::vector<Bytes>{
-            MasterPage(0, {{{127, 0, 0, 1}, static_cast<uint16_t>(servers.Port(0))},
-                           {{127, 0, 0, 1}, static_cast<uint16_t>(servers.Port(1))}}),
-            MasterPage(7, {})};
-    };
     for (const bool terminal : {false, true}) {
         SCOPED_TRACE(terminal ? "terminal" : "pipe");
-        const FakeMaster fake(pages());
+        const FakeMaster fake({MasterPage(0, servers.Records()), MasterPage(7, {})});
         const std::string master = "127.0.0.1:" + std::to_string(fake.Port());
         // `script` gives the program a terminal for both outputs, read back through its pipe.
         const TestMutexName mutex;
