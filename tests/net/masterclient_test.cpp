@@ -101,6 +101,9 @@ TEST_F(MasterListTest, PagesAreAcknowledgedAndRecordedUntilTheLastOne) {
     Bytes echoed = MasterPage(0, Addresses(2, 2), 0x22, {0x41, 0x00, 0x42});
     echoed[19] = 0x03;  // port bytes 03 E7 of the first record: 999
     echoed[20] = 0xE7;
+    echoed[3] = 0x55;  // header bytes the client does not read
+    echoed[8] = 0x66;
+    echoed[9] = 0x77;
     FakeMaster master({MasterPage(0, Addresses(3, 1), 0x11, {'a', 'b', 'c'}), echoed,
                        MasterPage(0, {}, 0, {0, 'A', 'B'}),
                        MasterPage(0, {}, 0xFF, {0xFF, 0x80, 0}),
