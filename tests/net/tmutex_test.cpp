@@ -17,25 +17,12 @@ namespace {
 
 using std::chrono::milliseconds;
 
-// Runs `child` in a forked process, whose trace lines go to the same file; returns its exit code
-// once it has ended. `meanwhile` runs in this process before the wait.
-template <typename Child, typename Meanwhile>
-int RunChild(Child child, Meanwhile meanwhile) {
-    std::fflush(nullptr);
-    const pid_t pid = fork();
-    if (pid == 0) {
-        _exit(child());
-    }
-    meanwhile();
-    int status = 0;
-    return waitpid(pid, &status, 0) == pid && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
+// Trace lines go to a file of the test's own, unbuffered, so other threads and a forked process
+// can follow them while they are written.
 class TMutexTest : public ::testing::Test {
 protected:
-    TMutexTest() : m_tracePath(m_dir.File("trace")), m_name(m_ownName.name) {
-        // Unbuffered appends, so other threads may read the lines while they are written.
-        m_trace = std::fopen(m_tracePath.c_str(), "a");
+    TMutexTest() : m_path(m_dir.File("trace")), m_name(m_ownName.name) {
+        m_trace = std::fopen(m_path.c_str(), "a");
         std::setvbuf(m_trace, nullptr, _IONBF, 0);
         TMutex::SetTraceOutput(m_trace);
     }
@@ -44,24 +31,19 @@ protected:
         std::fclose(m_trace);
     }
 
-    std::string Trace() const { return kr::test::ReadWholeFile(m_tracePath); }
+    std::string Trace() const { return kr::test::ReadWholeFile(m_path); }
     int WaitLoops() const {
-        const std::string trace = Trace();
         int loops = 0;
-        for (size_t at = trace.find("Wait Loop"); at != std::string::npos;
-             at = trace.find("Wait Loop", at + 1)) {
+        const std::string trace = Trace();
+        for (size_t at = 0; (at = trace.find("Wait Loop", at)) != std::string::npos; ++at) {
             ++loops;
         }
         return loops;
     }
-    // Sets the event once the trace holds `count` "Wait Loop" lines.
-    std::thread SetAfterWaitLoops(TEvent& event, int count) {
-        return std::thread([this, &event, count] {
-            while (WaitLoops() < count) {
-                std::this_thread::sleep_for(milliseconds(20));
-            }
-            event.Set();
-        });
+    void AwaitWaitLoops(int count) const {
+        while (WaitLoops() < count) {
+            std::this_thread::sleep_for(milliseconds(20));
+        }
     }
     // Whether another thread finds the mutex free (it gives it back at once).
     bool FreeForOtherThread() {
@@ -70,7 +52,7 @@ protected:
 
     kr::test::ScopedTempDir m_dir;
     kr::test::TestMutexName m_ownName;
-    std::string m_tracePath;
+    std::string m_path;
     std::string m_name;
     std::FILE* m_trace;
 };
@@ -80,11 +62,9 @@ TEST_F(TMutexTest, HoldsAreCountedAndAllGivenBackByTheDestructor) {
     cancel.Set();
     {
         TMutex mutex(m_name);
-        EXPECT_EQ(mutex.m_strName, m_name);
         EXPECT_FALSE(mutex.Wait(&cancel)) << "a set cancel event ends the wait at once";
         EXPECT_EQ(mutex.m_lockCount, 0);
         EXPECT_TRUE(FreeForOtherThread());
-
         EXPECT_TRUE(mutex.Wait(&cancel)) << "the cancel event was consumed";
         EXPECT_TRUE(mutex.Wait());
         EXPECT_EQ(mutex.m_lockCount, 2);
@@ -96,17 +76,12 @@ TEST_F(TMutexTest, HoldsAreCountedAndAllGivenBackByTheDestructor) {
         EXPECT_TRUE(mutex.Wait());
     }
     EXPECT_TRUE(FreeForOtherThread()) << "the destructor gave back both holds";
-    EXPECT_EQ(Trace(), "Wait ok\nWait ok\nWait ok\n~TMutex()\n");
-
-    // Without a mutex (a name too long for shared memory) a wait succeeds at once.
-    const std::string before = Trace();
     {
-        TMutex none(std::string(300, 'n'));
-        EXPECT_FALSE(none.m_hMutex);
+        TMutex none(std::string(300, 'n'));  // too long for shared memory: no mutex at all
         EXPECT_TRUE(none.Wait());
         EXPECT_EQ(none.m_lockCount, 0);
     }
-    EXPECT_EQ(Trace(), before + "~TMutex()\n");
+    EXPECT_EQ(Trace(), "Wait ok\nWait ok\nWait ok\n~TMutex()\n~TMutex()\n");
 }
 
 // While another thread holds it, a wait writes "Wait Loop" each second; a cancel event ends it
@@ -124,10 +99,16 @@ TEST_F(TMutexTest, WaitLoopsWhileAnotherThreadHolds) {
     held.Wait();
     TMutex mutex(m_name);
     TEvent cancel;
-    std::thread canceller = SetAfterWaitLoops(cancel, 1);
+    std::thread canceller([&] {
+        AwaitWaitLoops(1);
+        cancel.Set();
+    });
     EXPECT_FALSE(mutex.Wait(&cancel));
     EXPECT_EQ(mutex.m_lockCount, 0);
-    std::thread releaser = SetAfterWaitLoops(letGo, WaitLoops() + 1);
+    std::thread releaser([&, loops = WaitLoops()] {
+        AwaitWaitLoops(loops + 1);
+        letGo.Set();
+    });
     EXPECT_TRUE(mutex.Wait());
     EXPECT_EQ(mutex.m_lockCount, 1);
     canceller.join();
@@ -141,48 +122,33 @@ TEST_F(TMutexTest, WaitLoopsWhileAnotherThreadHolds) {
     EXPECT_GE(WaitLoops(), 2);
 }
 
-TEST_F(TMutexTest, TwoProcessesTakeTurns) {
-    TMutex mine(m_name);
-    ASSERT_TRUE(mine.Wait());
-    const int code = RunChild(
-        [this] {
-            TMutex theirs(m_name);
-            return theirs.Wait() ? 0 : 1;
-        },
-        [&] {
-            while (WaitLoops() < 1) {  // the other process waits while this one holds
-                std::this_thread::sleep_for(milliseconds(20));
-            }
-            mine.Release(1);
-        });
-    EXPECT_EQ(code, 0);
-    const std::string trace = Trace();
-    EXPECT_EQ(trace.substr(0, 18), "Wait ok\nWait Loop\n");
-    EXPECT_EQ(trace.substr(trace.find("Wait ok", 1)), "Wait ok\n~TMutex()\n") << trace;
-    EXPECT_TRUE(FreeForOtherThread()) << "the other process gave it back";
-}
-
-TEST_F(TMutexTest, MutexLeftByADeadProcessIsTakenOver) {
-    const int code = RunChild(
-        [this] {
-            TMutex theirs(m_name);
-            theirs.Wait();
-            _exit(3);  // dies holding it
-            return 0;
-        },
-        [] {});
-    ASSERT_EQ(code, 3);
+// Another process waits while this one holds and takes the mutex when it is let go; when that
+// process dies holding it, this one takes it over, and it works as before afterwards.
+TEST_F(TMutexTest, ProcessesTakeTurnsAndADeadHoldersMutexIsTakenOver) {
     {
         TMutex mine(m_name);
+        ASSERT_TRUE(mine.Wait());
+        std::fflush(nullptr);
+        const pid_t child = fork();
+        if (child == 0) {
+            TMutex theirs(m_name);
+            _exit(theirs.Wait() ? 3 : 1);  // dies holding it
+        }
+        AwaitWaitLoops(1);
+        mine.Release(1);
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        ASSERT_EQ(WEXITSTATUS(status), 3);
         EXPECT_TRUE(mine.Wait());
         EXPECT_EQ(mine.m_lockCount, 1);
         EXPECT_FALSE(FreeForOtherThread());
     }
-    {
-        TMutex again(m_name);
-        EXPECT_TRUE(again.Wait());
-    }
-    EXPECT_EQ(Trace(), "Wait ok\nMutex released by other process\n~TMutex()\nWait ok\n~TMutex()\n");
+    EXPECT_TRUE(FreeForOtherThread());
+    const std::string trace = Trace();
+    EXPECT_EQ(trace.substr(0, 18), "Wait ok\nWait Loop\n");
+    EXPECT_EQ(trace.substr(trace.find("Wait ok", 1)),
+              "Wait ok\nMutex released by other process\n~TMutex()\n")
+        << trace;
 }
 
 }  // namespace

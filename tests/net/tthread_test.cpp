@@ -1,7 +1,12 @@
 #include "net/tthread.h"
 
+#include <unistd.h>
 #include <atomic>
+#include <memory>
+#include <mutex>
+#include <set>
 #include <thread>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -20,10 +25,14 @@ public:
     void Run() override {
         ++m_runs;
         m_idSeen = m_threadId.load();
+        const std::lock_guard<std::mutex> hold(s_lock);
+        s_kernelIds.insert(gettid());
     }
 
     std::atomic<int> m_runs{0};
     std::atomic<uint32_t> m_idSeen{0};
+    static inline std::mutex s_lock;
+    static inline std::set<pid_t> s_kernelIds;  // of the threads that ran probes
 
 protected:
     bool Launch() override {
@@ -38,6 +47,8 @@ private:
     Launching m_mode;
 };
 
+// A thread that ends before Start returns stays finished: Start writes nothing afterwards. One
+// that cannot start counts as finished and wakes whoever waits for its end.
 TEST(TThreadTest, IndicatorGoesFromPendingThroughItsIdToFinished) {
     TEvent ended;
     ProbeThread thread;
@@ -51,27 +62,37 @@ TEST(TThreadTest, IndicatorGoesFromPendingThroughItsIdToFinished) {
     thread.Join();
     EXPECT_EQ(thread.m_runs.load(), 1);
     EXPECT_FALSE(ended.TryWait());
-
-    // A thread that ends before Start returns stays finished: Start writes nothing afterwards.
     for (int round = 0; round < 20; ++round) {
         ProbeThread quick(ProbeThread::Launching::AfterFinish);
         EXPECT_TRUE(quick.Start());
         EXPECT_EQ(quick.m_threadId.load(), 0u);
     }
+    ProbeThread failing(ProbeThread::Launching::Fail);
+    EXPECT_FALSE(failing.Start(&ended));
+    EXPECT_EQ(failing.m_threadId.load(), 0u);
+    EXPECT_TRUE(ended.TryWait());
+    failing.Join();
+    EXPECT_EQ(failing.m_runs.load(), 0);
 }
 
-TEST(TThreadTest, ThreadThatCannotStartCountsAsFinished) {
-    TEvent ended;
-    ProbeThread thread(ProbeThread::Launching::Fail);
-    EXPECT_FALSE(thread.Start(&ended));
-    EXPECT_EQ(thread.m_threadId.load(), 0u);
-    EXPECT_TRUE(ended.TryWait()) << "whoever waits for its end is woken";
-    thread.Join();
-    EXPECT_EQ(thread.m_runs.load(), 0);
+// Rounds of ten runs at once, each round joined before the next: the runs reuse the threads of
+// the first round instead of starting one thread per run.
+TEST(TThreadPoolTest, RunsReuseThePoolsThreads) {
+    ProbeThread::s_kernelIds.clear();
+    for (int round = 0; round < 8; ++round) {
+        std::vector<std::unique_ptr<ProbeThread>> runs;
+        for (int i = 0; i < 10; ++i) {
+            runs.push_back(std::make_unique<ProbeThread>());
+            ASSERT_TRUE(runs.back()->Start());
+        }
+    }
+    EXPECT_LE(ProbeThread::s_kernelIds.size(), 10u);
+    EXPECT_EQ(ProbeThread::s_kernelIds.count(gettid()), 0u);
 }
 
-// Sets are latched until one wait consumes them (several count as one), a waiter is woken by a
-// later Set, and the wake-up hook runs for every Set until removed.
+// Auto-reset: Sets are latched until one wait consumes them (several count as one), a waiter is
+// woken by a later Set, and the wake-up hook runs for every Set until removed. Manual-reset: it
+// stays set for every waiter until Reset.
 TEST(TEventTest, SetIsLatchedUntilConsumedAndWakesWaiters) {
     TEvent event;
     int wakeUps = 0;
@@ -85,34 +106,25 @@ TEST(TEventTest, SetIsLatchedUntilConsumedAndWakesWaiters) {
     EXPECT_FALSE(event.TryWait());
     EXPECT_EQ(wakeUps, 2);
     event.SetWakeUp(nullptr);
-
-    std::atomic<bool> woken{false};
-    std::thread waiter([&] {
-        event.Wait();
-        woken = true;
-    });
+    std::thread waiter([&] { event.Wait(); });
     event.Set();
     waiter.join();
-    EXPECT_TRUE(woken);
     EXPECT_FALSE(event.TryWait());
     EXPECT_EQ(wakeUps, 2);
-}
 
-// A manual-reset event stays set for every waiter until Reset.
-TEST(TEventTest, ManualResetWakesEveryWaiterAndStaysSet) {
-    TEvent event(true);
+    TEvent manual(true);
     std::thread waiters[2];
-    for (std::thread& waiter : waiters) {
-        waiter = std::thread([&] { event.Wait(); });
+    for (std::thread& each : waiters) {
+        each = std::thread([&] { manual.Wait(); });
     }
-    event.Set();
-    for (std::thread& waiter : waiters) {
-        waiter.join();
+    manual.Set();
+    for (std::thread& each : waiters) {
+        each.join();
     }
-    EXPECT_TRUE(event.TryWait());
-    EXPECT_TRUE(event.TryWait());
-    event.Reset();
-    EXPECT_FALSE(event.TryWait());
+    EXPECT_TRUE(manual.TryWait());
+    EXPECT_TRUE(manual.TryWait());
+    manual.Reset();
+    EXPECT_FALSE(manual.TryWait());
 }
 
 }  // namespace

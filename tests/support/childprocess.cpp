@@ -34,15 +34,33 @@ long PeakResidentKb(pid_t pid) {
 }
 }  // namespace
 
-ChildRun RunChild(const std::string& program, const std::vector<std::string>& arguments,
-                  int signalAfterMs, int signal, const std::vector<std::string>& unset) {
-    std::vector<std::string> words = {program};
-    words.insert(words.end(), arguments.begin(), arguments.end());
+pid_t Spawn(std::vector<std::string> words, const std::string& out, const std::string& err,
+            char* const* environment) {
     std::vector<char*> argv;
     for (std::string& word : words) {
         argv.push_back(word.data());
     }
     argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    const int flags = O_WRONLY | O_CREAT | O_TRUNC;
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, out.c_str(), flags, 0600);
+    if (!err.empty()) {
+        posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, err.c_str(), flags, 0600);
+    }
+    pid_t pid = -1;
+    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(),
+                    environment != nullptr ? environment : environ) != 0) {
+        pid = -1;
+    }
+    posix_spawn_file_actions_destroy(&actions);
+    return pid;
+}
+
+ChildRun RunChild(const std::string& program, const std::vector<std::string>& arguments,
+                  int signalAfterMs, int signal, const std::vector<std::string>& unset) {
+    std::vector<std::string> words = {program};
+    words.insert(words.end(), arguments.begin(), arguments.end());
     std::vector<char*> environment;
     for (char** setting = environ; *setting != nullptr; ++setting) {
         const std::string name(*setting, std::strcspn(*setting, "="));
@@ -51,18 +69,10 @@ ChildRun RunChild(const std::string& program, const std::vector<std::string>& ar
         }
     }
     environment.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    const int flags = O_WRONLY | O_CREAT | O_TRUNC;
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "child-out.txt", flags, 0600);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "child-errors.txt", flags, 0600);
     ChildRun run;
-    pid_t pid = -1;
     const auto start = std::chrono::steady_clock::now();
-    const bool spawned =
-        posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environment.data()) == 0;
-    posix_spawn_file_actions_destroy(&actions);
-    if (!spawned) {
+    const pid_t pid = Spawn(words, "child-out.txt", "child-errors.txt", environment.data());
+    if (pid < 0) {
         return run;
     }
     // The child's peak memory is sampled from /proc while it runs: the rusage of a spawned child

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include <sys/types.h>
+
 #include "tests/support/testmutex.h"
 
 namespace kr::test {
@@ -17,6 +19,12 @@ struct ChildRun {
     double cpuSeconds = 0;  // user + system
     long peakRssKb = 0;     // peak resident memory, sampled every 2 ms
 };
+
+// Starts words[0] with the words as its arguments and the environment given (this process's
+// when null), its standard output written to the file `out` and, unless `err` is empty, its
+// errors to the file `err`. The child's id, or -1 when it could not start.
+pid_t Spawn(std::vector<std::string> words, const std::string& out, const std::string& err,
+            char* const* environment = nullptr);
 
 // Runs the program with the arguments in the current folder (its output and messages pass
 // through files there) and waits for its end. With signalAfterMs > 0 the signal is sent that

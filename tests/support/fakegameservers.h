@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -24,50 +25,45 @@ struct FakeServerScript {
     int delayMs = 0;      // answers this long after the request
 };
 
-// A fleet of game servers on 127.0.0.1, one socket per server, served by one thread. Counts the
-// requests of each server and the most replies that were due at once ("in flight": request
-// received, reply not yet sent), a lower bound of the client's queries in flight.
+// A fleet of game servers on 127.0.0.1, one socket and one thread per server, each answering its
+// requests one after the other. Counts the requests of each server.
 class FakeGameServers {
 public:
-    explicit FakeGameServers(std::vector<FakeServerScript> scripts);
+    explicit FakeGameServers(const std::vector<FakeServerScript>& scripts);
     ~FakeGameServers();
 
-    int Port(size_t server) const { return m_sockets[server]->Port(); }
+    int Port(size_t server) const { return m_servers[server]->socket.Port(); }
     std::string Address(size_t server) const { return "127.0.0.1:" + std::to_string(Port(server)); }
     // Servers first..end-1 (all by default) as the records of a master page.
     std::vector<FakeAddress> Records(size_t first = 0, size_t end = SIZE_MAX) const {
         std::vector<FakeAddress> records;
-        for (size_t i = first; i < std::min(end, m_sockets.size()); ++i) {
+        for (size_t i = first; i < std::min(end, m_servers.size()); ++i) {
             records.push_back({{127, 0, 0, 1}, static_cast<uint16_t>(Port(i))});
         }
         return records;
     }
     int Requests(size_t server) {
-        return Locked([&] { return m_requests[server]; });
+        std::lock_guard<std::mutex> hold(m_lock);
+        return m_servers[server]->requests;
     }
     Bytes LastRequest(size_t server) {
-        return Locked([&] { return m_lastRequests[server]; });
-    }
-    int MaxInFlight() {
-        return Locked([&] { return m_maxInFlight; });
+        std::lock_guard<std::mutex> hold(m_lock);
+        return m_servers[server]->lastRequest;
     }
 
 private:
-    template <typename Read>
-    auto Locked(Read read) -> decltype(read()) {
-        std::lock_guard<std::mutex> hold(m_lock);
-        return read();
-    }
-    void Serve();
+    struct Server {
+        FakeServerScript script;
+        FakeUdpSocket socket;
+        int requests = 0;
+        Bytes lastRequest;
+        std::thread thread;
+    };
+    void Serve(Server& server);
 
-    std::vector<FakeServerScript> m_scripts;
-    std::vector<std::unique_ptr<FakeUdpSocket>> m_sockets;
-    int m_stopPipe[2];
+    std::vector<std::unique_ptr<Server>> m_servers;
     std::mutex m_lock;
-    std::vector<int> m_requests;
-    std::vector<Bytes> m_lastRequests;
-    int m_maxInFlight = 0;
-    std::thread m_thread;
+    std::atomic<bool> m_stop{false};
 };
 
 }  // namespace kr::test

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <mutex>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,11 @@ public:
         std::string text;
         std::string title;
         NoticeIcon icon;
+
+        bool operator==(const MessageBox&) const = default;
+        friend void PrintTo(const MessageBox& box, std::ostream* out) {
+            *out << box.text << "|" << box.title << "|" << static_cast<int>(box.icon);
+        }
     };
 
     explicit FakeNotice(IUserNotice* passOn = nullptr) : m_passOn(passOn) { SetUserNotice(this); }

@@ -32,11 +32,9 @@ struct FleetEntry {
 // The words of a command line written as one text ("--servers 30 --silent 10").
 std::vector<std::string> Words(const std::string& line);
 
-// Parses a fleet file; lines that do not parse are skipped.
-std::vector<FleetEntry> ReadFleetFile(const std::string& path);
-
 // korvath-sim as a child process ("--master-port 0", its own fleet and stats files, then the
-// options). The constructor waits at most 30 s for the "master 127.0.0.1:PORT" line.
+// options). The constructor waits at most 30 s for the "master 127.0.0.1:PORT" line, less when
+// the simulator ends first (help, bad usage).
 class SimProcess {
 public:
     explicit SimProcess(std::vector<std::string> options);
