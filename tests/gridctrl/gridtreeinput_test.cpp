@@ -100,6 +100,7 @@ TEST(GridInput, CheckBoxPressTogglesBoxAndFlagAndStillSelects) {
         grid.Click(grid.At(row, x));
         EXPECT_EQ(grid.GetCheck(row) != before, toggles) << x;
         EXPECT_EQ(info->m_bChecked, grid.GetCheck(row)) << x;
+        EXPECT_EQ(grid.GetSelectedRow(), row) << x;  // every press selects, not only the last
     }
     EXPECT_EQ(grid.State(), "R1 R2 R3|R3|22222");
     const BOOL checked = info->m_bChecked;
