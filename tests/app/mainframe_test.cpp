@@ -69,10 +69,14 @@ TEST_F(MainFrameTest, ToolBarAndMenus) {
 // The status bar toggled off and on again (View > Toolbar's both ways: BrowserDesktopTest), and
 // ids the program has no handler for.
 TEST_F(MainFrameTest, BarTogglesAndUnknownCommands) {
-    for (const bool visible : {false, true}) {
-        EXPECT_TRUE(Frame().SendCommand(ID_VIEW_STATUS_BAR));
-        EXPECT_EQ(Frame().StatusBar().isVisible(), visible);
-        EXPECT_EQ(Frame().Action(ID_VIEW_STATUS_BAR)->isChecked(), visible);
+    for (const auto& [id, bar] :
+         {std::pair<int, QWidget*>{ID_VIEW_STATUS_BAR, &Frame().StatusBar()},
+          {ID_VIEW_TOOLBAR, &Frame().ToolBar()}}) {
+        for (const bool visible : {false, true}) {
+            EXPECT_TRUE(Frame().SendCommand(id));
+            EXPECT_EQ(bar->isVisible(), visible) << id;
+            EXPECT_EQ(Frame().Action(id)->isChecked(), visible) << id;
+        }
     }
     EXPECT_FALSE(Frame().SendCommand(ID_EDIT_COPY));
     EXPECT_FALSE(Frame().SendCommand(ID_FILE_NEW));
