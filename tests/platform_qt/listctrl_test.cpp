@@ -126,20 +126,13 @@ TEST(CListCtrl, HitTestFindsRowAndColumnAndNothingBelowTheRows) {
     }
 }
 
-TEST(CListCtrl, ScrollsByWholeRowsAndEnsuresVisibility) {
+TEST(CListCtrl, EnsureVisibleScrollsByWholeRowsAsLittleAsItCan) {
     RecordingList list(50);
     const int h = list.GetRowHeight();
     CRect client;
     list.GetClientRect(&client);
     const int page = list.GetCountPerPage();
     ASSERT_TRUE(page == client.Height() / h && page > 2);
-    for (const auto& [dy, top] : {std::pair{h + h / 2, 2},  // half a row rounds up
-                                  {-(h / 2 - 1), 2},
-                                  {1000 * h, 50 - page},
-                                  {-1000 * h, 0}}) {
-        list.Scroll(CSize(0, dy));
-        EXPECT_EQ(list.GetTopIndex(), top) << dy;
-    }
     // A partly visible row counts with partialOK.
     const int partial = client.Height() % h != 0 ? 10 : 11;
     const struct {
