@@ -52,14 +52,4 @@ TEST(CImageList, CutsTheStripWithTheMaskColourTransparentIntoCopiesThatOutliveTh
     }
 }
 
-TEST(CImageList, AddTakesImagesOfTheFirstOnesSize) {
-    CImageList list;
-    QPixmap box(13, 13);
-    box.fill(Qt::black);
-    EXPECT_EQ(list.Add(QPixmap()), -1);
-    EXPECT_TRUE(list.Add(box) == 0 && list.Add(box) == 1);
-    EXPECT_EQ(list.Add(QPixmap(16, 13)), -1);
-    EXPECT_TRUE(list.GetImageCount() == 2 && list.GetIconSize() == CSize(13, 13));
-}
-
 }  // namespace
