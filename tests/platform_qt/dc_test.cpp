@@ -12,22 +12,6 @@ namespace {
 
 using namespace kr::test;
 
-TEST(CDC, TextOutFillsItsCellOnlyInOpaqueMode) {
-    for (const int mode : {OPAQUE, TRANSPARENT}) {
-        CSize extent;
-        const QImage image = Render(60, 40, kWhite, [&](CDC& dc) {
-            EXPECT_EQ(dc.SetBkMode(mode), OPAQUE);  // the default
-            dc.SetBkColor(RGB(0, 0, 255));
-            dc.TextOut(5, 5, "ace");
-            extent = dc.GetTextExtent("ace");
-        });
-        // The cell's top-right pixel lies above the lowercase letters.
-        EXPECT_EQ(image.pixel(5 + extent.cx - 1, 5), mode == OPAQUE ? qRgb(0, 0, 255) : kWhite);
-        EXPECT_EQ(image.pixel(5 + extent.cx, 5), kWhite);
-        EXPECT_TRUE(Ink(image).isValid());
-    }
-}
-
 // The grid draws its texts vertically centred; its drawing tests hold left and right alignment.
 TEST(CDC, DrawTextCentresVerticallyAndClipsUnlessTold) {
     const CRect rect(20, 4, 40, 44);
