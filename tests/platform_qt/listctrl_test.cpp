@@ -84,7 +84,6 @@ TEST(CListCtrl, RectanglesFollowFontIndentAndImages) {
         {false, false, 2, 100, CRect(0, 2 * h, 0, 3 * h), CRect(0, 2 * h, 100, 3 * h)},
         {true, false, 2, 100, CRect(32, 2 * h, 48, 3 * h), CRect(48, 2 * h, 100, 3 * h)},
         {true, true, 2, 100, CRect(48, 2 * h, 64, 3 * h), CRect(64, 2 * h, 100, 3 * h)},
-        {false, true, 1, 100, CRect(16, h, 16, 2 * h), CRect(16, h, 100, 2 * h)},
         {true, true, 2, 40, CRect(48, 2 * h, 64, 3 * h), CRect(40, 2 * h, 40, 3 * h)},
     };
     for (const auto& c : cases) {
