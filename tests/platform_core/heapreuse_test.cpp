@@ -6,21 +6,12 @@
 
 #include <vector>
 
-// The sanitizers bring an allocator of their own, which the heap policy does not reach.
-#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
-#define KR_OWN_ALLOCATOR 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer)
-#define KR_OWN_ALLOCATOR 1
-#endif
-#endif
-
 namespace {
 
 // Rows freed at the start of a refresh stay with the process: 48 MiB of row-sized blocks freed
 // at once remain free heap instead of being trimmed back to the system.
 TEST(HeapReuseTest, FreedRowsStayWithTheProcess) {
-#if defined(KR_OWN_ALLOCATOR)
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
     GTEST_SKIP() << "the sanitizer's allocator replaces the heap";
 #endif
     KeepFreedHeapForReuse();

@@ -18,68 +18,38 @@ const QRgb kYellow = qRgb(255, 255, 0);
 const QRgb kColours[] = {qRgb(255, 0, 0), qRgb(0, 160, 0), qRgb(0, 0, 255)};
 
 // A strip of red, green and blue 16 x 16 images and 5 spare columns, with the mask colour at
-// (0, 0) of the red image and at (5, 5) of the green one.
-TEST(CImageList, CutsTheStripWithTheMaskColourTransparentAndDrawsCopiesClippedOrBlended) {
+// (5, 5) of the green image. Clipped and blended drawing: the grid's drawing tests.
+TEST(CImageList, CutsTheStripWithTheMaskColourTransparentIntoCopiesThatOutliveTheirSource) {
     QTemporaryDir dir;
     const QString path = dir.filePath("strip.png");
     Filled(53, 16, qRgb(90, 90, 90),
            {{QRect(0, 0, 16, 16), kColours[0]},
             {QRect(16, 0, 16, 16), kColours[1]},
             {QRect(32, 0, 16, 16), kColours[2]},
-            {QRect(0, 0, 1, 1), qRgb(0, 255, 255)},
             {QRect(21, 5, 1, 1), qRgb(0, 255, 255)}})
         .save(path);
     auto source = std::make_unique<CImageList>();
-    CImageList& list = *source;
-    EXPECT_FALSE(list.Create(dir.filePath("missing.png"), 16, 0, kMask));
-    EXPECT_FALSE(list.Create(path, 0, 0, kMask));
-    ASSERT_TRUE(list.Create(path, 16, 1, kMask));
-    EXPECT_FALSE(list.Create(path, 54, 0, kMask));  // wider than the strip; keeps what it had
-    EXPECT_EQ(list.GetImageCount(), 3);             // the 5 spare columns make no image
-    EXPECT_EQ(list.GetIconSize(), CSize(16, 16));
+    EXPECT_FALSE(source->Create(dir.filePath("missing.png"), 16, 0, kMask));
+    EXPECT_FALSE(source->Create(path, 0, 0, kMask));
+    ASSERT_TRUE(source->Create(path, 16, 1, kMask));
+    EXPECT_FALSE(source->Create(path, 54, 0, kMask));  // wider than the strip; keeps what it had
+    EXPECT_EQ(source->GetImageCount(), 3);             // the 5 spare columns make no image
+    CImageList copy;
+    EXPECT_FALSE(copy.Create(CImageList()));
+    ASSERT_TRUE(copy.Create(*source));
+    source.reset();
+    EXPECT_EQ(copy.GetIconSize(), CSize(16, 16));
     for (int i = -1; i < 4; ++i) {
         const bool valid = i >= 0 && i < 3;
-        const QRect masked = i == 0 ? QRect(2, 3, 1, 1) : i == 1 ? QRect(7, 8, 1, 1) : QRect();
         const QImage image = Render(40, 40, kYellow, [&](CDC& dc) {
-            EXPECT_EQ(list.Draw(&dc, i, CPoint(2, 3), ILD_TRANSPARENT), valid);
+            EXPECT_EQ(copy.Draw(&dc, i, CPoint(2, 3), ILD_TRANSPARENT), valid);
         });
+        const QRect masked = i == 1 ? QRect(7, 8, 1, 1) : QRect();
         EXPECT_EQ(image, valid ? Filled(40, 40, kYellow,
                                         {{QRect(2, 3, 16, 16), kColours[i]}, {masked, kYellow}})
                                : Filled(40, 40, kYellow, {}))
             << i;
     }
-
-    CImageList copy;  // outlives its source
-    EXPECT_FALSE(copy.Create(CImageList()));
-    ASSERT_TRUE(copy.Create(list));
-    source.reset();
-    EXPECT_EQ(copy.GetIconSize(), CSize(16, 16));
-    for (const auto& [size, painted] : {std::pair{CSize(10, 6), QRect(3, 2, 10, 6)},
-                                        {CSize(0, 0), QRect(3, 2, 16, 16)},
-                                        {CSize(30, 30), QRect(3, 2, 16, 16)}}) {
-        const QImage image = Render(40, 40, kYellow, [&](CDC& dc) {
-            copy.DrawEx(&dc, 2, CPoint(3, 2), size, CLR_DEFAULT, CLR_DEFAULT, ILD_TRANSPARENT);
-        });
-        EXPECT_EQ(image, Filled(40, 40, kYellow, {{painted, kColours[2]}})) << size.cx;
-    }
-    const QImage blended = Render(40, 40, kYellow, [&](CDC& dc) {
-        copy.DrawEx(&dc, 0, CPoint(0, 0), CSize(16, 16), CLR_DEFAULT, CLR_DEFAULT,
-                    ILD_TRANSPARENT | ILD_BLEND50);
-    });
-    // Red over yellow at half strength: green halves; the masked pixel stays yellow.
-    EXPECT_EQ(blended.pixel(8, 8) & 0xFF00FFu, 0xFF0000u);
-    EXPECT_NEAR(qGreen(blended.pixel(8, 8)), 128, 3);
-    EXPECT_EQ(blended.pixel(0, 0), kYellow);
-}
-
-TEST(CImageList, AddTakesImagesOfTheFirstOnesSize) {
-    CImageList list;
-    QPixmap box(13, 13);
-    box.fill(Qt::black);
-    EXPECT_EQ(list.Add(QPixmap()), -1);
-    EXPECT_TRUE(list.Add(box) == 0 && list.Add(box) == 1);
-    EXPECT_EQ(list.Add(QPixmap(16, 13)), -1);
-    EXPECT_TRUE(list.GetImageCount() == 2 && list.GetIconSize() == CSize(13, 13));
 }
 
 }  // namespace

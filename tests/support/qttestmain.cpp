@@ -6,9 +6,8 @@
 
 #include <cstdlib>
 
-// Widget tests need a QApplication; they run on the offscreen platform unless told otherwise.
-// Settings go to a folder of the test run's own, so no test reads what a user or another run
-// saved, and none writes into the user's configuration.
+// Widget tests run on the offscreen platform unless told otherwise, and keep their settings in a
+// folder of the run's own: none reads what a user or another run saved, or writes over it.
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     const kr::test::ScopedTempDir settingsDir;

@@ -52,17 +52,13 @@ inline Pixels Changed(const QImage& image, QRgb background = kWhite, int grey = 
     return out;
 }
 
-inline QRect Bounds(const Pixels& pixels) {
+// The bounds of the pixels darker than mid-grey: the ink of a text on a light ground.
+inline QRect Ink(const QImage& image) {
     QRect bounds;
-    for (const auto& [x, y] : pixels) {
+    for (const auto& [x, y] : Changed(image, 0, 128)) {
         bounds |= QRect(x, y, 1, 1);
     }
     return bounds;
-}
-
-// The bounds of the pixels darker than mid-grey: the ink of a text on a light ground.
-inline QRect Ink(const QImage& image) {
-    return Bounds(Changed(image, 0, 128));
 }
 
 }  // namespace kr::test
