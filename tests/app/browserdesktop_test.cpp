@@ -39,9 +39,7 @@ TEST(BrowserDesktopTest, CommandLineIsAnsweredWithoutADisplay) {
     } cases[] = {{{"--help"}, "--master <HOST[:PORT]>", 0},
                  {{"--version"}, "Korvath Servers Browser 0.2.0\n", 0},
                  {{"--bogus"}, "", 2},
-                 {{"--master", ""}, "", 2},
                  {{"--master", "host:0"}, "", 2},
-                 {{"--master", "a:b:c"}, "", 2},
                  {{"extra"}, "", 2}};
     const ScopedTempDir dir(true);
     for (const auto& c : cases) {
@@ -102,15 +100,9 @@ TEST(BrowserDesktopTest, IconsMessageBoxesAndTheDesktopEntry) {
         const QImage image =
             ToolBarIcon(n).pixmap(QSize(kToolButtonWidth, kToolButtonHeight), 2.0).toImage();
         ASSERT_EQ(image.size(), QSize(2 * kToolButtonWidth, 2 * kToolButtonHeight)) << n;
-        bool finer = false;
-        for (int y = 0; y + 1 < image.height() && !finer; y += 2) {
-            for (int x = 0; x + 1 < image.width() && !finer; x += 2) {
-                const QRgb p = image.pixel(x, y);
-                finer = p != image.pixel(x + 1, y) || p != image.pixel(x, y + 1) ||
-                        p != image.pixel(x + 1, y + 1);
-            }
-        }
-        EXPECT_TRUE(finer) << "button " << n << " is a pixel-doubled copy";
+        const QImage doubled = image.scaled(kToolButtonWidth, kToolButtonHeight)
+                                   .scaled(image.size());  // every pixel taken twice each way
+        EXPECT_NE(image, doubled) << "button " << n << " is a pixel-doubled copy";
     }
 
     // The dock groups the window with its launcher: both carry the same name.
@@ -123,6 +115,7 @@ TEST(BrowserDesktopTest, IconsMessageBoxesAndTheDesktopEntry) {
                                     NoticeIcon::Exclamation);
     ASSERT_EQ(boxes.seen.size(), 1u);
     EXPECT_EQ(boxes.seen[0].parent, &frame);
+    EXPECT_EQ(boxes.seen[0].icon, QMessageBox::Warning);
 }
 
 TEST(BrowserDesktopTest, ViewWithoutItsGridGoesOn) {
