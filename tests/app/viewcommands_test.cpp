@@ -1,4 +1,4 @@
-// The view's demonstration and print commands, sent by id and through the --demo menu.
+// The view's demonstration and print commands through the --demo menu.
 
 #include "app/commandids.h"
 #include "app/griddemodlg.h"
@@ -8,10 +8,7 @@
 #include <gtest/gtest.h>
 #include <QAction>
 #include <QMenuBar>
-#include <QPageSetupDialog>
-#include <QPrintDialog>
 #include <QPrinterInfo>
-#include <QRadioButton>
 
 namespace kr::test {
 namespace {
@@ -22,20 +19,45 @@ const int kDemoIds[] = {ID_DEMO_GRID_DIALOG,    ID_DEMO_INSERT_ITEMS, ID_DEMO_FI
                         ID_DEMO_IDLE_32783,     ID_DEMO_IDLE_32784,   ID_DEMO_SET_IMAGE,
                         ID_FILE_PRINT_DIRECT};
 
-QMenu* DemoMenu(CMainFrame& frame) {
-    const QList<QAction*> menus = frame.menuBar()->actions();
-    return menus.size() == 4 && menus[2]->text() == "&Demo" ? menus[2]->menu() : nullptr;
-}
-
-TEST(ViewCommandsTest, KeyDownsDragToggleAndIdleIdsThroughTheMenu) {
+// The demonstration dialog, the find demo and direct printing answer their ids; the key-down,
+// drag-toggle and idle commands reach the grid from the menu. (Without --demo there is no such
+// menu: MainFrameTest compares the menus whole.)
+TEST(ViewCommandsTest, DemoMenuCommandsReachTheGrid) {
     auto browser = StartBrowser({"--demo"});
     ASSERT_NE(browser, nullptr);
     CMainFrame& frame = *browser->MainFrame();
     CServerGrid& grid = frame.View().Grid();
-    ASSERT_NE(DemoMenu(frame), nullptr);
+    const QList<QAction*> menus = frame.menuBar()->actions();
+    ASSERT_EQ(menus.size(), 4);
+    EXPECT_EQ(menus[2]->text(), "&Demo");
+    QMenu* demo = menus[2]->menu();
     for (const int id : kDemoIds) {
-        EXPECT_TRUE(DemoMenu(frame)->actions().contains(frame.Action(id))) << id;
+        EXPECT_TRUE(demo->actions().contains(frame.Action(id))) << id;
     }
+    EXPECT_EQ(frame.Action(ID_DEMO_SET_IMAGE)->statusTip(),
+              "set new image on currently selected item");
+    EXPECT_TRUE(frame.Action(ID_FILE_PRINT)->isEnabled() &&
+                frame.Action(ID_FILE_PRINT_PREVIEW)->isEnabled());
+
+    int demoDialogs = 0;
+    ModalWatcher closeDemo([&](QWidget* modal) {
+        if (auto* dialog = qobject_cast<CGridDemoDlg*>(modal)) {
+            demoDialogs += dialog->m_wndGrid.GetItemCount() == 5 ? 1 : 0;
+            dialog->reject();
+        }
+    });
+    MessageBoxWatcher boxes;
+    EXPECT_TRUE(frame.SendCommand(ID_DEMO_GRID_DIALOG));
+    EXPECT_EQ(demoDialogs, 1);
+    EXPECT_TRUE(frame.SendCommand(ID_DEMO_FIND));
+    EXPECT_EQ(boxes.Texts(), std::vector<std::string>(5, "not found"));
+    EXPECT_EQ(boxes.seen[0].title, "Korvath Servers Browser");
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
+        EXPECT_TRUE(frame.SendCommand(ID_FILE_PRINT_DIRECT));
+        ASSERT_EQ(boxes.seen.size(), 6u);
+        EXPECT_EQ(boxes.seen[5].text.rfind("No printer is installed", 0), 0u);
+    }
+
     grid.SetItemState(1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     AddServerRow(MakeRecord("1.10", "DM"), &grid);
     const std::pair<int, int> steps[] = {// id, rows afterwards
@@ -59,60 +81,9 @@ TEST(ViewCommandsTest, KeyDownsDragToggleAndIdleIdsThroughTheMenu) {
     }
     frame.SendCommand(ID_DEMO_TOGGLE_DRAG);  // by id: the mark follows when the menu opens
     EXPECT_TRUE(toggle->isChecked());
-    DemoMenu(frame)->popup(QPoint(0, 0));
-    DemoMenu(frame)->close();
+    demo->popup(QPoint(0, 0));
+    demo->close();
     EXPECT_FALSE(toggle->isChecked() || grid.m_bDragEnabled);
-}
-
-TEST(ViewCommandsTest, DialogsFindDemoAndDirectPrintAnswerTheirIds) {
-    auto browser = StartBrowser({});
-    ASSERT_NE(browser, nullptr);
-    CMainFrame& frame = *browser->MainFrame();
-    EXPECT_EQ(DemoMenu(frame), nullptr) << "only with --demo";
-    for (const int id : kDemoIds) {
-        EXPECT_EQ(frame.Action(id), nullptr) << id;
-    }
-    EXPECT_TRUE(frame.Action(ID_FILE_PRINT)->isEnabled() &&
-                frame.Action(ID_FILE_PRINT_PREVIEW)->isEnabled());
-    int demoDialogs = 0;
-    ModalWatcher closeDemo([&](QWidget* modal) {
-        if (auto* dialog = qobject_cast<CGridDemoDlg*>(modal)) {
-            demoDialogs += dialog->m_wndGrid.GetItemCount() == 5 ? 1 : 0;
-            dialog->reject();
-        }
-    });
-    MessageBoxWatcher boxes;
-    EXPECT_TRUE(frame.SendCommand(ID_DEMO_GRID_DIALOG));
-    EXPECT_EQ(demoDialogs, 1);
-    EXPECT_TRUE(frame.SendCommand(ID_DEMO_FIND));
-    EXPECT_EQ(boxes.Texts(), std::vector<std::string>(5, "not found"));
-    EXPECT_EQ(boxes.seen[0].title, "Korvath Servers Browser");
-    if (QPrinterInfo::availablePrinters().isEmpty()) {
-        EXPECT_TRUE(frame.SendCommand(ID_FILE_PRINT_DIRECT));
-        ASSERT_EQ(boxes.seen.size(), 6u);
-        EXPECT_EQ(boxes.seen[5].text.rfind("No printer is installed", 0), 0u);
-    }
-}
-
-// Print Setup and Print work on the application's one printer: a choice made in one holds.
-TEST(ViewCommandsTest, PrintSetupChoicesHoldForPrint) {
-    auto browser = StartBrowser({});
-    ASSERT_NE(browser, nullptr);
-    std::vector<QPrinter*> used;
-    ModalWatcher answer([&](QWidget* modal) {
-        if (auto* setup = qobject_cast<QPageSetupDialog*>(modal)) {
-            used.push_back(setup->printer());
-            setup->findChild<QRadioButton*>("landscape")->click();
-            setup->accept();
-        } else if (auto* print = qobject_cast<QPrintDialog*>(modal)) {
-            used.push_back(print->printer());
-            print->reject();
-        }
-    });
-    browser->MainFrame()->SendCommand(ID_FILE_PRINT_SETUP);
-    browser->MainFrame()->SendCommand(ID_FILE_PRINT);
-    EXPECT_EQ(used, (std::vector<QPrinter*>{&browser->Printer(), &browser->Printer()}));
-    EXPECT_EQ(browser->Printer().pageLayout().orientation(), QPageLayout::Landscape);
 }
 
 }  // namespace
