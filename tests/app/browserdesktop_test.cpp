@@ -3,13 +3,9 @@
 
 #include "app/appicons.h"
 #include "app/commandids.h"
-#include "net/refreshdriver.h"
 #include "platform/posix/usernotice.h"
 #include "tests/app/browsertesting.h"
 #include "tests/support/childprocess.h"
-#include "tests/support/simprocess.h"
-#include "tests/support/tempdir.h"
-#include "tests/support/testmutex.h"
 
 #include <gtest/gtest.h>
 #include <QMenu>

@@ -6,7 +6,6 @@
 #include "tests/serverlist/servergridtesting.h"
 #include "tests/support/fakenotice.h"
 #include "tests/support/gridinvariants.h"
-#include "tests/support/tempdir.h"
 #include "tests/support/testmutex.h"
 
 #include <gtest/gtest.h>
@@ -95,12 +94,6 @@ protected:
     CMainFrame& Frame() { return m_run->Frame(); }
     CServerGrid& Grid() { return Frame().View().Grid(); }
     QString Pane0() { return Frame().StatusBar().GetPaneText(0); }
-    // Every group opened, the tree consistent; what it files.
-    Filing Filed() {
-        ExpandAll(Grid());
-        EXPECT_TRUE(GridInvariantsHold(Grid()));
-        return FiledServers(Grid(), m_run->sim.Fleet());
-    }
 
     ScopedTempDir m_dir{true};
     TestUpdateMutex m_mutex;
@@ -137,7 +130,9 @@ TEST_F(BrowserRefreshTest, FullListFilesEveryAnsweringServerUnderItsGroupInPingO
         }
         EXPECT_EQ(Pane0(), "Ready");
         EXPECT_EQ(Grid().GetItemCount(), 5);  // the versions, collapsed
-        const Filing filed = Filed();
+        ExpandAll(Grid());
+        EXPECT_TRUE(GridInvariantsHold(Grid()));
+        const Filing filed = FiledServers(Grid(), m_run->sim.Fleet());
         EXPECT_EQ(filed, ExpectedFiling(m_run->sim.Fleet()));
         EXPECT_EQ(filed.empty(), listed == 0);  // five empty groups do not pass for a refresh
         EXPECT_EQ(m_run->sim.Stats().at("queries"), listed);

@@ -61,10 +61,11 @@ TEST(ViewCommandsTest, DemoMenuCommandsReachTheGrid) {
     grid.SetItemState(1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     AddServerRow(MakeRecord("1.10", "DM"), &grid);
     const std::pair<int, int> steps[] = {// id, rows afterwards
-                                         {ID_DEMO_KEY_EXPAND, 8},   {ID_DEMO_KEY_DELETE, 8},
-                                         {ID_DEMO_KEY_COLLAPSE, 5}, {ID_DEMO_KEY_EXPAND_ALL, 9},
-                                         {ID_DEMO_IDLE_32780, 9},   {ID_DEMO_IDLE_32783, 9},
-                                         {ID_DEMO_IDLE_32784, 9},   {ID_DEMO_SET_IMAGE, 9}};
+                                         {ID_DEMO_KEY_EXPAND, 8},
+                                         {ID_DEMO_KEY_DELETE, 8},
+                                         {ID_DEMO_KEY_COLLAPSE, 5},
+                                         {ID_DEMO_KEY_EXPAND_ALL, 9},
+                                         {ID_DEMO_SET_IMAGE, 9}};  // one of the idle ids
     for (const auto& [id, rows] : steps) {
         frame.Action(id)->trigger();
         EXPECT_EQ(grid.GetItemCount(), rows) << id;
@@ -74,11 +75,6 @@ TEST(ViewCommandsTest, DemoMenuCommandsReachTheGrid) {
     // The check mark follows m_bAllowDrag (1 at first), which the toggle copies to the grid.
     QAction* toggle = frame.Action(ID_DEMO_TOGGLE_DRAG);
     EXPECT_TRUE(toggle->isChecked() && !grid.m_bDragEnabled) << "the two start out different";
-    for (const bool expected : {false, true}) {
-        toggle->trigger();
-        EXPECT_EQ(toggle->isChecked(), expected);
-        EXPECT_EQ(grid.m_bDragEnabled, expected ? TRUE : FALSE);
-    }
     frame.SendCommand(ID_DEMO_TOGGLE_DRAG);  // by id: the mark follows when the menu opens
     EXPECT_TRUE(toggle->isChecked());
     demo->popup(QPoint(0, 0));
