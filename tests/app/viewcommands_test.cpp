@@ -1,7 +1,8 @@
-// The view's demonstration and print commands through the --demo menu.
+// The view's demonstration and print commands through the --demo menu, with the dialogs they open.
 
 #include "app/commandids.h"
 #include "app/griddemodlg.h"
+#include "app/nodenamedlg.h"
 #include "tests/app/browsertesting.h"
 #include "tests/serverlist/servergridtesting.h"
 
@@ -9,6 +10,7 @@
 #include <QAction>
 #include <QMenuBar>
 #include <QPrinterInfo>
+#include <QTest>
 
 namespace kr::test {
 namespace {
@@ -19,7 +21,22 @@ const int kDemoIds[] = {ID_DEMO_GRID_DIALOG,    ID_DEMO_INSERT_ITEMS, ID_DEMO_FI
                         ID_DEMO_IDLE_32783,     ID_DEMO_IDLE_32784,   ID_DEMO_SET_IMAGE,
                         ID_FILE_PRINT_DIRECT};
 
-// The demonstration dialog, the find demo and direct printing answer their ids; the key-down,
+// Answers each node name prompt by typing the name, then Return (ok) or Escape; counts them.
+struct PromptAnswerer {
+    bool ok;
+    QString name;
+    int prompts = 0;
+    ModalWatcher watcher{[this](QWidget* modal) {
+        if (auto* prompt = qobject_cast<CNodeNameDlg*>(modal)) {
+            ++prompts;
+            QTest::keyClicks(prompt->focusWidget(), name);
+            QTest::keyClick(prompt->focusWidget(), ok ? Qt::Key_Return : Qt::Key_Escape);
+        }
+    }};
+};
+
+// The demonstration dialog (its grid in the placeholder's place, keeping Return and Escape for
+// itself), the find demo, the node name prompt and direct printing answer their ids; the key-down,
 // drag-toggle and idle commands reach the grid from the menu. (Without --demo there is no such
 // menu: MainFrameTest compares the menus whole.)
 TEST(ViewCommandsTest, DemoMenuCommandsReachTheGrid) {
@@ -40,10 +57,21 @@ TEST(ViewCommandsTest, DemoMenuCommandsReachTheGrid) {
                 frame.Action(ID_FILE_PRINT_PREVIEW)->isEnabled());
 
     int demoDialogs = 0;
-    ModalWatcher closeDemo([&](QWidget* modal) {
+    ModalWatcher demoDialog([&](QWidget* modal) {
         if (auto* dialog = qobject_cast<CGridDemoDlg*>(modal)) {
-            demoDialogs += dialog->m_wndGrid.GetItemCount() == 5 ? 1 : 0;
-            dialog->reject();
+            ++demoDialogs;
+            CServerGrid& inner = dialog->m_wndGrid;
+            EXPECT_EQ(inner.GetItemCount(), 5);
+            EXPECT_EQ(inner.geometry(), dialog->m_wndFrame->geometry());
+            EXPECT_TRUE(inner.isVisible() && !dialog->m_wndFrame->isVisible());
+            EXPECT_EQ(dialog->focusWidget(), &inner);
+            for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Enter}) {
+                QTest::keyClick(&inner, key);
+                EXPECT_TRUE(dialog->isVisible()) << key;
+            }
+            inner.clearFocus();
+            QTest::keyClick(dialog, Qt::Key_Return);  // the default button, OK
+            EXPECT_EQ(dialog->result(), QDialog::Accepted);
         }
     });
     MessageBoxWatcher boxes;
@@ -57,6 +85,21 @@ TEST(ViewCommandsTest, DemoMenuCommandsReachTheGrid) {
         ASSERT_EQ(boxes.seen.size(), 6u);
         EXPECT_EQ(boxes.seen[5].text.rfind("No printer is installed", 0), 0u);
     }
+
+    // The name prompt comes only with a selected row, and only OK inserts (under a collapsed row:
+    // the rows shown stay as they are).
+    const std::tuple<bool, bool, int> prompts[] = {// selected, ok, children afterwards
+                                                   {false, true, 3},
+                                                   {true, false, 3},
+                                                   {true, true, 4}};
+    for (const auto& [selected, ok, children] : prompts) {
+        grid.SetItemState(2, selected ? LVIS_SELECTED : 0, LVIS_SELECTED);
+        PromptAnswerer answerer{ok, ok ? "" : "x"};
+        frame.Action(ID_DEMO_INSERT_ITEMS)->trigger();
+        EXPECT_EQ(answerer.prompts, selected ? 1 : 0);
+        ASSERT_EQ(grid.GetChildCount(grid.NodeFromRow(2)), children);
+    }
+    EXPECT_EQ(grid.GetInfo(grid.NodeFromRow(2)->m_listChildren.back())->m_strText, "");
 
     grid.SetItemState(1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     AddServerRow(MakeRecord("1.10", "DM"), &grid);
