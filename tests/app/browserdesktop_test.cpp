@@ -49,7 +49,7 @@ TEST(BrowserDesktopTest, CommandLineIsAnsweredWithoutADisplay) {
 
 // Place, size, toolbar area and the bars' visibility are written at the end of a run and read
 // at the next start. The toolbar hidden from the window's own menu, which names it by its title,
-// unchecks View > Toolbar; View > Toolbar brings it back with its check mark.
+// unchecks View > Toolbar. Each bar's View command then shows and hides it, its check mark in step.
 TEST(BrowserDesktopTest, WindowAndBarsComeBackAsTheyWereLeft) {
     QSettings().clear();
     const QRect placed(40, 50, 700, 500);
@@ -78,9 +78,14 @@ TEST(BrowserDesktopTest, WindowAndBarsComeBackAsTheyWereLeft) {
     EXPECT_FALSE(frame.Action(ID_VIEW_TOOLBAR)->isChecked());
     EXPECT_TRUE(frame.StatusBar().isHidden());
     EXPECT_FALSE(frame.Action(ID_VIEW_STATUS_BAR)->isChecked());
-    frame.SendCommand(ID_VIEW_TOOLBAR);
-    EXPECT_FALSE(frame.ToolBar().isHidden());
-    EXPECT_TRUE(frame.Action(ID_VIEW_TOOLBAR)->isChecked());
+    for (const auto& [id, bar] : {std::pair<int, QWidget*>{ID_VIEW_STATUS_BAR, &frame.StatusBar()},
+                                  {ID_VIEW_TOOLBAR, &frame.ToolBar()}}) {
+        for (const bool visible : {true, false, true}) {
+            EXPECT_TRUE(frame.SendCommand(id));
+            EXPECT_EQ(bar->isVisible(), visible) << id;
+            EXPECT_EQ(frame.Action(id)->isChecked(), visible) << id;
+        }
+    }
 }
 
 TEST(BrowserDesktopTest, IconsMessageBoxesAndTheDesktopEntry) {

@@ -1,4 +1,4 @@
-// The main window as a user first sees it: title, size, bars, commands, the grid's place.
+// The main window as a user first sees it: title, size, bars, menus, the grid's place.
 
 #include "app/commandids.h"
 #include "tests/app/browsertesting.h"
@@ -45,7 +45,7 @@ TEST_F(MainFrameTest, StartsWithTitleWidthIdleStatusBarAndTheGridInPlace) {
 }
 
 // Two buttons with a gap between them, their tips and prompts; the menus (separators shown as
-// "-") offer no full-list item.
+// "-") offer no full-list item; ids without a handler are refused.
 TEST_F(MainFrameTest, ToolBarAndMenus) {
     const QList<QAction*> actions = Frame().ToolBar().actions();
     ASSERT_EQ(actions.size(), 3);
@@ -71,20 +71,6 @@ TEST_F(MainFrameTest, ToolBarAndMenus) {
     EXPECT_EQ(menus.join(' ').toStdString(),
               "&File: &Print... Print Pre&view P&rint Setup... - E&xit &View: &Toolbar "
               "&Status Bar &Help: &About ...");
-}
-
-// The status bar toggled off and on again (View > Toolbar's both ways: BrowserDesktopTest), and
-// ids the program has no handler for.
-TEST_F(MainFrameTest, BarTogglesAndUnknownCommands) {
-    for (const auto& [id, bar] :
-         {std::pair<int, QWidget*>{ID_VIEW_STATUS_BAR, &Frame().StatusBar()},
-          {ID_VIEW_TOOLBAR, &Frame().ToolBar()}}) {
-        for (const bool visible : {false, true}) {
-            EXPECT_TRUE(Frame().SendCommand(id));
-            EXPECT_EQ(bar->isVisible(), visible) << id;
-            EXPECT_EQ(Frame().Action(id)->isChecked(), visible) << id;
-        }
-    }
     EXPECT_FALSE(Frame().SendCommand(ID_EDIT_COPY));
     EXPECT_FALSE(Frame().SendCommand(ID_FILE_NEW));
 }
