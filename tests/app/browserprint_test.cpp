@@ -5,8 +5,6 @@
 #include "app/commandids.h"
 #include "tests/app/browsertesting.h"
 #include "tests/serverlist/servergridtesting.h"
-#include "tests/support/simprocess.h"
-#include "tests/support/tempdir.h"
 #include "tests/support/testmutex.h"
 
 #include <gtest/gtest.h>

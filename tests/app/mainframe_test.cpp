@@ -7,7 +7,6 @@
 #include <QAction>
 #include <QMenuBar>
 #include <QSettings>
-#include <QToolButton>
 
 namespace kr::test {
 namespace {

@@ -63,7 +63,6 @@ TEST(ViewCommandsTest, DemoMenuCommandsReachTheGrid) {
             CServerGrid& inner = dialog->m_wndGrid;
             EXPECT_EQ(inner.GetItemCount(), 5);
             EXPECT_EQ(inner.geometry(), dialog->m_wndFrame->geometry());
-            EXPECT_TRUE(inner.isVisible() && !dialog->m_wndFrame->isVisible());
             EXPECT_EQ(dialog->focusWidget(), &inner);
             for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Enter}) {
                 QTest::keyClick(&inner, key);
