@@ -1,19 +1,19 @@
 // Printing end to end: a refreshed server list printed to a PDF file and read back with
 // pdftotext (its layout mode keeps each printed line on one line), and the same job in the
-// print preview.
+// print preview, after a choice made in Print Setup, which works on the same printer.
 
 #include "app/commandids.h"
 #include "tests/app/browsertesting.h"
 #include "tests/serverlist/servergridtesting.h"
-#include "tests/support/simprocess.h"
-#include "tests/support/tempdir.h"
 #include "tests/support/testmutex.h"
 
 #include <gtest/gtest.h>
+#include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QProcess>
+#include <QRadioButton>
 
 namespace kr::test {
 namespace {
@@ -40,16 +40,26 @@ TEST(BrowserPrintTest, PrintedPdfListsEveryServerInTreeOrderOverSeveralPages) {
     const QString pdf = QString::fromStdString(dir.File("servers.pdf"));
     run.browser->Printer().setOutputFileName(pdf);
     int previewPages = 0;
+    std::vector<QPrinter*> used;
     ModalWatcher answer([&](QWidget* modal) {
-        if (auto* print = qobject_cast<QPrintDialog*>(modal)) {
+        if (auto* setup = qobject_cast<QPageSetupDialog*>(modal)) {
+            used.push_back(setup->printer());
+            setup->findChild<QRadioButton*>("landscape")->click();
+            setup->accept();
+        } else if (auto* print = qobject_cast<QPrintDialog*>(modal)) {
+            used.push_back(print->printer());
             print->accept();
         } else if (auto* preview = qobject_cast<QPrintPreviewDialog*>(modal)) {
             previewPages = preview->findChild<QPrintPreviewWidget*>()->pageCount();
             preview->reject();
         }
     });
+    frame.SendCommand(ID_FILE_PRINT_SETUP);
     frame.SendCommand(ID_FILE_PRINT);
     frame.SendCommand(ID_FILE_PRINT_PREVIEW);
+    QPrinter* const printer = &run.browser->Printer();
+    EXPECT_EQ(used, (std::vector<QPrinter*>{printer, printer}));
+    EXPECT_EQ(printer->pageLayout().orientation(), QPageLayout::Landscape);
 
     QProcess extract;
     extract.start("pdftotext", {"-layout", pdf, "-"});

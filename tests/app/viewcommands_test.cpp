@@ -1,17 +1,16 @@
-// The view's demonstration and print commands, sent by id and through the --demo menu.
+// The view's demonstration and print commands through the --demo menu, with the dialogs they open.
 
 #include "app/commandids.h"
 #include "app/griddemodlg.h"
+#include "app/nodenamedlg.h"
 #include "tests/app/browsertesting.h"
 #include "tests/serverlist/servergridtesting.h"
 
 #include <gtest/gtest.h>
 #include <QAction>
 #include <QMenuBar>
-#include <QPageSetupDialog>
-#include <QPrintDialog>
 #include <QPrinterInfo>
-#include <QRadioButton>
+#include <QTest>
 
 namespace kr::test {
 namespace {
@@ -22,63 +21,56 @@ const int kDemoIds[] = {ID_DEMO_GRID_DIALOG,    ID_DEMO_INSERT_ITEMS, ID_DEMO_FI
                         ID_DEMO_IDLE_32783,     ID_DEMO_IDLE_32784,   ID_DEMO_SET_IMAGE,
                         ID_FILE_PRINT_DIRECT};
 
-QMenu* DemoMenu(CMainFrame& frame) {
-    const QList<QAction*> menus = frame.menuBar()->actions();
-    return menus.size() == 4 && menus[2]->text() == "&Demo" ? menus[2]->menu() : nullptr;
-}
+// Answers each node name prompt by typing the name, then Return (ok) or Escape; counts them.
+struct PromptAnswerer {
+    bool ok;
+    QString name;
+    int prompts = 0;
+    ModalWatcher watcher{[this](QWidget* modal) {
+        if (auto* prompt = qobject_cast<CNodeNameDlg*>(modal)) {
+            ++prompts;
+            QTest::keyClicks(prompt->focusWidget(), name);
+            QTest::keyClick(prompt->focusWidget(), ok ? Qt::Key_Return : Qt::Key_Escape);
+        }
+    }};
+};
 
-TEST(ViewCommandsTest, KeyDownsDragToggleAndIdleIdsThroughTheMenu) {
+// The demonstration dialog (its grid in the placeholder's place, keeping Return and Escape for
+// itself), the find demo, the node name prompt and direct printing answer their ids; the key-down,
+// drag-toggle and idle commands reach the grid from the menu. (Without --demo there is no such
+// menu: MainFrameTest compares the menus whole.)
+TEST(ViewCommandsTest, DemoMenuCommandsReachTheGrid) {
     auto browser = StartBrowser({"--demo"});
     ASSERT_NE(browser, nullptr);
     CMainFrame& frame = *browser->MainFrame();
     CServerGrid& grid = frame.View().Grid();
-    ASSERT_NE(DemoMenu(frame), nullptr);
+    const QList<QAction*> menus = frame.menuBar()->actions();
+    ASSERT_EQ(menus.size(), 4);
+    EXPECT_EQ(menus[2]->text(), "&Demo");
+    QMenu* demo = menus[2]->menu();
     for (const int id : kDemoIds) {
-        EXPECT_TRUE(DemoMenu(frame)->actions().contains(frame.Action(id))) << id;
+        EXPECT_TRUE(demo->actions().contains(frame.Action(id))) << id;
     }
-    grid.SetItemState(1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-    AddServerRow(MakeRecord("1.10", "DM"), &grid);
-    const std::pair<int, int> steps[] = {// id, rows afterwards
-                                         {ID_DEMO_KEY_EXPAND, 8},   {ID_DEMO_KEY_DELETE, 8},
-                                         {ID_DEMO_KEY_COLLAPSE, 5}, {ID_DEMO_KEY_EXPAND_ALL, 9},
-                                         {ID_DEMO_IDLE_32780, 9},   {ID_DEMO_IDLE_32783, 9},
-                                         {ID_DEMO_IDLE_32784, 9},   {ID_DEMO_SET_IMAGE, 9}};
-    for (const auto& [id, rows] : steps) {
-        frame.Action(id)->trigger();
-        EXPECT_EQ(grid.GetItemCount(), rows) << id;
-        EXPECT_EQ(grid.GetSelectedRow(), 1) << id;
-    }
-
-    // The check mark follows m_bAllowDrag (1 at first), which the toggle copies to the grid.
-    QAction* toggle = frame.Action(ID_DEMO_TOGGLE_DRAG);
-    EXPECT_TRUE(toggle->isChecked() && !grid.m_bDragEnabled) << "the two start out different";
-    for (const bool expected : {false, true}) {
-        toggle->trigger();
-        EXPECT_EQ(toggle->isChecked(), expected);
-        EXPECT_EQ(grid.m_bDragEnabled, expected ? TRUE : FALSE);
-    }
-    frame.SendCommand(ID_DEMO_TOGGLE_DRAG);  // by id: the mark follows when the menu opens
-    EXPECT_TRUE(toggle->isChecked());
-    DemoMenu(frame)->popup(QPoint(0, 0));
-    DemoMenu(frame)->close();
-    EXPECT_FALSE(toggle->isChecked() || grid.m_bDragEnabled);
-}
-
-TEST(ViewCommandsTest, DialogsFindDemoAndDirectPrintAnswerTheirIds) {
-    auto browser = StartBrowser({});
-    ASSERT_NE(browser, nullptr);
-    CMainFrame& frame = *browser->MainFrame();
-    EXPECT_EQ(DemoMenu(frame), nullptr) << "only with --demo";
-    for (const int id : kDemoIds) {
-        EXPECT_EQ(frame.Action(id), nullptr) << id;
-    }
+    EXPECT_EQ(frame.Action(ID_DEMO_SET_IMAGE)->statusTip(),
+              "set new image on currently selected item");
     EXPECT_TRUE(frame.Action(ID_FILE_PRINT)->isEnabled() &&
                 frame.Action(ID_FILE_PRINT_PREVIEW)->isEnabled());
+
     int demoDialogs = 0;
-    ModalWatcher closeDemo([&](QWidget* modal) {
+    ModalWatcher demoDialog([&](QWidget* modal) {
         if (auto* dialog = qobject_cast<CGridDemoDlg*>(modal)) {
-            demoDialogs += dialog->m_wndGrid.GetItemCount() == 5 ? 1 : 0;
-            dialog->reject();
+            ++demoDialogs;
+            CServerGrid& inner = dialog->m_wndGrid;
+            EXPECT_EQ(inner.GetItemCount(), 5);
+            EXPECT_EQ(inner.geometry(), dialog->m_wndFrame->geometry());
+            EXPECT_EQ(dialog->focusWidget(), &inner);
+            for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Enter}) {
+                QTest::keyClick(&inner, key);
+                EXPECT_TRUE(dialog->isVisible()) << key;
+            }
+            inner.clearFocus();
+            QTest::keyClick(dialog, Qt::Key_Return);  // the default button, OK
+            EXPECT_EQ(dialog->result(), QDialog::Accepted);
         }
     });
     MessageBoxWatcher boxes;
@@ -92,27 +84,44 @@ TEST(ViewCommandsTest, DialogsFindDemoAndDirectPrintAnswerTheirIds) {
         ASSERT_EQ(boxes.seen.size(), 6u);
         EXPECT_EQ(boxes.seen[5].text.rfind("No printer is installed", 0), 0u);
     }
-}
 
-// Print Setup and Print work on the application's one printer: a choice made in one holds.
-TEST(ViewCommandsTest, PrintSetupChoicesHoldForPrint) {
-    auto browser = StartBrowser({});
-    ASSERT_NE(browser, nullptr);
-    std::vector<QPrinter*> used;
-    ModalWatcher answer([&](QWidget* modal) {
-        if (auto* setup = qobject_cast<QPageSetupDialog*>(modal)) {
-            used.push_back(setup->printer());
-            setup->findChild<QRadioButton*>("landscape")->click();
-            setup->accept();
-        } else if (auto* print = qobject_cast<QPrintDialog*>(modal)) {
-            used.push_back(print->printer());
-            print->reject();
-        }
-    });
-    browser->MainFrame()->SendCommand(ID_FILE_PRINT_SETUP);
-    browser->MainFrame()->SendCommand(ID_FILE_PRINT);
-    EXPECT_EQ(used, (std::vector<QPrinter*>{&browser->Printer(), &browser->Printer()}));
-    EXPECT_EQ(browser->Printer().pageLayout().orientation(), QPageLayout::Landscape);
+    // The name prompt comes only with a selected row, and only OK inserts (under a collapsed row:
+    // the rows shown stay as they are).
+    const std::tuple<bool, bool, int> prompts[] = {// selected, ok, children afterwards
+                                                   {false, true, 3},
+                                                   {true, false, 3},
+                                                   {true, true, 4}};
+    for (const auto& [selected, ok, children] : prompts) {
+        grid.SetItemState(2, selected ? LVIS_SELECTED : 0, LVIS_SELECTED);
+        PromptAnswerer answerer{ok, ok ? "" : "x"};
+        frame.Action(ID_DEMO_INSERT_ITEMS)->trigger();
+        EXPECT_EQ(answerer.prompts, selected ? 1 : 0);
+        ASSERT_EQ(grid.GetChildCount(grid.NodeFromRow(2)), children);
+    }
+    EXPECT_EQ(grid.GetInfo(grid.NodeFromRow(2)->m_listChildren.back())->m_strText, "");
+
+    grid.SetItemState(1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    AddServerRow(MakeRecord("1.10", "DM"), &grid);
+    const std::pair<int, int> steps[] = {// id, rows afterwards
+                                         {ID_DEMO_KEY_EXPAND, 8},
+                                         {ID_DEMO_KEY_DELETE, 8},
+                                         {ID_DEMO_KEY_COLLAPSE, 5},
+                                         {ID_DEMO_KEY_EXPAND_ALL, 9},
+                                         {ID_DEMO_SET_IMAGE, 9}};  // one of the idle ids
+    for (const auto& [id, rows] : steps) {
+        frame.Action(id)->trigger();
+        EXPECT_EQ(grid.GetItemCount(), rows) << id;
+        EXPECT_EQ(grid.GetSelectedRow(), 1) << id;
+    }
+
+    // The check mark follows m_bAllowDrag (1 at first), which the toggle copies to the grid.
+    QAction* toggle = frame.Action(ID_DEMO_TOGGLE_DRAG);
+    EXPECT_TRUE(toggle->isChecked() && !grid.m_bDragEnabled) << "the two start out different";
+    frame.SendCommand(ID_DEMO_TOGGLE_DRAG);  // by id: the mark follows when the menu opens
+    EXPECT_TRUE(toggle->isChecked());
+    demo->popup(QPoint(0, 0));
+    demo->close();
+    EXPECT_FALSE(toggle->isChecked() || grid.m_bDragEnabled);
 }
 
 }  // namespace
