@@ -100,7 +100,7 @@ TEST(GridEdit, OneBoxAtATimeEndingIntoItsOwnRow) {
     EXPECT_TRUE(grid.Open() == nullptr && grid.GetInfo(grid.N("R2"))->GetSubText(1) == "mine R2");
     EXPECT_TRUE(Settled(grid));
     auto* window = new QWidget;
-    auto* doomed = new TestGrid(true, 300, 200, window);
+    auto* doomed = new TestGrid(300, 200, window);
     doomed->InsertRootNode(nullptr);
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window) && doomed->EditCell(0, 1) != nullptr);

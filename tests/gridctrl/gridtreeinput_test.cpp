@@ -17,7 +17,7 @@ using Ints = std::vector<int>;
 // R1 (A (A1, A2), B (B1, B2 (B2x))), R2, R3 with only the roots shown; it records the hooks.
 class InputGrid : public TestGrid {
 public:
-    explicit InputGrid(int width = 500, int height = 300) : TestGrid(true, width, height) {
+    explicit InputGrid(int width = 500, int height = 300) : TestGrid(width, height) {
         AddTree("R1 A:R1 A1:A A2:A B:R1 B1:B B2:B B2x:B2 R2 R3");
     }
     BOOL OnCellMouseDown(LVHITTESTINFO*) override { return allowMouse; }
@@ -84,25 +84,6 @@ TEST(GridInput, VetoingHooksDoubleClicksAndPressesBelowTheRows) {
     grid.clicked.clear();
     grid.Click(QPoint(150, grid.Bounds(grid.GetItemCount() - 1).bottom + 10));
     EXPECT_EQ(grid.State(), "R1 A B R2 R3|R3|");
-}
-
-TEST(GridInput, CheckBoxPressTogglesBoxAndFlagAndStillSelects) {
-    InputGrid grid;
-    grid.SetExtendedStyle(LVS_EX_CHECKBOXES);
-    const int row = grid.Row("R3");
-    CGridItemInfo* info = grid.GetInfo(grid.N("R3"));
-    // Level 1 with 16-pixel state images: icon left 32, label left 48, both edges outside.
-    for (const auto& [x, toggles] : {std::pair{33, true}, {47, true}, {32, false}, {48, false}}) {
-        const BOOL before = grid.GetCheck(row);
-        grid.Click(grid.At(row, x));
-        // Every press selects, not only the last; box and flag agree.
-        EXPECT_TRUE(grid.GetSelectedRow() == row && info->m_bChecked == grid.GetCheck(row)) << x;
-        EXPECT_EQ(grid.GetCheck(row) != before, toggles) << x;
-    }
-    EXPECT_EQ(grid.State(), "R1 R2 R3|R3|2222");
-    const BOOL checked = info->m_bChecked;
-    QTest::keyClick(&grid, Qt::Key_Space);  // the list toggles the box, the grid the flag
-    EXPECT_TRUE(info->m_bChecked != checked && info->m_bChecked == grid.GetCheck(row));
 }
 
 TEST(GridInput, KeypadKeysExpandAndCollapseTheSelectedNode) {
