@@ -4,14 +4,13 @@
 
 #include <gtest/gtest.h>
 
+// 16 x 16 images in rows of 20 pixels are held pixel by pixel by the drawing tests.
 TEST(ExpandBox, LayoutHalvesTowardsMinusInfinityAndHitTestsItsOwnRectangle) {
     const struct {
         int cx, cy, level;
         CRect row, box;
         CPoint centre;
     } cases[] = {
-        {16, 16, 1, CRect(0, 0, 500, 20), CRect(3, 5, 14, 16), CPoint(8, 10)},
-        {16, 16, 3, CRect(-30, 40, 470, 61), CRect(5, 45, 16, 56), CPoint(10, 50)},
         {16, 16, 1, CRect(0, 0, 500, 15), CRect(3, 2, 14, 13), CPoint(8, 7)},  // row below cy
         {15, 13, 2, CRect(0, 0, 500, 20), CRect(18, 6, 28, 15), CPoint(23, 10)},
         {15, 13, 1, CRect(-20, 0, 480, 12), CRect(-17, 2, -7, 11), CPoint(-12, 6)},
@@ -29,7 +28,5 @@ TEST(ExpandBox, LayoutHalvesTowardsMinusInfinityAndHitTestsItsOwnRectangle) {
         EXPECT_TRUE(box.HitTest(b.left, b.top) && box.HitTest(b.right - 1, b.bottom - 1));
         EXPECT_FALSE(box.HitTest(b.right, b.top) || box.HitTest(b.left, b.bottom) ||
                      box.HitTest(b.left - 1, b.top) || box.HitTest(b.left, b.top - 1));
-        box.Draw(grid);  // without a context: nothing to draw on, and no crash
-        box.DrawPlus();
     }
 }

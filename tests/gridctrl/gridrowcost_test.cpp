@@ -49,33 +49,28 @@ TEST(GridRowCost, FilingIntoAnOpenGroupGrowsLinearly) {
         << "ten times the servers, at most twelve times the rows";
 }
 
+// The rows' agreement with the tree afterwards is the checker's; here only the count.
 TEST(GridRowCost, ExpandCollapseDeleteTouchWhatTheyShowHideAndMove) {
     constexpr int kChildren = 500;
     const struct {
-        const char *name, *collapsedFirst;
+        const char* collapsedFirst;
         std::function<void(GroupGrid&)> change;
         std::uint64_t most;  // rows numbered at most
-        const char* rows;    // the column-0 texts of the rows afterwards, "" not checked
     } cases[] = {
-        {"collapse", "", [](GroupGrid& g) { g.CollapseNode(g.N("G")); }, 2, "R1 G R2 R3"},
-        {"expand", "G", [](GroupGrid& g) { g.Expand({"G"}); }, kChildren + 2, ""},
-        {"expand all", "R1", [](GroupGrid& g) { g.ExpandSubtree(g.N("R1"), nullptr); },
-         kChildren + 4, ""},
-        {"delete a server", "", [](GroupGrid& g) { g.DeleteNodeAndRows(g.N("s498"), 500); }, 3, ""},
-        {"delete the group", "", [](GroupGrid& g) { g.DeleteNodeAndRows(g.N("G"), 1); }, 2,
-         "R1 R2 R3"},
+        {"", [](GroupGrid& g) { g.CollapseNode(g.N("G")); }, 2},
+        {"G", [](GroupGrid& g) { g.Expand({"G"}); }, kChildren + 2},
+        {"R1", [](GroupGrid& g) { g.ExpandSubtree(g.N("R1"), nullptr); }, kChildren + 4},
+        {"", [](GroupGrid& g) { g.DeleteNodeAndRows(g.N("s498"), 500); }, 3},
+        {"", [](GroupGrid& g) { g.DeleteNodeAndRows(g.N("G"), 1); }, 2},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(&c - cases);
         GroupGrid grid(kChildren);
         if (*c.collapsedFirst) {
             grid.CollapseNode(grid.N(c.collapsedFirst));
         }
         EXPECT_LE(grid.Touched([&] { c.change(grid); }), c.most);
         EXPECT_TRUE(Settled(grid));
-        if (*c.rows) {
-            EXPECT_EQ(grid.Rows(), c.rows);
-        }
     }
 }
 

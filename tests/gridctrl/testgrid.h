@@ -37,12 +37,6 @@ inline CGridItemInfo* NewInfo(const QString& text, const QStringList& subTexts, 
     return info;
 }
 
-inline QPixmap Solid(COLORREF c) {
-    QPixmap pixmap(16, 16);
-    pixmap.fill(QColor(GetRValue(c), GetGValue(c), GetBValue(c)));
-    return pixmap;
-}
-
 inline COLORREF PixelAt(const QImage& image, int x, int y) {
     const QRgb p = image.pixel(x, y);
     return RGB(qRed(p), qGreen(p), qBlue(p));
@@ -58,15 +52,14 @@ inline testing::AssertionResult Settled(const CGridTreeCtrl& grid) {
 
 class TestGrid : public CGridTreeCtrl {
 public:
-    explicit TestGrid(bool withImages = true, int width = 500, int height = 300,
-                      QWidget* parent = nullptr)
+    explicit TestGrid(int width = 500, int height = 300, QWidget* parent = nullptr)
         : CGridTreeCtrl(parent) {
-        m_images.Add(Solid(kNodeImageColor));
-        m_imageCells.Add(Solid(RGB(255, 0, 255)));
-        m_imageCells.Add(Solid(kCellImageColor));
-        if (withImages) {
-            SetImageList(&m_images, LVSIL_SMALL);
+        for (const COLORREF c : {kNodeImageColor, RGB(255, 0, 255), kCellImageColor}) {
+            QPixmap image(16, 16);
+            image.fill(QColor(GetRValue(c), GetGValue(c), GetBValue(c)));
+            (c == kNodeImageColor ? m_images : m_imageCells).Add(image);
         }
+        SetImageList(&m_images, LVSIL_SMALL);
         m_nIconWidth = m_nIconHeight = 16;
         const int formats[] = {LVCFMT_LEFT, LVCFMT_RIGHT, LVCFMT_LEFT, LVCFMT_LEFT};
         for (int col = 0; col < 4; ++col) {
@@ -134,7 +127,7 @@ public:
 class EditGrid : public TestGrid {
 public:
     explicit EditGrid(int width = 500, QWidget* window = new QWidget)
-        : TestGrid(true, width, 300, window), m_window(window) {
+        : TestGrid(width, 300, window), m_window(window) {
         AddTree("R1 A:R1 B:R1 R2");
         Expand({"R1"});
         m_window->activateWindow();
