@@ -105,7 +105,7 @@ TEST_F(RefreshDriverTest, QueriesEveryListedServerOnceAndEndsInOrder) {
     EXPECT_EQ(m_notice.StatusTexts(), (Texts{"Contacting Master Server", "25 server(s)"}));
     ASSERT_EQ(m_host.m_filed.size(), 25u);
     for (int i = 0; i < 25; ++i) {
-        EXPECT_EQ(servers.Requests(i), 1) << i;
+        EXPECT_EQ(servers.Requests(i).size(), 1u) << i;
         EXPECT_EQ(
             m_host.m_filed[i].m_address + " " + m_host.m_filed[i].m_name,
             servers.Address(i) + " " + (scripts[i].silent ? "?" : "server " + std::to_string(i)));
@@ -135,7 +135,7 @@ TEST_F(RefreshDriverTest, StopStartsNoFurtherQueryAndSkipsTheSort) {
     EXPECT_EQ(m_notice.StatusTexts(), Texts(2, "Contacting Master Server"));
     int queried = 0;
     for (int i = 0; i < 25; ++i) {
-        queried += servers.Requests(i);
+        queried += static_cast<int>(servers.Requests(i).size());
     }
     // The first ten were started; on a loaded machine some of them meet the stop before their
     // request goes out. None after them starts.

@@ -89,8 +89,7 @@ TEST_F(ServerQueryTest, SendsFourZeroBytesAndDecodesAnyReply) {
         {{InfoReply(0x89, "Arena", 2, 3, 12, "Dunes", "", 0x05)}, {Bytes{0x85}}});
     ServerRecord record = Marked();
     QueryServer("127.0.0.1", servers.Port(0), record);
-    EXPECT_EQ(servers.Requests(0), 1);
-    EXPECT_EQ(servers.LastRequest(0), (Bytes{0, 0, 0, 0}));
+    EXPECT_EQ(servers.Requests(0), (std::vector<Bytes>{{0, 0, 0, 0}}));
     EXPECT_EQ(record.m_address, servers.Address(0));
     EXPECT_EQ(Summary(record), "1.20|Arena|TDM| 3/12|Dunes||DP|" + std::to_string(record.m_ping));
     QueryServer("127.0.0.1", servers.Port(1), record);
@@ -133,10 +132,10 @@ TEST_F(ServerQueryTest, AddressTextIsSplitAtItsFirstColon) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
-        const int before = servers.Requests(0);
+        const size_t before = servers.Requests(0).size();
         ServerRecord record = Marked();
         QueryServerByAddress(c.text, record);
-        EXPECT_EQ(servers.Requests(0) - before, c.fields == queried ? 1 : 0);
+        EXPECT_EQ(servers.Requests(0).size() - before, c.fields == queried ? 1u : 0u);
         EXPECT_EQ(record.m_address, c.address);
         EXPECT_EQ(record.m_name + "|" + record.m_version, c.fields);
         EXPECT_EQ(record.m_ping == 9999u, c.fields == placeholders);
