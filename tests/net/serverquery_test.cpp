@@ -40,14 +40,6 @@ ServerRecord Marked() {
     return record;
 }
 
-TEST(ServerRecordTest, ResetSetsPlaceholdersAndKeepsGroupAndAddress) {
-    ServerRecord used = Parsed(InfoReply(0x89, "Arena", 2, 3, 12, "Dunes", "Mod", 0x05));
-    used.m_address = "10.0.0.5:999";
-    used.Reset();
-    EXPECT_EQ(Summary(used) + "|" + used.m_address, "1.20|?|TDM|?/?|?|?|--|9999|10.0.0.5:999");
-    EXPECT_EQ(used.m_ping, 9999u);
-}
-
 // Version and game type tables (the type byte is signed), player counts as signed bytes in
 // "%2d/%2d", only flag bits 0 and 2; strings end at their zero byte or the buffer's end, and
 // fields past the end read as zero.
