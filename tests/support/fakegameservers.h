@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -16,8 +17,14 @@ namespace kr::test {
 
 // An info reply: 4 header bytes, version code, name\0, game type, players, limit, map\0, mod\0,
 // flags.
-Bytes InfoReply(uint8_t version, const std::string& name, uint8_t gameType, uint8_t players,
-                uint8_t maxPlayers, const std::string& map, const std::string& mod, uint8_t flags);
+inline Bytes InfoReply(uint8_t version, const std::string& name, uint8_t gameType, uint8_t players,
+                       uint8_t maxPlayers, const std::string& map, const std::string& mod,
+                       uint8_t flags) {
+    const std::string reply = std::string("\xFF\xFF\xFF\xFF") + char(version) + name + '\0' +
+                              char(gameType) + char(players) + char(maxPlayers) + map + '\0' + mod +
+                              '\0' + char(flags);
+    return Bytes(reply.begin(), reply.end());
+}
 
 struct FakeServerScript {
     Bytes reply;          // sent back to every request
@@ -26,11 +33,23 @@ struct FakeServerScript {
 };
 
 // A fleet of game servers on 127.0.0.1, one socket and one thread per server, each answering its
-// requests one after the other. Counts the requests of each server.
+// requests one after the other. Keeps the requests of each server.
 class FakeGameServers {
 public:
-    explicit FakeGameServers(const std::vector<FakeServerScript>& scripts);
-    ~FakeGameServers();
+    explicit FakeGameServers(const std::vector<FakeServerScript>& scripts) {
+        for (const FakeServerScript& script : scripts) {
+            m_servers.push_back(std::make_unique<Server>(script));
+        }
+        for (const auto& server : m_servers) {
+            server->thread = std::thread([this, &server = *server] { Serve(server); });
+        }
+    }
+    ~FakeGameServers() {
+        m_stop = true;
+        for (const auto& server : m_servers) {
+            server->thread.join();
+        }
+    }
 
     int Port(size_t server) const { return m_servers[server]->socket.Port(); }
     std::string Address(size_t server) const { return "127.0.0.1:" + std::to_string(Port(server)); }
@@ -42,24 +61,36 @@ public:
         }
         return records;
     }
-    int Requests(size_t server) {
-        std::lock_guard<std::mutex> hold(m_lock);
+    // The datagrams the server received, in order.
+    std::vector<Bytes> Requests(size_t server) {
+        const std::lock_guard<std::mutex> hold(m_lock);
         return m_servers[server]->requests;
-    }
-    Bytes LastRequest(size_t server) {
-        std::lock_guard<std::mutex> hold(m_lock);
-        return m_servers[server]->lastRequest;
     }
 
 private:
     struct Server {
+        explicit Server(const FakeServerScript& s) : script(s) {}
         FakeServerScript script;
         FakeUdpSocket socket;
-        int requests = 0;
-        Bytes lastRequest;
+        std::vector<Bytes> requests;
         std::thread thread;
     };
-    void Serve(Server& server);
+    void Serve(Server& server) {
+        sockaddr_in client{};
+        while (!m_stop) {
+            const std::optional<Bytes> request = server.socket.Receive(20, &client);
+            if (!request) {
+                continue;  // looks at the stop flag every 20 ms
+            }
+            m_lock.lock();
+            server.requests.push_back(*request);
+            m_lock.unlock();
+            if (!server.script.silent) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(server.script.delayMs));
+                server.socket.SendTo(server.script.reply, client);
+            }
+        }
+    }
 
     std::vector<std::unique_ptr<Server>> m_servers;
     std::mutex m_lock;
