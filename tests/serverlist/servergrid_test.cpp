@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 namespace {
 
 using kr::test::GridInvariantsHold;
@@ -16,6 +18,16 @@ using kr::test::MakeRecord;
 using kr::test::Outline;
 
 const std::string kGroups = "VLD TDM DM";
+
+// Records the rows it paints, once a paint.
+class PaintedRowsGrid : public CServerGrid {
+public:
+    void DrawItem(DRAWITEMSTRUCT* pDrawItem) override {
+        m_painted.insert(static_cast<int>(pDrawItem->itemID));
+        CServerGrid::DrawItem(pDrawItem);
+    }
+    std::multiset<int> m_painted;
+};
 
 class ServerGridTest : public ::testing::Test {
 protected:
@@ -36,7 +48,7 @@ protected:
         return texts.join('|');
     }
 
-    CServerGrid m_grid;
+    PaintedRowsGrid m_grid;
 };
 
 // Five collapsed version rows, each hiding its three types; the group table names every group
@@ -129,6 +141,31 @@ TEST_F(ServerGridTest, FilingShowsTheRowAtOnceOnlyInAShownExpandedGroup) {
     EXPECT_EQ(Outline(m_grid, {v120}), "1.20[VLD[d] TDM DM[a b c\u00e9 e]]");
     EXPECT_EQ(m_grid.GetItemCount(), 12);
     EXPECT_TRUE(GridInvariantsHold(m_grid));
+}
+
+// Servers that pour into a shown, expanded group: the first is painted at once, the rest within
+// the frame once, and the whole view when the frame ends.
+TEST_F(ServerGridTest, RowsPouringInArePaintedAtOnceThenOncePerFrame) {
+    m_grid.resize(600, 400);
+    m_grid.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_grid));
+    Expand(Group("1.20", "*"));
+    Expand(Group("1.20", "DM"));
+    QTest::qWait(40);  // the expansion's frame is over
+    m_grid.m_painted.clear();
+    AddServerRow(MakeRecord("1.20", "DM", "0"), &m_grid);
+    const std::size_t firstFrame = m_grid.m_painted.size();
+    EXPECT_GT(firstFrame, 0u) << "the first server is on screen at once";
+    for (int n = 1; n <= 40; ++n) {
+        AddServerRow(MakeRecord("1.20", "DM", std::to_string(n)), &m_grid);
+    }
+    EXPECT_EQ(m_grid.m_painted.size(), firstFrame) << "no repaint per server within the frame";
+    m_grid.m_painted.clear();
+    QTest::qWait(40);
+    const int top = m_grid.GetTopIndex();
+    EXPECT_TRUE(m_grid.m_painted.count(top) &&
+                m_grid.m_painted.count(top + m_grid.GetCountPerPage() - 1))
+        << "the whole view is repainted when the frame ends";
 }
 
 // Each grid files into its own groups, also after another grid has been prepared and destroyed.

@@ -94,8 +94,8 @@ TEST_F(ServerGridHooksTest, EnterRewritesTheServersRowInPlaceFromAFreshReply) {
     }
 }
 
-// A click opens no edit box on any cell; on a drop-down cell it opens the drop-down list over
-// the cell, and the chosen entry is stored, "Bugs: Impossible" (exact case) with its remark.
+// A click opens no edit box on any cell; on a drop-down cell it opens the drop-down list, and the
+// chosen entry is stored, "Bugs: Impossible" (exact case) with its remark.
 TEST_F(ServerGridHooksTest, OnlyDropDownCellsOpenAnEditorAndTheImpossibleGetsARemark) {
     CGridTreeItem* node = AddStaleRow("127.0.0.1:27001");
     ASSERT_NE(node, nullptr);
@@ -118,10 +118,6 @@ TEST_F(ServerGridHooksTest, OnlyDropDownCellsOpenAnEditorAndTheImpossibleGetsARe
         Click(row, 3);
         auto* combo = m_grid.viewport()->findChild<CGridCellCombo*>();
         ASSERT_NE(combo, nullptr);
-        CRect cell;
-        m_grid.GetSubItemRect(row, 3, LVIR_BOUNDS, cell);
-        EXPECT_EQ(combo->geometry().topLeft(), QPoint(cell.left, cell.top));
-        EXPECT_EQ(combo->width(), m_grid.GetColumnWidth(3));
         EXPECT_EQ(combo->currentText(), "de_a");
         ASSERT_TRUE(combo->view()->isVisible());
         for (int n = 0; n < downs; ++n) {
@@ -134,33 +130,6 @@ TEST_F(ServerGridHooksTest, OnlyDropDownCellsOpenAnEditorAndTheImpossibleGetsARe
         EXPECT_EQ(m_grid.GetItemText(row, 3), stored);
         EXPECT_TRUE(m_grid.viewport()->findChildren<CGridCellCombo*>().isEmpty());
     }
-}
-
-// A dragged row's copy keeps its data: kinds and choices of the sub-texts that have a kind,
-// every colour, the marks, and the cell images that are set.
-TEST_F(ServerGridHooksTest, CloneKeepsTheRowDataThatMeansSomething) {
-    CGridItemInfo source;
-    source.m_strText = "top";
-    source.m_arrSubTexts = {"a", "b"};
-    source.m_mapCellKind = {{1, kCellKindDropDown}, {5, kCellKindDropDown}};  // 5: no sub-text
-    source.m_mapCellChoices = {{1, {"x", "y"}}, {0, {"no kind"}}, {5, {"z"}}};
-    source.m_mapCellBackColor = {{0, RGB(1, 2, 3)}, {4, RGB(4, 5, 6)}};
-    source.m_mapCellImage = {{5, kCellImagePrivate}, {6, -1}};
-    source.m_bChecked = TRUE;
-    source.m_nImage = 3;
-    source.m_nUserData = 77;
-    source.m_crRowBack = RGB(7, 8, 9);
-    const std::unique_ptr<CGridItemInfo> copy(m_grid.CloneInfo(&source));
-    ASSERT_NE(copy, nullptr);
-    EXPECT_EQ(copy->m_strText, "top");
-    EXPECT_EQ(copy->m_arrSubTexts, source.m_arrSubTexts);
-    EXPECT_EQ(copy->m_mapCellKind, (std::map<int, int>{{1, kCellKindDropDown}}));
-    EXPECT_EQ(copy->m_mapCellChoices, (std::map<int, QStringList>{{1, {"x", "y"}}}));
-    EXPECT_EQ(copy->m_mapCellBackColor, source.m_mapCellBackColor);
-    EXPECT_EQ(copy->m_mapCellImage, (std::map<int, int>{{5, kCellImagePrivate}}));
-    EXPECT_TRUE(copy->m_bChecked == TRUE && copy->m_nImage == 3 && copy->m_nUserData == 77 &&
-                copy->m_crRowBack == RGB(7, 8, 9));
-    EXPECT_EQ(m_grid.CloneInfo(nullptr), nullptr);
 }
 
 }  // namespace
