@@ -15,6 +15,7 @@ using kr::test::Children;
 using kr::test::GridInvariantsHold;
 using kr::test::MakeRecord;
 using kr::test::Outline;
+using kr::test::Roots;
 
 TEST(PingTextValueTest, ReadsTheLeadingNumberAsAtoiDoes) {
     // Only the C blanks are skipped and only ASCII digits count; the value saturates.
@@ -75,7 +76,7 @@ TEST_F(PingSortTest, SortTreeOrdersServersKeepsGroupsAndShowsCollapsedRootsOnly)
 
     m_grid.SortTree(TRUE);
 
-    EXPECT_EQ(Outline(m_grid),
+    EXPECT_EQ(Outline(m_grid, Roots(m_grid)),
               "1.00[VLD[e1 e2 e3] TDM[fast e1 e2 e3] DM] 1.10[VLD TDM DM] "
               "1.20[VLD TDM DM[p7 p35 p120 p9999]] 1.30[VLD TDM DM] 1.40[VLD TDM DM]");
     ASSERT_EQ(m_grid.GetItemCount(), 5);
@@ -103,7 +104,8 @@ TEST_F(PingSortTest, SortsRootsAndEveryLevelBelow) {
 
     m_grid.SortTree(TRUE);
 
-    EXPECT_EQ(Outline(m_grid), "min blank fast[8[x y] 9[x y]] mid slow[only[1 2 3]]");
+    EXPECT_EQ(Outline(m_grid, Roots(m_grid)),
+              "min blank fast[8[x y] 9[x y]] mid slow[only[1 2 3]]");
     EXPECT_TRUE(m_grid.IsCollapsed(only));
     ASSERT_EQ(m_grid.GetItemCount(), 5);
     EXPECT_EQ(m_grid.GetItemText(4, 1), "2147483647");

@@ -16,6 +16,7 @@ namespace {
 using kr::test::GridInvariantsHold;
 using kr::test::MakeRecord;
 using kr::test::Outline;
+using kr::test::Roots;
 
 const std::string kGroups = "VLD TDM DM";
 
@@ -55,8 +56,9 @@ protected:
 // node in tree order, versions with the globe, types with the closed folder; the nine columns.
 TEST_F(ServerGridTest, PreparedTreeIsFiveCollapsedVersionsWithThreeTypesEachInNineColumns) {
     EXPECT_EQ(m_grid.GetExtendedStyle(), LVS_EX_GRIDLINES);
-    EXPECT_EQ(Outline(m_grid), "1.00[" + kGroups + "] 1.10[" + kGroups + "] 1.20[" + kGroups +
-                                   "] 1.30[" + kGroups + "] 1.40[" + kGroups + "]");
+    EXPECT_EQ(Outline(m_grid, Roots(m_grid)), "1.00[" + kGroups + "] 1.10[" + kGroups + "] 1.20[" +
+                                                  kGroups + "] 1.30[" + kGroups + "] 1.40[" +
+                                                  kGroups + "]");
     ASSERT_EQ(m_grid.GetItemCount(), 5);
     EXPECT_EQ(RowTexts(1), "1.10| |||||||");
     std::string table;  // key=text/image
@@ -98,9 +100,9 @@ TEST_F(ServerGridTest, RecordsAreFiledUnderTheGroupOfTheirKeyOnly) {
     for (const auto& [version, type] : cases) {
         AddServerRow(MakeRecord(version, type, "50", version + std::string(type)), &m_grid);
     }
-    EXPECT_EQ(Outline(m_grid), "1.00[VLD[1.00VLD] TDM DM] 1.10[" + kGroups +
-                                   "] 1.20[VLD TDM DM[1.20DM]] 1.30[VLD TDM[1.30TDM] DM] 1.40[" +
-                                   kGroups + "]");
+    EXPECT_EQ(Outline(m_grid, Roots(m_grid)),
+              "1.00[VLD[1.00VLD] TDM DM] 1.10[" + kGroups +
+                  "] 1.20[VLD TDM DM[1.20DM]] 1.30[VLD TDM[1.30TDM] DM] 1.40[" + kGroups + "]");
     EXPECT_EQ(m_grid.GetItemCount(), 5);
     EXPECT_TRUE(GridInvariantsHold(m_grid));
 }
@@ -166,6 +168,21 @@ TEST_F(ServerGridTest, RowsPouringInArePaintedAtOnceThenOncePerFrame) {
     EXPECT_TRUE(m_grid.m_painted.count(top) &&
                 m_grid.m_painted.count(top + m_grid.GetCountPerPage() - 1))
         << "the whole view is repainted when the frame ends";
+}
+
+// Under an expanded row the new node shows at once below its last row, its nine items below it
+// once expanded.
+TEST_F(ServerGridTest, SampleItemsUnderAnExpandedRowAreShownAtOnce) {
+    Expand(Group("1.10", "*"));
+    m_grid.InsertSampleItems(1, "Zed");
+    ASSERT_EQ(RowTexts(5), "Zed|I am|now|going to insert|some items||||");
+    CGridTreeItem* node = m_grid.NodeFromRow(5);
+    EXPECT_EQ(m_grid.GetNodeImage(node), kTreeImageClosedFolder);
+    Expand(node);
+    EXPECT_EQ(m_grid.GetNodeImage(node), kTreeImageOpenFolder);
+    EXPECT_EQ(m_grid.GetItemCount(), 18);
+    EXPECT_EQ(m_grid.GetItemText(14, 1), "SubItem 0 of Item 8");
+    EXPECT_TRUE(GridInvariantsHold(m_grid));
 }
 
 // Each grid files into its own groups, also after another grid has been prepared and destroyed.

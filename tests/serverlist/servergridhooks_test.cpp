@@ -1,5 +1,4 @@
 #include "gridctrl/gridcellcombo.h"
-#include "gridctrl/gridcelledit.h"
 #include "serverlist/servergrid.h"
 #include "tests/serverlist/servergridtesting.h"
 #include "tests/support/gridinvariants.h"

@@ -63,10 +63,6 @@ inline std::string Outline(const CGridTreeCtrl& grid, const std::vector<CGridTre
     return outline;
 }
 
-inline std::string Outline(const CGridTreeCtrl& grid) {
-    return Outline(grid, Roots(grid));
-}
-
 inline void ExpandAll(CGridTreeCtrl& grid) {
     for (CGridTreeItem* root : Roots(grid)) {
         grid.ExpandSubtree(root, nullptr);
