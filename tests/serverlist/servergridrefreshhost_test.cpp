@@ -17,25 +17,20 @@
 
 namespace {
 
-// Counts the progress steps on the grid's thread, as the window's front end does.
+// Records where each progress step ran: on the grid's thread, as the window's front end does.
 class CountingHost : public ServerGridRefreshHost {
 public:
     using ServerGridRefreshHost::ServerGridRefreshHost;
 
     void StepProgress() override {
-        RunOnGridThread([this] {
-            ++m_steps;
-            m_threads.insert(QThread::currentThread());
-        });
+        RunOnGridThread([this] { m_threads.insert(QThread::currentThread()); });
     }
 
-    int m_steps = 0;  // grid's thread only
-    std::set<QThread*> m_threads;
+    std::multiset<QThread*> m_threads;  // grid's thread only
 };
 
 // A worker's filing and step run on the grid's thread, which handles its events (a timer here)
-// while it waits for the worker's end, and the wait ends with that end. On the grid's thread the
-// calls are direct, and an end set before the wait returns at once.
+// while it waits for the worker's end, and the wait ends with that end.
 TEST(ServerGridRefreshHostTest, WorkerCallsRunOnTheGridThreadWhileItWaits) {
     CServerGrid grid;
     ASSERT_TRUE(grid.Create(nullptr, 256));
@@ -54,18 +49,9 @@ TEST(ServerGridRefreshHostTest, WorkerCallsRunOnTheGridThreadWhileItWaits) {
     });
     host.WaitForWorkerEnd(ended);
     worker.join();
-    CGridTreeItem* vld = grid.FindGroupNode("1.30", "VLD");
-    EXPECT_EQ(grid.GetChildCount(vld), 1);
-    EXPECT_EQ(host.m_steps, 1);
-    EXPECT_EQ(host.m_threads, std::set<QThread*>{grid.thread()});
     EXPECT_FALSE(ended.TryWait()) << "the wait consumed the end";
-
-    host.FileServerRecord(kr::test::MakeRecord("1.30", "VLD"), 1);
-    host.StepProgress();
-    ended.Set();
-    host.WaitForWorkerEnd(ended);
-    EXPECT_EQ(grid.GetChildCount(vld), 2);
-    EXPECT_EQ(host.m_steps, 2);
+    EXPECT_EQ(grid.GetChildCount(grid.FindGroupNode("1.30", "VLD")), 1);
+    EXPECT_EQ(host.m_threads, std::multiset<QThread*>{grid.thread()});
     EXPECT_TRUE(kr::test::GridInvariantsHold(grid));
 }
 

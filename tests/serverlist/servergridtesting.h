@@ -36,12 +36,6 @@ inline std::vector<CGridTreeItem*> Children(const CGridTreeCtrl& grid, CGridTree
     return children;
 }
 
-// The node's last child; null when it has none.
-inline CGridTreeItem* LastChild(const CGridTreeCtrl& grid, CGridTreeItem* node) {
-    const std::vector<CGridTreeItem*> children = Children(grid, node);
-    return children.empty() ? nullptr : children.back();
-}
-
 // Column-0 texts of the nodes, or sub-text k when k >= 0.
 inline std::vector<std::string> Texts(const CGridTreeCtrl& grid,
                                       const std::vector<CGridTreeItem*>& nodes, int k = -1) {
@@ -69,10 +63,6 @@ inline std::string Outline(const CGridTreeCtrl& grid, const std::vector<CGridTre
     return outline;
 }
 
-inline std::string Outline(const CGridTreeCtrl& grid) {
-    return Outline(grid, Roots(grid));
-}
-
 inline void ExpandAll(CGridTreeCtrl& grid) {
     for (CGridTreeItem* root : Roots(grid)) {
         grid.ExpandSubtree(root, nullptr);
@@ -95,6 +85,59 @@ inline ServerRecord MakeRecord(const std::string& version, const std::string& ga
     return r;
 }
 
+// A server row as one text: address, name, map, players and mod, then the private and dedicated
+// marks as drawn (-1 when the cell shows none).
+inline std::string RowText(const CGridItemInfo& info) {
+    const auto mark = [&info](int key) {
+        const auto image = info.m_mapCellImage.find(key);
+        return std::to_string(image == info.m_mapCellImage.end() ? -1 : image->second);
+    };
+    return (QStringList(info.GetSubText(7)) + info.m_arrSubTexts.mid(1, 4))
+               .join('|')
+               .toStdString() +
+           "|" + mark(kPrivateCellKey) + "|" + mark(kDedicatedCellKey);
+}
+
+// The row text of the fleet server: the reset texts and no marks when it does not answer in time.
+inline std::string ExpectedRowText(const FleetEntry& server) {
+    if (!server.Answers()) {
+        return server.address + "|?|?|?/?|?|-1|-1";
+    }
+    char players[32];
+    std::snprintf(players, sizeof(players), "%2d/%2d", server.players, server.maxPlayers);
+    return QString::fromLatin1(server.address + "|" + server.name + "|" + server.map + "|" +
+                               players + "|" + server.mod + "|")
+               .toStdString() +
+           std::to_string(server.flags & 4 ? kCellImagePrivate : -1) + "|" +
+           std::to_string(server.flags & 1 ? kCellImageDedicated : -1);
+}
+
+using Filing = std::map<std::string, std::vector<std::string>>;  // group key -> sorted row texts
+
+// The row texts under each game-type group of the grid (each carries its address, so the fleet
+// itself is not read). Checks on the way that each group's servers come in ping order, with a
+// ping below the 9999 of a server that did not answer. O(n log n).
+inline Filing FiledServers(const CServerGrid& grid, const std::vector<FleetEntry>& /*fleet*/) {
+    Filing filed;
+    for (const GroupNodeEntry& group : grid.GroupNodes()) {
+        if (group.m_key.back() == '*') {
+            continue;  // a version: its children are the game-type groups
+        }
+        int previousPing = 0;
+        for (CGridTreeItem* server : Children(grid, group.m_pNode)) {
+            const CGridItemInfo* info = grid.GetInfo(server);
+            const int ping = info->GetSubText(0).toInt();
+            EXPECT_TRUE(previousPing <= ping && ping < 9999) << group.m_key << ": " << ping;
+            previousPing = ping;
+            filed[group.m_key].push_back(RowText(*info));
+        }
+    }
+    for (auto& [group, rows] : filed) {
+        std::sort(rows.begin(), rows.end());
+    }
+    return filed;
+}
+
 // The group key ("1.20DM") a fleet server is filed under; empty when it gets no row.
 inline std::string GroupKey(const FleetEntry& server) {
     static const std::map<int, std::string> versions = {
@@ -107,76 +150,16 @@ inline std::string GroupKey(const FleetEntry& server) {
     return versions.at(server.version) + types.at(server.gameType);
 }
 
-using Filing = std::map<std::string, std::vector<std::string>>;  // group key -> sorted addresses
-
-// The name, map, players and mod texts (sub-texts 1 to 4) a row shows for the fleet server,
-// joined by '|': the reset texts of a server that does not answer in time.
-inline QString ExpectedServerTexts(const FleetEntry& server) {
-    if (!server.Answers()) {
-        return "?|?|?/?|?";
-    }
-    char players[32];
-    std::snprintf(players, sizeof(players), "%2d/%2d", server.players, server.maxPlayers);
-    return QString::fromLatin1(server.name + "|" + server.map + "|" + players + "|" + server.mod);
-}
-
-inline QString ServerTexts(const CGridItemInfo& info) {
-    return QStringList(info.m_arrSubTexts.mid(1, 4)).join('|');
-}
-
-// The addresses under each game-type group of the grid. Checks on the way that each group's
-// servers come in ping order, and that each row shows its fleet server: texts, private and
-// dedicated marks, a ping below the 9999 of a server that did not answer. O(n log n).
-inline Filing FiledServers(const CServerGrid& grid, const std::vector<FleetEntry>& fleet) {
-    std::map<std::string, const FleetEntry*> byAddress;
-    for (const FleetEntry& server : fleet) {
-        byAddress[server.address] = &server;
-    }
-    Filing filed;
-    for (const GroupNodeEntry& group : grid.GroupNodes()) {
-        if (group.m_key.back() == '*') {
-            continue;  // a version: its children are the game-type groups
-        }
-        int previousPing = 0;
-        for (CGridTreeItem* server : Children(grid, group.m_pNode)) {
-            const CGridItemInfo* info = grid.GetInfo(server);
-            const std::string address = info->GetSubText(7).toStdString();
-            const int ping = info->GetSubText(0).toInt();
-            EXPECT_LE(previousPing, ping) << "ping order, " << group.m_key;
-            EXPECT_LT(ping, 9999) << address;
-            previousPing = ping;
-            filed[group.m_key].push_back(address);
-            const FleetEntry* truth = byAddress[address];
-            if (truth == nullptr) {
-                ADD_FAILURE() << address << " is not in the fleet";
-                continue;
-            }
-            EXPECT_EQ(ServerTexts(*info), ExpectedServerTexts(*truth)) << address;
-            const auto mark = [info](int key) {  // -1, as drawn, when the cell has none
-                return info->m_mapCellImage.contains(key) ? info->m_mapCellImage.at(key) : -1;
-            };
-            EXPECT_EQ(mark(kPrivateCellKey), truth->flags & 4 ? kCellImagePrivate : -1);
-            EXPECT_EQ(mark(kDedicatedCellKey), truth->flags & 1 ? kCellImageDedicated : -1);
-        }
-    }
-    for (auto& [group, addresses] : filed) {
-        std::sort(addresses.begin(), addresses.end());
-    }
-    return filed;
-}
-
 // What a refresh must file for the fleet listed `copies` times over.
 inline Filing ExpectedFiling(const std::vector<FleetEntry>& fleet, int copies = 1) {
     Filing expected;
-    for (int copy = 0; copy < copies; ++copy) {
-        for (const FleetEntry& server : fleet) {
-            if (const std::string group = GroupKey(server); !group.empty()) {
-                expected[group].push_back(server.address);
-            }
+    for (const FleetEntry& server : fleet) {
+        if (const std::string group = GroupKey(server); !group.empty()) {
+            expected[group].insert(expected[group].end(), copies, ExpectedRowText(server));
         }
     }
-    for (auto& [group, addresses] : expected) {
-        std::sort(addresses.begin(), addresses.end());
+    for (auto& [group, rows] : expected) {
+        std::sort(rows.begin(), rows.end());
     }
     return expected;
 }
