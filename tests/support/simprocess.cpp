@@ -18,7 +18,7 @@ namespace kr::test {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-constexpr auto kLimit = std::chrono::seconds(30);  // for starting and for stopping
+constexpr auto kLimit = std::chrono::seconds(30);  // for starting
 
 std::string DecodeHex(const std::string& hex) {
     std::string bytes;
@@ -30,13 +30,10 @@ std::string DecodeHex(const std::string& hex) {
 
 // "ADDRESS\tVERSION\tTYPE\tPLAYERS\tMAX\tFLAGS\tKIND\tNAME\tMAP\tMOD", texts in hex.
 bool ParseFleetLine(const std::string& line, FleetEntry& e) {
-    std::vector<std::string> f(1);
-    for (const char c : line) {
-        if (c == '\t') {
-            f.emplace_back();
-        } else {
-            f.back() += c;
-        }
+    std::vector<std::string> f;
+    std::istringstream in(line + '\t');  // every field ends with a tab, the last one too
+    for (std::string field; std::getline(in, field, '\t');) {
+        f.push_back(field);
     }
     const char* kinds[] = {"ok", "silent", "malformed", "late", "other-port"};
     const auto kind = std::find(std::begin(kinds), std::end(kinds), f.size() == 10 ? f[6] : "");
@@ -101,21 +98,13 @@ int SimProcess::Stop() {
     if (m_pid <= 0) {
         return m_exitStatus;
     }
-    // One that did not start is on its way out (help, bad usage): its exit status is its own.
-    if (Started()) {
+    // One that did not start and has ended (help, bad usage) keeps its own exit status.
+    if (Started() || !Ended(m_pid)) {
         kill(m_pid, SIGTERM);
     }
     int status = 0;
-    pid_t done = 0;
-    const auto deadline = Clock::now() + kLimit;
-    while ((done = waitpid(m_pid, &status, WNOHANG)) == 0 && Clock::now() < deadline) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    if (done == 0) {
-        kill(m_pid, SIGKILL);
-        done = waitpid(m_pid, &status, 0);
-    }
-    m_exitStatus = done == m_pid && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    const bool exited = waitpid(m_pid, &status, 0) == m_pid && WIFEXITED(status);
+    m_exitStatus = exited ? WEXITSTATUS(status) : -1;
     m_pid = -1;
     return m_exitStatus;
 }

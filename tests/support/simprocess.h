@@ -46,8 +46,8 @@ public:
     int MasterPort() const { return m_masterPort; }
     std::string MasterAddress() const { return "127.0.0.1:" + std::to_string(m_masterPort); }
 
-    // SIGTERM for a started simulator; one that did not start ends by itself (SIGKILL after
-    // 30 s either way). Returns the exit status (-1: signal or never spawned), also on later calls.
+    // SIGTERM, unless the simulator did not start and has ended by itself, then waits for its end.
+    // Returns the exit status (-1: signal or never spawned), also on later calls.
     int Stop();
 
     // Stops the simulator and returns its --stats-file counters (master_requests, pages_sent,
