@@ -29,11 +29,10 @@ constexpr COLORREF kTreeLineColor = RGB(192, 192, 192);
 constexpr COLORREF kBoxFrameColor = RGB(198, 198, 198);
 
 // Row data with the texts; the grid that takes it frees it.
-inline CGridItemInfo* NewInfo(const QString& text, const QStringList& subTexts, BOOL checked = 0) {
+inline CGridItemInfo* NewInfo(const QString& text, const QStringList& subTexts) {
     auto* info = new CGridItemInfo;
     info->m_strText = text;
     info->m_arrSubTexts = subTexts;
-    info->m_bChecked = checked;
     return info;
 }
 
