@@ -146,10 +146,10 @@ public:
         }
         return nullptr;
     }
-    // Clicks the cell (column 0: its label) and returns the box that opened.
+    // Clicks the cell and returns the box that opened.
     CGridCellEdit* Edit(int row, int col) {
         CRect cell;
-        GetSubItemRect(row, col, col == 0 ? LVIR_LABEL : LVIR_BOUNDS, cell);
+        GetSubItemRect(row, col, LVIR_BOUNDS, cell);
         QTest::mouseClick(viewport(), Qt::LeftButton, {}, cell.ToQRect().center());
         return Open();
     }
