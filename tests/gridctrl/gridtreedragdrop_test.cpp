@@ -40,8 +40,8 @@ TEST(GridDrag, RefusedDropsAndCancelsLeaveTreeRowsAndSelectionAsTheyWere) {
     const auto dropOn = [](const char* name) {
         return [name](DragGrid& g) { g.Drop(g.At(name)); };
     };
-    const auto press = [](Qt::MouseButton button) {
-        return [button](DragGrid& g) { QTest::mousePress(g.viewport(), button, {}, g.At("R3")); };
+    const auto rightPress = [](DragGrid& g) {
+        QTest::mousePress(g.viewport(), Qt::RightButton, {}, g.At("R3"));
     };
     const auto escaped = [](DragGrid& g) {
         QTest::keyPress(&g, Qt::Key_Escape);
@@ -53,9 +53,8 @@ TEST(GridDrag, RefusedDropsAndCancelsLeaveTreeRowsAndSelectionAsTheyWere) {
     };
     // Onto its own parent, itself, its own subtree, a root; then the ways a drag is cancelled.
     const std::pair<const char*, std::function<void(DragGrid&)>> cases[] = {
-        {"A", dropOn("R1")},           {"A", dropOn("A")},   {"A", dropOn("A2")},
-        {"R2", dropOn("R3")},          {"A1", belowTheRows}, {"A1", escaped},
-        {"A1", press(Qt::RightButton)}};
+        {"A", dropOn("R1")},  {"A", dropOn("A")}, {"A", dropOn("A2")}, {"R2", dropOn("R3")},
+        {"A1", belowTheRows}, {"A1", escaped},    {"A1", rightPress}};
     for (const auto& [dragged, end] : cases) {
         SCOPED_TRACE(&dragged - &cases[0].first);
         DragGrid grid;
@@ -118,9 +117,8 @@ TEST(GridDrag, RestingExpandsACollapsedNodeAndScrollsALinePerTickInTheZones) {
         for (int tick = 0; tick < last + 2; ++tick) {  // as the timer would, without waiting
             const int top = grid.GetTopIndex();
             grid.OnTimer(1);
-            EXPECT_EQ(grid.GetTopIndex(), std::clamp(top + zone, 0, last));
+            EXPECT_EQ(grid.GetTopIndex(), std::clamp(top + zone, 0, last));  // ends at the edge
         }
-        EXPECT_EQ(grid.GetTopIndex(), zone < 0 ? 0 : last);
     }
     EXPECT_TRUE(grid.m_bDragging && GridInvariantsHold(grid));
 }
