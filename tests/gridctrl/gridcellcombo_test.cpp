@@ -20,10 +20,8 @@ TEST(GridCellCombo, EscapeReportsNoTextAndWithoutASelectionNothingIsReported) {
         SCOPED_TRACE(cell);
         EditGrid grid;
         grid.SetItemText(3, 2, cell);
-        CRect rect;
-        grid.GetSubItemRect(3, 2, LVIR_BOUNDS, rect);
         QPointer<CGridCellCombo> combo = new CGridCellCombo(3, 2, {"alpha", "beta", "gamma"});
-        ASSERT_TRUE(combo->Create(kComboStyle, rect, &grid, kComboId));
+        ASSERT_TRUE(combo->Create(kComboStyle, CRect(280, 60, 360, 200), &grid, kComboId));
         combo->ShowDropDown(TRUE);
         combo->SelectString(-1, cell);
         ASSERT_TRUE(combo->view()->isVisible());

@@ -22,7 +22,6 @@ TEST(GridInvariants, CatchEveryKindOfMismatch) {
         {"cell text", [](Tree& t) { t.grid.SetItemText(1, 1, "x"); }},
         {"indent", [](Tree& t) { t.Set(LVIF_INDENT, 1, 1, nullptr); }},
         {"m_nRow", [](Tree& t) { t.grid.SetRow(t.child, 5); }},
-        {"level", [](Tree& t) { t.grid.SetLevel(t.child, 3); }},
         {"parent", [](Tree& t) { t.grid.SetParentNode(t.child, nullptr); }},
         {"missing row", [](Tree& t) { t.grid.DeleteItem(2); }},
         {"collapsed with rows", [](Tree& t) { t.grid.SetCollapsed(t.root, TRUE); }},

@@ -29,11 +29,10 @@ constexpr COLORREF kTreeLineColor = RGB(192, 192, 192);
 constexpr COLORREF kBoxFrameColor = RGB(198, 198, 198);
 
 // Row data with the texts; the grid that takes it frees it.
-inline CGridItemInfo* NewInfo(const QString& text, const QStringList& subTexts, BOOL checked = 0) {
+inline CGridItemInfo* NewInfo(const QString& text, const QStringList& subTexts) {
     auto* info = new CGridItemInfo;
     info->m_strText = text;
     info->m_arrSubTexts = subTexts;
-    info->m_bChecked = checked;
     return info;
 }
 
@@ -147,10 +146,10 @@ public:
         }
         return nullptr;
     }
-    // Clicks the cell (column 0: its label) and returns the box that opened.
+    // Clicks the cell and returns the box that opened.
     CGridCellEdit* Edit(int row, int col) {
         CRect cell;
-        GetSubItemRect(row, col, col == 0 ? LVIR_LABEL : LVIR_BOUNDS, cell);
+        GetSubItemRect(row, col, LVIR_BOUNDS, cell);
         QTest::mouseClick(viewport(), Qt::LeftButton, {}, cell.ToQRect().center());
         return Open();
     }
