@@ -182,7 +182,7 @@ TEST(BrowserDesktopTest, F5AndTheToolbarButtonRefreshOnce) {
         const ScopedTempDir dir(true);
         BrowserOnSim run({"--servers", "20", "--silent", "10"});  // two wait for the time-out
         ASSERT_NE(run.browser, nullptr);
-        CMainFrame& frame = run.Frame();
+        CMainFrame& frame = *run.browser->MainFrame();
         frame.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
         QWidget* button = frame.ToolBar().widgetForAction(frame.Action(ID_NEW_FULL_LIST));
