@@ -85,14 +85,10 @@ TEST(ViewCommandsTest, DemoMenuCommandsReachTheGrid) {
 
     grid.SetItemState(1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     AddServerRow(MakeRecord("1.10", "DM"), &grid);
-    const std::pair<int, int> steps[] = {// id, rows afterwards
-                                         {ID_DEMO_KEY_EXPAND_ALL, 9},
-                                         {ID_DEMO_SET_IMAGE, 9}};  // one of the idle ids
-    for (const auto& [id, rows] : steps) {
-        frame.Action(id)->trigger();
-        EXPECT_EQ(grid.GetItemCount(), rows) << id;
-        EXPECT_EQ(grid.GetSelectedRow(), 1) << id;
-    }
+    frame.Action(ID_DEMO_KEY_EXPAND_ALL)->trigger();
+    frame.Action(ID_DEMO_SET_IMAGE)->trigger();  // one of the idle ids: it changes nothing
+    EXPECT_EQ(grid.GetItemCount(), 9);
+    EXPECT_EQ(grid.GetSelectedRow(), 1);
 
     // The check mark follows m_bAllowDrag (1 at first), which the toggle copies to the grid.
     QAction* toggle = frame.Action(ID_DEMO_TOGGLE_DRAG);
