@@ -81,7 +81,6 @@ protected:
     }
     CMainFrame& Frame() { return *m_run->browser->MainFrame(); }
     CServerGrid& Grid() { return Frame().View().Grid(); }
-    QString Pane0() { return Frame().StatusBar().GetPaneText(0); }
 
     ScopedTempDir m_dir{true};
     TestUpdateMutex m_mutex;
@@ -98,7 +97,6 @@ TEST_F(BrowserRefreshTest, FullListFilesEveryAnsweringServerUnderItsGroupInPingO
     for (const auto& [options, listed] : fleets) {
         SCOPED_TRACE(options);
         ASSERT_NO_FATAL_FAILURE(Start(Words(options)));
-        EXPECT_EQ(Pane0(), "Ready");
         FakeNotice recorder(GetUserNotice());
         RefreshWatcher progress(Frame());
 
@@ -116,7 +114,7 @@ TEST_F(BrowserRefreshTest, FullListFilesEveryAnsweringServerUnderItsGroupInPingO
         for (const auto& [steps, filed] : progress.done) {
             EXPECT_TRUE(steps == 1 ? filed <= 1 : filed == 0) << steps << " " << filed;
         }
-        EXPECT_EQ(Pane0(), "Ready");
+        EXPECT_EQ(Frame().StatusBar().GetPaneText(0), "Ready");
         EXPECT_EQ(Grid().GetItemCount(), 5);  // the versions, collapsed
         ExpandAll(Grid());
         EXPECT_TRUE(GridInvariantsHold(Grid()));
