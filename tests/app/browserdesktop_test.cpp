@@ -1,6 +1,4 @@
-// The browser as a desktop program: answering without a display, its first window, keeping its
-// place between runs, its bars, menus, icons and message boxes, a view without a grid, and the
-// refresh started by key and mouse.
+// The browser as a desktop program, from the command line to the refresh by key and mouse.
 
 #include "app/appicons.h"
 #include "app/commandids.h"

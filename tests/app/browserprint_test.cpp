@@ -1,6 +1,4 @@
-// Printing end to end: a refreshed server list printed to a PDF file and read back with
-// pdftotext (its layout mode keeps each printed line on one line), and the same job in the
-// print preview, after a choice made in Print Setup, which works on the same printer.
+// Printing end to end: a refreshed list printed to a PDF, read back with pdftotext -layout.
 
 #include "app/commandids.h"
 #include "tests/app/browsertesting.h"
@@ -54,8 +52,7 @@ TEST(BrowserPrintTest, PrintedPdfListsEveryServerInTreeOrderOverSeveralPages) {
     frame.SendCommand(ID_FILE_PRINT_SETUP);
     frame.SendCommand(ID_FILE_PRINT);
     frame.SendCommand(ID_FILE_PRINT_PREVIEW);
-    // Both dialogs work on the browser's printer: the choice holds there, and the PDF named
-    // there is written.
+    // Both dialogs work on the browser's printer: the choice holds, the PDF named there is written.
     EXPECT_EQ(run.browser->Printer().pageLayout().orientation(), QPageLayout::Landscape);
 
     QProcess extract;
