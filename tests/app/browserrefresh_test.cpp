@@ -147,11 +147,9 @@ TEST_F(BrowserRefreshTest, CopyStoppedHoldingTheMutexStallsTheRefreshButNotTheCl
         Frame().close();
         heldOnClose = Frame().View().IsRefreshing() && Frame().isVisible();
     });
-    const auto start = std::chrono::steady_clock::now();
 
     Frame().SendCommand(ID_NEW_FULL_LIST);
 
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
     EXPECT_TRUE(heldOnClose);
     EXPECT_FALSE(Frame().isVisible());
     EXPECT_EQ(progress.steps, 0);
