@@ -1,5 +1,4 @@
-// The browser as a desktop program: answering without a display, keeping its place between runs,
-// its icons, its message boxes, a view without a grid, and the refresh started by key and mouse.
+// The browser as a desktop program, from the command line to the refresh by key and mouse.
 
 #include "app/appicons.h"
 #include "app/commandids.h"
@@ -9,6 +8,7 @@
 
 #include <gtest/gtest.h>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPrinter>
 #include <QSettings>
 #include <QTest>
@@ -35,7 +35,6 @@ TEST(BrowserDesktopTest, CommandLineIsAnsweredWithoutADisplay) {
     } cases[] = {{{"--help"}, "--master <HOST[:PORT]>", 0},
                  {{"--version"}, "Korvath Servers Browser 0.2.0\n", 0},
                  {{"--bogus"}, "", 2},
-                 {{"--master", "host:0"}, "", 2},
                  {{"extra"}, "", 2}};
     const ScopedTempDir dir(true);
     for (const auto& c : cases) {
@@ -47,16 +46,32 @@ TEST(BrowserDesktopTest, CommandLineIsAnsweredWithoutADisplay) {
     }
 }
 
+// A first start: title, default size, idle status bar, the grid filling the view from (-1, -1).
 // Place, size, toolbar area and the bars' visibility are written at the end of a run and read
 // at the next start. The toolbar hidden from the window's own menu, which names it by its title,
 // unchecks View > Toolbar. Each bar's View command then shows and hides it, its check mark in step.
-TEST(BrowserDesktopTest, WindowAndBarsComeBackAsTheyWereLeft) {
-    QSettings().clear();
+TEST(BrowserDesktopTest, FirstStartThenWindowAndBarsComeBackAsTheyWereLeft) {
+    QSettings().clear();  // a first start, whatever earlier windows of the run left behind
     const QRect placed(40, 50, 700, 500);
     {
         auto browser = StartBrowser({});
         ASSERT_NE(browser, nullptr);
         CMainFrame& frame = *browser->MainFrame();
+        EXPECT_EQ(frame.windowTitle().toStdString(), "Korvath Servers Browser");
+        EXPECT_EQ(frame.size(), CBrowserApp::DefaultFrameSize() + QSize(20, 0));
+        QStringList panes;
+        for (int i = 0; i < frame.StatusBar().GetCount(); ++i) {
+            panes << frame.StatusBar().GetPaneText(i);
+        }
+        EXPECT_EQ(panes, QStringList({"Ready", "CAP", "NUM", "SCRL"}));
+        for (const QSize size : {frame.size(), QSize(300, 200)}) {
+            frame.resize(size);
+            QCoreApplication::processEvents();
+            CBrowserView& view = frame.View();
+            EXPECT_EQ(view.Grid().geometry(), QRect(-1, -1, view.width(), view.height()));
+            EXPECT_TRUE(view.Grid().isVisible());
+        }
+
         frame.setGeometry(placed);
         frame.addToolBar(Qt::LeftToolBarArea, &frame.ToolBar());
         const std::unique_ptr<QMenu> menu(frame.createPopupMenu());
@@ -88,14 +103,40 @@ TEST(BrowserDesktopTest, WindowAndBarsComeBackAsTheyWereLeft) {
     }
 }
 
-TEST(BrowserDesktopTest, IconsMessageBoxesAndTheDesktopEntry) {
+// Two buttons with a gap between them, their tips and prompts; the menus (separators shown as
+// "-") offer no full-list item; ids without a handler are refused. The window's icon sizes, crisp
+// toolbar images, its desktop name, and message boxes parented to it.
+TEST(BrowserDesktopTest, ToolBarMenusIconsMessageBoxesAndTheDesktopEntry) {
     auto browser = StartBrowser({});
     ASSERT_NE(browser, nullptr);
     CMainFrame& frame = *browser->MainFrame();
+    const QList<QAction*> actions = frame.ToolBar().actions();
+    QStringList buttons;
+    for (QAction* action : actions) {
+        buttons << (action->isSeparator() ? "-"
+                                          : action->toolTip() + "|" + action->statusTip() + "|" +
+                                                action->shortcut().toString());
+    }
+    EXPECT_EQ(buttons, QStringList({"New Full List|Display a new full list of servers|F5", "-",
+                                    "About|Display program information, version number and "
+                                    "copyright|"}));
+    EXPECT_TRUE(frame.ToolBar().isMovable());
+    QStringList menus;
+    for (QAction* menu : frame.menuBar()->actions()) {
+        menus << menu->text() + ":";
+        for (QAction* item : menu->menu()->actions()) {
+            menus << (item->isSeparator() ? "-" : item->text());
+        }
+    }
+    EXPECT_EQ(menus.join(' ').toStdString(),
+              "&File: &Print... Print Pre&view P&rint Setup... - E&xit &View: &Toolbar "
+              "&Status Bar &Help: &About ...");
+    EXPECT_FALSE(frame.SendCommand(ID_EDIT_COPY));
+    EXPECT_FALSE(frame.SendCommand(ID_FILE_NEW));
+
     const QList<QSize> sizes = {{16, 16}, {24, 24},   {32, 32},  {48, 48},
                                 {64, 64}, {128, 128}, {256, 256}};
     EXPECT_EQ(frame.windowIcon().availableSizes(), sizes);
-
     // At a device pixel ratio of 2 a button has twice the pixels, and they are not doubled ones.
     for (int n = 0; n < 2; ++n) {
         const QImage image =
@@ -105,7 +146,6 @@ TEST(BrowserDesktopTest, IconsMessageBoxesAndTheDesktopEntry) {
                                    .scaled(image.size());  // every pixel taken twice each way
         EXPECT_NE(image, doubled) << "button " << n << " is a pixel-doubled copy";
     }
-
     // The dock groups the window with its launcher: both carry the same name.
     EXPECT_EQ(QGuiApplication::desktopFileName(), "korvath-browser");
     EXPECT_NE(ReadWholeFile(KR_DESKTOP_FILE).find("\nStartupWMClass=korvath-browser\n"),
@@ -140,7 +180,7 @@ TEST(BrowserDesktopTest, F5AndTheToolbarButtonRefreshOnce) {
         const ScopedTempDir dir(true);
         BrowserOnSim run({"--servers", "20", "--silent", "10"});  // two wait for the time-out
         ASSERT_NE(run.browser, nullptr);
-        CMainFrame& frame = run.Frame();
+        CMainFrame& frame = *run.browser->MainFrame();
         frame.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
         QWidget* button = frame.ToolBar().widgetForAction(frame.Action(ID_NEW_FULL_LIST));

@@ -8,12 +8,6 @@
 #include "tests/support/modalwatcher.h"
 #include "tests/support/simprocess.h"
 
-#include <QStringList>
-
-#include <memory>
-#include <string>
-#include <vector>
-
 namespace kr::test {
 
 // A browser as main() makes it, with the given arguments after the program name.
@@ -32,7 +26,6 @@ struct BrowserOnSim {
             browser = StartBrowser({"--master", QString::fromStdString(sim.MasterAddress())});
         }
     }
-    CMainFrame& Frame() { return *browser->MainFrame(); }
 
     SimProcess sim;
     std::unique_ptr<CBrowserApp> browser;

@@ -1,7 +1,6 @@
 #include "app/progressbar.h"
 
 #include "app/stringtable.h"
-#include "platform/qt/ctrlid.h"
 #include "platform/qt/mainwindow.h"
 #include "platform/qt/statusbar.h"
 
@@ -11,6 +10,7 @@
 #include <QMainWindow>
 #include <QTest>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -42,23 +42,21 @@ protected:
 
 // Inset from the pane by a tenth of its height; from the left the label, then two margins of two
 // blanks each; over the share of the rest, with no width at 0 per cent or without room (never a
-// negative one). When the status bar widens, the bar follows its pane.
+// negative one). When the status bar widens, the bar follows its pane. Pane 0 gets "Ready" back,
+// another pane the text it had; once hidden, the bar no longer writes its label into the pane.
 TEST_F(ProgressBarTest, PlacesTheBarRightOfTheLabelOverItsShare) {
     const QString wide(300, 'W');  // wider than the pane
     const QString count = "150 server(s)";
     const struct {
         QString label;
         int percent, pane, height, inset;
-    } cases[] = {{"", 0, 0, 9, 0},
-                 {"", 40, 1, 10, 1},
-                 {count, 40, 0, 29, 2},
-                 {count, 100, 0, 20, 2},
-                 {wide, 40, 0, 20, 2}};
+    } cases[] = {{"", 0, 0, 9, 0}, {count, 40, 1, 29, 2}, {wide, 100, 0, 10, 1}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.label.left(15).toStdString() + " " + std::to_string(c.percent));
         statusBar->setFixedHeight(statusBar->height() + c.height - Pane(0).Height());
         QApplication::processEvents();
         ASSERT_EQ(Pane(0).Height(), c.height);
+        statusBar->SetPaneText(c.pane, "before");
         CProgressBar bar(c.label, c.percent, 10, true, c.pane);
         ASSERT_TRUE(bar.IsCreated() && bar.parentWidget() == statusBar);
         EXPECT_EQ(statusBar->GetPaneText(c.pane), c.label);
@@ -71,35 +69,21 @@ TEST_F(ProgressBarTest, PlacesTheBarRightOfTheLabelOverItsShare) {
                 pane.left + (c.label.isEmpty() ? 0
                                                : metrics.horizontalAdvance(c.label) +
                                                      4 * metrics.horizontalAdvance(" "));
-            const int right = c.percent == 100 ? pane.right
-                              : c.percent == 0 || left >= pane.right
-                                  ? left
-                                  : pane.right - (pane.right - left) * 60 / 100;
+            const int right =
+                std::max(left, pane.right - (pane.right - left) * (100 - c.percent) / 100);
             EXPECT_EQ(CRect(bar.geometry()),
                       CRect(left, pane.top + c.inset, right, pane.bottom - c.inset));
         }
+        bar.RestorePaneText();
+        EXPECT_TRUE(bar.isHidden() && bar.FitToPane());
+        EXPECT_EQ(statusBar->GetPaneText(c.pane), c.pane == 0 ? "Ready" : "before");
     }
-}
-
-// A pane other than 0 (which gets "Ready": BrowserRefreshTest) gets the text it had back; once
-// hidden, the bar no longer writes its label into the pane.
-TEST_F(ProgressBarTest, GivesThePaneItsTextBack) {
-    statusBar->SetPaneText(1, "before");
-    CProgressBar bar("label", 40, 3, true, 1);
-    bar.RestorePaneText();
-    EXPECT_TRUE(bar.isHidden() && bar.FitToPane());
-    EXPECT_EQ(statusBar->GetPaneText(1), "before");
 }
 
 TEST_F(ProgressBarTest, WithoutAStatusBarNothingHappensAndOutlivingOneIsSafe) {
     statusBar->SetPaneText(0, "untouched");
-    QWidget plain;  // not a main window; its child has the id but is no status bar
-    SetDlgCtrlID(new QWidget(&plain), 59393);
-    QMainWindow ordinary;  // an ordinary status bar
-    ordinary.setStatusBar(new QStatusBar);
     QMainWindow bare;  // none at all, and none may be made
-    for (QWidget* window : {static_cast<QWidget*>(nullptr), &plain,
-                            static_cast<QWidget*>(&ordinary), static_cast<QWidget*>(&bare)}) {
+    for (QWidget* window : {static_cast<QWidget*>(nullptr), static_cast<QWidget*>(&bare)}) {
         AfxSetMainWnd(window);
         CProgressBar bar;
         EXPECT_FALSE(bar.Create("x", 40, 3, true, 0) || bar.SetRange(0, 4, 1) || bar.FitToPane());

@@ -2,10 +2,8 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstdlib>
 #include <cstring>
 #include <fstream>
-#include <string>
 #include <thread>
 
 #include <fcntl.h>

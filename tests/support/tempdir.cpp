@@ -6,7 +6,6 @@
 #include <sstream>
 
 #include <stdlib.h>
-#include <unistd.h>
 
 namespace kr::test {
 
