@@ -83,9 +83,6 @@ TEST_F(MasterListTest, PagesAreAcknowledgedAndRecordedUntilTheLastOne) {
     Bytes echoed = MasterPage(0, Addresses(2, 2), 0x22, {0x41, 0x00, 0x42});
     echoed[19] = 0x03;  // port bytes 03 E7 of the first record: 999
     echoed[20] = 0xE7;
-    echoed[3] = 0x55;  // header bytes the client does not read
-    echoed[8] = 0x66;
-    echoed[9] = 0x77;
     Bytes foreign = MasterPage(0, Addresses(3, 9), 0x99);
     foreign[1] = 7;  // not the 2, 6 mark
     FakeMaster master({MasterPage(0, Addresses(3, 1), 0x11, {'a', 'b', 'c'}), echoed, foreign,
