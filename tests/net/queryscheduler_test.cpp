@@ -14,24 +14,25 @@
 
 namespace {
 
-class ScriptedHost;
-
+// Ends only when the host lets it; notes its index when the scheduler launches it.
 class GatedWorker : public TThread {
 public:
-    GatedWorker(ScriptedHost& host, size_t index, bool failsToStart)
-        : m_host(host), m_index(index), m_failsToStart(failsToStart) {}
+    GatedWorker(std::vector<size_t>& launches, size_t index, bool failsToStart)
+        : m_launches(launches), m_index(index), m_failsToStart(failsToStart) {}
     ~GatedWorker() override { Join(); }
     void Run() override { m_go.Wait(); }
-    bool Running() const { return m_launched && m_threadId.load() != 0; }
+    bool Running() const { return m_threadId.load() > 1; }
 
     TEvent m_go;
-    bool m_launched = false;
 
 protected:
-    bool Launch() override;
+    bool Launch() override {
+        m_launches.push_back(m_index);
+        return !m_failsToStart && TThread::Launch();
+    }
 
 private:
-    ScriptedHost& m_host;
+    std::vector<size_t>& m_launches;
     size_t m_index;
     bool m_failsToStart;
 };
@@ -39,11 +40,10 @@ private:
 // Plays the front end and the servers at once: each wait lets exactly one running worker end
 // (the oldest or the newest started) and returns once it has ended. Since workers end only
 // there, the driver must wait exactly once per started worker, and every wait must find the
-// slots as full as the list allows.
+// slots as full as the list allows, and never more than ten running.
 class ScriptedHost : public IRefreshHost {
 public:
-    ScriptedHost(bool newestFirst, const std::vector<std::unique_ptr<GatedWorker>>& workers)
-        : m_newestFirst(newestFirst), m_workers(workers) {}
+    explicit ScriptedHost(bool newestFirst) : m_newestFirst(newestFirst) {}
 
     void LocateStatusBar() override {}
     void BeginProgress(const std::string&, int) override {}
@@ -52,19 +52,14 @@ public:
     void SortRows() override {}
     void EndProgress() override {}
 
-    size_t Running() const {
-        return static_cast<size_t>(std::count_if(m_workers.begin(), m_workers.end(),
-                                                 [](auto& w) { return w->Running(); }));
-    }
-    void OnLaunch(size_t index) {
-        EXPECT_LT(Running(), size_t{kMaxRunningWorkers}) << index << " started while ten ran";
-        m_launches.push_back(index);
-    }
     void WaitForWorkerEnd(TEvent& workerEnded) override {
         ++m_waits;
-        EXPECT_GE(Running(), 1u) << "waiting with nothing running";
+        const auto running = static_cast<size_t>(std::count_if(
+            m_workers.begin(), m_workers.end(), [](auto& w) { return w->Running(); }));
+        EXPECT_GE(running, 1u) << "waiting with nothing running";
+        EXPECT_LE(running, size_t{kMaxRunningWorkers});
         if (m_launches.size() < m_workers.size()) {
-            EXPECT_EQ(Running(), size_t{kMaxRunningWorkers}) << "a slot left idle";
+            EXPECT_EQ(running, size_t{kMaxRunningWorkers}) << "a slot left idle";
         }
         GatedWorker* chosen = nullptr;
         for (const auto& worker : m_workers) {
@@ -81,17 +76,11 @@ public:
     }
 
     bool m_newestFirst;
-    const std::vector<std::unique_ptr<GatedWorker>>& m_workers;
+    std::vector<std::unique_ptr<GatedWorker>> m_workers;
     std::vector<size_t> m_launches;
     int m_steps = 0;
     int m_waits = 0;
 };
-
-bool GatedWorker::Launch() {
-    m_host.OnLaunch(m_index);
-    m_launched = true;
-    return !m_failsToStart && TThread::Launch();
-}
 
 TEST(QuerySchedulerTest, AtMostTenRunStartedInListOrderEachOnce) {
     const std::set<size_t> failing = {0, 3, 10, 24, 39};
@@ -100,15 +89,14 @@ TEST(QuerySchedulerTest, AtMostTenRunStartedInListOrderEachOnce) {
             const bool newestFirst = mode & 1;
             const bool withFailures = mode & 2;
             SCOPED_TRACE(testing::Message() << "N=" << count << " mode=" << mode);
-            std::vector<std::unique_ptr<GatedWorker>> workers;
-            ScriptedHost host(newestFirst, workers);
+            ScriptedHost host(newestFirst);
             std::vector<TThread*> order;
             int failed = 0;
             for (size_t i = 0; i < count; ++i) {
                 const bool fails = withFailures && failing.count(i) > 0;
                 failed += fails;
-                workers.push_back(std::make_unique<GatedWorker>(host, i, fails));
-                order.push_back(workers.back().get());
+                host.m_workers.push_back(std::make_unique<GatedWorker>(host.m_launches, i, fails));
+                order.push_back(host.m_workers.back().get());
             }
 
             RunQueryWorkers(order, host);
@@ -118,7 +106,7 @@ TEST(QuerySchedulerTest, AtMostTenRunStartedInListOrderEachOnce) {
             EXPECT_EQ(host.m_launches, expected);
             EXPECT_EQ(host.m_steps, failed) << "one progress step per worker that never ran";
             EXPECT_EQ(host.m_waits, static_cast<int>(count) - failed);
-            for (auto& worker : workers) {
+            for (auto& worker : host.m_workers) {
                 EXPECT_EQ(worker->m_threadId.load(), 0u);
             }
         }

@@ -41,11 +41,9 @@ ServerRecord Marked() {
 }
 
 // Version and game type tables (the type byte is signed), player counts as signed bytes in
-// "%2d/%2d", only flag bits 0 and 2; strings end at their zero byte or the buffer's end, and
-// fields past the end read as zero.
+// "%2d/%2d", only flag bits 0 and 2; fields past the end read as zero. The info reply fuzz
+// target holds where the strings lie and that they stay within the datagram.
 TEST(ServerRecordTest, DecodesEveryField) {
-    Bytes noZero(4096, 'A');  // no terminator anywhere
-    noZero[4] = 0x91;
     Bytes mapToEnd(4096, 'M');  // the map runs to the end: mod and flags lie past it
     const uint8_t head[] = {0, 0, 0, 0, 0x85, 'n', 0, 1, 2, 3};
     std::copy(std::begin(head), std::end(head), mapToEnd.begin());
@@ -56,11 +54,7 @@ TEST(ServerRecordTest, DecodesEveryField) {
         {InfoReply(0x87, "b", 1, 12, 32, "m", "", 0x04), "1.10|b|VLD|12/32|m||-P|37"},
         {InfoReply(0x91, "c", 3, 0, 0, "", "", 0x02), "1.30|c|???| 0/ 0|||--|37"},
         {InfoReply(0x86, "d", 0xFF, 0x80, 5, "m", "", 0xFA), "1.??|d|???|-128/ 5|m||--|37"},
-        {InfoReply(0x8B, "e", 0x81, 0xFF, 0x7F, "m", "", 0xFF), "1.??|e|???|-1/127|m||DP|37"},
-        {InfoReply(0xFF, "\xE9\x01", 2, 1, 1, "\xFF", "\x7F", 0),
-         "1.??|\xE9\x01|TDM| 1/ 1|\xFF|\x7F|--|37"},
         {Bytes{0x85}, "1.??||DM| 0/ 0|||--|37"},  // even the version code lies past one byte
-        {noZero, "1.30|" + std::string(4091, 'A') + "|DM| 0/ 0|||--|37"},
         {mapToEnd, "1.00|n|VLD| 2/ 3|" + std::string(4086, 'M') + "||--|37"},
     };
     for (const auto& [reply, summary] : cases) {
@@ -75,33 +69,26 @@ protected:
 };
 
 // Four zero bytes out; any datagram back is decoded from a fresh buffer, so a short one leaves
-// nothing of an earlier, longer reply behind.
+// nothing of an earlier, longer reply behind. The ping is the tick difference across the
+// exchange, right even when the counter wraps.
 TEST_F(ServerQueryTest, SendsFourZeroBytesAndDecodesAnyReply) {
     FakeGameServers servers(
-        {{InfoReply(0x89, "Arena", 2, 3, 12, "Dunes", "", 0x05)}, {Bytes{0x85}}});
+        {{InfoReply(0x89, "Arena", 2, 3, 12, "Dunes", "", 0x05), false, 40}, {Bytes{0x85}}});
     ServerRecord record = Marked();
+    SetTickCountOffset(0xFFFFFFFFu - GetTickCount() - 5u);  // wraps 5 ms into the wait
     QueryServer("127.0.0.1", servers.Port(0), record);
     EXPECT_EQ(servers.Requests(0), (std::vector<Bytes>{{0, 0, 0, 0}}));
     EXPECT_EQ(record.m_address, servers.Address(0));
+    EXPECT_GE(record.m_ping, 40u);
+    EXPECT_LT(record.m_ping, 2000u);
     EXPECT_EQ(Summary(record), "1.20|Arena|TDM| 3/12|Dunes||DP|" + std::to_string(record.m_ping));
     QueryServer("127.0.0.1", servers.Port(1), record);
     EXPECT_EQ(Summary(record), "1.??||DM| 0/ 0|||--|" + std::to_string(record.m_ping));
-    EXPECT_NE(record.m_ping, 9999u);
     EXPECT_TRUE(m_notice.StatusTexts().empty());
 }
 
-// The ping is the tick difference across the exchange, right even when the counter wraps.
-TEST_F(ServerQueryTest, PingIsTheTickDifferenceAcrossAWrap) {
-    FakeGameServers servers({{InfoReply(0x85, "slow", 1, 1, 8, "m", "", 0), false, 40}});
-    SetTickCountOffset(0xFFFFFFFFu - GetTickCount() - 5u);  // wraps 5 ms into the wait
-    ServerRecord record;
-    QueryServer("127.0.0.1", servers.Port(0), record);
-    EXPECT_GE(record.m_ping, 40u);
-    EXPECT_LT(record.m_ping, 2000u);
-}
-
-// Host and port are split at the first colon; a host that cannot be resolved gets its box and
-// leaves the placeholders.
+// Host and port are split at the first colon (the address fuzz target holds the lengths); a host
+// that cannot be resolved gets its box and leaves the placeholders.
 TEST_F(ServerQueryTest, AddressTextIsSplitAtItsFirstColon) {
     FakeGameServers servers({{InfoReply(0x87, "by text", 0, 2, 4, "m", "x", 1)}});
     const std::string port = std::to_string(servers.Port(0));
@@ -112,15 +99,10 @@ TEST_F(ServerQueryTest, AddressTextIsSplitAtItsFirstColon) {
         std::string address;  // the record's address text afterwards
         std::string fields;   // its name and version
     } cases[] = {
-        {"127.0.0.1:" + port, "127.0.0.1:" + port, queried},
         {"127.0.0.1:" + port + "xy", "127.0.0.1:" + port, queried},  // leading digits count
-        {"127.0.0.1:00" + port, "127.0.0.1:" + port, queried},       // 7 characters at most
         {"127.0.0.1:abc", "127.0.0.1:0", placeholders},              // no digits: port 0
         {"not a host:27960", "not a host:27960", placeholders},
         {"127.0.0.1", "unchanged", unchanged},  // no colon: nothing at all
-        {"127.000.000.001:" + port, "127.000.000.001:" + port, queried},  // 15 characters
-        {"0127.000.000.001:" + port, "unchanged", unchanged},  // host part of 16 characters
-        {"127.0.0.1:000" + port, "unchanged", unchanged},      // port part of 8 characters
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
