@@ -114,10 +114,10 @@ inline std::string ExpectedRowText(const FleetEntry& server) {
 
 using Filing = std::map<std::string, std::vector<std::string>>;  // group key -> sorted row texts
 
-// The row texts under each game-type group of the grid (each carries its address, so the fleet
-// itself is not read). Checks on the way that each group's servers come in ping order, with a
-// ping below the 9999 of a server that did not answer. O(n log n).
-inline Filing FiledServers(const CServerGrid& grid, const std::vector<FleetEntry>& /*fleet*/) {
+// The row texts under each game-type group of the grid, each carrying its address. Checks on the
+// way that each group's servers come in ping order, with a ping below the 9999 of a server that
+// did not answer. O(n log n).
+inline Filing FiledServers(const CServerGrid& grid) {
     Filing filed;
     for (const GroupNodeEntry& group : grid.GroupNodes()) {
         if (group.m_key.back() == '*') {
