@@ -35,6 +35,7 @@ bool StartQuery(QuerySlot& slot, const ServerAddress& address, std::size_t index
     const int port = static_cast<int>(address.m_port);
     PrepareQueryRecord(address.m_ip, port, slot.server.record);
     if (!slot.socket.Connect(address.m_ip, port)) {
+        slot.polledSocket = -1;  // closed, so gone from the poll set; its number may come back
         return false;
     }
     slot.sentAt = GetTickCount();
