@@ -6,8 +6,8 @@
 
 // The browser's user notices: status texts go to pane 0 of g_pStatusBar with an immediate
 // repaint (nothing while the status bar has not been looked up), message boxes are modal boxes
-// over the main window (without an owner before it exists). Either may come from a query worker: it
-// is then carried over to the UI thread as a blocking call, which completes because the refresh
+// over the main window (without an owner before it exists). Either may come from the query thread:
+// it is then carried over to the UI thread as a blocking call, which completes because the refresh
 // keeps handling events.
 class CBrowserNotice : public QObject, public IUserNotice {
     Q_OBJECT

@@ -25,10 +25,12 @@ void CBrowserRefreshHost::StepProgress() {
     RunOnGridThread([this] { StepBar(); });
 }
 
-void CBrowserRefreshHost::FileAndStep(const ServerRecord& record, std::size_t /*listIndex*/) {
-    RunOnGridThread([this, &record] {
-        AddServerRow(record, Grid());
-        StepBar();
+void CBrowserRefreshHost::FileAndStep(std::span<const QueriedServer> servers) {
+    RunOnGridThread([this, servers] {
+        for (const QueriedServer& server : servers) {
+            AddServerRow(server.record, Grid());
+            StepBar();
+        }
     });
 }
 

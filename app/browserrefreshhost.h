@@ -24,8 +24,8 @@ public:
     void BeginProgress(const std::string& label, int maximum) override;
     // Steps the bar on the UI thread; returns once it has been stepped.
     void StepProgress() override;
-    // Files the record and steps the bar in one call on the UI thread.
-    void FileAndStep(const ServerRecord& record, std::size_t listIndex) override;
+    // Files each record and steps the bar for it, all in one call on the UI thread.
+    void FileAndStep(std::span<const QueriedServer> servers) override;
     // Destroys the bar, which gives pane 0 back its idle text.
     void EndProgress() override;
 

@@ -2,13 +2,12 @@
 // tests/support/hostilemodes.h), the wall time and peak resident
 // memory of korvath-query and of the browser window (offscreen, "New Full List"), each in a
 // child process of its own; then the time from a close request (or SIGTERM) to the end during a
-// refresh of 1,000 silent servers; last the memory per listed address of the master list and of
-// the refresh's workers, measured in this process. A plain program: hostile_bench prints a table.
+// refresh of 1,000 silent servers; last the memory per listed address of the master list,
+// measured in this process. A plain program: hostile_bench prints a table.
 #include "app/browserapp.h"
 #include "app/commandids.h"
 #include "net/masterclient.h"
 #include "net/serveraddress.h"
-#include "net/serverquerythread.h"
 #include "net/tmutex.h"
 #include "tests/app/browsertesting.h"
 #include "tests/support/childprocess.h"
@@ -23,7 +22,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -114,17 +112,8 @@ void MemoryPerAddress() {
     DownloadServerList();
     const size_t listed = g_serverAddresses.size();
     const size_t list = mallinfo2().uordblks - before;
-    std::vector<std::unique_ptr<ServerQueryThread>> workers;
-    std::vector<TThread*> order;
-    for (size_t i = 0; i < listed; ++i) {  // as the refresh driver makes them
-        workers.push_back(std::make_unique<ServerQueryThread>());
-        order.push_back(workers.back().get());
-    }
-    const size_t refresh = mallinfo2().uordblks - before - list;
-    std::printf(
-        "\nmaster list cut at %zu addresses: list %.1f bytes an address (%zu bytes), "
-        "workers %.1f bytes an address (%zu bytes)\n",
-        listed, double(list) / listed, list, double(refresh) / listed, refresh);
+    std::printf("\nmaster list cut at %zu addresses: list %.1f bytes an address (%zu bytes)\n",
+                listed, double(list) / listed, list);
 }
 
 }  // namespace

@@ -26,8 +26,8 @@ std::optional<MasterEndpoint> ParseMasterOption(std::string_view text);
 
 // Bounds of one download. A real list holds a few thousand servers at most; 65,536 addresses is
 // more than ten times that, 257 full pages of 255 records, and costs a few megabytes (about 40
-// bytes an address in the list, 22 in "servers.txt", a worker of about 450 bytes each in the
-// refresh). 16,384 datagrams still carry all of them at four records a page; with the 2-second
+// bytes an address in the list, 22 in "servers.txt"; the refresh's queries add nothing per
+// address). 16,384 datagrams still carry all of them at four records a page; with the 2-second
 // receive time-out they also bound the time a master that keeps sending can hold the download.
 constexpr int kMaxListedServers = 65536;
 constexpr int kMaxListDatagrams = 16384;

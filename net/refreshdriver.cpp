@@ -1,15 +1,13 @@
 #include "net/refreshdriver.h"
 
 #include <cstdio>
-#include <memory>
 #include <string>
-#include <vector>
 
 #include "net/masterclient.h"
-#include "net/queryscheduler.h"
 #include "net/refreshstop.h"
 #include "net/serveraddress.h"
 #include "net/serverquerythread.h"
+#include "net/tevent.h"
 #include "platform/posix/usernotice.h"
 
 int32_t g_refreshCount = 0;
@@ -44,18 +42,18 @@ RefreshOutcome RefreshServerList(IRefreshHost& host) {
     host.BeginProgress(countText, static_cast<int>(count));
 
     {
-        std::vector<std::unique_ptr<ServerQueryThread>> workers;
-        std::vector<TThread*> order;
-        workers.reserve(count);
-        order.reserve(count);
-        for (size_t i = 0; i < count; ++i) {
-            workers.push_back(std::make_unique<ServerQueryThread>());
-            workers[i]->m_pAddress = &g_serverAddresses[i];
-            workers[i]->m_pHost = &host;
-            workers[i]->m_listIndex = i;
-            order.push_back(workers[i].get());
+        TEvent queriesEnded;  // outlives the thread: joined below
+        ServerQueryThread queries(host);
+        if (queries.Start(&queriesEnded)) {
+            while (queries.m_threadId.load(std::memory_order_acquire) != 0) {
+                host.WaitForWorkerEnd(queriesEnded);
+            }
+            queries.Join();
+        } else {
+            for (size_t i = 0; i < count; ++i) {
+                host.StepProgress();  // a server that was never queried still counts as done
+            }
         }
-        RunQueryWorkers(order, host);
     }
 
     if (g_refreshStop.TryWait()) {

@@ -10,7 +10,7 @@ extern int32_t g_refreshCount;
 
 enum class RefreshOutcome {
     NotRun,             // a refresh had already been started: nothing was done
-    MasterFailed,       // the master download failed; told to the user, no worker made
+    MasterFailed,       // the master download failed; told to the user, nothing queried
     MasterUnreachable,  // the master could not be resolved or reached, or the request not sent:
                         // told to the user by the socket; the refresh then ran on with the
                         // empty list as after any download ("0 server(s)")
@@ -23,9 +23,9 @@ enum class RefreshOutcome {
 //   host.LocateStatusBar; "Contacting Master Server"; DownloadServerList (blocks). On a negative
 //   result: message box "Connection To Master Server Failed" (title "KR Server Browser",
 //   exclamation icon), status text "Failed to call Master Server", end. Otherwise, for the N
-//   listed servers: host.BeginProgress("%d server(s)", N); one ServerQueryThread per server
-//   (RunQueryWorkers: at most 10 at once, list order, each once, on pooled threads; every server
-//   files its record and steps the progress once, in one FileAndStep); the workers are destroyed; host.SortRows; the count text as
-//   status text; host.EndProgress. A stop (g_refreshStop) during the download ends it after the
+//   listed servers: host.BeginProgress("%d server(s)", N); one ServerQueryThread queries them
+//   (at most 10 at once, list order, each once, on a pooled thread; every server's record is
+//   filed and the progress stepped once for it, through FileAndStep) while the driver waits in
+//   host.WaitForWorkerEnd; host.SortRows; the count text as status text; host.EndProgress. A stop (g_refreshStop) during the download ends it after the
 //   page in hand and the refresh at once; during the queries it skips the sort and the count text.
 RefreshOutcome RefreshServerList(IRefreshHost& host);

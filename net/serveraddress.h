@@ -11,5 +11,5 @@ struct ServerAddress {
 };
 
 // The master list of the last download, in arrival order, duplicates kept. Emptied when a
-// download starts, appended to by it, and left alone while query workers read their entries.
+// download starts, appended to by it, and left alone while the query thread reads its entries.
 extern std::vector<ServerAddress> g_serverAddresses;

@@ -1,5 +1,6 @@
 #include "net/serverquery.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -13,20 +14,35 @@ constexpr size_t kMaxHostLength = 15;  // a dotted IPv4 text at its longest
 constexpr size_t kMaxPortLength = 7;
 }  // namespace
 
-void QueryServer(const std::string& host, int port, ServerRecord& record) {
-    UdpQuerySocket socket;
-    uint8_t buffer[kInfoReplyBufferSize] = {};
-
+void PrepareQueryRecord(const std::string& host, int port, ServerRecord& record) {
     record.Reset();
     record.m_ping = 9999;
     record.m_address = host + ":" + std::to_string(port);
+}
 
+void TakeInfoReply(std::span<uint8_t, kInfoReplyBufferSize> buffer, int length, uint32_t sentAt,
+                   ServerRecord& record) {
+    std::fill(buffer.begin() + length, buffer.end(), uint8_t{0});
+    record.m_ping = GetTickCount() - sentAt;
+    record.ParseInfoReply(buffer);
+}
+
+bool SendInfoRequest(UdpQuerySocket& socket) {
+    return socket.Send(kInfoRequest, kInfoRequestLength) == kInfoRequestLength;
+}
+
+void QueryServer(const std::string& host, int port, ServerRecord& record) {
+    UdpQuerySocket socket;
+    uint8_t buffer[kInfoReplyBufferSize];
+
+    PrepareQueryRecord(host, port, record);
     if (socket.Connect(host, port)) {
         const uint32_t start = GetTickCount();
-        if (socket.Send(kInfoRequest, kInfoRequestLength) == kInfoRequestLength &&
-            socket.Receive(buffer, kInfoReplyBufferSize) > 0) {
-            record.m_ping = GetTickCount() - start;
-            record.ParseInfoReply(buffer);
+        if (SendInfoRequest(socket)) {
+            const int length = socket.Receive(buffer, kInfoReplyBufferSize);
+            if (length > 0) {
+                TakeInfoReply(buffer, length, start, record);
+            }
         }
     }
     socket.Close();

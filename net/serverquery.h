@@ -1,10 +1,14 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <utility>
 
 #include "net/serverrecord.h"
+
+class UdpQuerySocket;
 
 // The game server info query: 4 zero bytes out, one reply datagram back (at most 2000 ms).
 
@@ -17,6 +21,16 @@ constexpr int kInfoReplyBufferSize = 4096;
 // Connection failures are reported by the socket. Blocks up to 2 seconds; touches only its own
 // socket, buffer and the record.
 void QueryServer(const std::string& host, int port, ServerRecord& record);
+
+// QueryServer's two halves around its exchange, for queries made elsewhere (RunServerQueries).
+// Before: resets the record, ping 9999, the address text.
+void PrepareQueryRecord(const std::string& host, int port, ServerRecord& record);
+// Sends the 4 zero bytes over a connected socket; true when all went out.
+bool SendInfoRequest(UdpQuerySocket& socket);
+// After an answer of `length` bytes (1..4096) in `buffer`: zeroes the bytes past it, sets the
+// ping from the tick count `sentAt` taken just before the send, and decodes the answer.
+void TakeInfoReply(std::span<uint8_t, kInfoReplyBufferSize> buffer, int length, uint32_t sentAt,
+                   ServerRecord& record);
 
 // Splits "host:port" at its first colon: the host is the text before it, the port the text after
 // it read like atol (leading blanks, a sign, digits; 0 when there are none). nullopt when the text

@@ -6,9 +6,9 @@
 
 // An event, auto-reset unless made manual-reset. Auto-reset: Set latches it until one wait
 // consumes it, so a Set that comes before the wait is not lost; several Sets before one wait count
-// as one. Used for "a query worker has ended" (set by the worker as its last act). Manual-reset:
+// as one. Used for "the query thread has ended" (set by that thread as its last act). Manual-reset:
 // once Set it stays set for every wait until Reset; used for the stop request of a refresh, which
-// every waiting worker must see (it is their cancel event for TMutex::Wait).
+// every wait of the query thread must see (it is the cancel event of its TMutex::Wait).
 //
 // A front end that must keep its own event loop running while it waits attaches a wake-up
 // callback: it is called after every Set, on the setting thread, while the event's lock is held

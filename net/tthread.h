@@ -15,7 +15,7 @@ class TEvent;
 // then sets the end event given to Start.
 //
 // Run goes to a thread of the process's pool (TThreadPool), which takes the next TThread once
-// it is done: a refresh of N servers, 10 at a time, starts 10 operating-system threads, not N.
+// it is done: a thread is started once and serves the query thread of every later refresh.
 // The run is joined exactly once: by Join, or at the latest by the destructor. A derived class
 // whose Run uses its own members must call Join in its own destructor, before those members go
 // away.

@@ -127,7 +127,9 @@ int UdpQuerySocket::Connect(const std::string& host, int port) {
     peer.sin_port = htons(static_cast<uint16_t>(port));
     peer.sin_addr.s_addr = *address;
 
-    m_socket = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+    if (m_socket == kInvalidSocket) {
+        m_socket = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+    }
     if (m_socket == kInvalidSocket) {
         SetStatusText("Error Creating Socket");
         return 0;
@@ -135,6 +137,8 @@ int UdpQuerySocket::Connect(const std::string& host, int port) {
     int error = EINVAL;  // a port that does not fit 16 bits would name another server
     if (port >= 0 && port <= 65535) {
         if (connect(m_socket, reinterpret_cast<const sockaddr*>(&peer), sizeof(peer)) == 0) {
+            m_peerAddress = peer.sin_addr.s_addr;
+            m_peerPort = peer.sin_port;
             return 1;
         }
         error = errno;
@@ -155,6 +159,24 @@ int UdpQuerySocket::Receive(void* buffer, int capacity) {
     timeout.tv_usec = (kReceiveTimeoutMs % 1000) * 1000;
     setsockopt(m_socket, SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof(timeout));
     return static_cast<int>(recv(m_socket, buffer, static_cast<size_t>(capacity), 0));
+}
+
+int UdpQuerySocket::ReceiveWaiting(void* buffer, int capacity) {
+    for (;;) {
+        sockaddr_in from{};
+        socklen_t fromLength = sizeof(from);
+        const ssize_t length =
+            recvfrom(m_socket, buffer, static_cast<size_t>(capacity), MSG_DONTWAIT,
+                     reinterpret_cast<sockaddr*>(&from), &fromLength);
+        if (length < 0) {
+            return errno == EAGAIN || errno == EWOULDBLOCK ? kNoneWaiting : -1;
+        }
+        // A connected socket takes datagrams from its peer only, but those queued before it was
+        // connected to this peer stay.
+        if (from.sin_addr.s_addr == m_peerAddress && from.sin_port == m_peerPort) {
+            return static_cast<int>(length);
+        }
+    }
 }
 
 int UdpQuerySocket::Close() {

@@ -8,12 +8,12 @@ class CServerGrid;
 
 // The window front end of a refresh, grid side: files every queried server into a CServerGrid
 // on the grid's thread (the user-interface thread), sorts the grid at the end and keeps handling
-// that thread's events while the driver waits for its workers. Status texts and the progress bar
+// that thread's events while the driver waits for the queries. Status texts and the progress bar
 // are left to a derived front end (the main window): here they do nothing.
 //
-// Threads: the refresh runs on the grid's thread. The workers' calls are carried over to it as
-// blocking queued calls (a direct call when made there already); they complete because that
-// thread handles its events in WaitForWorkerEnd while workers run.
+// Threads: the refresh runs on the grid's thread. The query thread's calls are carried over to it
+// as blocking queued calls (a direct call when made there already); they complete because that
+// thread handles its events in WaitForWorkerEnd while the queries run.
 class ServerGridRefreshHost : public IRefreshHost {
 public:
     explicit ServerGridRefreshHost(CServerGrid* grid) : m_pGrid(grid) {}

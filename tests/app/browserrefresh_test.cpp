@@ -89,8 +89,9 @@ protected:
 };
 
 // The status texts, one progress bar stepped once a listed server, the five collapsed versions,
-// and every answering server under its group in ping order, showing its texts and marks; a worker
-// reaches the window's thread once a server, to file its row and step the bar in the same call.
+// and every answering server under its group in ping order, showing its texts and marks; the
+// query thread reaches the window's thread at most once a server, filing rows and stepping the
+// bar for up to ten servers whose queries ended together in the same call.
 TEST_F(BrowserRefreshTest, FullListFilesEveryAnsweringServerUnderItsGroupInPingOrder) {
     const std::pair<const char*, int> fleets[] = {
         {"--servers 40 --silent 10 --malformed 10 --delay 20 --delay-jitter 40 --random 7", 40},
@@ -128,11 +129,11 @@ TEST_F(BrowserRefreshTest, FullListFilesEveryAnsweringServerUnderItsGroupInPingO
         EXPECT_EQ(progress.bars, 1);
         EXPECT_EQ(progress.maximum, listed);
         EXPECT_EQ(progress.steps, listed);
-        EXPECT_EQ(std::count_if(progress.done.begin(), progress.done.end(),
+        EXPECT_LE(std::count_if(progress.done.begin(), progress.done.end(),
                                 [](auto d) { return d.first; }),
                   listed);
         for (const auto& [steps, filed] : progress.done) {
-            EXPECT_TRUE(steps == 1 ? filed <= 1 : filed == 0) << steps << " " << filed;
+            EXPECT_TRUE(steps <= 10 && filed <= steps) << steps << " " << filed;
         }
         EXPECT_EQ(Frame().StatusBar().GetPaneText(0), "Ready");
         EXPECT_EQ(Grid().GetItemCount(), 5);  // the versions, collapsed

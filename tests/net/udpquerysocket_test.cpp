@@ -73,4 +73,38 @@ TEST(UdpQuerySocketTest, BadHostOrPortIsReportedAndNothingIsOpened) {
     EXPECT_EQ(OpenDescriptors(), before);
 }
 
+// A socket connected to a new peer keeps its descriptor, and what its earlier peer sent is not
+// taken for the new peer's answer; a refused port is an error at once.
+TEST(UdpQuerySocketTest, ReconnectedSocketTakesItsNewPeerOnly) {
+    FakeUdpSocket first, second;
+    UdpQuerySocket socket;
+    uint8_t buffer[16] = {};
+    sockaddr_in client{};
+    ASSERT_EQ(socket.Connect("127.0.0.1", first.Port()), 1);
+    const int descriptor = socket.Descriptor();
+    EXPECT_EQ(socket.ReceiveWaiting(buffer, sizeof(buffer)), UdpQuerySocket::kNoneWaiting);
+    socket.Send("a", 1);
+    ASSERT_TRUE(first.Receive(5000, &client));
+    first.SendTo({1}, client);  // still waiting when the socket moves on
+    ASSERT_EQ(socket.Connect("127.0.0.1", second.Port()), 1);
+    EXPECT_EQ(socket.Descriptor(), descriptor);
+    socket.Send("b", 1);
+    ASSERT_TRUE(second.Receive(5000, &client));
+    second.SendTo({2, 2}, client);
+    int length = UdpQuerySocket::kNoneWaiting;
+    while (length == UdpQuerySocket::kNoneWaiting) {
+        length = socket.ReceiveWaiting(buffer, sizeof(buffer));
+    }
+    EXPECT_EQ(length, 2);
+    EXPECT_EQ(buffer[0], 2);
+    const int closedPort = FakeUdpSocket().Port();
+    ASSERT_EQ(socket.Connect("127.0.0.1", closedPort), 1);
+    socket.Send("c", 1);
+    length = UdpQuerySocket::kNoneWaiting;
+    while (length == UdpQuerySocket::kNoneWaiting) {
+        length = socket.ReceiveWaiting(buffer, sizeof(buffer));
+    }
+    EXPECT_EQ(length, -1) << "refused";
+}
+
 }  // namespace

@@ -17,7 +17,7 @@ public:
                         NoticeIcon icon) override;
 };
 
-// One record as a worker filed it.
+// One record as the query thread filed it.
 struct FiledServer {
     ServerRecord record;
     std::size_t listIndex;
@@ -47,7 +47,7 @@ private:
     void ShowProgress();  // under m_lock
     void WipeProgress();  // under m_lock
 
-    std::mutex m_lock;  // "update" already serialises the workers; this keeps the list safe alone
+    std::mutex m_lock;  // "update" already serialises the filing; this keeps the list safe alone
     std::vector<FiledServer> m_filed;
     std::FILE* m_progress;
     int m_done = 0;
