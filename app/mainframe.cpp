@@ -148,8 +148,8 @@ bool CMainFrame::OnAppCommand(int id) {
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
     if (m_pView->IsRefreshing()) {
-        // The refresh still uses the grid, its query thread and the progress bar: it is told to stop
-        // (no new query; those in flight end within their time-out) and the close follows.
+        // The refresh still uses the grid, its query thread and the progress bar: it is told to
+        // stop (no new query; those in flight end within their time-out) and the close follows.
         m_bCloseRequested = true;
         g_refreshStop.Set();
         event->ignore();

@@ -6,6 +6,6 @@
 // or korvath-query is told to stop. The refresh then starts no more queries, lets those in
 // flight end (each within its 2-second time-out), drops the records still waiting for the mutex
 // "update", skips the sort and returns RefreshOutcome::Stopped; a master download ends after the
-// page in hand. Manual-reset, so every wait of the query thread sees it. The program never resets it (a
-// refresh runs once per program run); tests reset it before a refresh of their own.
+// page in hand. Manual-reset, so every wait of the query thread sees it. The program never resets
+// it (a refresh runs once per program run); tests reset it before a refresh of their own.
 extern TEvent g_refreshStop;
