@@ -25,7 +25,7 @@ enum class RefreshOutcome {
 //   exclamation icon), status text "Failed to call Master Server", end. Otherwise, for the N
 //   listed servers: host.BeginProgress("%d server(s)", N); one ServerQueryThread queries them
 //   (at most 10 at once, list order, each once, on a pooled thread; every server's record is
-//   filed and the progress stepped once for it, through FileAndStep) while the driver waits in
+//   filed and the progress stepped once for it, through PostFileAndStep) while the driver waits in
 //   host.WaitForWorkerEnd; host.SortRows; the count text as status text; host.EndProgress. A stop
 //   (g_refreshStop) during the download ends it after the page in hand and the refresh at once;
 //   during the queries it skips the sort and the count text.

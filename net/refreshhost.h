@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <span>
 #include <string>
 
@@ -13,12 +14,13 @@ class TEvent;
 // ShowMessageBox (platform/posix/usernotice.h).
 //
 // Threads: every call is made on the thread that runs RefreshServerList (the "driver thread"),
-// except FileServerRecord and StepProgress, which the refresh's query thread makes, under the
-// named mutex "update". The one exception to that: when the query thread could not be started the
-// driver thread itself calls StepProgress for every server, without the mutex. A front end whose
-// state belongs to the driver thread (a window) carries the query thread's calls over to it as
-// blocking calls; that completes because the driver thread handles its events in
-// WaitForWorkerEnd, the only place where it waits for the queries.
+// except PostFileAndStep (and through it FileAndStep, FileServerRecord and StepProgress), which
+// the refresh's query thread makes, under the named mutex "update": the query thread holds it
+// until `filed` has been called. The one exception to that: when the query thread could not be
+// started the driver thread itself calls StepProgress for every server, without the mutex. A
+// front end whose state belongs to the driver thread (a window) carries the query thread's calls
+// over to it; they complete because the driver thread handles its events in WaitForWorkerEnd, the
+// only place where it waits for the queries.
 class IRefreshHost {
 public:
     virtual ~IRefreshHost() = default;
@@ -40,6 +42,17 @@ public:
             FileServerRecord(server.record, server.listIndex);
             StepProgress();
         }
+    }
+    // FileAndStep without waiting for it: returns at once and calls `filed` (from any thread)
+    // once the servers have been filed and counted, or once it is certain that they never will
+    // be; `servers` must stay as they are until then. The query thread keeps querying meanwhile
+    // and waits for `filed` before it hands over the next servers. A front end that carries
+    // FileAndStep over to another thread overrides it to post the call there; by default it runs
+    // FileAndStep on the calling thread, then `filed`.
+    virtual void PostFileAndStep(std::span<const QueriedServer> servers,
+                                 std::function<void()> filed) {
+        FileAndStep(servers);
+        filed();
     }
     // Orders the rows by ping once every query has ended.
     virtual void SortRows() = 0;

@@ -96,7 +96,7 @@ private:
 }  // namespace
 
 void RunServerQueries(std::span<const ServerAddress> servers, TEvent& stop,
-                      const std::function<bool(std::span<const QueriedServer>)>& ended) {
+                      const std::function<bool(std::vector<QueriedServer>&)>& ended) {
     std::array<QuerySlot, kMaxQueriesInFlight> slots;
     PollSet polled;  // after the slots: closed before their sockets
     std::vector<QueriedServer> done;

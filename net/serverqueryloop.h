@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <functional>
 #include <span>
+#include <vector>
 
 #include "net/serverrecord.h"
 
@@ -25,9 +26,10 @@ struct QueriedServer {
 // receive, no socket and no thread of its own.
 //
 // After each wake-up, once the slots freed by it hold their next servers, the queries that ended
-// go to `ended` together, in the order they were seen to end; `ended` returns false to end the
-// run there. Once `stop` is set no query starts, and the run returns at the next wake-up (within
-// 2000 ms), leaving the queries still in flight unreported.
+// go to `ended` together, in the order they were seen to end; `ended` may take them (swap the
+// vector's contents out: the run clears what is left) and returns false to end the run there.
+// Once `stop` is set no query starts, and the run returns at the next wake-up (within 2000 ms),
+// leaving the queries still in flight unreported.
 // Cost: O(1) a query plus a scan of the 10 slots a wake-up; memory for 10 records.
 void RunServerQueries(std::span<const ServerAddress> servers, TEvent& stop,
-                      const std::function<bool(std::span<const QueriedServer>)>& ended);
+                      const std::function<bool(std::vector<QueriedServer>&)>& ended);

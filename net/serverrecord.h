@@ -16,6 +16,11 @@ class ServerRecord {
 public:
     ServerRecord();
     virtual ~ServerRecord();
+    // Declared, since the virtual destructor would otherwise turn every move into a copy.
+    ServerRecord(const ServerRecord&) = default;
+    ServerRecord(ServerRecord&&) noexcept = default;
+    ServerRecord& operator=(const ServerRecord&) = default;
+    ServerRecord& operator=(ServerRecord&&) noexcept = default;
 
     // Placeholders for a server that has not answered: ping 9999 ("9999"), name, map and mod
     // "?", players 0 of 0 ("?/?"), no flags. Version, game type and address stay as they are.

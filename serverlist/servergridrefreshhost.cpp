@@ -8,9 +8,35 @@
 #include <QMetaObject>
 #include <QThread>
 
+#include <memory>
+#include <utility>
+
 void ServerGridRefreshHost::FileServerRecord(const ServerRecord& record,
                                              std::size_t /*listIndex*/) {
     RunOnGridThread([this, &record] { AddServerRow(record, m_pGrid); });
+}
+
+void ServerGridRefreshHost::PostFileAndStep(std::span<const QueriedServer> servers,
+                                            std::function<void()> filed) {
+    if (QThread::currentThread() == m_pGrid->thread()) {
+        FileAndStep(servers);
+        filed();
+        return;
+    }
+    // Qt destroys a queued call that will never run: `filed` is called either way.
+    class FiledOnDestruction {
+    public:
+        explicit FiledOnDestruction(std::function<void()> filed) : m_filed(std::move(filed)) {}
+        FiledOnDestruction(const FiledOnDestruction&) = delete;
+        FiledOnDestruction& operator=(const FiledOnDestruction&) = delete;
+        ~FiledOnDestruction() { m_filed(); }
+
+    private:
+        std::function<void()> m_filed;
+    };
+    auto signal = std::make_shared<FiledOnDestruction>(std::move(filed));
+    QMetaObject::invokeMethod(
+        m_pGrid, [this, servers, signal] { FileAndStep(servers); }, Qt::QueuedConnection);
 }
 
 void ServerGridRefreshHost::SortRows() {

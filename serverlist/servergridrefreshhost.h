@@ -12,8 +12,8 @@ class CServerGrid;
 // are left to a derived front end (the main window): here they do nothing.
 //
 // Threads: the refresh runs on the grid's thread. The query thread's calls are carried over to it
-// as blocking queued calls (a direct call when made there already); they complete because that
-// thread handles its events in WaitForWorkerEnd while the queries run.
+// as queued calls (a direct call when made there already), blocking but for PostFileAndStep; they
+// complete because that thread handles its events in WaitForWorkerEnd while the queries run.
 class ServerGridRefreshHost : public IRefreshHost {
 public:
     explicit ServerGridRefreshHost(CServerGrid* grid) : m_pGrid(grid) {}
@@ -23,6 +23,10 @@ public:
     // AddServerRow on the grid's thread; returns once the record has been filed.
     void FileServerRecord(const ServerRecord& record, std::size_t listIndex) override;
     void StepProgress() override {}
+    // Posts FileAndStep to the grid's thread (a direct call when made there); `filed` is called
+    // once it has run, or when the grid goes before it could.
+    void PostFileAndStep(std::span<const QueriedServer> servers,
+                         std::function<void()> filed) override;
     // SortTree with the children, on the grid's thread.
     void SortRows() override;
     void EndProgress() override {}

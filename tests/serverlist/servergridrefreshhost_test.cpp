@@ -12,8 +12,11 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <memory>
+#include <semaphore>
 #include <set>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -45,14 +48,37 @@ TEST(ServerGridRefreshHostTest, WorkerCallsRunOnTheGridThreadWhileItWaits) {
         }
         host.FileServerRecord(kr::test::MakeRecord("1.30", "VLD"), 0);
         host.StepProgress();
+        const std::vector<QueriedServer> posted{{kr::test::MakeRecord("1.30", "VLD"), 1},
+                                                {kr::test::MakeRecord("1.30", "TDM"), 2}};
+        std::binary_semaphore filed{0};
+        host.PostFileAndStep(posted, [&] { filed.release(); });
+        filed.acquire();  // the posted servers must stay as they are until then
         ended.Set();
     });
     host.WaitForWorkerEnd(ended);
     worker.join();
     EXPECT_FALSE(ended.TryWait()) << "the wait consumed the end";
-    EXPECT_EQ(grid.GetChildCount(grid.FindGroupNode("1.30", "VLD")), 1);
-    EXPECT_EQ(host.m_threads, std::multiset<QThread*>{grid.thread()});
+    EXPECT_EQ(grid.GetChildCount(grid.FindGroupNode("1.30", "VLD")), 2);
+    EXPECT_EQ(grid.GetChildCount(grid.FindGroupNode("1.30", "TDM")), 1);
+    EXPECT_EQ(host.m_threads,
+              std::multiset<QThread*>({grid.thread(), grid.thread(), grid.thread()}));
     EXPECT_TRUE(kr::test::GridInvariantsHold(grid));
+}
+
+// Servers posted to a grid that goes before it handles its events are never filed, and the
+// poster still hears of it, so a query thread waiting for that never hangs.
+TEST(ServerGridRefreshHostTest, PostedServersAreReportedFiledWhenTheGridGoesFirst) {
+    auto grid = std::make_unique<CServerGrid>();
+    ASSERT_TRUE(grid->Create(nullptr, 256));
+    grid->PrepareGrid();
+    CountingHost host(grid.get());
+    const std::vector<QueriedServer> posted{{kr::test::MakeRecord("1.30", "VLD"), 0}};
+    std::atomic<bool> filed{false};
+    std::thread([&] { host.PostFileAndStep(posted, [&] { filed = true; }); }).join();
+    EXPECT_FALSE(filed) << "filed before the grid's thread handled its events";
+    grid.reset();
+    EXPECT_TRUE(filed);
+    EXPECT_TRUE(host.m_threads.empty());
 }
 
 }  // namespace

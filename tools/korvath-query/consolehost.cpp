@@ -1,5 +1,6 @@
 #include "tools/korvath-query/consolehost.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "net/tevent.h"
@@ -25,6 +26,7 @@ void ConsoleRefreshHost::BeginProgress(const std::string&, int maximum) {
     std::lock_guard<std::mutex> hold(m_lock);
     m_done = 0;
     m_maximum = maximum;
+    m_filed.reserve(static_cast<std::size_t>(std::max(maximum, 0)));
     ShowProgress();
 }
 

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdio>
 #include <mutex>
+#include <utility>
 #include <vector>
 
 #include "net/refreshhost.h"
@@ -40,8 +41,8 @@ public:
     void EndProgress() override;
     void WaitForWorkerEnd(TEvent& workerEnded) override;
 
-    // The records in filing order; call after the refresh.
-    const std::vector<FiledServer>& FiledServers() const { return m_filed; }
+    // The records in filing order, handed over; call once, after the refresh.
+    std::vector<FiledServer> TakeFiledServers() { return std::move(m_filed); }
 
 private:
     void ShowProgress();  // under m_lock

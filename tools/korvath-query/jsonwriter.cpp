@@ -4,9 +4,9 @@
 
 namespace {
 
-// A JSON string literal of the bytes, each byte read as the code point of its value.
-std::string Quoted(const std::string& text) {
-    std::string out = "\"";
+// Appends a JSON string literal of the bytes, each byte read as the code point of its value.
+void AppendQuoted(std::string& out, const std::string& text) {
+    out += '"';
     for (char c : text) {
         const auto byte = static_cast<unsigned char>(c);
         switch (byte) {
@@ -39,39 +39,59 @@ std::string Quoted(const std::string& text) {
             out += static_cast<char>(0x80 | (byte & 0x3F));
         }
     }
-    return out + "\"";
+    out += '"';
 }
 
-std::string Bool(bool value) {
-    return value ? "true" : "false";
+// The key arguments below hold what goes before the value: a separator or brace, the quoted name
+// and the colon.
+void AppendText(std::string& out, const char* key, const std::string& text) {
+    out += key;
+    AppendQuoted(out, text);
+}
+
+void AppendNumber(std::string& out, const char* key, long long value) {
+    out += key;
+    out += std::to_string(value);
+}
+
+void AppendBool(std::string& out, const char* key, bool value) {
+    out += key;
+    out += value ? "true" : "false";
 }
 
 void AppendServer(std::string& out, const ServerRecord& server) {
-    out += "{\"address\": " + Quoted(server.m_address);
-    out += ", \"ping\": " + std::to_string(server.m_ping);
-    out += ", \"name\": " + Quoted(server.m_name);
-    out += ", \"map\": " + Quoted(server.m_map);
-    out += ", \"mod\": " + Quoted(server.m_mod);
-    out += ", \"players\": " + std::to_string(server.m_players);
-    out += ", \"maxPlayers\": " + std::to_string(server.m_maxPlayers);
-    out += ", \"playersText\": " + Quoted(server.m_playersText);
-    out += ", \"private\": " + Bool(server.m_private);
-    out += ", \"dedicated\": " + Bool(server.m_dedicated) + "}";
+    AppendText(out, "{\"address\": ", server.m_address);
+    AppendNumber(out, ", \"ping\": ", server.m_ping);
+    AppendText(out, ", \"name\": ", server.m_name);
+    AppendText(out, ", \"map\": ", server.m_map);
+    AppendText(out, ", \"mod\": ", server.m_mod);
+    AppendNumber(out, ", \"players\": ", server.m_players);
+    AppendNumber(out, ", \"maxPlayers\": ", server.m_maxPlayers);
+    AppendText(out, ", \"playersText\": ", server.m_playersText);
+    AppendBool(out, ", \"private\": ", server.m_private);
+    AppendBool(out, ", \"dedicated\": ", server.m_dedicated);
+    out += '}';
 }
+
+// Bytes reserved per server for the output, about what one server's object takes.
+constexpr std::size_t kBytesPerServer = 256;
 
 }  // namespace
 
 std::string FormatJson(const QueryResult& result, const std::string& master) {
-    std::string out = "{\"master\": " + Quoted(master);
-    out += ", \"listed\": " + std::to_string(result.listed);
-    out += ", \"answered\": " + std::to_string(result.answered);
+    std::string out;
+    out.reserve((result.listed + 1) * kBytesPerServer);
+    AppendText(out, "{\"master\": ", master);
+    AppendNumber(out, ", \"listed\": ", static_cast<long long>(result.listed));
+    AppendNumber(out, ", \"answered\": ", static_cast<long long>(result.answered));
     out += ", \"groups\": [";
     const char* groupSeparator = "\n  ";
     for (const QueryResult::Group& group : result.groups) {
         out += groupSeparator;
         groupSeparator = ",\n  ";
-        out += "{\"version\": " + Quoted(group.version) +
-               ", \"gameType\": " + Quoted(group.gameType) + ", \"servers\": [";
+        AppendText(out, "{\"version\": ", group.version);
+        AppendText(out, ", \"gameType\": ", group.gameType);
+        out += ", \"servers\": [";
         const char* serverSeparator = "\n    ";
         for (const ServerRecord& server : group.servers) {
             out += serverSeparator;
@@ -85,10 +105,11 @@ std::string FormatJson(const QueryResult& result, const std::string& master) {
     for (const QueryResult::Ungrouped& server : result.ungrouped) {
         out += separator;
         separator = ",\n  ";
-        out += "{\"address\": " + Quoted(server.address) +
-               ", \"ping\": " + std::to_string(server.ping) +
-               ", \"version\": " + Quoted(server.version) +
-               ", \"gameType\": " + Quoted(server.gameType) + "}";
+        AppendText(out, "{\"address\": ", server.address);
+        AppendNumber(out, ", \"ping\": ", server.ping);
+        AppendText(out, ", \"version\": ", server.version);
+        AppendText(out, ", \"gameType\": ", server.gameType);
+        out += '}';
     }
     out += "]}\n";
     return out;

@@ -105,7 +105,7 @@ int main(int argc, char** argv) {
             return kMasterFailed;
     }
 
-    const QueryResult result = BuildQueryResult(host.FiledServers(), g_serverAddresses);
+    const QueryResult result = BuildQueryResult(host.TakeFiledServers(), g_serverAddresses);
     const MasterEndpoint& master = MasterServer();
     const std::string output =
         json ? FormatJson(result, master.host + ":" + std::to_string(master.port))

@@ -5,7 +5,7 @@
 
 #include "net/servergroups.h"
 
-QueryResult BuildQueryResult(const std::vector<FiledServer>& filed,
+QueryResult BuildQueryResult(std::vector<FiledServer> filed,
                              const std::vector<ServerAddress>& list) {
     QueryResult result;
     result.listed = list.size();
@@ -17,24 +17,29 @@ QueryResult BuildQueryResult(const std::vector<FiledServer>& filed,
         }
     }
 
+    // A listed server without a row: never filed (its query never ran), or filed without a group.
     std::vector<std::optional<QueryResult::Ungrouped>> withoutRow(list.size());
-    for (size_t i = 0; i < list.size(); ++i) {
-        withoutRow[i] = QueryResult::Ungrouped{list[i].m_ip + ":" + std::to_string(list[i].m_port),
-                                               9999, "", ""};
-    }
-    for (const FiledServer& server : filed) {
-        const ServerRecord& record = server.record;
+    std::vector<bool> filedAt(list.size(), false);
+    for (FiledServer& server : filed) {
+        ServerRecord& record = server.record;
         if (!record.m_version.empty()) {
             ++result.answered;
         }
+        filedAt[server.listIndex] = true;
         const int v = VersionGroupIndex(record.m_version);
         const int t = GameTypeGroupIndex(record.m_gameType);
         if (v >= 0 && t >= 0) {
-            grid[v * kGameTypeGroupCount + t].servers.push_back(record);
+            grid[v * kGameTypeGroupCount + t].servers.push_back(std::move(record));
             withoutRow[server.listIndex].reset();
         } else {
             withoutRow[server.listIndex] = QueryResult::Ungrouped{
                 record.m_address, record.m_ping, record.m_version, record.m_gameType};
+        }
+    }
+    for (size_t i = 0; i < list.size(); ++i) {
+        if (!filedAt[i]) {
+            withoutRow[i] = QueryResult::Ungrouped{
+                list[i].m_ip + ":" + std::to_string(list[i].m_port), 9999, "", ""};
         }
     }
 
