@@ -19,8 +19,7 @@ void ServerGridRefreshHost::FileServerRecord(const ServerRecord& record,
 void ServerGridRefreshHost::PostFileAndStep(std::span<const QueriedServer> servers,
                                             std::function<void()> filed) {
     if (QThread::currentThread() == m_pGrid->thread()) {
-        FileAndStep(servers);
-        filed();
+        IRefreshHost::PostFileAndStep(servers, std::move(filed));  // at once, then `filed`
         return;
     }
     // Qt destroys a queued call that will never run: `filed` is called either way.
