@@ -17,9 +17,11 @@ const char* GameTypeGroupText(int typeIndex) {
 }
 
 int VersionGroupIndex(const std::string& version) {
-    for (int i = 0; i < kVersionGroupCount; ++i) {
-        if (VersionGroupText(i) == version) {
-            return i;
+    // The texts are "1.00", "1.10", ...: reading the digit spares formatting every group's text.
+    if (version.size() == 4 && version[0] == '1' && version[1] == '.' && version[3] == '0') {
+        const int index = version[2] - '0';
+        if (index >= 0 && index < kVersionGroupCount) {
+            return index;
         }
     }
     return -1;

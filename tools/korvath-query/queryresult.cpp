@@ -9,19 +9,15 @@ QueryResult BuildQueryResult(std::vector<FiledServer> filed,
                              const std::vector<ServerAddress>& list) {
     QueryResult result;
     result.listed = list.size();
-
-    std::vector<QueryResult::Group> grid;
-    for (int v = 0; v < kVersionGroupCount; ++v) {
-        for (int t = 0; t < kGameTypeGroupCount; ++t) {
-            grid.push_back(QueryResult::Group{VersionGroupText(v), GameTypeGroupText(t), {}});
-        }
-    }
-
+    // Each grid group's members as indices into `filed`, in filing order: the records themselves
+    // are moved once, into their group, after the sort.
+    std::vector<std::vector<std::size_t>> members(kVersionGroupCount * kGameTypeGroupCount);
     // A listed server without a row: never filed (its query never ran), or filed without a group.
     std::vector<std::optional<QueryResult::Ungrouped>> withoutRow(list.size());
     std::vector<bool> filedAt(list.size(), false);
-    for (FiledServer& server : filed) {
-        ServerRecord& record = server.record;
+    for (std::size_t i = 0; i < filed.size(); ++i) {
+        const FiledServer& server = filed[i];
+        const ServerRecord& record = server.record;
         if (!record.m_version.empty()) {
             ++result.answered;
         }
@@ -29,7 +25,7 @@ QueryResult BuildQueryResult(std::vector<FiledServer> filed,
         const int v = VersionGroupIndex(record.m_version);
         const int t = GameTypeGroupIndex(record.m_gameType);
         if (v >= 0 && t >= 0) {
-            grid[v * kGameTypeGroupCount + t].servers.push_back(std::move(record));
+            members[v * kGameTypeGroupCount + t].push_back(i);
             withoutRow[server.listIndex].reset();
         } else {
             withoutRow[server.listIndex] = QueryResult::Ungrouped{
@@ -42,14 +38,21 @@ QueryResult BuildQueryResult(std::vector<FiledServer> filed,
                 list[i].m_ip + ":" + std::to_string(list[i].m_port), 9999, "", ""};
         }
     }
-
-    for (QueryResult::Group& group : grid) {
-        if (group.servers.empty()) {
+    for (std::size_t g = 0; g < members.size(); ++g) {
+        std::vector<std::size_t>& order = members[g];
+        if (order.empty()) {
             continue;
         }
-        std::stable_sort(
-            group.servers.begin(), group.servers.end(),
-            [](const ServerRecord& a, const ServerRecord& b) { return a.m_ping < b.m_ping; });
+        std::stable_sort(order.begin(), order.end(), [&filed](std::size_t a, std::size_t b) {
+            return filed[a].record.m_ping < filed[b].record.m_ping;
+        });
+        QueryResult::Group group{VersionGroupText(static_cast<int>(g) / kGameTypeGroupCount),
+                                 GameTypeGroupText(static_cast<int>(g) % kGameTypeGroupCount),
+                                 {}};
+        group.servers.reserve(order.size());
+        for (const std::size_t i : order) {
+            group.servers.push_back(std::move(filed[i].record));
+        }
         result.groups.push_back(std::move(group));
     }
     for (std::optional<QueryResult::Ungrouped>& entry : withoutRow) {

@@ -30,6 +30,6 @@ struct QueryResult {
 };
 
 // Sorts the filed records into groups (moving them there); `list` is the master list they were
-// queried from. Cost: O(n log n) in the filed records, O(1) copies of each.
+// queried from. Cost: O(n log n) in the filed records, sorting indices; each record is moved once.
 QueryResult BuildQueryResult(std::vector<FiledServer> filed,
                              const std::vector<ServerAddress>& list);
