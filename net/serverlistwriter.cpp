@@ -1,10 +1,45 @@
 #include "net/serverlistwriter.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdio>
+#include <string>
 
 #include "net/masterpacket.h"
 #include "net/serveraddress.h"
+
+namespace {
+
+// Writes `value` in decimal, right-aligned with spaces to `width` characters like printf's "%*u"
+// (no padding for width 0); returns the end. Formatting by hand: a page holds up to 255 records.
+char* PutDecimal(char* out, unsigned value, int width) {
+    char digits[10];
+    int count = 0;
+    do {
+        digits[count++] = static_cast<char>('0' + value % 10);
+        value /= 10;
+    } while (value != 0);
+    for (int pad = width - count; pad > 0; --pad) {
+        *out++ = ' ';
+    }
+    while (count > 0) {
+        *out++ = digits[--count];
+    }
+    return out;
+}
+
+// "a.b.c.d" of the record's four address bytes, each right-aligned to `width`; returns the end.
+char* PutAddress(char* out, const uint8_t* record, int width) {
+    for (int i = 0; i < 4; ++i) {
+        if (i > 0) {
+            *out++ = '.';
+        }
+        out = PutDecimal(out, record[i], width);
+    }
+    return out;
+}
+
+}  // namespace
 
 ServerListWriter::~ServerListWriter() = default;
 
@@ -25,12 +60,16 @@ bool ServerListWriter::AppendPage(const uint8_t* buffer, int length) {
         const uint8_t* record = buffer + kPageHeaderLength + i * kAddressRecordLength;
         const uint32_t port = record[4] * 256u + record[5];
         if (file != nullptr) {
-            std::fprintf(file, "%3d.%3d.%3d.%3d:%5d\n", record[0], record[1], record[2], record[3],
-                         static_cast<int>(port));
+            char line[32];  // "%3d.%3d.%3d.%3d:%5d\n"
+            char* end = PutAddress(line, record, 3);
+            *end++ = ':';
+            end = PutDecimal(end, port, 5);
+            *end++ = '\n';
+            std::fwrite(line, 1, static_cast<std::size_t>(end - line), file);
         }
-        char ip[16];
-        std::snprintf(ip, sizeof(ip), "%d.%d.%d.%d", record[0], record[1], record[2], record[3]);
-        g_serverAddresses.push_back(ServerAddress{ip, port});
+        char ip[16];  // "%d.%d.%d.%d"
+        g_serverAddresses.push_back(
+            ServerAddress{std::string(ip, PutAddress(ip, record, 0)), port});
     }
     if (file == nullptr) {
         return false;
