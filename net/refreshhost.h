@@ -46,7 +46,8 @@ public:
     // FileAndStep without waiting for it: returns at once and calls `filed` (from any thread)
     // once the servers have been filed and counted, or once it is certain that they never will
     // be; `servers` must stay as they are until then. The query thread keeps querying meanwhile
-    // and waits for `filed` before it hands over the next servers. A front end that carries
+    // and may hand over more servers before `filed`: the front end files them in the order they
+    // were posted. A front end that carries
     // FileAndStep over to another thread overrides it to post the call there; by default it runs
     // FileAndStep on the calling thread, then `filed`.
     virtual void PostFileAndStep(std::span<const QueriedServer> servers,

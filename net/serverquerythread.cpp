@@ -1,5 +1,7 @@
 #include "net/serverquerythread.h"
 
+#include <cstddef>
+#include <deque>
 #include <memory>
 #include <semaphore>
 #include <vector>
@@ -24,31 +26,73 @@ TMutex& ThreadsUpdateMutex() {
     return *update;
 }
 
-// The servers in the host's hands: posted under "update", which is held until the host has filed
-// them, so the queries go on while the host files.
+// Hand-overs wait in the host's hands up to this many at once; past that the queries wait for
+// the host to catch up, so a host that stops filing cannot make the thread buffer the whole list.
+constexpr std::ptrdiff_t kMaxHandOvers = 32;
+
+// The servers in the host's hands, one hand-over per wake-up of the queries, oldest first.
+// "update" is held from the first post until the host has filed the last one, so the queries go
+// on while the host files, and a host that is slow to wake does not hold them up.
 class HandedServers {
 public:
-    HandedServers() { m_servers.reserve(kMaxQueriesInFlight); }
-
-    // Takes `ended` (leaving the buffer of the servers filed before) and posts them.
-    void Post(IRefreshHost& host, std::vector<QueriedServer>& ended) {
-        m_servers.swap(ended);
-        m_posted = true;
-        host.PostFileAndStep(m_servers, [this] { m_filed.release(); });
-    }
-    // Waits until the host has filed the servers posted last, then releases "update".
-    void Finish(TMutex& update) {
-        if (m_posted) {
-            m_filed.acquire();
-            m_posted = false;
-            update.Release(1);
+    // Takes `ended` (leaving it a spare, emptied buffer) and posts them; takes "update" first when
+    // nothing is in the host's hands. False, posting nothing, when that wait gave up.
+    bool Post(IRefreshHost& host, TMutex& update, std::vector<QueriedServer>& ended) {
+        Reclaim(update);
+        if (m_posted.empty() && !update.Wait(&g_refreshStop)) {
+            return false;
         }
+        if (static_cast<std::ptrdiff_t>(m_posted.size()) == kMaxHandOvers) {
+            m_filed.acquire();
+            ReclaimOne();
+        }
+        m_posted.emplace_back(TakeSpare()).swap(ended);
+        host.PostFileAndStep(m_posted.back(), [this] { m_filed.release(); });
+        return true;
+    }
+    // Waits until the host has filed every hand-over, then releases "update".
+    void Finish(TMutex& update) {
+        if (m_posted.empty()) {
+            return;
+        }
+        while (!m_posted.empty()) {
+            m_filed.acquire();
+            ReclaimOne();
+        }
+        update.Release(1);
     }
 
 private:
-    std::vector<QueriedServer> m_servers;
-    std::binary_semaphore m_filed{0};
-    bool m_posted = false;
+    // Takes back the buffers the host has filed (in posting order); releases "update" once the
+    // host holds none.
+    void Reclaim(TMutex& update) {
+        const bool held = !m_posted.empty();
+        while (!m_posted.empty() && m_filed.try_acquire()) {
+            ReclaimOne();
+        }
+        if (held && m_posted.empty()) {
+            update.Release(1);
+        }
+    }
+    void ReclaimOne() {
+        m_posted.front().clear();
+        m_spare.push_back(std::move(m_posted.front()));
+        m_posted.pop_front();
+    }
+    std::vector<QueriedServer> TakeSpare() {
+        if (m_spare.empty()) {
+            std::vector<QueriedServer> buffer;
+            buffer.reserve(kMaxQueriesInFlight);
+            return buffer;
+        }
+        std::vector<QueriedServer> buffer = std::move(m_spare.back());
+        m_spare.pop_back();
+        return buffer;
+    }
+
+    std::deque<std::vector<QueriedServer>> m_posted;
+    std::vector<std::vector<QueriedServer>> m_spare;
+    std::counting_semaphore<kMaxHandOvers> m_filed{0};
 };
 
 }  // namespace
@@ -65,12 +109,8 @@ void ServerQueryThread::Run() {
     TMutex& update = ThreadsUpdateMutex();
     HandedServers handed;
     RunServerQueries(g_serverAddresses, g_refreshStop, [&](std::vector<QueriedServer>& ended) {
-        handed.Finish(update);
-        if (!update.Wait(&g_refreshStop)) {
-            return false;  // the refresh is stopping: nothing more is filed or counted
-        }
-        handed.Post(m_host, ended);
-        return true;
+        // False when the refresh is stopping: nothing more is filed or counted.
+        return handed.Post(m_host, update, ended);
     });
     handed.Finish(update);
 }

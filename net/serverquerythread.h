@@ -9,12 +9,13 @@ class IRefreshHost;
 // The query thread of a refresh: queries every server of g_serverAddresses (RunServerQueries,
 // at most 10 in flight, in list order, each once) and hands the servers whose queries ended at
 // one wake-up to the host together, under the named mutex "update": PostFileAndStep files each
-// and steps the progress once for each. The thread holds "update" until the host has filed them
-// and goes on querying meanwhile; it waits for that filing before it hands over the next servers
-// and before it ends, so at most one hand-over is in the host's hands. The pooled thread that
-// runs it keeps "update" open for the refreshes after it. When the refresh is asked to stop
-// (g_refreshStop) no query starts, the mutex wait gives up, at the latest after its current 1000 ms
-// step, and the records not yet handed over are neither filed nor counted.
+// and steps the progress once for each. The thread goes on querying while the host files: it
+// takes "update" before a hand-over when the host holds none, and gives it back once it finds
+// every one filed. Up to 32 hand-overs wait in the host's hands; past that, and before it ends,
+// the thread waits for the host's filing. The pooled thread that runs it keeps "update" open for
+// the refreshes after it. When the refresh is asked to stop (g_refreshStop) no query starts, the
+// mutex wait gives up, at the latest after its current 1000 ms step, and the records not yet
+// handed over are neither filed nor counted.
 class ServerQueryThread : public TThread {
 public:
     explicit ServerQueryThread(IRefreshHost& host) : m_host(host) {}

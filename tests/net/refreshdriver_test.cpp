@@ -1,8 +1,12 @@
 #include "net/refreshdriver.h"
 
 #include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <deque>
 #include <map>
 #include <mutex>
+#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -13,6 +17,7 @@
 #include "net/tmutex.h"
 #include "tests/support/fakegameservers.h"
 #include "tests/support/fakenotice.h"
+#include "tests/support/simprocess.h"
 #include "tests/support/tempdir.h"
 #include "tests/support/testmutex.h"
 
@@ -48,6 +53,68 @@ public:
     std::map<size_t, ServerRecord> m_filed;
     std::atomic<int> m_steps{0};
     int m_sortedAfter = -1;  // steps made when the rows were sorted
+};
+
+// A front end slow to file, as a busy window is: it holds the hand-overs it is posted and files
+// them on a thread of its own only once `batch` of them are waiting, or once no hand-over has come
+// for 100 ms. Keeps the most hand-overs it ever held at once. It checks that "update" is held
+// once a round of filing, not for every server.
+class DeferringHost : public RecordingHost {
+public:
+    DeferringHost(const std::string& mutexName, size_t batch)
+        : RecordingHost(mutexName), m_batch(batch), m_window([this] { File(); }) {}
+    ~DeferringHost() override {
+        {
+            std::lock_guard<std::mutex> hold(m_queueLock);
+            m_stop = true;
+        }
+        m_wake.notify_one();
+        m_window.join();
+    }
+
+    void PostFileAndStep(std::span<const QueriedServer> servers,
+                         std::function<void()> filed) override {
+        EXPECT_LE(servers.size(), 10u);
+        std::lock_guard<std::mutex> hold(m_queueLock);
+        m_posted.push_back({servers, std::move(filed)});
+        m_mostHeld = std::max(m_mostHeld, m_posted.size());
+        m_wake.notify_one();
+    }
+
+    void FileServerRecord(const ServerRecord& record, std::size_t listIndex) override {
+        EXPECT_TRUE(m_filed.emplace(listIndex, record).second) << "filed twice: " << listIndex;
+    }
+    void StepProgress() override { ++m_steps; }
+
+    size_t m_mostHeld = 0;
+
+private:
+    using Posted = std::pair<std::span<const QueriedServer>, std::function<void()>>;
+    void File() {
+        std::unique_lock<std::mutex> hold(m_queueLock);
+        while (!m_stop) {
+            const size_t held = m_posted.size();
+            m_wake.wait_for(hold, std::chrono::milliseconds(100));
+            if (m_posted.size() >= m_batch || (!m_posted.empty() && m_posted.size() == held)) {
+                std::deque<Posted> filing;
+                filing.swap(m_posted);
+                hold.unlock();
+                EXPECT_EQ(TryFromOtherThread(m_mutexName), NamedMutex::LockResult::TimedOut);
+                for (Posted& posted : filing) {
+                    FileAndStep(posted.first);
+                    posted.second();
+                }
+                hold.lock();
+            }
+        }
+    }
+
+    const size_t m_batch;
+    std::mutex m_queueLock;
+    std::condition_variable m_wake;
+    std::deque<Posted> m_posted;
+    bool m_stop = false;
+    std::thread m_window;
 };
 
 class RefreshDriverTest : public ::testing::Test {
@@ -103,6 +170,21 @@ TEST_F(RefreshDriverTest, StopBeforeTheDownloadEndsTheRefreshAtOnce) {
     EXPECT_EQ(RefreshServerList(m_host), RefreshOutcome::NotRun);
     EXPECT_EQ(m_host.m_sortedAfter, -1);
     EXPECT_EQ(m_notice.StatusTexts(), Texts{"Contacting Master Server"});
+}
+
+// The queries go on while the front end has not filed what it was handed: it may hold up to 32
+// hand-overs (of at most 10 servers each), and only past that do the queries wait for it. Every
+// server is still filed once and counted once.
+TEST_F(RefreshDriverTest, QueriesGoOnWhileTheFrontEndFilesUpToABound) {
+    SimProcess sim({"--servers", "400"});
+    ASSERT_TRUE(sim.Started());
+    SetMasterServer("127.0.0.1", sim.MasterPort());
+    DeferringHost host(m_mutex.name, 32);
+    EXPECT_EQ(RefreshServerList(host), RefreshOutcome::Completed);
+    EXPECT_EQ(host.m_mostHeld, 32u);
+    EXPECT_EQ(host.m_filed.size(), 400u);
+    EXPECT_EQ(host.m_steps.load(), 400);
+    EXPECT_EQ(host.m_sortedAfter, 400);
 }
 
 }  // namespace
