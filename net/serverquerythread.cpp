@@ -35,8 +35,8 @@ constexpr std::ptrdiff_t kMaxHandOvers = 32;
 // on while the host files, and a host that is slow to wake does not hold them up.
 class HandedServers {
 public:
-    // Takes `ended` (leaving it a spare, emptied buffer) and posts them; takes "update" first when
-    // nothing is in the host's hands. False, posting nothing, when that wait gave up.
+    // Takes the servers out of `ended` and posts them; takes "update" first when nothing is in the
+    // host's hands. False, posting nothing, when that wait gave up.
     bool Post(IRefreshHost& host, TMutex& update, std::vector<QueriedServer>& ended) {
         Reclaim(update);
         if (m_posted.empty() && !update.Wait(&g_refreshStop)) {
@@ -44,9 +44,10 @@ public:
         }
         if (static_cast<std::ptrdiff_t>(m_posted.size()) == kMaxHandOvers) {
             m_filed.acquire();
-            ReclaimOne();
+            m_posted.pop_front();
         }
-        m_posted.emplace_back(TakeSpare()).swap(ended);
+        m_posted.push_back(std::move(ended));
+        ended.reserve(kMaxQueriesInFlight);  // the loop's buffer for the next wake-up
         host.PostFileAndStep(m_posted.back(), [this] { m_filed.release(); });
         return true;
     }
@@ -55,43 +56,26 @@ public:
         if (m_posted.empty()) {
             return;
         }
-        while (!m_posted.empty()) {
+        for (; !m_posted.empty(); m_posted.pop_front()) {
             m_filed.acquire();
-            ReclaimOne();
         }
         update.Release(1);
     }
 
 private:
-    // Takes back the buffers the host has filed (in posting order); releases "update" once the
-    // host holds none.
+    // Drops the hand-overs the host has filed (it files them in posting order); releases "update"
+    // once the host holds none.
     void Reclaim(TMutex& update) {
         const bool held = !m_posted.empty();
         while (!m_posted.empty() && m_filed.try_acquire()) {
-            ReclaimOne();
+            m_posted.pop_front();
         }
         if (held && m_posted.empty()) {
             update.Release(1);
         }
     }
-    void ReclaimOne() {
-        m_posted.front().clear();
-        m_spare.push_back(std::move(m_posted.front()));
-        m_posted.pop_front();
-    }
-    std::vector<QueriedServer> TakeSpare() {
-        if (m_spare.empty()) {
-            std::vector<QueriedServer> buffer;
-            buffer.reserve(kMaxQueriesInFlight);
-            return buffer;
-        }
-        std::vector<QueriedServer> buffer = std::move(m_spare.back());
-        m_spare.pop_back();
-        return buffer;
-    }
 
     std::deque<std::vector<QueriedServer>> m_posted;
-    std::vector<std::vector<QueriedServer>> m_spare;
     std::counting_semaphore<kMaxHandOvers> m_filed{0};
 };
 
