@@ -47,9 +47,8 @@ public:
     // once the servers have been filed and counted, or once it is certain that they never will
     // be; `servers` must stay as they are until then. The query thread keeps querying meanwhile
     // and may hand over more servers before `filed`: the front end files them in the order they
-    // were posted. A front end that carries
-    // FileAndStep over to another thread overrides it to post the call there; by default it runs
-    // FileAndStep on the calling thread, then `filed`.
+    // were posted. A front end that carries FileAndStep over to another thread overrides it to
+    // post the call there; by default it runs FileAndStep on the calling thread, then `filed`.
     virtual void PostFileAndStep(std::span<const QueriedServer> servers,
                                  std::function<void()> filed) {
         FileAndStep(servers);

@@ -17,7 +17,7 @@ const char* GameTypeGroupText(int typeIndex) {
 }
 
 int VersionGroupIndex(const std::string& version) {
-    // The texts are "1.00", "1.10", ...: reading the digit spares formatting every group's text.
+    // The inverse of VersionGroupText's "1.%1d0": reading the digit spares formatting each text.
     if (version.size() == 4 && version[0] == '1' && version[1] == '.' && version[3] == '0') {
         const int index = version[2] - '0';
         if (index >= 0 && index < kVersionGroupCount) {

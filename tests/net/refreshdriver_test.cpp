@@ -74,7 +74,7 @@ public:
 
     void PostFileAndStep(std::span<const QueriedServer> servers,
                          std::function<void()> filed) override {
-        EXPECT_LE(servers.size(), 10u);
+        EXPECT_LE(servers.size(), static_cast<size_t>(kMaxQueriesInFlight));
         std::lock_guard<std::mutex> hold(m_queueLock);
         m_posted.push_back({servers, std::move(filed)});
         m_mostHeld = std::max(m_mostHeld, m_posted.size());
