@@ -287,6 +287,23 @@ int CDC::StartPage() {
     return 1;
 }
 
+namespace {
+
+// The device's area in the painter's logical coordinates. A widget tells its size in its own
+// coordinates, which only the world transform moves: the pixel ratio and offset that the backing
+// store or a grab adds underneath are not the caller's. An image, a pixmap or a printer counts its
+// own pixels, which the whole device transform maps back.
+QRect LogicalDeviceArea(const QPainter& painter) {
+    const QPaintDevice& device = *painter.device();
+    const bool widget = device.devType() == QInternal::Widget;
+    bool invertible = false;
+    const QTransform toLogical =
+        (widget ? painter.worldTransform() : painter.deviceTransform()).inverted(&invertible);
+    return invertible ? toLogical.mapRect(QRect(0, 0, device.width(), device.height())) : QRect();
+}
+
+}  // namespace
+
 BOOL CDC::GetClipBox(CRect* rect) const {
     if (rect == nullptr) {
         return FALSE;
@@ -295,13 +312,7 @@ BOOL CDC::GetClipBox(CRect* rect) const {
     if (m_painter == nullptr || m_painter->device() == nullptr) {
         return FALSE;
     }
-    const QPaintDevice* device = m_painter->device();
-    bool invertible = false;
-    const QTransform toLogical = m_painter->combinedTransform().inverted(&invertible);
-    if (!invertible) {
-        return FALSE;
-    }
-    QRect box = toLogical.mapRect(QRect(0, 0, device->width(), device->height()));
+    QRect box = LogicalDeviceArea(*m_painter);
     if (m_painter->hasClipping()) {
         box &= m_painter->clipBoundingRect().toAlignedRect();
     }

@@ -2,6 +2,7 @@
 
 #include "tests/serverlist/servergridtesting.h"
 #include "tests/support/gridinvariants.h"
+#include "tests/support/rendering.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>
@@ -218,6 +219,61 @@ TEST_F(ServerGridTest, RowsCanBeDraggedOnlyWhileDraggingIsSwitchedOn) {
         QTest::mouseRelease(m_grid.viewport(), Qt::LeftButton, {}, to);  // onto itself
     }
     EXPECT_EQ(m_grid.GetItemCount(), 5);
+}
+
+// The viewport painted into an image of the given pixel ratio: what a screen of that ratio shows.
+QImage PaintedAt(CServerGrid& grid, qreal ratio) {
+    QImage image(grid.viewport()->size() * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::white);
+    grid.viewport()->render(&image);
+    return image;
+}
+
+// The ink (pixels darker than mid-grey) in each cell of a row, as logical rectangles.
+std::vector<QRect> CellInk(CServerGrid& grid, const QImage& image, int row) {
+    const qreal ratio = image.devicePixelRatio();
+    std::vector<QRect> ink;
+    for (int col = 1; col < grid.GetColumnCount(); ++col) {
+        CRect cell;
+        grid.GetSubItemRect(row, col, LVIR_BOUNDS, cell);
+        cell.DeflateRect(1, 1);  // not the grid lines
+        const QRect device(QPointF(cell.left * ratio, cell.top * ratio).toPoint(),
+                           QPointF(cell.right * ratio, cell.bottom * ratio).toPoint());
+        const QRect bounds = kr::test::Ink(image.copy(device));
+        ink.push_back(bounds.isNull() ? QRect()
+                                      : QRect(bounds.topLeft() / ratio, bounds.size() / ratio));
+    }
+    return ink;
+}
+
+// Every cell of a server row paints at any pixel ratio: its text and marks where ratio 1 puts
+// them (within a pixel), none left out because the paint took the device's pixels for its own.
+TEST_F(ServerGridTest, EveryCellPaintsAtAnyPixelRatio) {
+    ServerRecord record = MakeRecord("1.20", "DM", "50", "[EU] Rusty Anvil");
+    record.m_private = record.m_dedicated = true;
+    AddServerRow(record, &m_grid);
+    Expand(Group("1.20", "*"));
+    Expand(Group("1.20", "DM"));
+    m_grid.resize(900, 300);
+    m_grid.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_grid));
+    const int row = 6;
+    ASSERT_EQ(RowTexts(row), "|50|[EU] Rusty Anvil|map| 3/16|mod|||127.0.0.1:27001");
+    const std::vector<QRect> plain = CellInk(m_grid, PaintedAt(m_grid, 1), row);
+    for (const QRect& cell : plain) {
+        ASSERT_FALSE(cell.isNull()) << "every cell of the row carries ink at ratio 1";
+    }
+    for (const qreal ratio : {1.5, 2.0}) {
+        const std::vector<QRect> scaled = CellInk(m_grid, PaintedAt(m_grid, ratio), row);
+        for (std::size_t col = 0; col < plain.size(); ++col) {
+            const QRect& want = plain[col];
+            const QRect& got = scaled[col];
+            EXPECT_TRUE(!got.isNull() && std::abs(got.left() - want.left()) <= 1 &&
+                        std::abs(got.right() - want.right()) <= 2)
+                << "ratio " << ratio << ", column " << col + 1;
+        }
+    }
 }
 
 }  // namespace
