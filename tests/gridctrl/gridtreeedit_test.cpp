@@ -56,4 +56,22 @@ TEST(GridEdit, OneBoxAtATimeEndingIntoItsOwnRow) {
     delete window;  // (address sanitizer build)
 }
 
+// Escape ends the box and leaves the cell as it was (the row data and the list's text); Enter and
+// Tab store the edited text.
+TEST(GridEdit, EscapeKeepsTheCellWhileEnterAndTabStoreTheText) {
+    for (const auto& [key, stored] :
+         {std::pair{Qt::Key_Escape, false}, {Qt::Key_Return, true}, {Qt::Key_Tab, true}}) {
+        SCOPED_TRACE(key);
+        EditGrid grid;
+        const QString before = grid.GetInfo(grid.N("A"))->GetSubText(1);
+        CGridCellEdit* edit = grid.Edit(1, 2);
+        ASSERT_TRUE(edit != nullptr);
+        edit->insert("mine ");
+        QTest::keyClick(edit, key);
+        const QString want = stored ? "mine " + before : before;
+        EXPECT_TRUE(grid.Open() == nullptr);
+        EXPECT_EQ(grid.GetInfo(grid.N("A"))->GetSubText(1), want);
+        EXPECT_EQ(grid.GetItemText(1, 2), want);
+    }
+}
 }  // namespace

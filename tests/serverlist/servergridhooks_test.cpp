@@ -84,9 +84,21 @@ TEST_F(ServerGridHooksTest, EnterRewritesTheServersRowInPlaceFromAFreshReply) {
         EXPECT_EQ(m_grid.GetItemCount(), rowCount);
         EXPECT_TRUE(GridInvariantsHold(m_grid));
 
-        // Enter on a group row, or with no row selected, keeps the texts and sends nothing.
-        PressEnterOn(m_dm);
-        EXPECT_EQ(m_grid.GetInfo(m_dm)->m_strText, "DM");
+        // Enter on a version or a game-type row, or with no row selected, keeps every text and
+        // mark of the row as it is and sends nothing.
+        for (CGridTreeItem* group : {m_grid.FindGroupNode("1.20", "*"), m_dm}) {
+            const auto shown = [&] {
+                QStringList cells{RowText(*m_grid.GetInfo(group)).c_str()};
+                for (int col = 0; col < m_grid.GetColumnCount(); ++col) {
+                    cells << m_grid.GetItemText(m_grid.RowFromNode(group), col);
+                }
+                return cells.join('|');
+            };
+            const QString before = shown();
+            PressEnterOn(group);
+            EXPECT_EQ(shown(), before);
+            EXPECT_TRUE(before.contains(m_grid.GetInfo(group)->m_strText + "|"));
+        }
         m_grid.SetItemState(-1, 0, LVIS_SELECTED);
         QTest::keyClick(&m_grid, Qt::Key_Return);
         EXPECT_EQ(sim.Stats()["queries"], static_cast<long>(fleet.size()));
