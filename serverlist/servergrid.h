@@ -130,7 +130,7 @@ public:
     // it", deleted with their subtrees. Waits for every box to be answered; rows may change while
     // a box is open (servers filed), so found nodes are held, not their rows (HeldNodeRemains).
     void RunFindDemo();
-    // For a node held across a modal wait: TRUE when it is still in the tree; else the status
+    // For a node held across a modal wait: true when it is still in the tree; else the status
     // bar says "The selected row is gone" (through the user notice) and the caller does nothing
     // with it. O(nodes).
     bool HeldNodeRemains(const CGridTreeItem* node);
