@@ -36,11 +36,11 @@ CGridDemoDlg::CGridDemoDlg(QWidget* parent)
     }
 }
 
+// Escape that the grid leaves (no drag, no editor: they take it) cancels the dialog as anywhere.
 void CGridDemoDlg::keyPressEvent(QKeyEvent* event) {
-    const bool dialogKey = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
-                           event->key() == Qt::Key_Escape;
+    const bool returnKey = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     QWidget* focus = focusWidget();
-    if (dialogKey && focus != nullptr && (focus == &m_wndGrid || m_wndGrid.isAncestorOf(focus))) {
+    if (returnKey && focus != nullptr && (focus == &m_wndGrid || m_wndGrid.isAncestorOf(focus))) {
         // The grid (or its in-place editor) has had the key and left it: it does not close
         // the dialog.
         event->accept();

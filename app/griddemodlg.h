@@ -8,8 +8,9 @@ class QFrame;
 // The grid demonstration dialog (template 130, 381 x 264 dialog units): a server grid of its
 // own (id 4097, prepared like the view's but without grid lines, with a sunken edge) over the
 // hidden placeholder frame 1008, and the buttons OK, Cancel and "&Insert", which inserts a named
-// sample subtree under the selected row. Return and Escape pressed in the grid are the grid's:
-// they do not close the dialog. Elsewhere they work as in any dialog.
+// sample subtree under the selected row. Return pressed in the grid is the grid's: it does not
+// close the dialog. Escape cancels the dialog wherever the focus is, except that an open in-place
+// editor or a drag takes it first (and ends). Elsewhere Return works as in any dialog.
 class CGridDemoDlg : public CTemplateDlg {
     Q_OBJECT
 public:

@@ -20,13 +20,14 @@ void CNodeNameDlg::OnOK() {
     CTemplateDlg::OnOK();
 }
 
+// The selected node, not its row, is held across the prompt: servers filed meanwhile move rows.
 void PromptAndInsertSampleItems(CServerGrid& grid, QWidget* parent) {
-    const int row = grid.GetSelectedRow();
-    if (row == -1) {
+    CGridTreeItem* node = grid.NodeFromRow(grid.GetSelectedRow());
+    if (node == nullptr) {
         return;
     }
     CNodeNameDlg prompt(parent);
-    if (prompt.DoModal() == IDOK) {
-        grid.InsertSampleItems(row, prompt.m_strName);
+    if (prompt.DoModal() == IDOK && grid.HeldNodeRemains(node)) {
+        grid.InsertSampleItems(node, prompt.m_strName);
     }
 }

@@ -18,7 +18,8 @@ public:
     QString m_strName;      // the name entered; empty until OK
 };
 
-// Asks for a node name and inserts the sample subtree of that name under the grid's selected
-// row (CServerGrid::InsertSampleItems). Nothing, and no prompt, without a selected row; nothing
-// when the prompt is cancelled. parent owns the prompt.
+// Asks for a node name and inserts the sample subtree of that name under the node of the grid's
+// selected row (CServerGrid::InsertSampleItems), wherever rows have moved meanwhile. Nothing, and
+// no prompt, without a selected row; nothing when the prompt is cancelled, nor when the node has
+// gone meanwhile (the status bar says so). parent owns the prompt.
 void PromptAndInsertSampleItems(CServerGrid& grid, QWidget* parent);

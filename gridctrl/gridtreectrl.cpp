@@ -468,6 +468,24 @@ int CGridTreeCtrl::GetRootOrdinal(const CGridTreeItem* node) const {
     return -1;
 }
 
+BOOL CGridTreeCtrl::ContainsNode(const CGridTreeItem* node) const {
+    if (node == nullptr) {
+        return FALSE;
+    }
+    std::vector<const GridNodeList*> lists = {&m_listRoots};
+    while (!lists.empty()) {
+        const GridNodeList* list = lists.back();
+        lists.pop_back();
+        for (const CGridTreeItem* child : *list) {
+            if (child == node) {
+                return TRUE;
+            }
+            lists.push_back(&child->m_listChildren);
+        }
+    }
+    return FALSE;
+}
+
 BOOL CGridTreeCtrl::IsInSubtree(const CGridTreeItem* top, const CGridTreeItem* node) const {
     if (top == nullptr) {
         return FALSE;

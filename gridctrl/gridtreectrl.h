@@ -113,6 +113,10 @@ public:
     int RevealNode(CGridTreeItem* node);
     BOOL IsRootNode(const CGridTreeItem* node) const;
     int GetRootOrdinal(const CGridTreeItem* node) const;  // -1 when not a root
+    // The node is in this tree: found by its address alone, never read, so a node that may have
+    // been freed meanwhile can be asked about (one freed and a new one made at its address reads
+    // as the new one). For a caller that held a node across a modal wait. O(nodes).
+    BOOL ContainsNode(const CGridTreeItem* node) const;
     // node is top or lies below it.
     BOOL IsInSubtree(const CGridTreeItem* top, const CGridTreeItem* node) const;
     // The node that follows current in the pre-order of top's subtree (top itself excluded),
@@ -244,8 +248,11 @@ protected:
     // all with drawing off and one repaint. Escape (seen at the next move), a right or middle
     // button, a lost capture, or rows changed by anything else meanwhile cancel the drag: tree,
     // rows and selection stay as they were, the image goes and the capture is released.
-    // m_nDragRow stays set after a cancel; only a drop resets it.
+    // m_nDragRow stays set after a cancel; only a drop resets it. Escape pressed while the
+    // control has the keyboard focus cancels at once and goes no further (it closes no dialog);
+    // without a drag, Escape goes on to the parent.
     void OnBeginDrag(int nItem, CPoint ptAction) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void OnMouseMove(UINT nFlags, CPoint point) override;
     void OnLButtonUp(UINT nFlags, CPoint point) override;
     void OnRButtonDown(UINT nFlags, CPoint point) override;
@@ -298,10 +305,10 @@ private:
     // *hit and ask OnCellMouseDown. False when it refuses.
     bool AllowClick(CPoint point, LVHITTESTINFO* hit);
     CGridCellEdit* OpenEditBox(int nRow, int nCol, const CRect& rect, UINT dwStyle, UINT nID);
-    // Drag steps. StopDragging ends the drag image, the timer, the capture and the highlight;
-    // CancelDrag then repaints (at once unless rows are about to change). TrackDropRow makes the
-    // row under the point m_nDropRow and moves the highlight there; TRUE when there is a row.
-    // DragScrollZone: -1 in the top zone, 1 in the bottom zone, else 0.
+    // Drag steps. StopDragging ends the drag image, the timer, the capture and the highlight, and
+    // has the whole view repainted; CancelDrag does so at once unless rows are about to change.
+    // TrackDropRow makes the row under the point m_nDropRow and moves the highlight there; TRUE
+    // when there is a row. DragScrollZone: -1 in the top zone, 1 in the bottom zone, else 0.
     void StopDragging();
     void CancelDrag(bool bRepaintNow);
     bool TrackDropRow(CPoint point);

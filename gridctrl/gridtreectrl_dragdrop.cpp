@@ -8,6 +8,7 @@
 #include "platform/qt/syscolors.h"
 #include "platform/qt/waitcursor.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPixmap>
 
@@ -172,6 +173,15 @@ void CGridTreeCtrl::OnLButtonUp(UINT nFlags, CPoint point) {
     }
 }
 
+void CGridTreeCtrl::keyPressEvent(QKeyEvent* event) {
+    if (m_bDragging && event->key() == Qt::Key_Escape) {
+        CancelDrag(true);
+        event->accept();
+        return;
+    }
+    CListCtrl::keyPressEvent(event);
+}
+
 void CGridTreeCtrl::OnRButtonDown(UINT, CPoint) {
     if (m_bDragging) {
         CancelDrag(true);
@@ -207,11 +217,11 @@ void CGridTreeCtrl::StopDragging() {
     ReleaseCapture();
     m_bDragging = FALSE;
     SetItemState(-1, 0, LVIS_DROPHILITED);
+    Invalidate(TRUE);  // however the drag ends, nothing of its image or highlight stays
 }
 
 void CGridTreeCtrl::CancelDrag(bool bRepaintNow) {
     StopDragging();
-    Invalidate(TRUE);
     if (bRepaintNow) {
         UpdateWindow();
     }

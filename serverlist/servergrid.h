@@ -76,7 +76,8 @@ public:
     // nothing for a row whose address does not name a server (group rows): nothing is sent.
     BOOL OnReturnKey() override;
     // Rows can be dragged only while m_bDragEnabled is set (FALSE after construction); then with
-    // the default image of the dragged row.
+    // the default image of the dragged row. Group rows (versions and game types) are never
+    // dragged: a drop frees the dragged node, and the group table must go on naming its groups.
     std::unique_ptr<CImageList> CreateDragImage(int nRow) override;
 
     // Puts the tree in ping order (the number at the start of sub-text 0, see pingsort.h) and
@@ -100,13 +101,13 @@ public:
 
     // ---- Demonstration operations (servergrid_demo.cpp, servergrid_print.cpp). ----
 
-    // Adds a sample subtree under the node of row nRow (nothing when the row has none): a node
-    // named name with the sub-texts "I am", "now", "going to insert", "some items", shown at once
-    // when the row is expanded (else the row is marked collapsed), and below it one child per
+    // Adds a sample subtree under parent (nothing for null): a node named name with the
+    // sub-texts "I am", "now", "going to insert", "some items", shown at once when parent is shown
+    // and expanded (else parent is marked collapsed), and below it one child per
     // column, "Item 0" ..., each with the sub-texts "SubItem j of Item i" and a drop-down cell in
     // the last column offering "ListItem 0" to "ListItem 2". The new node stays collapsed. Then
     // the whole grid is repainted at once. Cost O(rows + columns^2).
-    void InsertSampleItems(int nRow, const QString& name);
+    void InsertSampleItems(CGridTreeItem* parent, const QString& name);
     // Writes the tree as text through the device context, in its units and with its font: the
     // title "Korvath Servers" at (10, h), h being the font's height plus external leading; when
     // a row is selected, then for each root a blank line, the root's line and a line for every
@@ -126,8 +127,13 @@ public:
     CGridTreeItem* SearchSubtree(CGridTreeItem* node, const QString& text);
     // The find demonstration: five searches, each result told in a message box; a found "BC" node
     // and each root's first "AB" node are shown, selected and, after OK to "Do you want to delete
-    // it", deleted with their subtrees. Waits for every box to be answered.
+    // it", deleted with their subtrees. Waits for every box to be answered; rows may change while
+    // a box is open (servers filed), so found nodes are held, not their rows (HeldNodeRemains).
     void RunFindDemo();
+    // For a node held across a modal wait: true when it is still in the tree; else the status
+    // bar says "The selected row is gone" (through the user notice) and the caller does nothing
+    // with it. O(nodes).
+    bool HeldNodeRemains(const CGridTreeItem* node);
 
     BOOL m_bDragEnabled = FALSE;  // rows may be dragged
     CImageList m_imageTree;       // the tree column's images, the list's small image list

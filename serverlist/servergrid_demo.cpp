@@ -2,15 +2,18 @@
 
 #include "serverlist/servergrid.h"
 
+#include "platform/posix/usernotice.h"
 #include "platform/qt/messagebox.h"
 
 #include <algorithm>
 #include <functional>
+#include <vector>
 
 namespace {
 
 const char* const kNotFound = "not found";
 const char* const kFoundItem = "Found Item";
+const char* const kRowGone = "The selected row is gone";
 
 // Equal when the texts differ at most in the letter case of ASCII letters; every other
 // character must match exactly, so "\u00c9" and "\u00e9" differ.
@@ -32,8 +35,7 @@ bool EqualsIgnoringAsciiCase(const QString& a, const QString& b) {
 
 }  // namespace
 
-void CServerGrid::InsertSampleItems(int nRow, const QString& name) {
-    CGridTreeItem* parent = NodeFromRow(nRow);
+void CServerGrid::InsertSampleItems(CGridTreeItem* parent, const QString& name) {
     if (parent == nullptr) {
         return;
     }
@@ -116,12 +118,22 @@ CGridTreeItem* CServerGrid::SearchSubtree(CGridTreeItem* node, const QString& te
     return nullptr;
 }
 
+bool CServerGrid::HeldNodeRemains(const CGridTreeItem* node) {
+    if (ContainsNode(node)) {
+        return true;
+    }
+    SetStatusText(kRowGone);
+    return false;
+}
+
+// The node's row is taken again after each box: rows below and above it may have come meanwhile.
 void CServerGrid::OfferToDelete(CGridTreeItem* node) {
     AfxMessageBox(QString(kFoundItem) + " " + GetInfo(node)->m_strText);
-    const int row = RevealNode(node);
-    if (row != -1 && AfxMessageBox("Do you want to delete it", MB_OKCANCEL) == IDOK) {
-        DeleteNodeAndRows(node, row);
+    if (!HeldNodeRemains(node) || RevealNode(node) == -1 ||
+        AfxMessageBox("Do you want to delete it", MB_OKCANCEL) != IDOK || !HeldNodeRemains(node)) {
+        return;
     }
+    DeleteNodeAndRows(node, RevealNode(node));
 }
 
 void CServerGrid::RunFindDemo() {
@@ -140,11 +152,11 @@ void CServerGrid::RunFindDemo() {
         AfxMessageBox(kNotFound);
     }
 
-    // Positions stay valid while other roots are deleted; a found root goes after its position
-    // has moved on.
+    // The roots are held across the boxes: one that went meanwhile (deleted as a find) is skipped.
+    const std::vector<CGridTreeItem*> roots(m_listRoots.begin(), m_listRoots.end());
     CGridTreeItem* found = nullptr;
-    for (POSITION pos = GetFirstRootPosition(); pos;) {
-        found = SearchSubtree(GetNextRoot(pos), "AB");
+    for (CGridTreeItem* root : roots) {
+        found = ContainsNode(root) ? SearchSubtree(root, "AB") : nullptr;
         if (found != nullptr) {
             OfferToDelete(found);
         }

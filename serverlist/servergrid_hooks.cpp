@@ -103,7 +103,11 @@ CGridItemInfo* CServerGrid::CloneInfo(CGridItemInfo* pSource) {
 }
 
 std::unique_ptr<CImageList> CServerGrid::CreateDragImage(int) {
-    return m_bDragEnabled ? CGridTreeCtrl::CreateDragImage(m_nDragRow) : nullptr;
+    const CGridTreeItem* node = NodeFromRow(m_nDragRow);
+    const bool group =
+        std::any_of(m_groupNodes.begin(), m_groupNodes.end(),
+                    [node](const GroupNodeEntry& entry) { return entry.m_pNode == node; });
+    return m_bDragEnabled && !group ? CGridTreeCtrl::CreateDragImage(m_nDragRow) : nullptr;
 }
 
 BOOL CServerGrid::OnReturnKey() {

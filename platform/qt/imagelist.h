@@ -64,6 +64,9 @@ public:
     static bool DragShowNolock(bool bShow);
     static bool DragLeave(QWidget* pWndLock);
     static void EndDrag();
+    // The widget is the overlay that shows the drag image: it stays where DragMove put it, so a
+    // window that moves its children (scrolling) leaves it alone.
+    static bool IsDragImage(const QWidget* widget);
 
 private:
     std::vector<QPixmap> m_images;

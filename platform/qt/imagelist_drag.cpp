@@ -75,6 +75,10 @@ bool CImageList::DragMove(CPoint pt) {
         return false;
     }
     if (drag.overlay) {
+        // What lay beneath the image is painted again there, whatever the move itself repaints.
+        if (drag.overlay->isVisible()) {
+            drag.overlay->parentWidget()->update(drag.overlay->geometry());
+        }
         drag.overlay->move(pt.x - drag.hotSpot.x, pt.y - drag.hotSpot.y);
     }
     return true;
@@ -105,4 +109,8 @@ void CImageList::EndDrag() {
     delete drag.overlay;
     drag.dragging = false;
     drag.image = QImage();
+}
+
+bool CImageList::IsDragImage(const QWidget* widget) {
+    return widget != nullptr && widget == Drag().overlay.data();
 }

@@ -23,7 +23,8 @@ class QStandardItemModel;
 // (r - GetTopIndex()) * GetRowHeight(), and every rectangle follows the horizontal scroll position.
 // Columns are shown in index order (the header's sections cannot be moved). Widgets laid over
 // cells (in-place editors) are children of the viewport: they move with the rows when the list
-// scrolls, and are told before rows are inserted or deleted (rowsAboutToChange).
+// scrolls (the drag image, also a child, stays put), and are told before rows are inserted or
+// deleted (rowsAboutToChange).
 //
 // Rows carry texts (column 0 and sub-items), item data, an indent counted in small-image widths,
 // an image index and state bits (LVIS_SELECTED, LVIS_FOCUSED, LVIS_CUT, LVIS_DROPHILITED and the
@@ -127,9 +128,10 @@ public:
     // Column nSubItem >= 1: the column's span in the row, whatever nArea. Column 0: LVIR_BOUNDS is
     // the whole row, LVIR_ICON and LVIR_LABEL as GetItemRect.
     BOOL GetSubItemRect(int nItem, int nSubItem, int nArea, CRect& rect) const;
-    // Fills iItem, iSubItem and flags for pInfo->pt; returns the row or -1. Outside the rows or the
-    // columns: LVHT_NOWHERE. In column 0 the flags are LVHT_ONITEM (owner-drawn rows: the list
-    // cannot tell where the owner drew icon and label), in other columns LVHT_ONITEMLABEL.
+    // Fills iItem, iSubItem and flags for pInfo->pt; returns the row or -1. Outside the viewport,
+    // the rows or the columns: LVHT_NOWHERE. In column 0 the flags are LVHT_ONITEM (owner-drawn
+    // rows: the list cannot tell where the owner drew icon and label), in other columns
+    // LVHT_ONITEMLABEL.
     int SubItemHitTest(LVHITTESTINFO* pInfo) const;
     // Scrolls vertically until the row is wholly visible (partly visible rows count when
     // bPartialOK is set). False for a row that does not exist.

@@ -59,6 +59,9 @@ int CListCtrl::SubItemHitTest(LVHITTESTINFO* pInfo) const {
     pInfo->iItem = -1;
     pInfo->iSubItem = -1;
     pInfo->flags = LVHT_NOWHERE;
+    if (!viewport()->rect().contains(pInfo->pt.ToQPoint())) {
+        return -1;  // rows scrolled off lie there, and nobody sees them
+    }
     const int x = pInfo->pt.x + horizontalScrollBar()->value();
     for (int col = 0, left = 0; col < GetColumnCount() && x >= 0; ++col) {
         const int right = left + GetColumnWidth(col);
@@ -68,7 +71,7 @@ int CListCtrl::SubItemHitTest(LVHITTESTINFO* pInfo) const {
         }
         left = right;
     }
-    if (pInfo->iSubItem < 0 || pInfo->pt.y < 0) {
+    if (pInfo->iSubItem < 0) {
         return -1;
     }
     const int row = GetTopIndex() + pInfo->pt.y / m_nRowHeight;
@@ -152,11 +155,14 @@ void CListCtrl::resizeEvent(QResizeEvent* event) {
     UpdateGeometries();
 }
 
-// dx is in pixels, dy in rows. Widgets over the cells move with them.
+// dx is in pixels, dy in rows. Widgets over the cells move with them; the drag image stays
+// under the cursor.
 void CListCtrl::scrollContentsBy(int dx, int dy) {
     m_header->setOffset(horizontalScrollBar()->value());
     for (QWidget* child : viewport()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        child->move(child->pos() + QPoint(dx, dy * m_nRowHeight));
+        if (!CImageList::IsDragImage(child)) {
+            child->move(child->pos() + QPoint(dx, dy * m_nRowHeight));
+        }
     }
     viewport()->update();
 }

@@ -5,10 +5,12 @@
 #include "app/nodenamedlg.h"
 #include "tests/app/browsertesting.h"
 #include "tests/serverlist/servergridtesting.h"
+#include "tests/support/fakenotice.h"
 
 #include <gtest/gtest.h>
 #include <QAction>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPrinterInfo>
 #include <QTest>
 
@@ -94,6 +96,74 @@ TEST(ViewCommandsTest, DemoMenuCommandsReachTheGrid) {
     demo->popup(QPoint(0, 0));
     demo->close();
     EXPECT_FALSE(toggle->isChecked() || grid.m_bDragEnabled);
+}
+
+// Escape cancels the demonstration dialog with the focus in its grid, where it opens; a drag
+// there takes the first Escape and ends.
+TEST(ViewCommandsTest, EscapeInTheDemoGridEndsADragFirstThenTheDialog) {
+    auto browser = StartBrowser({"--demo"});
+    ASSERT_NE(browser, nullptr);
+    std::vector<bool> open;  // the dialog after each Escape
+    ModalWatcher watcher([&](QWidget* modal) {
+        auto* dialog = qobject_cast<CGridDemoDlg*>(modal);
+        if (dialog == nullptr || !open.empty()) {
+            return;
+        }
+        CServerGrid& grid = dialog->m_wndGrid;
+        grid.ExpandNode(grid.NodeFromRow(0), 0);
+        grid.InsertSampleItems(grid.NodeFromRow(0), "S");  // row 4: a row that can be dragged
+        grid.m_bDragEnabled = TRUE;
+        CRect row;
+        grid.GetItemRect(4, &row, LVIR_BOUNDS);
+        const QPoint at = row.ToQRect().center(), to = at + QPoint(30, 0);
+        QTest::mousePress(grid.viewport(), Qt::LeftButton, {}, at);
+        QMouseEvent move(QEvent::MouseMove, to, grid.viewport()->mapToGlobal(to), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(grid.viewport(), &move);
+        for (const bool dragging : {true, false}) {
+            EXPECT_EQ(grid.HasCapture(), dragging);
+            QTest::keyClick(dialog->focusWidget(), Qt::Key_Escape);
+            open.push_back(dialog->isVisible());
+        }
+        if (dialog->isVisible()) {
+            dialog->reject();
+        }
+    });
+    browser->MainFrame()->SendCommand(ID_DEMO_GRID_DIALOG);
+    EXPECT_EQ(open, (std::vector<bool>{true, false}));
+}
+
+// Servers filed while the name prompt is open move the rows: the sample lands under the node that
+// was selected (TDM, row 3), not under the server that now has its row; a node gone meanwhile
+// gets nothing, and the status bar says so.
+TEST(ViewCommandsTest, NamePromptInsertsUnderTheSelectedNodeWhereverItsRowWent) {
+    auto browser = StartBrowser({"--demo"});
+    ASSERT_NE(browser, nullptr);
+    CServerGrid& grid = browser->MainFrame()->View().Grid();
+    CGridTreeItem* tdm = grid.FindGroupNode("1.00", "TDM");
+    AddServerRow(MakeRecord("1.00", "VLD"), &grid);
+    for (const char* group : {"*", "VLD"}) {
+        CGridTreeItem* node = grid.FindGroupNode("1.00", group);
+        grid.ExpandNode(node, grid.RowFromNode(node));
+    }
+    FakeNotice notice(GetUserNotice());
+    for (const bool deletedMeanwhile : {false, true}) {
+        CGridTreeItem* selected = deletedMeanwhile ? tdm->m_listChildren.back() : tdm;
+        grid.RevealNode(selected);  // selects it
+        ModalWatcher answer([&](QWidget* modal) {
+            AddServerRow(MakeRecord("1.00", "VLD"), &grid);
+            if (deletedMeanwhile) {
+                grid.DeleteNodeAndRows(selected, grid.RowFromNode(selected));
+            }
+            QTest::keyClicks(modal->focusWidget(), "Zed");
+            QTest::keyClick(modal->focusWidget(), Qt::Key_Return);
+        });
+        browser->MainFrame()->SendCommand(ID_DEMO_INSERT_ITEMS);
+        EXPECT_EQ(Texts(grid, Children(grid, tdm)),
+                  std::vector<std::string>(deletedMeanwhile ? 0 : 1, "Zed"));
+    }
+    EXPECT_EQ(notice.StatusTexts(), std::vector<std::string>{"The selected row is gone"});
+    EXPECT_EQ(grid.GetChildCount(grid.FindGroupNode("1.00", "VLD")), 3);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QScreen>
 #include <QTest>
 
 #include <algorithm>
@@ -30,6 +31,30 @@ public:
     void Drop(QPoint at) {
         Move(at);
         QTest::mouseRelease(viewport(), Qt::LeftButton, {}, at);
+    }
+    // What the screen shows of the viewport once pending repaints are done, and what a full
+    // repaint gives: the window's backing store, not a fresh rendering.
+    QImage Screen() {
+        QCoreApplication::processEvents();
+        const QPoint at = viewport()->mapTo(window(), QPoint(0, 0));
+        return window()
+            ->screen()
+            ->grabWindow(window()->winId(), at.x(), at.y(), viewport()->width(),
+                         viewport()->height())
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
+    }
+    QImage Repainted() {
+        viewport()->repaint();
+        return Screen();
+    }
+    QWidget* DragImage() const {
+        for (QWidget* child : viewport()->findChildren<QWidget*>()) {
+            if (CImageList::IsDragImage(child)) {
+                return child;
+            }
+        }
+        return nullptr;
     }
 
     using CGridTreeCtrl::m_nDragRow;
@@ -70,6 +95,7 @@ TEST(GridDrag, RefusedDropsAndCancelsLeaveTreeRowsAndSelectionAsTheyWere) {
         EXPECT_TRUE(!grid.m_bDragging && QWidget::mouseGrabber() == nullptr && Settled(grid));
         EXPECT_EQ(grid.Rows() + "|" + grid.Selected(), before);
         EXPECT_EQ(grid.Render(), image);  // nothing left behind
+        EXPECT_EQ(grid.Screen(), grid.Repainted());
     }
 }
 
@@ -96,6 +122,7 @@ TEST(GridDrag, ADropMovesTheSubtreeAsTheTargetsLastChildAndSelectsTheTarget) {
         const CGridTreeItem* copy = grid.N(c.target)->m_listChildren.back();
         EXPECT_EQ(grid.GetChildCount(copy), children);  // a null text: the default CloneInfo
         EXPECT_TRUE(grid.m_nDragRow == -1 && Settled(grid));
+        EXPECT_EQ(grid.Screen(), grid.Repainted());
     }
 }
 
@@ -121,6 +148,41 @@ TEST(GridDrag, RestingExpandsACollapsedNodeAndScrollsALinePerTickInTheZones) {
         }
     }
     EXPECT_TRUE(grid.m_bDragging && GridInvariantsHold(grid));
+}
+
+// Below the viewport lie rows scrolled off: resting or releasing there finds no row, so nothing
+// is highlighted, expanded or dropped. A hover expansion that scrolls leaves the image under the
+// cursor, and mid-drag the screen shows what a full repaint would.
+TEST(GridDrag, OutsideTheViewportIsNoRowAndTheImageStaysUnderTheCursor) {
+    DragGrid grid(140);
+    for (int i = 0; i < 30; ++i) {
+        grid.InsertRootNode(nullptr);
+    }
+    grid.CollapseNode(grid.N("R1"));
+    for (int i = 0; i < 8; ++i) {
+        grid.Add("k" + std::to_string(i), "R2");
+    }
+    const QPoint below(150, grid.viewport()->height() + 3 * grid.GetRowHeight());
+    CGridTreeItem* hidden = grid.NodeFromRow(grid.GetTopIndex() + below.y() / grid.GetRowHeight());
+    grid.InsertChildNode(hidden, nullptr, FALSE);
+    const std::string rows = grid.Rows();
+    grid.Begin("R3");
+    grid.Move(below);
+    grid.OnTimer(1);
+    EXPECT_EQ(grid.GetNextItem(-1, LVNI_DROPHILITED), -1);
+    EXPECT_TRUE(grid.IsCollapsed(hidden));
+    grid.Drop(below);
+    EXPECT_EQ(grid.Rows(), rows);
+
+    grid.Begin("R3");
+    const QPoint onR2 = grid.At("R2");
+    grid.Move(onR2);
+    EXPECT_EQ(grid.Screen(), grid.Repainted());
+    grid.OnTimer(1);  // resting: R2 opens, and its last child is scrolled into view
+    ASSERT_TRUE(!grid.IsCollapsed(grid.N("R2")) && grid.GetTopIndex() > 0);
+    ASSERT_NE(grid.DragImage(), nullptr);
+    EXPECT_EQ(grid.DragImage()->pos(), onR2);
+    grid.Drop(onR2);
 }
 
 }  // namespace

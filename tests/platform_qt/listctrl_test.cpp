@@ -98,17 +98,22 @@ TEST(CListCtrl, RectanglesFollowFontIndentAndImages) {
     EXPECT_FALSE(list.Rect(3, LVIR_BOUNDS) || list.Rect(-1, 0) || list.Rect(1, LVIR_BOUNDS, 3));
 }
 
-TEST(CListCtrl, HitTestFindsRowAndColumnAndNothingBelowTheRows) {
+// Rows and columns scrolled off below or beside the viewport are not hit: nobody sees them.
+TEST(CListCtrl, HitTestFindsRowAndColumnAndNothingBelowTheRowsOrOutsideTheViewport) {
     RecordingList list(20, 200);
     const int h = list.GetRowHeight();
+    const int below = list.viewport()->height(), beside = list.viewport()->width();
     const struct {
         int x, y, scrollX, top, row, col;
         UINT flags;
-    } cases[] = {
-        {5, 1, 0, 0, 0, 0, LVHT_ONITEM},        {99, h, 0, 0, 1, 0, LVHT_ONITEM},
-        {100, h, 0, 0, 1, 1, LVHT_ONITEMLABEL}, {299, 4 * h - 1, 0, 0, 3, 2, LVHT_ONITEMLABEL},
-        {300, 0, 0, 0, -1, -1, LVHT_NOWHERE},   {5, -1, 0, 0, -1, 0, LVHT_NOWHERE},
-        {5, 20 * h, 0, 0, -1, 0, LVHT_NOWHERE}, {60, 2 * h + 1, 50, 3, 5, 1, LVHT_ONITEMLABEL}};
+    } cases[] = {{5, 1, 0, 0, 0, 0, LVHT_ONITEM},
+                 {99, h, 0, 0, 1, 0, LVHT_ONITEM},
+                 {100, h, 0, 0, 1, 1, LVHT_ONITEMLABEL},
+                 {beside - 1, 4 * h - 1, 0, 0, 3, 1, LVHT_ONITEMLABEL},
+                 {beside, h, 0, 0, -1, -1, LVHT_NOWHERE},
+                 {5, -1, 0, 0, -1, -1, LVHT_NOWHERE},
+                 {5, below, 0, 0, -1, -1, LVHT_NOWHERE},
+                 {60, 2 * h + 1, 50, 3, 5, 1, LVHT_ONITEMLABEL}};
     for (const auto& c : cases) {
         list.horizontalScrollBar()->setValue(c.scrollX);
         list.verticalScrollBar()->setValue(c.top);

@@ -1,10 +1,14 @@
 #include "serverlist/servergrid.h"
 
 #include "tests/serverlist/servergridtesting.h"
+#include "tests/support/fakenotice.h"
 #include "tests/support/gridinvariants.h"
+#include "tests/support/modalwatcher.h"
 #include "tests/support/rendering.h"
 
 #include <QCoreApplication>
+#include <QAbstractButton>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QTest>
 
@@ -14,10 +18,12 @@
 
 namespace {
 
+using kr::test::Children;
 using kr::test::GridInvariantsHold;
 using kr::test::MakeRecord;
 using kr::test::Outline;
 using kr::test::Roots;
+using kr::test::Texts;
 
 const std::string kGroups = "VLD TDM DM";
 
@@ -175,7 +181,7 @@ TEST_F(ServerGridTest, RowsPouringInArePaintedAtOnceThenOncePerFrame) {
 // once expanded.
 TEST_F(ServerGridTest, SampleItemsUnderAnExpandedRowAreShownAtOnce) {
     Expand(Group("1.10", "*"));
-    m_grid.InsertSampleItems(1, "Zed");
+    m_grid.InsertSampleItems(m_grid.NodeFromRow(1), "Zed");
     ASSERT_EQ(RowTexts(5), "Zed|I am|now|going to insert|some items||||");
     CGridTreeItem* node = m_grid.NodeFromRow(5);
     EXPECT_EQ(m_grid.GetNodeImage(node), kTreeImageClosedFolder);
@@ -202,23 +208,92 @@ TEST_F(ServerGridTest, SecondGridLeavesTheFirstGridsFilingIntact) {
     EXPECT_EQ(m_grid.GroupNodes().size(), 20u);
 }
 
-TEST_F(ServerGridTest, RowsCanBeDraggedOnlyWhileDraggingIsSwitchedOn) {
+// Rows: 1.00, VLD, a server, the sample "Zed", TDM, DM, ... A drag starts only while dragging is
+// on, and never from a group row: a drop frees the dragged node, and the group table must go on
+// naming it, so servers filed afterwards still land in their group.
+TEST_F(ServerGridTest, OnlyServerAndSampleRowsAreDraggedAndOnlyWhileDraggingIsOn) {
     m_grid.resize(500, 300);
     m_grid.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_grid));
-    CRect bounds;
-    m_grid.GetItemRect(1, &bounds, LVIR_BOUNDS);
-    const QPoint at(150, bounds.top + 4), to = at + QPoint(30, 0);
+    CGridTreeItem* vld = Group("1.00", "VLD");
+    AddServerRow(MakeRecord("1.00", "VLD"), &m_grid);
+    m_grid.InsertSampleItems(vld, "Zed");
+    Expand(Group("1.00", "*"));
+    Expand(vld);
+    const auto at = [this](int row) {
+        CRect bounds;
+        m_grid.GetItemRect(row, &bounds, LVIR_BOUNDS);
+        return QPoint(150, bounds.top + 4);
+    };
+    const auto drag = [&](int row, int onto) {  // real mouse events on the viewport
+        QTest::mousePress(m_grid.viewport(), Qt::LeftButton, {}, at(row));
+        for (const QPoint to : {at(row) + QPoint(30, 0), at(onto)}) {
+            QMouseEvent move(QEvent::MouseMove, to, m_grid.viewport()->mapToGlobal(to),
+                             Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(m_grid.viewport(), &move);
+        }
+        const bool dragging = m_grid.HasCapture();
+        QTest::mouseRelease(m_grid.viewport(), Qt::LeftButton, {}, at(onto));
+        return dragging;
+    };
+    const std::pair<int, bool> rows[] = {{0, false}, {1, false}, {2, true}, {3, true}};
     for (const BOOL enabled : {FALSE, TRUE}) {
         m_grid.m_bDragEnabled = enabled;
-        QTest::mousePress(m_grid.viewport(), Qt::LeftButton, {}, at);
-        QMouseEvent move(QEvent::MouseMove, to, m_grid.viewport()->mapToGlobal(to), Qt::NoButton,
-                         Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(m_grid.viewport(), &move);
-        EXPECT_EQ(m_grid.HasCapture(), enabled);                         // a drag holds the mouse
-        QTest::mouseRelease(m_grid.viewport(), Qt::LeftButton, {}, to);  // onto itself
+        for (const auto& [row, draggable] : rows) {
+            EXPECT_EQ(drag(row, row), enabled && draggable) << row;  // onto itself: no drop
+        }
     }
-    EXPECT_EQ(m_grid.GetItemCount(), 5);
+    const std::string tree = Outline(m_grid, Roots(m_grid));
+    EXPECT_FALSE(drag(1, 4));  // VLD onto TDM
+    EXPECT_EQ(Outline(m_grid, Roots(m_grid)), tree);
+    EXPECT_TRUE(drag(2, 5));  // the server onto DM: moved
+    AddServerRow(MakeRecord("1.00", "VLD", "50", "late"), &m_grid);
+    EXPECT_EQ(Group("1.00", "VLD"), vld);
+    EXPECT_EQ(Texts(m_grid, Children(m_grid, vld)), std::vector<std::string>({"Zed", ""}));
+    EXPECT_EQ(m_grid.GetChildCount(Group("1.00", "DM")), 1);
+    EXPECT_TRUE(GridInvariantsHold(m_grid));
+}
+
+// A found node is held across the message boxes, not its row: servers filed meanwhile above it
+// move it, and OK still deletes that node; one that went meanwhile is left alone, and the status
+// bar says so.
+TEST_F(ServerGridTest, FindDemoDeletesTheFoundNodeWhereverItsRowHasGone) {
+    for (const bool deletedMeanwhile : {false, true}) {
+        SCOPED_TRACE(deletedMeanwhile);
+        CServerGrid grid;
+        ASSERT_TRUE(grid.Create(nullptr, 4097));
+        grid.PrepareGrid();
+        CGridTreeItem* vld = grid.FindGroupNode("1.00", "VLD");
+        CGridTreeItem* tdm = grid.FindGroupNode("1.00", "TDM");
+        AddServerRow(MakeRecord("1.00", "VLD"), &grid);
+        grid.InsertSampleItems(tdm, "BC");
+        for (CGridTreeItem* node : {grid.FindGroupNode("1.00", "*"), vld, tdm}) {
+            grid.ExpandNode(node, grid.RowFromNode(node));
+        }
+        kr::test::FakeNotice notice;
+        kr::test::ModalWatcher answer([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            if (box != nullptr && box->text() == "Do you want to delete it") {
+                for (int i = 0; i < 3; ++i) {  // a refresh files servers above the found row
+                    AddServerRow(MakeRecord("1.00", "VLD"), &grid);
+                }
+                if (deletedMeanwhile) {
+                    CGridTreeItem* bc = grid.SearchNodes("BC");
+                    grid.DeleteNodeAndRows(bc, grid.RowFromNode(bc));
+                }
+            }
+            if (box != nullptr) {
+                box->button(QMessageBox::Ok)->click();
+            }
+        });
+        grid.RunFindDemo();
+        EXPECT_EQ(grid.SearchNodes("BC"), nullptr);
+        EXPECT_EQ(Outline(grid, Children(grid, grid.FindGroupNode("1.00", "*"))),
+                  "VLD[server server server server] TDM DM");
+        EXPECT_EQ(notice.StatusTexts(),
+                  std::vector<std::string>(deletedMeanwhile ? 1 : 0, "The selected row is gone"));
+        EXPECT_TRUE(GridInvariantsHold(grid));
+    }
 }
 
 // The viewport painted into an image of the given pixel ratio: what a screen of that ratio shows.
