@@ -34,8 +34,9 @@ public:
     void ExitInstance();
 
     CMainFrame* MainFrame() const { return m_pMainFrame.get(); }
-    // The one printer of the application: Print Setup edits it, and Print, direct printing and
-    // Print Preview use it, so the choices made in either dialog hold for the next job. Made with
+    // The one printer of the application: Print Setup edits it, and Print and Print Preview use
+    // it, so the choices made in either dialog hold for the next job; direct printing prints on a
+    // copy of it and leaves it as it was. Made with
     // the main window (a printer needs the application object, which --help does not).
     QPrinter& Printer() { return *m_pPrinter; }
     // The recent-file list as read from the settings (at most kRecentFileCount entries).

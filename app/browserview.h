@@ -17,8 +17,8 @@ class CBrowserView : public QWidget {
 public:
     static constexpr int kGridControlId = 256;
 
-    // printer: the application's printer, which Print, direct print and Print Preview use; it
-    // outlives the view.
+    // printer: the application's printer, which Print and Print Preview use and direct print
+    // starts from; it outlives the view.
     explicit CBrowserView(QPrinter* printer, QWidget* parent = nullptr);
 
     // Creates the grid window and its columns and groups. Always true: when the grid cannot be
@@ -39,7 +39,8 @@ public:
 
     // Printing, in the order a print job calls them (browserview_print.cpp). OnPreparePrinting
     // shows the print dialog on the application's printer (none for a preview; for direct
-    // printing it only makes sure a printer is installed) and tells whether to go on.
+    // printing it makes the job's own printer, pInfo->m_pDirectPrinter, from an installed one)
+    // and tells whether to go on.
     // OnPrint writes the grid's tree (CServerGrid::PrintTree), over as many pages as it needs.
     bool OnPreparePrinting(CPrintInfo* pInfo);
     void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo);
@@ -62,8 +63,10 @@ private:
     // Printing commands (browserview_print.cpp).
     void OnFilePrint(bool bDirect);
     void OnFilePrintPreview();
-    // Runs the job's printing operations on the printer; false (after telling the user) when
-    // the printer cannot be started.
+    // Runs the job's printing operations on the printer, then puts out the pages of the
+    // printer's page range (all of them without one), its copies as well when the printer
+    // cannot make them: collated as whole runs, else each page repeated in place. False (after
+    // telling the user) when the printer cannot be started.
     bool PrintJob(QPrinter* printer, CPrintInfo* pInfo);
 
     // Demonstration commands (browserview_demo.cpp); false for an id that is none of them.

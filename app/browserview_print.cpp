@@ -1,9 +1,10 @@
-// The view's printing: Print (with the print dialog), direct printing and Print Preview, all on
-// the application's one printer and all through the same printing operations.
+// The view's printing: Print (with the print dialog) and Print Preview on the application's one
+// printer, direct printing on a printer made from it, all through the same printing operations.
 
 #include "app/browserview.h"
 
 #include "app/commandids.h"
+#include "app/printspool.h"
 #include "app/stringtable.h"
 #include "platform/qt/dc.h"
 #include "platform/qt/messagebox.h"
@@ -14,22 +15,36 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include <memory>
+#include <vector>
+
 namespace {
 
-// Direct printing needs a real printer: the printer in hand when it is one, else the system's
-// default printer. False when no printer is installed.
-bool SelectInstalledPrinter(QPrinter* printer) {
-    if (printer->outputFormat() == QPrinter::NativeFormat &&
-        !QPrinterInfo::printerInfo(printer->printerName()).isNull()) {
-        return true;
-    }
-    const QPrinterInfo installed = QPrinterInfo::defaultPrinter();
+// Direct printing needs a real printer: the one chosen for the application when it is an
+// installed printer, else the system's default printer; null when no printer is installed. It is
+// a printer of its own with the page layout, copies, collation, colour and two-sided printing
+// chosen for the application's, so that later dialogs still show the printer (or PDF file)
+// chosen there.
+std::unique_ptr<QPrinter> MakeDirectPrinter(const QPrinter& chosen) {
+    QPrinterInfo installed = chosen.outputFormat() == QPrinter::NativeFormat
+                                 ? QPrinterInfo::printerInfo(chosen.printerName())
+                                 : QPrinterInfo();
     if (installed.isNull()) {
-        return false;
+        installed = QPrinterInfo::defaultPrinter();
     }
-    printer->setOutputFormat(QPrinter::NativeFormat);
-    printer->setPrinterName(installed.printerName());
-    return printer->outputFormat() == QPrinter::NativeFormat;
+    if (installed.isNull()) {
+        return nullptr;
+    }
+    auto printer = std::make_unique<QPrinter>(installed, QPrinter::HighResolution);
+    if (printer->outputFormat() != QPrinter::NativeFormat) {
+        return nullptr;
+    }
+    printer->setPageLayout(chosen.pageLayout());
+    printer->setCopyCount(chosen.copyCount());
+    printer->setCollateCopies(chosen.collateCopies());
+    printer->setColorMode(chosen.colorMode());
+    printer->setDuplex(chosen.duplex());
+    return printer;
 }
 
 }  // namespace
@@ -39,7 +54,8 @@ bool CBrowserView::OnPreparePrinting(CPrintInfo* pInfo) {
         return true;
     }
     if (pInfo->m_bDirect) {
-        if (!SelectInstalledPrinter(m_pPrinter)) {
+        pInfo->m_pDirectPrinter = MakeDirectPrinter(*m_pPrinter);
+        if (pInfo->m_pDirectPrinter == nullptr) {
             AfxMessageBox(
                 "No printer is installed, so nothing was printed.\n"
                 "Print... on the File menu can write the list to a PDF file instead.");
@@ -66,7 +82,7 @@ void CBrowserView::OnFilePrint(bool bDirect) {
     CPrintInfo info;
     info.m_bDirect = bDirect;
     if (OnPreparePrinting(&info)) {
-        PrintJob(m_pPrinter, &info);
+        PrintJob(bDirect ? info.m_pDirectPrinter.get() : m_pPrinter, &info);
     }
 }
 
@@ -94,10 +110,23 @@ bool CBrowserView::PrintJob(QPrinter* printer, CPrintInfo* pInfo) {
         return false;
     }
     {
-        CDC dc(&painter, nullptr);
-        OnBeginPrinting(&dc, pInfo);
-        OnPrint(&dc, pInfo);
-        OnEndPrinting(&dc, pInfo);
+        // The pages are laid out first, then those asked for are put out: the printer makes the
+        // copies when it can, else (a PDF file) the pages are written again.
+        CPrintSpool spool(&painter);
+        OnBeginPrinting(&spool, pInfo);
+        OnPrint(&spool, pInfo);
+        OnEndPrinting(&spool, pInfo);
+        const bool bRange = printer->printRange() == QPrinter::PageRange;
+        const std::vector<int> pages = PrintedPageOrder(
+            spool.GetPageCount(), bRange ? printer->fromPage() : 0, bRange ? printer->toPage() : 0,
+            printer->supportsMultipleCopies() ? 1 : printer->copyCount(), printer->collateCopies());
+        if (pages.empty()) {
+            AfxMessageBox(QString("The list has %1 page(s), none from page %2 on, so nothing was "
+                                  "printed.")
+                              .arg(spool.GetPageCount())
+                              .arg(printer->fromPage()));
+        }
+        spool.Play(pages);
     }
     return painter.end();
 }

@@ -2,7 +2,8 @@
 
 #include "platform/qt/dc.h"
 
-FittedText FitTextToWidth(const CDC& dc, const QString& text, int width, int offset) {
+FittedText FitTextToWidth(const CDC& dc, const QString& text, int width, int offset,
+                          const QString& ellipsis) {
     return FitTextToWidthBy([&dc](const QString& s) { return dc.GetTextExtent(s).cx; }, text, width,
-                            offset);
+                            offset, ellipsis);
 }

@@ -110,12 +110,15 @@ public:
     void InsertSampleItems(CGridTreeItem* parent, const QString& name);
     // Writes the tree as text through the device context, in its units and with its font: the
     // title "Korvath Servers" at (10, h), h being the font's height plus external leading; when
-    // a row is selected, then for each root a blank line, the root's line and a line for every
-    // node below it in pre-order, shown or not. A line is the node's text and then each sub-text,
-    // each followed by a tab, written at x = 10 with the default tab stops; the sub-texts that
-    // would pass the device's right edge continue on the next line, one tab stop in. On a paged
-    // device a line that would pass the bottom of the page begins a new page (lines start at
-    // y = h there; the title is on the first page only). Cost O(nodes x sub-texts x text).
+    // a row is selected, then the column headings' line, and for each root a blank line, the
+    // root's line and a line for every node below it in pre-order, shown or not. A line is the
+    // node's text and then each sub-text, each followed by a tab, written at x = 10 with a tab
+    // stop at each column's edge: the grid's column widths scaled by the device's logical DPI
+    // over the screen's. A field that would come within a space of the next stop is cut with
+    // "…"; the sub-texts that would pass the device's right edge continue on the next line, one
+    // column in. On a paged device a line that would pass the bottom of the page begins a new
+    // page (lines start at y = h there; the title and headings are on the first page only).
+    // Cost O(nodes x sub-texts x line length).
     void PrintTree(CDC* pDC);
     // The first node, roots in order each followed by its subtree in pre-order, whose text equals
     // text exactly and each of whose extra texts equals one of its sub-texts, comparing ASCII

@@ -172,22 +172,24 @@ BOOL CDC::TextOut(int x, int y, const QString& text) {
     return TRUE;
 }
 
-CSize CDC::TabbedTextOut(int x, int y, const QString& text, int nTabOrigin) {
+CSize CDC::TabbedTextOut(int x, int y, const QString& text, int nTabOrigin,
+                         std::span<const int> tabStops) {
     if (m_painter == nullptr) {
         return CSize();
     }
-    const int right = LayOutTabbedText(x, text, nTabOrigin, [&](int left, const QString& segment) {
-        DrawTextLine(left, y, segment);
-    });
+    const int right =
+        LayOutTabbedText(x, text, nTabOrigin, tabStops,
+                         [&](int left, const QString& segment) { DrawTextLine(left, y, segment); });
     return CSize(right - x, Metrics().height());
 }
 
-CSize CDC::GetTabbedTextExtent(const QString& text, int nTabOrigin) const {
-    return CSize(LayOutTabbedText(0, text, nTabOrigin, [](int, const QString&) {}),
+CSize CDC::GetTabbedTextExtent(const QString& text, int nTabOrigin,
+                               std::span<const int> tabStops) const {
+    return CSize(LayOutTabbedText(0, text, nTabOrigin, tabStops, [](int, const QString&) {}),
                  Metrics().height());
 }
 
-int CDC::LayOutTabbedText(int x, const QString& text, int nTabOrigin,
+int CDC::LayOutTabbedText(int x, const QString& text, int nTabOrigin, std::span<const int> tabStops,
                           const std::function<void(int, const QString&)>& segment) const {
     const QFontMetrics& fm = Metrics();
     const int stop = std::max(1, 8 * fm.averageCharWidth());
@@ -197,8 +199,9 @@ int CDC::LayOutTabbedText(int x, const QString& text, int nTabOrigin,
         if (i > 0) {
             // The next stop strictly right of the pen: a tab always moves on.
             const int offset = left - nTabOrigin;
+            const auto given = std::upper_bound(tabStops.begin(), tabStops.end(), offset);
             const int below = offset >= 0 ? offset / stop : -((stop - 1 - offset) / stop);
-            left = nTabOrigin + (below + 1) * stop;
+            left = nTabOrigin + (given != tabStops.end() ? *given : (below + 1) * stop);
         }
         if (!parts[i].isEmpty()) {
             segment(left, parts[i]);
@@ -262,6 +265,8 @@ int CDC::GetDeviceCaps(int nIndex) const {
             return device->width();
         case VERTRES:
             return device->height();
+        case LOGPIXELSX:
+            return device->logicalDpiX();
         default:
             return 0;
     }

@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <optional>
+#include <span>
 
 class QWidget;
 
@@ -75,14 +76,17 @@ public:
     BOOL ExtTextOut(int x, int y, UINT options, const CRect* rect, const QString& text);
     // The text with its top-left corner at (x, y).
     virtual BOOL TextOut(int x, int y, const QString& text);
-    // The text with its top-left corner at (x, y), each tab moving on to the next default tab
-    // stop: every 8 average character widths (tmAveCharWidth) from nTabOrigin. Returns the width
-    // from x to the end of the text and the font's height; (0, 0) without a painter, when nothing
-    // is drawn. Cost O(length).
-    virtual CSize TabbedTextOut(int x, int y, const QString& text, int nTabOrigin);
+    // The text with its top-left corner at (x, y), each tab moving on to the first of tabStops
+    // (ascending, relative to nTabOrigin) right of the pen, and past the last of them to the next
+    // default tab stop: every 8 average character widths (tmAveCharWidth) from nTabOrigin. Returns
+    // the width from x to the end of the text and the font's height; (0, 0) without a painter,
+    // when nothing is drawn. Cost O(length + stops).
+    virtual CSize TabbedTextOut(int x, int y, const QString& text, int nTabOrigin,
+                                std::span<const int> tabStops = {});
     // The extent TabbedTextOut gives for the text drawn from x = 0; a text drawn from x with the
-    // origin o has the extent of the text measured with the origin o - x. Cost O(length).
-    CSize GetTabbedTextExtent(const QString& text, int nTabOrigin) const;
+    // origin o has the extent of the text measured with the origin o - x. Cost O(length + stops).
+    CSize GetTabbedTextExtent(const QString& text, int nTabOrigin,
+                              std::span<const int> tabStops = {}) const;
     // Draws the text on one line in the rectangle: DT_LEFT, DT_CENTER or DT_RIGHT; DT_VCENTER
     // centres it vertically (the callers pass DT_SINGLELINE with it); without DT_NOCLIP nothing is
     // painted outside the rectangle. "&" is shown as it is (the callers pass DT_NOPREFIX). Returns
@@ -92,8 +96,8 @@ public:
     // Width of the text and the font's height (tmHeight) with the selected font.
     CSize GetTextExtent(const QString& text) const;
     BOOL GetTextMetrics(TEXTMETRIC* metrics) const;
-    // HORZRES and VERTRES: width and height of the device's drawable (printable) area; 0 without
-    // a painter and for other indexes.
+    // HORZRES and VERTRES: width and height of the device's drawable (printable) area, LOGPIXELSX
+    // its logical dots per inch across; 0 without a painter and for other indexes.
     int GetDeviceCaps(int nIndex) const;
 
     // Pages of a paged device: EndPage closes the sheet in hand, StartPage begins the next one
@@ -117,9 +121,9 @@ public:
 private:
     const QFontMetrics& Metrics() const;
     void DrawTextLine(int x, int y, const QString& text);
-    // Lays the text's tab-separated segments out from x with the default tab stops, handing each
+    // Lays the text's tab-separated segments out from x with the tab stops, handing each
     // non-empty segment with its left edge to segment; returns the right end.
-    int LayOutTabbedText(int x, const QString& text, int nTabOrigin,
+    int LayOutTabbedText(int x, const QString& text, int nTabOrigin, std::span<const int> tabStops,
                          const std::function<void(int, const QString&)>& segment) const;
 
     QPainter* m_painter;

@@ -174,6 +174,7 @@ constexpr int SM_CXVSCROLL = 2;
 // Device capability indexes (GetDeviceCaps).
 constexpr int HORZRES = 8;
 constexpr int VERTRES = 10;
+constexpr int LOGPIXELSX = 88;
 
 // Text metrics of the selected font, in the device's units.
 struct TEXTMETRIC {

@@ -54,10 +54,16 @@ TEST(ViewCommandsTest, DemoMenuCommandsReachTheGrid) {
     EXPECT_TRUE(frame.SendCommand(ID_DEMO_FIND));
     EXPECT_EQ(boxes.Texts(), std::vector<std::string>(5, "not found"));
     EXPECT_EQ(boxes.seen[0].title, "Korvath Servers Browser");
-    if (QPrinterInfo::availablePrinters().isEmpty()) {
+    if (QPrinterInfo::availablePrinters().isEmpty()) {  // never on paper
+        QPrinter& kept = browser->Printer();  // direct printing leaves the chosen printer alone
+        kept.setOutputFileName("kept.pdf");
+        kept.setPageOrientation(QPageLayout::Landscape);
         EXPECT_TRUE(frame.SendCommand(ID_FILE_PRINT_DIRECT));
         ASSERT_EQ(boxes.seen.size(), 6u);
         EXPECT_EQ(boxes.seen[5].text.rfind("No printer is installed", 0), 0u);
+        EXPECT_TRUE(kept.outputFormat() == QPrinter::PdfFormat &&
+                    kept.outputFileName() == "kept.pdf" &&
+                    kept.pageLayout().orientation() == QPageLayout::Landscape);
     }
 
     // The name prompt comes only with a selected row, and only OK inserts (under a collapsed row:
