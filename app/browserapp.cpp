@@ -2,8 +2,10 @@
 
 #include "app/commandids.h"
 #include "app/stringtable.h"
+#include "app/tracelog.h"
 #include "app/windowsettings.h"
 #include "net/masterclient.h"
+#include "platform/posix/trace.h"
 #include "platform/qt/mainwindow.h"
 
 #include <QApplication>
@@ -26,6 +28,7 @@ CBrowserApp::~CBrowserApp() {
 void CBrowserApp::ExitInstance() {
     SaveStdProfileSettings();
     SetUserNotice(nullptr);
+    SetTraceSink(nullptr);
     m_pMainFrame.reset();
 }
 
@@ -37,6 +40,7 @@ bool CBrowserApp::CreateMainWindow() {
     QGuiApplication::setDesktopFileName("korvath-browser");
     LoadStdProfileSettings();
     SetUserNotice(&m_notice);
+    InstallTraceLog();
 
     m_pPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
     m_pMainFrame = std::make_unique<CMainFrame>(m_pPrinter.get());

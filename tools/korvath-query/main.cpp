@@ -14,7 +14,7 @@
 #include "net/refreshdriver.h"
 #include "net/serveraddress.h"
 #include "net/serverquerythread.h"
-#include "net/tmutex.h"
+#include "platform/posix/trace.h"
 #include "tools/korvath-query/consolehost.h"
 #include "tools/korvath-query/resultwriters.h"
 #include "tools/korvath-query/stopsignals.h"
@@ -75,8 +75,10 @@ int main(int argc, char** argv) {
     if (const char* mutexName = std::getenv("KR_UPDATE_MUTEX")) {
         SetUpdateMutexName(mutexName);
     }
-    // Standard output carries the result; the mutex's trace lines would spoil it.
-    TMutex::SetTraceOutput(nullptr);
+    // Standard output carries the result: trace lines, when asked for, go to standard error.
+    if (TraceRequested()) {
+        SetTraceSink(TraceToStandardError);
+    }
     ConsoleNotice notice;
     SetUserNotice(&notice);
     // Progress only for a person watching a terminal, never into a pipe or a file.
