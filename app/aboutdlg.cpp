@@ -17,9 +17,8 @@ CAboutDlg::CAboutDlg(QWidget* parent)
     AddButton("OK", IDOK, 172, 7, 32, 14, true);
     AddStatic("Version 0.2.0, by the project team", 36, 28, 133, 8);
     QLabel* contact = AddStatic(
-        "Questions, ideas and bug reports go to the project's issue "
-        "tracker.\nThe browser talks only to the master server it is "
-        "given and to the game servers that master lists.",
+        "The browser talks only to the master server it is given and to the game servers that "
+        "master lists.",
         13, 40, 191, 40);
     contact->setWordWrap(true);
     contact->setAlignment(Qt::AlignLeft | Qt::AlignTop);

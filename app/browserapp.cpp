@@ -1,20 +1,23 @@
 #include "app/browserapp.h"
 
 #include "app/commandids.h"
+#include "app/profilesettings.h"
 #include "app/stringtable.h"
+#include "app/tracelog.h"
 #include "app/windowsettings.h"
 #include "net/masterclient.h"
+#include "platform/posix/trace.h"
 #include "platform/qt/mainwindow.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QScreen>
-#include <QSettings>
 
 #include <cstdio>
 
 namespace {
-constexpr char kProfileName[] = "Korvath Servers Browser";
+// The name message boxes and --version show; the settings file is named by CProfileSettings.
+constexpr char kProgramName[] = "Korvath Servers Browser";
 constexpr char kRecentFileSection[] = "Recent File List";
 constexpr char kVersion[] = "0.2.0";
 }  // namespace
@@ -26,6 +29,7 @@ CBrowserApp::~CBrowserApp() {
 void CBrowserApp::ExitInstance() {
     SaveStdProfileSettings();
     SetUserNotice(nullptr);
+    SetTraceSink(nullptr);
     m_pMainFrame.reset();
 }
 
@@ -35,8 +39,10 @@ bool CBrowserApp::InitInstance(const QStringList& arguments) {
 
 bool CBrowserApp::CreateMainWindow() {
     QGuiApplication::setDesktopFileName("korvath-browser");
+    CarryOverOldProfile();
     LoadStdProfileSettings();
     SetUserNotice(&m_notice);
+    InstallTraceLog();
 
     m_pPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
     m_pMainFrame = std::make_unique<CMainFrame>(m_pPrinter.get());
@@ -59,8 +65,8 @@ bool CBrowserApp::CreateMainWindow() {
 }
 
 bool CBrowserApp::ParseCommandLine(const QStringList& arguments) {
-    QCoreApplication::setOrganizationName(kProfileName);
-    QCoreApplication::setApplicationName(kProfileName);
+    QCoreApplication::setOrganizationName(kProgramName);
+    QCoreApplication::setApplicationName(kProgramName);
     QCoreApplication::setApplicationVersion(kVersion);
     QCommandLineParser parser;
     parser.setApplicationDescription(LoadResourceString(AFX_IDS_APP_TITLE));
@@ -113,7 +119,7 @@ QSize CBrowserApp::DefaultFrameSize() {
 }
 
 void CBrowserApp::LoadStdProfileSettings() {
-    QSettings settings;
+    CProfileSettings settings;
     settings.beginGroup(kRecentFileSection);
     m_recentFiles.clear();
     for (int n = 1; n <= kRecentFileCount; ++n) {
@@ -129,7 +135,7 @@ void CBrowserApp::SaveStdProfileSettings() const {
         return;
     }
     SaveWindowSettings(*m_pMainFrame);
-    QSettings settings;
+    CProfileSettings settings;
     settings.beginGroup(kRecentFileSection);
     for (int n = 1; n <= kRecentFileCount; ++n) {
         const QString key = QString("File%1").arg(n);

@@ -58,7 +58,12 @@ void CMainFrame::BuildMenu() {
     file->addAction(MakeAction(ID_FILE_PRINT_PREVIEW, "Print Pre&view"));
     file->addAction(MakeAction(ID_FILE_PRINT_SETUP, "P&rint Setup..."));
     file->addSeparator();
-    file->addAction(MakeAction(ID_APP_EXIT, "E&xit"));
+    QAction* exit = MakeAction(ID_APP_EXIT, "E&xit");
+    // The desktop's quit keys (Ctrl+Q on Linux desktops); Ctrl+Q too where the platform names
+    // none, as the offscreen one does.
+    const QList<QKeySequence> quit = QKeySequence::keyBindings(QKeySequence::Quit);
+    exit->setShortcuts(quit.isEmpty() ? QList<QKeySequence>{QKeySequence("Ctrl+Q")} : quit);
+    file->addAction(exit);
 
     QMenu* view = menuBar()->addMenu("&View");
     QAction* toolBar = MakeAction(ID_VIEW_TOOLBAR, "&Toolbar");

@@ -2,8 +2,7 @@
 
 #include "app/commandids.h"
 #include "app/mainframe.h"
-
-#include <QSettings>
+#include "app/profilesettings.h"
 
 namespace {
 constexpr char kSection[] = "Main Window";
@@ -13,7 +12,7 @@ constexpr char kStatusBar[] = "Status Bar";
 }  // namespace
 
 void SaveWindowSettings(CMainFrame& frame) {
-    QSettings settings;
+    CProfileSettings settings;
     settings.beginGroup(kSection);
     settings.setValue(kGeometry, frame.saveGeometry());
     settings.setValue(kBars, frame.saveState());
@@ -21,7 +20,7 @@ void SaveWindowSettings(CMainFrame& frame) {
 }
 
 bool RestoreWindowSettings(CMainFrame& frame) {
-    QSettings settings;
+    CProfileSettings settings;
     settings.beginGroup(kSection);
     if (!frame.restoreGeometry(settings.value(kGeometry).toByteArray())) {
         return false;

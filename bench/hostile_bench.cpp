@@ -8,7 +8,6 @@
 #include "app/commandids.h"
 #include "net/masterclient.h"
 #include "net/serveraddress.h"
-#include "net/tmutex.h"
 #include "tests/app/browsertesting.h"
 #include "tests/support/childprocess.h"
 #include "tests/support/hostilemodes.h"
@@ -37,7 +36,6 @@ double Since(Clock::time_point start) {
 // after closeAfterMs, the seconds from that request to the end.
 int BrowserChild(int argc, char** argv, const char* master, int closeAfterMs) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    TMutex::SetTraceOutput(nullptr);  // standard output carries the figures
     QApplication application(argc, argv);
     CBrowserApp browser;
     if (!browser.InitInstance({"korvath-browser", "--master", master})) {

@@ -92,8 +92,14 @@ void CheckJson(const std::string& text, const QueryResult& result, const std::st
         }
     }
     for (size_t u = 0; u < result.ungrouped.size(); ++u) {
-        Require(Text(ungrouped.at(u), "address") == result.ungrouped[u].address,
-                "every ungrouped address");
+        const ServerRecord& server = result.ungrouped[u];
+        const Json& entry = ungrouped.at(u);
+        Require(Text(entry, "address") == server.m_address &&
+                    Text(entry, "name") == server.m_name && Text(entry, "map") == server.m_map &&
+                    Text(entry, "playersText") == server.m_playersText &&
+                    Text(entry, "version") == server.m_version &&
+                    Text(entry, "gameType") == server.m_gameType,
+                "every ungrouped server's texts come back byte for byte");
     }
 }
 
@@ -116,9 +122,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         result.groups.push_back(std::move(group));
     }
     for (int u = input.ConsumeIntegralInRange(0, 3); u > 0; --u) {
-        result.ungrouped.push_back(
-            {input.ConsumeRandomLengthString(30), input.ConsumeIntegral<uint32_t>(),
-             input.ConsumeRandomLengthString(6), input.ConsumeRandomLengthString(6)});
+        ServerRecord server = Server(input);
+        server.m_version = input.ConsumeRandomLengthString(6);
+        server.m_gameType = input.ConsumeRandomLengthString(6);
+        result.ungrouped.push_back(std::move(server));
     }
     CheckTable(FormatTable(result), result);
     CheckJson(FormatJson(result, master), result, master);

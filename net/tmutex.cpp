@@ -1,24 +1,13 @@
 #include "net/tmutex.h"
 
-#include <atomic>
 #include <chrono>
 
 #include "net/tevent.h"
+#include "platform/posix/trace.h"
 
 namespace {
 constexpr std::chrono::milliseconds kWaitStep{1000};
-std::atomic<std::FILE*> g_traceOutput{stdout};
-
-void Trace(const char* line) {
-    if (std::FILE* output = g_traceOutput.load()) {
-        std::fputs(line, output);
-    }
-}
 }  // namespace
-
-void TMutex::SetTraceOutput(std::FILE* output) {
-    g_traceOutput.store(output);
-}
 
 TMutex::TMutex(const std::string& name)
     : m_strName(name), m_lockCount(0), m_hMutex(NamedMutex::Open(name)) {}

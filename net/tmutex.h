@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <cstdio>
 #include <memory>
 #include <string>
 
@@ -10,11 +9,11 @@
 class TEvent;
 
 // A named mutex shared by every thread and process that uses the same name, with a count of the
-// holds taken through this object. Waits in steps of 1000 ms with no overall limit and writes a
-// trace line for each outcome: "Wait ok\n", "Wait Loop\n" (1000 ms passed),
-// "Mutex released by other process\n" (the holder died; the mutex is held and consistent again),
-// and "~TMutex()\n" from the destructor. A hold belongs to the thread that took it: Wait,
-// Release and the destructor run on one thread.
+// holds taken through this object. Waits in steps of 1000 ms with no overall limit and traces
+// (platform/posix/trace.h, off unless a sink is installed) a line for each outcome: "Wait ok\n",
+// "Wait Loop\n" (1000 ms passed), "Mutex released by other process\n" (the holder died; the
+// mutex is held and consistent again), and "~TMutex()\n" from the destructor. A hold belongs to
+// the thread that took it: Wait, Release and the destructor run on one thread.
 class TMutex {
 public:
     // Opens or creates the mutex; without it (the shared object cannot be opened) Wait always
@@ -31,10 +30,6 @@ public:
     bool Wait(TEvent* cancel = nullptr);
     // When at least `count` (>= 1) holds are taken: gives back that many. Otherwise nothing.
     void Release(int count);
-
-    // Where the trace lines go: standard output unless changed; nullptr writes none. For
-    // programs whose standard output carries data (korvath-query) and for tests.
-    static void SetTraceOutput(std::FILE* output);
 
     std::string m_strName;
     int32_t m_lockCount;

@@ -3,10 +3,13 @@
 #include <cerrno>
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <string_view>
 
 #include <arpa/inet.h>
 #include <netdb.h>
 #include <netinet/in.h>
+#include <strings.h>
 #include <sys/socket.h>
 #include <sys/time.h>
 #include <unistd.h>
@@ -74,8 +77,20 @@ bool IsHostName(const std::string& text) {
     return true;
 }
 
+// Names under the reserved top-level name "invalid" (RFC 6761) never name a host; they are
+// refused at once, so that they reach no resolver on the network.
+bool IsUnderInvalid(const std::string& host) {
+    std::string_view name(host);
+    if (name.ends_with('.')) {
+        name.remove_suffix(1);
+    }
+    const size_t dot = name.rfind('.');
+    const std::string label(dot == std::string_view::npos ? name : name.substr(dot + 1));
+    return strcasecmp(label.c_str(), "invalid") == 0;
+}
+
 std::optional<in_addr_t> LookUpHost(const std::string& host) {
-    if (!IsHostName(host)) {
+    if (!IsHostName(host) || IsUnderInvalid(host)) {
         return std::nullopt;
     }
     addrinfo hints{};

@@ -18,7 +18,8 @@ public:
     UdpQuerySocket(const UdpQuerySocket&) = delete;
     UdpQuerySocket& operator=(const UdpQuerySocket&) = delete;
 
-    // Resolves the host (a dotted IPv4 text directly, anything else by an IPv4 name lookup),
+    // Resolves the host (a dotted IPv4 text directly, anything else by an IPv4 name lookup; a
+    // text that cannot name a host, or a name under "invalid", fails without one),
     // creates the socket (or keeps the one still open) and fixes its peer. 1 when connected, 0 on
     // failure (already reported; the socket is closed). Ports outside 0..65535 fail like any
     // other connect error.

@@ -5,7 +5,17 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-scripts/build.sh build >/dev/null
+# The first build takes several minutes: it says so at once and shows each of its steps. A later
+# run prints nothing while there is nothing to rebuild (ninja's glob check, "no work to do").
+first=0
+if [ ! -f build/build.ninja ]; then
+    echo "Building, the first time takes several minutes..."
+    first=1
+fi
+scripts/build.sh build 2>&1 | awk -v announced="$first" '
+    /^\[0\/[0-9]+\] Re-checking globbed directories/ || /^ninja: no work to do/ { next }
+    !announced { print "Building what changed..."; announced = 1 }
+    { print; fflush() }'
 
 workdir=$(mktemp -d)
 trap 'kill "$sim_pid" 2>/dev/null || true; rm -rf "$workdir"' EXIT

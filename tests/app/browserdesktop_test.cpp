@@ -2,11 +2,15 @@
 
 #include "app/appicons.h"
 #include "app/commandids.h"
+#include "app/profilesettings.h"
+#include "net/tmutex.h"
 #include "platform/posix/usernotice.h"
 #include "tests/app/browsertesting.h"
 #include "tests/support/childprocess.h"
 
 #include <gtest/gtest.h>
+#include <QFileInfo>
+#include <QLoggingCategory>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrinter>
@@ -51,7 +55,7 @@ TEST(BrowserDesktopTest, CommandLineIsAnsweredWithoutADisplay) {
 // at the next start. The toolbar hidden from the window's own menu, which names it by its title,
 // unchecks View > Toolbar. Each bar's View command then shows and hides it, its check mark in step.
 TEST(BrowserDesktopTest, FirstStartThenWindowAndBarsComeBackAsTheyWereLeft) {
-    QSettings().clear();  // a first start, whatever earlier windows of the run left behind
+    CProfileSettings().clear();  // a first start, whatever earlier windows of the run left behind
     const QRect placed(40, 50, 700, 500);
     {
         auto browser = StartBrowser({});
@@ -105,7 +109,7 @@ TEST(BrowserDesktopTest, FirstStartThenWindowAndBarsComeBackAsTheyWereLeft) {
 
 // Two buttons with a gap between them, their tips and prompts; the menus (separators shown as
 // "-") offer no full-list item; ids without a handler are refused. The window's icon sizes, crisp
-// toolbar images, its desktop name, and message boxes parented to it.
+// toolbar images, its desktop name, message boxes parented to it, and Ctrl+Q closing it.
 TEST(BrowserDesktopTest, ToolBarMenusIconsMessageBoxesAndTheDesktopEntry) {
     auto browser = StartBrowser({});
     ASSERT_NE(browser, nullptr);
@@ -157,6 +161,55 @@ TEST(BrowserDesktopTest, ToolBarMenusIconsMessageBoxesAndTheDesktopEntry) {
     ASSERT_EQ(boxes.seen.size(), 1u);
     EXPECT_EQ(boxes.seen[0].parent, &frame);
     EXPECT_EQ(boxes.seen[0].icon, QMessageBox::Warning);
+
+    frame.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    QTest::keyClick(&frame, Qt::Key_Q, Qt::ControlModifier);  // quits as File > Exit does
+    EXPECT_FALSE(frame.isVisible());
+}
+
+// The settings live in korvath/korvath-browser.conf. The first start with none takes over the
+// values earlier versions saved, once: the old file stays, and what changes in it later does not
+// come over again.
+TEST(BrowserDesktopTest, SettingsOfEarlierVersionsComeOverOnce) {
+    const QString file = CProfileSettings().fileName();
+    EXPECT_TRUE(file.endsWith("/korvath/korvath-browser.conf")) << file.toStdString();
+    QFile::remove(file);
+    QSettings old(QSettings::NativeFormat, QSettings::UserScope, "Korvath Servers Browser",
+                  "Korvath Servers Browser");
+    for (const char* recent : {"first.txt", "later.txt"}) {
+        old.setValue("Recent File List/File1", recent);
+        old.sync();
+        const auto browser = StartBrowser({});
+        ASSERT_NE(browser, nullptr);
+        EXPECT_EQ(browser->RecentFiles(), QStringList{"first.txt"}) << recent;
+    }
+    EXPECT_TRUE(QFileInfo::exists(old.fileName()));
+    old.clear();  // for the tests after this one
+}
+
+QStringList g_logged;
+
+// The mutex's trace lines reach the logging category "korvath.trace" only when KR_TRACE=1 asks
+// for them, a line each.
+TEST(BrowserDesktopTest, TraceLinesGoToTheirLoggingCategoryWhenAskedFor) {
+    const TestMutexName name;
+    for (const bool asked : {false, true}) {
+        asked ? setenv("KR_TRACE", "1", 1) : unsetenv("KR_TRACE");
+        const auto browser = StartBrowser({});
+        ASSERT_NE(browser, nullptr);
+        g_logged.clear();
+        const QtMessageHandler previous = qInstallMessageHandler(
+            [](QtMsgType, const QMessageLogContext& context, const QString& message) {
+                g_logged << QString(context.category) + ": " + message;
+            });
+        TMutex(name.name).Wait();
+        qInstallMessageHandler(previous);
+        EXPECT_EQ(g_logged.join('|'),
+                  asked ? "korvath.trace: Wait ok|korvath.trace: ~TMutex()" : "");
+    }
+    unsetenv("KR_TRACE");
+    QLoggingCategory::setFilterRules("");
 }
 
 TEST(BrowserDesktopTest, ViewWithoutItsGridGoesOn) {

@@ -14,7 +14,6 @@
 #include "net/refreshstop.h"
 #include "net/serverrecord.h"
 #include "net/tevent.h"
-#include "net/tmutex.h"
 #include "tests/support/fakegameservers.h"
 #include "tests/support/fakenotice.h"
 #include "tests/support/simprocess.h"
@@ -119,13 +118,9 @@ private:
 
 class RefreshDriverTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        g_refreshCount = 0;
-        TMutex::SetTraceOutput(nullptr);
-    }
+    void SetUp() override { g_refreshCount = 0; }
     void TearDown() override {
         g_refreshStop.Reset();
-        TMutex::SetTraceOutput(stdout);
         SetMasterServer(kDefaultMasterHost, kDefaultMasterPort);
     }
 

@@ -7,23 +7,30 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "platform/posix/trace.h"
 #include "tests/support/tempdir.h"
 #include "tests/support/testmutex.h"
 
 namespace {
 
-// Trace lines go to a file of the test's own, unbuffered, so a forked process's lines land in
-// it too.
+// Trace lines are switched on into a file of the test's own, unbuffered, so a forked process's
+// lines land in it too.
+std::FILE* g_trace = nullptr;
+
+void TraceToFile(const char* line) {
+    std::fputs(line, g_trace);
+}
+
 class TMutexTest : public ::testing::Test {
 protected:
     TMutexTest() : m_path(m_dir.File("trace")), m_name(m_ownName.name) {
-        m_trace = std::fopen(m_path.c_str(), "a");
-        std::setvbuf(m_trace, nullptr, _IONBF, 0);
-        TMutex::SetTraceOutput(m_trace);
+        g_trace = std::fopen(m_path.c_str(), "a");
+        std::setvbuf(g_trace, nullptr, _IONBF, 0);
+        SetTraceSink(TraceToFile);
     }
     ~TMutexTest() override {
-        TMutex::SetTraceOutput(stdout);
-        std::fclose(m_trace);
+        SetTraceSink(nullptr);
+        std::fclose(g_trace);
     }
 
     std::string Trace() const { return kr::test::ReadWholeFile(m_path); }
@@ -36,7 +43,6 @@ protected:
     kr::test::TestMutexName m_ownName;
     std::string m_path;
     std::string m_name;
-    std::FILE* m_trace;
 };
 
 TEST_F(TMutexTest, HoldsAreCountedAndAllGivenBackByTheDestructor) {

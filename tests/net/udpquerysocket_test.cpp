@@ -47,9 +47,9 @@ TEST(UdpQuerySocketTest, ExchangesOneDatagramWithItsPeerOnly) {
     EXPECT_EQ(notice.StatusTexts().size() + notice.MessageBoxes().size(), 0u);
 }
 
-// Texts that are neither a dotted address nor a possible host name are refused without a lookup
-// (status text and message box); a port outside 16 bits is a connect error (status text only).
-// Nothing stays open.
+// Texts that are neither a dotted address nor a possible host name, and names under the reserved
+// "invalid", are refused without a lookup (status text and message box); a port outside 16 bits
+// is a connect error (status text only). Nothing stays open.
 TEST(UdpQuerySocketTest, BadHostOrPortIsReportedAndNothingIsOpened) {
     const int before = OpenDescriptors();
     const auto check = [](const char* host, int port, const std::string& status,
@@ -62,8 +62,8 @@ TEST(UdpQuerySocketTest, BadHostOrPortIsReportedAndNothingIsOpened) {
         EXPECT_EQ(notice.StatusTexts(), std::vector<std::string>{status});
         EXPECT_EQ(notice.MessageBoxes(), boxes);
     };
-    for (const char* host :
-         {"", "bad host", "under_score", "a..b", ".", "x:1", "1.2.3.4 ", "-\x01", "1.2.3.4/8"}) {
+    for (const char* host : {"", "bad host", "under_score", "a..b", ".", "x:1", "1.2.3.4 ", "-\x01",
+                             "1.2.3.4/8", "no-such-host.invalid", "x.INVALID."}) {
         check(host, 18444, "Invalid Server ip!",
               {{"Invalid Server ip!", "KR Server Browser", NoticeIcon::None}});
     }

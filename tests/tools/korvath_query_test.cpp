@@ -44,8 +44,9 @@ size_t ColumnOf(const std::string& line, const std::string& text) {
 
 // Server texts that are hostile or longer than their column, through each output: the JSON stays
 // valid and gives back the exact bytes; the table shows no control character and cuts long texts
-// with "…", so each column starts at the same place on every line; progress goes to standard
-// error only when it is a terminal.
+// with "…", so each column starts at the same place on every line, also for the server it cannot
+// group; progress goes to standard error only when it is a terminal, and so do trace lines when
+// KR_TRACE=1 asks for them.
 TEST(KorvathQueryTest, ServerTextsKeepEachOutputIntactAndOnlyATerminalSeesProgress) {
     ScopedTempDir dir(true);
     const std::string name = "q\"b\\s/\x01\x1b[31m\t\n\x7f\x80\x9b\xa0\xe9\xff";
@@ -61,6 +62,7 @@ TEST(KorvathQueryTest, ServerTextsKeepEachOutputIntactAndOnlyATerminalSeesProgre
         // `script` gives the program a terminal for both outputs, read back through its pipe.
         const TestMutexName mutex;
         setenv("KR_UPDATE_MUTEX", mutex.name.c_str(), 1);
+        setenv("KR_TRACE", output == "pipe" ? "1" : "0", 1);
         const ChildRun run =
             output == "terminal"
                 ? RunChild(
@@ -73,6 +75,8 @@ TEST(KorvathQueryTest, ServerTextsKeepEachOutputIntactAndOnlyATerminalSeesProgre
                               run.out.find("\r\x1b[K") != std::string::npos;
         EXPECT_EQ(progress, output == "terminal") << run.out;
         EXPECT_EQ(run.err.find('\r'), std::string::npos);
+        EXPECT_EQ(run.err.find("Wait ok\n") != std::string::npos, output == "pipe") << run.err;
+        EXPECT_EQ(run.out.find("Wait ok"), std::string::npos);
         if (output == "json") {
             const Json result = ParseJson(run.out);
             ASSERT_TRUE(result.is_object()) << run.out;
@@ -82,9 +86,10 @@ TEST(KorvathQueryTest, ServerTextsKeepEachOutputIntactAndOnlyATerminalSeesProgre
             EXPECT_EQ(
                 (Texts{Text(result, "master"), Text(group, "version"), Text(group, "gameType"),
                        Text(row, "name"), Text(row, "map"), Text(row, "playersText"),
-                       Text(odd, "address"), Text(odd, "version"), Text(odd, "gameType")}),
-                (Texts{master, "1.20", "TDM", name, map, " 3/12", servers.Address(2), "1.??",
-                       "VLD"}));
+                       Text(odd, "address"), Text(odd, "version"), Text(odd, "gameType"),
+                       Text(odd, "name"), Text(odd, "map"), Text(odd, "playersText")}),
+                (Texts{master, "1.20", "TDM", name, map, " 3/12", servers.Address(2), "1.??", "VLD",
+                       "odd\x1b", "m", " 1/ 8"}));
             continue;
         }
         std::vector<std::string> rows;  // the long texts, the hostile ones, the ungrouped server
@@ -96,6 +101,7 @@ TEST(KorvathQueryTest, ServerTextsKeepEachOutputIntactAndOnlyATerminalSeesProgre
         }
         ASSERT_EQ(rows.size(), 3u) << run.out;
         EXPECT_EQ(ColumnOf(rows[0], "127.0.0.1:"), ColumnOf(rows[1], "127.0.0.1:"));
+        EXPECT_EQ(ColumnOf(rows[0], "127.0.0.1:"), ColumnOf(rows[2], "127.0.0.1:"));
         EXPECT_EQ(ColumnOf(rows[0], "mod"), ColumnOf(rows[1], std::string(11, 'D') + "\u2026"));
         EXPECT_NE(rows[0].find(std::string(23, 'N') + "\u2026  m\xC3\xA9" + std::string(13, 'M') +
                                "\u2026"),
@@ -104,40 +110,57 @@ TEST(KorvathQueryTest, ServerTextsKeepEachOutputIntactAndOnlyATerminalSeesProgre
             for (char c : run.out) {
                 ASSERT_TRUE(static_cast<unsigned char>(c) >= 0x20 || c == '\n') << +c;
             }
-            for (const char* shown :
-                 {"\n1.20 TDM\n", "q\"b\\s/??[31m?????\xC2\xA0\xC3\xA9\xC3\xBF", "\nungrouped\n"}) {
+            for (const std::string& shown : std::vector<std::string>{
+                     "\n1.20 TDM\n", "q\"b\\s/??[31m?????\xC2\xA0\xC3\xA9\xC3\xBF",
+                     "\nNot grouped (no answer, or an unknown version or game type)\n",
+                     "  odd?" + std::string(22, ' ') + "m ", " 1/ 8  ", " 1.?? VLD\n"}) {
                 EXPECT_NE(run.out.find(shown), std::string::npos) << shown << run.out;
             }
             EXPECT_TRUE(run.out.ends_with("\n3 server(s)\n"));
         }
     }
+    unsetenv("KR_TRACE");
     EXPECT_EQ(ReadWholeFile("servers.txt").size(), 3u * 3 * 22) << "appended on every run";
 }
 
-// Usage errors exit with 2 and the usage, a silent master with 1 and its two messages, a host
-// that cannot name anything (refused before any lookup) with 3; none prints a result.
-TEST(KorvathQueryTest, ExitStatusTellsUsageAndMasterFailures) {
+// Usage errors exit with 2, the usage and the argument at fault; -h is --help. A closed master
+// port exits with 1 and its two messages, a host that cannot be resolved (refused before any
+// lookup) with 3, a result that cannot be written with 4 and the reason; none prints a result.
+TEST(KorvathQueryTest, ExitStatusTellsUsageMasterAndOutputFailures) {
     ScopedTempDir dir(true);
     const std::string closed = "127.0.0.1:" + std::to_string(FakeUdpSocket().Port());
+    FakeMaster emptyList({MasterPage(7, {})});
+    const std::string listing = "127.0.0.1:" + std::to_string(emptyList.Port());
     const std::string usage = "usage: korvath-query [--master HOST[:PORT]] [--json]";
-    const std::pair<std::vector<std::string>, std::vector<std::string>> cases[] = {
-        {{"--master"}, {"2", usage}},
-        {{"--master", ":1"}, {"2", usage}},
-        {{"--master", "h:0"}, {"2", usage}},
-        {{"--master", "h:65536"}, {"2", usage}},
-        {{"--json", "--bogus"}, {"2", usage}},
-        {{"--master", "a b"}, {"2", usage}},
+    // The texts are looked for on standard error, on standard output for exit 0 (the help), which
+    // is the only case that prints anything there. Exit 4 runs with standard output on /dev/full.
+    const std::tuple<std::vector<std::string>, int, std::vector<std::string>> cases[] = {
+        // First, while the master waits for its request (5 s).
+        {{"--master", listing},
+         4,
+         {"korvath-query: cannot write the result: No space left on device\n"}},
+        {{"--master"}, 2, {usage}},
+        {{"--master", ":1"}, 2, {"korvath-query: bad --master value: :1\n", usage}},
+        {{"--master", "h:0"}, 2, {usage}},
+        {{"--master", "h:65536"}, 2, {usage}},
+        {{"--json", "--bogus"}, 2, {"korvath-query: unknown argument: --bogus\n", usage}},
+        {{"--master", "a b"}, 2, {usage}},
+        {{"-h"}, 0, {usage}},
         {{"--master", closed, "--json"},
-         {"1", "Connection To Master Server Failed", "Failed to call Master Server"}},
-        {{"--master", "no_such_host"}, {"3", "Invalid Server ip!"}},
+         1,
+         {"Connection To Master Server Failed", "Failed to call Master Server"}},
+        {{"--master", "no-such-host.invalid"}, 3, {"Invalid Server ip!"}},
     };
-    for (const auto& [arguments, expected] : cases) {
-        const ChildRun run = RunQuery(arguments);
-        EXPECT_EQ(std::to_string(run.exitCode), expected[0]) << arguments.back();
-        for (size_t i = 1; i < expected.size(); ++i) {
-            EXPECT_NE(run.err.find(expected[i]), std::string::npos) << arguments.back();
+    for (const auto& [arguments, exitCode, texts] : cases) {
+        SCOPED_TRACE(arguments.back());
+        std::vector<std::string> toFull = {"-c", "exec \"$0\" \"$@\" >/dev/full", KR_QUERY_PATH};
+        toFull.insert(toFull.end(), arguments.begin(), arguments.end());
+        const ChildRun run = exitCode == 4 ? RunChild("/bin/sh", toFull) : RunQuery(arguments);
+        EXPECT_EQ(run.exitCode, exitCode) << run.err;
+        for (const std::string& text : texts) {
+            EXPECT_NE((exitCode == 0 ? run.out : run.err).find(text), std::string::npos) << text;
         }
-        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.out.empty(), exitCode != 0) << run.out;
     }
 }
 
@@ -160,9 +183,9 @@ TEST(KorvathQueryTest, StopSignalsEndTheRefreshWithinTheTimeOut) {
 }
 
 // Checks korvath-query's JSON against the fleet, listed `copies` times over: every answering server
-// of a known group under it with the decoded fields, groups in grid order, rows in ping order;
-// every other one ungrouped (in list order when listed once) with its group texts, or with 9999
-// and none when it did not answer.
+// of a known group under it with the decoded fields, groups in grid order; every other one
+// ungrouped with its texts, or with 9999 and placeholders when it did not answer; rows of each
+// group and the ungrouped ones in ping order.
 void ExpectFleetRows(const std::string& output, const std::vector<FleetEntry>& fleet, int copies) {
     const Json json = ParseJson(output);
     ASSERT_TRUE(json.is_object());
@@ -176,8 +199,10 @@ void ExpectFleetRows(const std::string& output, const std::vector<FleetEntry>& f
             const std::string type =
                 s.Answers() ? GameTypeText(static_cast<int8_t>(s.gameType)) : "";
             if (GroupRank(version, type) < 0) {
-                expectedUngrouped.push_back(
-                    {s.address, version, type, std::to_string(!s.Answers())});
+                expectedUngrouped.push_back({s.address, version, type, s.Answers() ? s.name : "?",
+                                             s.Answers() ? s.map : "?",
+                                             std::to_string(s.Answers() ? s.players : 0),
+                                             std::to_string(!s.Answers())});
             } else {
                 expectedGrouped.push_back({s.address, version, type, s.name, s.map, s.mod,
                                            std::to_string(s.players), std::to_string(s.maxPlayers),
@@ -188,13 +213,21 @@ void ExpectFleetRows(const std::string& output, const std::vector<FleetEntry>& f
     }
     EXPECT_EQ(json.value("listed", -1L), copies * static_cast<long>(fleet.size()));
     EXPECT_EQ(json.value("answered", -1L), answering);
+    const auto expectPingOrder = [](const Json& rows) {
+        double lastPing = -1;
+        for (const Json& row : rows) {
+            const double ping = row.value("ping", -1.0);
+            EXPECT_GE(ping, lastPing) << "ascending ping";
+            lastPing = ping;
+        }
+    };
     int lastRank = -1;
     for (const Json& group : json.at("groups")) {
         const int rank = GroupRank(Text(group, "version"), Text(group, "gameType"));
         EXPECT_GT(rank, lastRank) << "groups in grid order, each once";
         lastRank = rank;
         ASSERT_FALSE(group.at("servers").empty());
-        double lastPing = -1;
+        expectPingOrder(group.at("servers"));
         for (const Json& row : group.at("servers")) {
             grouped.push_back({Text(row, "address"), Text(group, "version"),
                                Text(group, "gameType"), Text(row, "name"), Text(row, "map"),
@@ -202,21 +235,18 @@ void ExpectFleetRows(const std::string& output, const std::vector<FleetEntry>& f
                                std::to_string(row.value("maxPlayers", -999)),
                                std::to_string(row.value("dedicated", false)),
                                std::to_string(row.value("private", false))});
-            const double ping = row.value("ping", -1.0);
-            EXPECT_TRUE(ping >= lastPing && ping < 2000) << "ascending ping, in time: " << ping;
-            lastPing = ping;
+            EXPECT_LT(row.value("ping", -1.0), 2000) << "answered in time";
         }
     }
+    expectPingOrder(json.at("ungrouped"));
     for (const Json& entry : json.at("ungrouped")) {
         ungrouped.push_back({Text(entry, "address"), Text(entry, "version"),
-                             Text(entry, "gameType"),
+                             Text(entry, "gameType"), Text(entry, "name"), Text(entry, "map"),
+                             std::to_string(entry.value("players", -999)),
                              std::to_string(entry.value("ping", 0) == 9999)});
     }
-    std::sort(grouped.begin(), grouped.end());
-    std::sort(expectedGrouped.begin(), expectedGrouped.end());
-    if (copies > 1) {
-        std::sort(ungrouped.begin(), ungrouped.end());
-        std::sort(expectedUngrouped.begin(), expectedUngrouped.end());
+    for (std::vector<Texts>* rows : {&grouped, &expectedGrouped, &ungrouped, &expectedUngrouped}) {
+        std::sort(rows->begin(), rows->end());
     }
     EXPECT_EQ(grouped, expectedGrouped);
     EXPECT_EQ(ungrouped, expectedUngrouped);

@@ -59,7 +59,8 @@ void AppendBool(std::string& out, const char* key, bool value) {
     out += value ? "true" : "false";
 }
 
-void AppendServer(std::string& out, const ServerRecord& server) {
+// The server's members after the opening brace, without the closing one.
+void AppendServerMembers(std::string& out, const ServerRecord& server) {
     AppendText(out, "{\"address\": ", server.m_address);
     AppendNumber(out, ", \"ping\": ", server.m_ping);
     AppendText(out, ", \"name\": ", server.m_name);
@@ -70,7 +71,6 @@ void AppendServer(std::string& out, const ServerRecord& server) {
     AppendText(out, ", \"playersText\": ", server.m_playersText);
     AppendBool(out, ", \"private\": ", server.m_private);
     AppendBool(out, ", \"dedicated\": ", server.m_dedicated);
-    out += '}';
 }
 
 // Bytes reserved per server for the output, about what one server's object takes.
@@ -96,19 +96,19 @@ std::string FormatJson(const QueryResult& result, const std::string& master) {
         for (const ServerRecord& server : group.servers) {
             out += serverSeparator;
             serverSeparator = ",\n    ";
-            AppendServer(out, server);
+            AppendServerMembers(out, server);
+            out += '}';
         }
         out += "]}";
     }
     out += "],\n \"ungrouped\": [";
     const char* separator = "\n  ";
-    for (const QueryResult::Ungrouped& server : result.ungrouped) {
+    for (const ServerRecord& server : result.ungrouped) {
         out += separator;
         separator = ",\n  ";
-        AppendText(out, "{\"address\": ", server.address);
-        AppendNumber(out, ", \"ping\": ", server.ping);
-        AppendText(out, ", \"version\": ", server.version);
-        AppendText(out, ", \"gameType\": ", server.gameType);
+        AppendServerMembers(out, server);
+        AppendText(out, ", \"version\": ", server.m_version);
+        AppendText(out, ", \"gameType\": ", server.m_gameType);
         out += '}';
     }
     out += "]}\n";

@@ -5,6 +5,7 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -14,7 +15,7 @@
 #include "net/refreshdriver.h"
 #include "net/serveraddress.h"
 #include "net/serverquerythread.h"
-#include "net/tmutex.h"
+#include "platform/posix/trace.h"
 #include "tools/korvath-query/consolehost.h"
 #include "tools/korvath-query/resultwriters.h"
 #include "tools/korvath-query/stopsignals.h"
@@ -25,13 +26,15 @@ constexpr const char* kUsage =
     "usage: korvath-query [--master HOST[:PORT]] [--json]\n"
     "  --master HOST[:PORT]  master server to ask (default 127.0.0.1:18444)\n"
     "  --json                print one JSON object instead of the table\n"
+    "  -h, --help            print this help\n"
     "Messages go to standard error, the result to standard output. On a terminal, standard\n"
     "error also shows how many servers have been queried.\n"
     "Exit status:\n"
     "  0    the list was fetched and every server queried (also when a list too long was cut)\n"
-    "  1    the master did not answer, or the download broke off before the last page\n"
+    "  1    the master did not answer (silent, or its port closed), or the download broke off\n"
+    "       before the last page\n"
     "  2    bad usage\n"
-    "  3    the master address cannot be resolved or reached\n"
+    "  3    the master's address cannot be resolved, or no socket to it can be set up\n"
     "  4    the result cannot be written to standard output\n"
     "  130  stopped by SIGINT, 143 stopped by SIGTERM: no query starts after the signal, those\n"
     "       in flight end (2 s at most), nothing is printed; servers.txt holds every address\n"
@@ -42,8 +45,8 @@ constexpr int kBadUsage = 2;
 constexpr int kMasterUnreachable = 3;
 constexpr int kOutputFailed = 4;
 
-int BadUsage(const char* problem) {
-    std::fprintf(stderr, "korvath-query: %s\n%s", problem, kUsage);
+int BadUsage(const std::string& problem) {
+    std::fprintf(stderr, "korvath-query: %s\n%s", problem.c_str(), kUsage);
     return kBadUsage;
 }
 
@@ -60,14 +63,14 @@ int main(int argc, char** argv) {
             }
             const auto master = ParseMasterOption(argv[++i]);
             if (!master) {
-                return BadUsage("bad --master value");
+                return BadUsage(std::string("bad --master value: ") + argv[i]);
             }
             SetMasterServer(master->host, master->port);
-        } else if (std::strcmp(argv[i], "--help") == 0) {
+        } else if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
             std::fputs(kUsage, stdout);
             return 0;
         } else {
-            return BadUsage("unknown argument");
+            return BadUsage(std::string("unknown argument: ") + argv[i]);
         }
     }
 
@@ -75,8 +78,10 @@ int main(int argc, char** argv) {
     if (const char* mutexName = std::getenv("KR_UPDATE_MUTEX")) {
         SetUpdateMutexName(mutexName);
     }
-    // Standard output carries the result; the mutex's trace lines would spoil it.
-    TMutex::SetTraceOutput(nullptr);
+    // Standard output carries the result: trace lines, when asked for, go to standard error.
+    if (TraceRequested()) {
+        SetTraceSink(TraceToStandardError);
+    }
     ConsoleNotice notice;
     SetUserNotice(&notice);
     // Progress only for a person watching a terminal, never into a pipe or a file.
@@ -110,6 +115,10 @@ int main(int argc, char** argv) {
     const std::string output =
         json ? FormatJson(result, master.host + ":" + std::to_string(master.port))
              : FormatTable(result);
-    const bool written = std::fwrite(output.data(), 1, output.size(), stdout) == output.size();
-    return written && std::fflush(stdout) == 0 ? 0 : kOutputFailed;
+    if (std::fwrite(output.data(), 1, output.size(), stdout) != output.size() ||
+        std::fflush(stdout) != 0) {
+        std::fprintf(stderr, "korvath-query: cannot write the result: %s\n", std::strerror(errno));
+        return kOutputFailed;
+    }
+    return 0;
 }

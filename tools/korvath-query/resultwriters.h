@@ -9,8 +9,9 @@
 
 // The table: a column heading line; per non-empty group a heading line ("1.20 TDM") and one line
 // per server (Ping, Server, Map, Players, Mod, private mark "P", dedicated mark "D", Ip:Port);
-// then "ungrouped" with one line per listed server without a row (Ping, Ip:Port, version, game
-// type, "-" for none); last the count line "%d server(s)" of the listed servers. Control characters
+// then "Not grouped (no answer, or an unknown version or game type)" with one such line per listed
+// server without a row, its version and game type ("-" for none) after Ip:Port; last the count
+// line "%d server(s)" of the listed servers. Control characters
 // (U+0000 to U+001F, U+007F to U+009F) are written as "?", so no server text reaches the terminal
 // as a control sequence.
 std::string FormatTable(const QueryResult& result);

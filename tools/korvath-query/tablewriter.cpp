@@ -4,6 +4,8 @@
 
 namespace {
 
+constexpr size_t kAddressWidth = 21;  // "255.255.255.255:65535"
+
 // Appends the text with controls as "?", one column per byte (bytes are Latin-1 characters),
 // fitted to `width` columns: padded with blanks, or cut to width - 1 and ended with "…" so the
 // columns after it stay in place. Width 0: the whole text, unpadded (the last column).
@@ -35,6 +37,21 @@ void AppendRightAligned(std::string& out, const std::string& text, size_t width)
     AppendCell(out, text, text.size() > width ? width : 0);
 }
 
+// One server's line up to its Ip:Port: Ping, Server, Map, Players, Mod and the two marks.
+void AppendServerLine(std::string& out, const ServerRecord& server) {
+    AppendRightAligned(out, server.m_pingText, 5);
+    out += "  ";
+    AppendCell(out, server.m_name, 24);
+    out += "  ";
+    AppendCell(out, server.m_map, 16);
+    out += "  ";
+    AppendRightAligned(out, server.m_playersText, 7);
+    out += "  ";
+    AppendCell(out, server.m_mod, 12);
+    out += server.m_private ? "  P" : "  -";
+    out += server.m_dedicated ? "  D  " : "  -  ";
+}
+
 }  // namespace
 
 std::string FormatTable(const QueryResult& result) {
@@ -45,31 +62,20 @@ std::string FormatTable(const QueryResult& result) {
     for (const QueryResult::Group& group : result.groups) {
         out += group.version + " " + group.gameType + "\n";
         for (const ServerRecord& server : group.servers) {
-            AppendRightAligned(out, server.m_pingText, 5);
-            out += "  ";
-            AppendCell(out, server.m_name, 24);
-            out += "  ";
-            AppendCell(out, server.m_map, 16);
-            out += "  ";
-            AppendRightAligned(out, server.m_playersText, 7);
-            out += "  ";
-            AppendCell(out, server.m_mod, 12);
-            out += server.m_private ? "  P" : "  -";
-            out += server.m_dedicated ? "  D  " : "  -  ";
+            AppendServerLine(out, server);
             AppendCell(out, server.m_address, 0);
             out += "\n";
         }
     }
     if (!result.ungrouped.empty()) {
-        out += "ungrouped\n";
-        for (const QueryResult::Ungrouped& server : result.ungrouped) {
-            AppendRightAligned(out, std::to_string(server.ping), 5);
+        out += "Not grouped (no answer, or an unknown version or game type)\n";
+        for (const ServerRecord& server : result.ungrouped) {
+            AppendServerLine(out, server);
+            AppendCell(out, server.m_address, kAddressWidth);
             out += "  ";
-            AppendCell(out, server.address, 22);
-            out += "  ";
-            AppendCell(out, server.version.empty() ? "-" : server.version, 4);
-            out += "  ";
-            AppendCell(out, server.gameType.empty() ? "-" : server.gameType, 0);
+            AppendCell(out, server.m_version.empty() ? "-" : server.m_version, 4);
+            out += " ";
+            AppendCell(out, server.m_gameType.empty() ? "-" : server.m_gameType, 0);
             out += "\n";
         }
     }
