@@ -6,8 +6,8 @@
 #include "tests/support/modalwatcher.h"
 #include "tests/support/rendering.h"
 
-#include <QCoreApplication>
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QTest>
