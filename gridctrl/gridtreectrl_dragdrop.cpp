@@ -33,6 +33,9 @@ void CGridTreeCtrl::OnBeginDrag(int nItem, CPoint ptAction) {
     CImageList::DragEnter(viewport(), ptAction);
     SetCapture();
     m_bDragging = TRUE;
+    // A dragged selection is painted without its focus cells: repaint it whole now, not strip by
+    // strip as the image uncovers it.
+    Invalidate(TRUE);
 }
 
 std::unique_ptr<CImageList> CGridTreeCtrl::CreateDragImage(int nRow) {
