@@ -75,10 +75,6 @@ bool CImageList::DragMove(CPoint pt) {
         return false;
     }
     if (drag.overlay) {
-        // What lay beneath the image is painted again there, whatever the move itself repaints.
-        if (drag.overlay->isVisible()) {
-            drag.overlay->parentWidget()->update(drag.overlay->geometry());
-        }
         drag.overlay->move(pt.x - drag.hotSpot.x, pt.y - drag.hotSpot.y);
     }
     return true;
