@@ -10,17 +10,20 @@ namespace {
 
 constexpr UINT kSelectedAndFocused = LVIS_SELECTED | LVIS_FOCUSED;
 
-// The last node of the node's shown subtree in pre-order (the node itself when nothing below it
-// is shown). O(depth).
-const CGridTreeItem* LastShownDescendant(const CGridTreeItem* node) {
-    while (!node->m_bCollapsed && !node->m_listChildren.empty()) {
-        node = node->m_listChildren.back();
+// Marks the node and its expanded descendants with children collapsed; they have no rows.
+void CollapseWithoutRows(CGridTreeItem* node) {
+    if (node->m_listChildren.empty() || node->m_bCollapsed) {
+        return;
     }
-    return node;
+    node->m_bCollapsed = TRUE;
+    for (CGridTreeItem* child : node->m_listChildren) {
+        CollapseWithoutRows(child);
+    }
 }
 
 // Rows of the node's shown descendants; with bCollapse set, the node and its expanded descendants
-// with children are marked collapsed on the way (as bCollapse says). O(rows counted).
+// with children, hidden ones included, are marked collapsed on the way. O(rows counted + hidden
+// children).
 int HideShownDescendants(CGridTreeItem* node, BOOL bCollapse) {
     if (node->m_listChildren.empty() || node->m_bCollapsed) {
         return 0;
@@ -28,7 +31,11 @@ int HideShownDescendants(CGridTreeItem* node, BOOL bCollapse) {
     node->m_bCollapsed = bCollapse;
     int count = 0;
     for (CGridTreeItem* child : node->m_listChildren) {
-        count += 1 + HideShownDescendants(child, bCollapse);
+        if (!child->m_bHidden) {
+            count += 1 + HideShownDescendants(child, bCollapse);
+        } else if (bCollapse) {
+            CollapseWithoutRows(child);
+        }
     }
     return count;
 }
@@ -39,6 +46,7 @@ CGridTreeCtrl::CGridTreeCtrl(QWidget* parent) : CListCtrl(parent) {
     TrackInputState();  // the drag reads the Escape key's state
     // Rows that change under a drag leave its row numbers meaningless.
     connect(this, &CListCtrl::rowsAboutToChange, this, [this] {
+        m_lastUnhiddenChild.clear();
         if (m_bDragging && !m_bDragMovesRows) {
             CancelDrag(false);
         }
@@ -195,7 +203,7 @@ CGridTreeItem* CGridTreeCtrl::InsertRootNode(CGridItemInfo* info) {
 }
 
 CGridTreeItem* CGridTreeCtrl::InsertChildNode(CGridTreeItem* parent, CGridItemInfo* info,
-                                              BOOL bShowRow) {
+                                              BOOL bShowRow, BOOL bHidden) {
     if (parent == nullptr) {
         return nullptr;
     }
@@ -203,21 +211,51 @@ CGridTreeItem* CGridTreeCtrl::InsertChildNode(CGridTreeItem* parent, CGridItemIn
     node->m_pInfo = info != nullptr ? info : new CGridItemInfo;
     node->m_nLevel = parent->m_nLevel + 1;
     node->m_pParent = parent;
+    node->m_bHidden = bHidden;
     parent->m_listChildren.push_back(node);
-    // A parent that is hidden or collapsed cannot show the child: inserting a row anyway would
-    // put it out of order, so the child stays hidden like its siblings.
-    const int parentRow = bShowRow && !parent->m_bCollapsed ? RowFromNode(parent) : -1;
+    m_lastUnhiddenChild.clear();
+    const int parentRow = RowFromNode(parent);
     if (parentRow == -1) {
+        // Nothing below a parent that is not shown has a row: collapsing it keeps that true.
+        CollapseWithoutRows(parent);
+        return node;
+    }
+    if (bHidden) {
+        return node;
+    }
+    // A collapsed parent cannot show the child: inserting a row anyway would put it out of
+    // order, so the child goes without a row like its siblings.
+    if (!bShowRow || parent->m_bCollapsed) {
         parent->m_bCollapsed = TRUE;
         return node;
     }
-    // The new last child comes right after its previous sibling's shown subtree.
-    const auto previous = std::next(parent->m_listChildren.rbegin());
-    const int row = previous == parent->m_listChildren.rend()
-                        ? parentRow + 1
-                        : LastShownDescendant(*previous)->m_nRow + 1;
+    const int row = RowForShownNode(node);
     InsertNodeRow(node, row, node->m_nLevel, TRUE);
     RenumberRowsFrom(row);
+    return node;
+}
+
+// Right after the shown subtree of the previous sibling that is not hidden, else right after the
+// parent. The node's own place among its siblings is searched from the end.
+int CGridTreeCtrl::RowForShownNode(const CGridTreeItem* node) const {
+    const GridNodeList& siblings = node->m_pParent->m_listChildren;
+    auto it = std::find(siblings.rbegin(), siblings.rend(), node);
+    for (++it; it != siblings.rend(); ++it) {
+        if (!(*it)->m_bHidden) {
+            return LastShownDescendant(*it)->m_nRow + 1;
+        }
+    }
+    return node->m_pParent->m_nRow + 1;
+}
+
+const CGridTreeItem* CGridTreeCtrl::LastShownDescendant(const CGridTreeItem* node) const {
+    while (!node->m_bCollapsed) {
+        const CGridTreeItem* last = LastUnhiddenChild(node);
+        if (last == nullptr) {
+            break;
+        }
+        node = last;
+    }
     return node;
 }
 
@@ -243,7 +281,9 @@ int CGridTreeCtrl::InsertChildRows(CGridTreeItem* node, int nRow) {
     std::vector<CallbackItem> rows;
     rows.reserve(node->m_listChildren.size());
     for (CGridTreeItem* child : node->m_listChildren) {
-        rows.push_back(RowItem(child, node->m_nLevel + 1, TRUE));
+        if (!child->m_bHidden) {
+            rows.push_back(RowItem(child, node->m_nLevel + 1, TRUE));
+        }
     }
     InsertCallbackItems(nRow + 1, rows);
     return nRow + static_cast<int>(rows.size());
@@ -284,7 +324,9 @@ int CGridTreeCtrl::ExpandShownSubtree(CGridTreeItem* node, int nRow, int* pLastR
     int row = nRow;
     if (!node->m_bCollapsed) {
         for (CGridTreeItem* child : node->m_listChildren) {
-            row = ExpandShownSubtree(child, row + 1, pLastRow);
+            if (!child->m_bHidden) {
+                row = ExpandShownSubtree(child, row + 1, pLastRow);
+            }
         }
     }
     return row;
@@ -299,7 +341,7 @@ void CGridTreeCtrl::ExpandSubtree(CGridTreeItem* node, int* pLastRow) {
         RenumberRowsFrom(ExpandShownSubtree(node, row, pLastRow) + 1);
         return;
     }
-    // Hidden: nothing can be expanded, each node with children reports -1 as ExpandNode does.
+    // Not shown: nothing can be expanded, each node with children reports -1 as ExpandNode does.
     if (HasChildren(node) && pLastRow != nullptr) {
         *pLastRow = -1;
     }
@@ -337,6 +379,7 @@ void CGridTreeCtrl::RemoveRootNode(CGridTreeItem* node) {
         return;
     }
     m_listRoots.erase(it);
+    m_lastUnhiddenChild.clear();
     FreeNode(node);
 }
 
@@ -356,6 +399,7 @@ BOOL CGridTreeCtrl::DetachNode(CGridTreeItem* node, BOOL bDelete) {
         return FALSE;
     }
     siblings.erase(it);
+    m_lastUnhiddenChild.clear();
     if (bDelete) {
         FreeNode(node);
     } else {
@@ -364,15 +408,16 @@ BOOL CGridTreeCtrl::DetachNode(CGridTreeItem* node, BOOL bDelete) {
     return TRUE;
 }
 
-// A node is shown when no ancestor is collapsed and the chain of parents ends in a root (level
-// 1; a detached node keeps its deeper level); then m_nRow is its row, which its row confirms.
+// A node is shown when neither it nor an ancestor is hidden, no ancestor is collapsed and the
+// chain of parents ends in a root (level 1; a detached node keeps its deeper level); then m_nRow
+// is its row, which its row confirms.
 int CGridTreeCtrl::RowFromNode(const CGridTreeItem* node) const {
     if (node == nullptr) {
         return -1;
     }
     const CGridTreeItem* top = node;
     for (; top->m_pParent != nullptr; top = top->m_pParent) {
-        if (top->m_pParent->m_bCollapsed) {
+        if (top->m_bHidden || top->m_pParent->m_bCollapsed) {
             return -1;
         }
     }
@@ -509,6 +554,9 @@ CGridTreeItem* CGridTreeCtrl::FindNextBelow(CGridTreeItem* top, const CGridTreeI
         return nullptr;
     }
     for (CGridTreeItem* child : top->m_listChildren) {
+        if (bVisibleOnly && child->m_bHidden) {
+            continue;
+        }
         if (bFound) {
             return child;
         }

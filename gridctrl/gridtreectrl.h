@@ -7,22 +7,27 @@
 #include "platform/qt/listctrl.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <unordered_map>
 
 class CGridCellEdit;
 
 // A report list whose first column shows a tree. The control keeps a forest of nodes; only nodes
-// whose ancestors are all expanded have a row. The rows always agree with the tree:
-//  1. a node has a row exactly when none of its ancestors is collapsed (roots always have one);
+// whose ancestors are all expanded, and that are not hidden themselves or below a hidden node,
+// have a row. The rows always agree with the tree:
+//  1. a node has a row exactly when none of its ancestors is collapsed and neither it nor any
+//     ancestor is hidden (roots are never hidden, so they always have one);
 //  2. the rows are the shown nodes in pre-order: roots in order, each followed, when expanded,
-//     by its children in order, each followed by its own shown subtree;
+//     by its children that are not hidden, in order, each followed by its own shown subtree;
 //  3. each row's item data is its node, and after every structural change each shown node's
 //     m_nRow is its row;
 //  4. a row shows m_strText in column 0 and sub-text k in column k + 1, and its indent is the
 //     node's level;
-//  5. a node with children that is not collapsed has all its children shown: collapsing a node
-//     collapses every expanded descendant with children too, so expanding only ever shows the
-//     direct children.
+//  5. a node with children that is not collapsed shows all its children that are not hidden
+//     whenever it is shown: collapsing a node collapses every expanded descendant with children
+//     too, hidden ones included, so expanding only ever shows the direct children. A hidden node
+//     keeps its own collapsed state and its subtree, and shows them again as they were.
 //
 // Rows are text call-back rows: the list keeps no copy of a text and asks the node's row data
 // when it paints or is asked (OnGetDispInfo).
@@ -30,11 +35,12 @@ class CGridCellEdit;
 // Cost: every shown node's m_nRow is kept valid as rows change, by renumbering only the rows at
 // and below the change (the rows that moved), and RowFromNode checks a node's ancestors and its
 // row, O(depth). A shown child's place comes from its previous sibling's last shown descendant,
-// O(depth). So with a rows below the change: inserting a shown child is O(depth + a), expanding
-// a node with c children O(c + a), collapsing one O(hidden rows + a), deleting a node O(its
-// rows + siblings + a) (it is found in its parent's list). Filing into the last shown group
-// therefore costs O(1) rows per child. Node accessors are O(1). GetRowsNumbered counts the
-// m_nRow writes, the measure of that cost.
+// O(depth + hidden siblings passed). So with a rows below the change: inserting a shown child is
+// O(depth + a), a hidden one O(1), expanding a node with c children O(c + a), collapsing one
+// O(hidden rows + hidden children + a), deleting a node O(its rows + siblings + a) (it is found
+// in its parent's list); hiding one node costs as collapsing it, showing one as expanding it.
+// Filing into the last shown group therefore costs O(1) rows per child. Node accessors are O(1).
+// GetRowsNumbered counts the m_nRow writes, the measure of that cost.
 // Threads: the user-interface thread only; the control holds no lock.
 class CGridTreeCtrl : public CListCtrl {
 public:
@@ -71,17 +77,21 @@ public:
     // A new last root at level 1 with its row at the end. Its check box is not set.
     CGridTreeItem* InsertRootNode(CGridItemInfo* info);
     // A new last child of parent. With bShowRow (for a shown, expanded parent) it gets its row,
-    // with its check box set when m_bChecked is; otherwise the parent is marked collapsed. When
-    // the parent cannot show it (hidden or collapsed), bShowRow is treated as FALSE.
-    CGridTreeItem* InsertChildNode(CGridTreeItem* parent, CGridItemInfo* info, BOOL bShowRow);
+    // with its check box set when m_bChecked is; otherwise the parent is marked collapsed (with
+    // its expanded descendants when it is not shown). When the parent cannot show it (not shown
+    // or collapsed), bShowRow is treated as FALSE. With bHidden the child is hidden: it gets no
+    // row, and a shown parent is left as it is.
+    CGridTreeItem* InsertChildNode(CGridTreeItem* parent, CGridItemInfo* info, BOOL bShowRow,
+                                   BOOL bHidden = FALSE);
     // Shows the direct children of a collapsed node that is shown at nRow; returns the last row
     // inserted, or nRow when nothing was inserted (also when the node is not at nRow).
     int ExpandNode(CGridTreeItem* node, int nRow);
     // Hides everything below the node and marks it, and its expanded descendants with children,
     // collapsed. Nothing for a null node or one without children.
     void CollapseNode(CGridTreeItem* node);
-    // Expands the node and every node below it, in pre-order; *pLastRow receives the result of
-    // the last ExpandNode called (it is left alone when none was). O(subtree + rows below).
+    // Expands the node and every node below it, in pre-order (hidden subtrees are left as they
+    // are); *pLastRow receives the result of the last ExpandNode called (it is left alone when
+    // none was). O(subtree + rows below).
     void ExpandSubtree(CGridTreeItem* node, int* pLastRow);
     // Deletes the rows of the node's shown descendants, whose first is at nFirstRow, setting the
     // collapsed flag of the node and of each expanded descendant with children to bCollapse.
@@ -103,6 +113,21 @@ public:
     CGridTreeItem* NodeFromRow(int nRow) const;
     // Writes each row's index into its node's m_nRow. O(rows).
     void RenumberRows();
+
+    // ---- Hidden nodes: a filter's view over the tree (see the rules above). Roots cannot be
+    // hidden; a call for a root or a null node does nothing. ----
+
+    // The node's own hidden state (FALSE for null); an ancestor's is not looked at.
+    BOOL IsHidden(const CGridTreeItem* node) const;
+    // Hides or shows one node with its shown subtree's rows, drawing off meanwhile. Hiding costs
+    // as collapsing (its rows + rows below); showing as expanding, plus finding the node among its
+    // siblings from the end (O(its rows + later siblings + depth + rows below)).
+    void SetNodeHidden(CGridTreeItem* node, BOOL bHidden);
+    // Sets every node below the roots hidden or not as isHidden says (asked once per node, roots
+    // never) and lays out all rows again as one change. The selected and focused nodes keep their
+    // state when they stay shown (else nothing is selected), and the first row at or below the
+    // top that stays shown comes to the top. O(nodes + rows), drawing off meanwhile.
+    void SetHiddenNodes(const std::function<bool(const CGridTreeItem*)>& isHidden);
     // The number of m_nRow writes since the control was made: the rows its changes touched.
     std::uint64_t GetRowsNumbered() const { return m_nRowsNumbered; }
     // Writes the node's texts into its row again (column 0 and one column per sub-text), with
@@ -120,9 +145,9 @@ public:
     // node is top or lies below it.
     BOOL IsInSubtree(const CGridTreeItem* top, const CGridTreeItem* node) const;
     // The node that follows current in the pre-order of top's subtree (top itself excluded),
-    // the first child when current is top; with bVisibleOnly children of collapsed nodes are
-    // skipped. When nothing follows (or current is not found) the result is current itself when
-    // bRestart is set (a search from the start), else null.
+    // the first child when current is top; with bVisibleOnly children of collapsed nodes and
+    // hidden nodes with their subtrees are skipped. When nothing follows (or current is not found)
+    // the result is current itself when bRestart is set (a search from the start), else null.
     CGridTreeItem* FindNextNode(CGridTreeItem* top, CGridTreeItem* current, BOOL bRestart,
                                 BOOL bVisibleOnly) const;
     int GetSelectedRow() const;  // -1 when none
@@ -289,6 +314,17 @@ protected:
 
 private:
     static void FreeNode(CGridTreeItem* node);
+    static bool IsShownInTree(const CGridTreeItem* node);
+    // The row a node that is to be shown takes: after its previous unhidden sibling's shown
+    // subtree, else after its parent (which is shown). The node is in its parent's list.
+    int RowForShownNode(const CGridTreeItem* node) const;
+    // The last node of a shown node's shown subtree in pre-order (itself when nothing below it is
+    // shown). O(depth), and the hidden children passed once per row change.
+    const CGridTreeItem* LastShownDescendant(const CGridTreeItem* node) const;
+    // The node's last child that is not hidden, null when none: O(1) when the last child is not
+    // hidden, else found once and kept until rows or children change (m_lastUnhiddenChild), so
+    // painting a row costs O(depth) however many siblings are hidden.
+    const CGridTreeItem* LastUnhiddenChild(const CGridTreeItem* node) const;
     static CallbackItem RowItem(CGridTreeItem* node, int nIndent, BOOL bApplyCheck);
     // Gives a collapsed node shown at nRow rows for its children, at once, and marks it expanded;
     // returns the last row inserted, nRow when none was. Rows are not renumbered.
@@ -320,4 +356,5 @@ private:
     LVHITTESTINFO m_pressHit;           // the hit record of the press the list is watching
     bool m_bDragMovesRows = false;      // the drag itself is changing rows (hover expansion)
     std::uint64_t m_nRowsNumbered = 0;  // m_nRow writes, see GetRowsNumbered
+    mutable std::unordered_map<const CGridTreeItem*, const CGridTreeItem*> m_lastUnhiddenChild;
 };

@@ -208,8 +208,13 @@ BOOL CGridTreeCtrl::CopySubtree(CGridTreeItem* target, CGridTreeItem* source) {
 }
 
 void CGridTreeCtrl::CopyChildren(CGridTreeItem* destination, CGridTreeItem* source) {
+    if (!source->m_listChildren.empty()) {
+        destination->m_bCollapsed = TRUE;  // also when every copied child is hidden
+    }
     for (CGridTreeItem* child : source->m_listChildren) {
-        CopyChildren(InsertChildNode(destination, CloneInfo(child->m_pInfo), FALSE), child);
+        CopyChildren(
+            InsertChildNode(destination, CloneInfo(child->m_pInfo), FALSE, child->m_bHidden),
+            child);
     }
 }
 

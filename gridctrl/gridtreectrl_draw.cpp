@@ -186,9 +186,9 @@ void CGridTreeCtrl::DrawItem(DRAWITEMSTRUCT* pDrawItem) {
 
 // Connector lines in the tree-line pen at x(l) = row left + l * cx - cx/2: for the node an L
 // (last child) or a through line with a stub to its image, for each ancestor with a later
-// sibling a through line; roots get none. Then the expand box of a node with children, and under
-// an expanded node's image the start of its children's line. m_nRow tells which rows the last
-// children have.
+// sibling a through line; roots get none. Then the expand box of a node with children that are
+// not all hidden, and under an expanded node's image the start of its children's line. m_nRow
+// tells which rows the last children have; hidden children count as absent.
 void CGridTreeCtrl::DrawTreeLines(CDC* pDC, CGridTreeItem* node, int nRow, const CRect& rcRow) {
     const int cx = m_nIconWidth;
     const int cy = m_nIconHeight;
@@ -201,7 +201,7 @@ void CGridTreeCtrl::DrawTreeLines(CDC* pDC, CGridTreeItem* node, int nRow, const
 
     CPen* previous = pDC->SelectObject(&m_penTreeLine);
     for (const CGridTreeItem* c = node; c->m_pParent != nullptr; c = c->m_pParent) {
-        const int lastRow = c->m_pParent->m_listChildren.back()->m_nRow;
+        const int lastRow = LastUnhiddenChild(c->m_pParent)->m_nRow;
         const int x = xAt(c->m_nLevel);
         if (c == node) {
             pDC->MoveTo(x, rcRow.top);
@@ -213,7 +213,7 @@ void CGridTreeCtrl::DrawTreeLines(CDC* pDC, CGridTreeItem* node, int nRow, const
             pDC->LineTo(x, rcRow.bottom);
         }
     }
-    if (HasChildren(node)) {
+    if (LastUnhiddenChild(node) != nullptr) {
         box.Draw(*this);
         pDC->SelectObject(&m_penBoxSign);
         if (node->m_bCollapsed) {

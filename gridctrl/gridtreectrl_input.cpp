@@ -40,8 +40,8 @@ BOOL CGridTreeCtrl::HandleBoxClick(int x, int y, LVHITTESTINFO* hit) {
         SetCheck(nRow, !GetCheck(nRow));
         node->m_pInfo->m_bChecked = !node->m_pInfo->m_bChecked;
     }
-    if (!HasChildren(node)) {
-        return TRUE;
+    if (LastUnhiddenChild(node) == nullptr) {
+        return TRUE;  // no box is drawn
     }
     CRect bounds;
     GetItemRect(nRow, &bounds, LVIR_BOUNDS);

@@ -47,7 +47,8 @@ public:
     GridNodeList m_listChildren;         // in insertion order; owned
     CGridTreeItem* m_pParent = nullptr;  // null for a root
     CGridItemInfo* m_pInfo = nullptr;    // row data
-    BOOL m_bCollapsed = FALSE;           // the children are hidden
+    BOOL m_bCollapsed = FALSE;           // the children have no rows
+    BOOL m_bHidden = FALSE;              // filtered out: no row for it or anything below it
     int m_nRow = -1;                     // the row as last numbered; meaningful while shown
     int m_nLevel = 0;                    // 1 for a root, the parent's level + 1 below
 };

@@ -25,6 +25,7 @@ TEST(GridInvariants, CatchEveryKindOfMismatch) {
         {"parent", [](Tree& t) { t.grid.SetParentNode(t.child, nullptr); }},
         {"missing row", [](Tree& t) { t.grid.DeleteItem(2); }},
         {"collapsed with rows", [](Tree& t) { t.grid.SetCollapsed(t.root, TRUE); }},
+        {"hidden with a row", [](Tree& t) { t.child->m_bHidden = TRUE; }},
         {"hidden but expanded",
          [](Tree& t) {
              t.grid.InsertChildNode(t.child, nullptr, FALSE);

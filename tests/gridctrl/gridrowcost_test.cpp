@@ -61,6 +61,17 @@ TEST(GridRowCost, ExpandCollapseDeleteTouchWhatTheyShowHideAndMove) {
         {"G", [](GroupGrid& g) { g.Expand({"G"}); }, kChildren + 2},
         {"R1", [](GroupGrid& g) { g.ExpandSubtree(g.N("R1"), nullptr); }, kChildren + 4},
         {"", [](GroupGrid& g) { g.DeleteNodeAndRows(g.N("G"), 1); }, 2},
+        // Hiding costs as collapsing, showing as expanding; filing hidden children nothing.
+        {"", [](GroupGrid& g) { g.SetNodeHidden(g.N("G"), TRUE); }, 2},
+        {"", [](GroupGrid& g) { g.SetNodeHidden(g.N("s0"), TRUE); }, kChildren + 1},
+        {"G", [](GroupGrid& g) { g.SetNodeHidden(g.N("s9"), TRUE), g.Expand({"G"}); },
+         kChildren + 1},
+        {"", [](GroupGrid& g) { g.InsertChildNode(g.N("G"), nullptr, TRUE, TRUE); }, 0},
+        {"",
+         [](GroupGrid& g) {
+             g.SetHiddenNodes([&](const CGridTreeItem* n) { return g.GetLevel(n) == 3; });
+         },
+         4},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(&c - cases);

@@ -94,7 +94,7 @@ TEST(GridTreeRandom, InvariantsHoldAfterEveryOperation) {
         grid.InsertColumn(0, QString(), LVCFMT_LEFT, 80);
         std::vector<CGridTreeItem*> all;  // nodes still in the tree
         for (int step = 0; step < 250; ++step) {
-            const unsigned op = all.empty() ? 0 : random() % 9;
+            const unsigned op = all.empty() ? 0 : random() % 11;
             CGridTreeItem* node = all.empty() ? nullptr : all[random() % all.size()];
             const int row = grid.RowFromNode(node);
             int last = -1;
@@ -102,7 +102,8 @@ TEST(GridTreeRandom, InvariantsHoldAfterEveryOperation) {
                 all.push_back(grid.InsertRootNode(NewInfo(QString::number(step), {})));
             } else if (op <= 3) {  // shown exactly when the parent is shown and expanded
                 const bool open = row != -1 && !grid.IsCollapsed(node);
-                all.push_back(grid.InsertChildNode(node, NewInfo(QString::number(step), {}), open));
+                all.push_back(grid.InsertChildNode(node, NewInfo(QString::number(step), {}), open,
+                                                   op == 3 && random() % 2));
             } else if (op == 4) {
                 grid.ExpandNode(node, row);
             } else if (op == 5) {
@@ -118,7 +119,19 @@ TEST(GridTreeRandom, InvariantsHoldAfterEveryOperation) {
                 }
             } else if (op == 8) {
                 last = grid.RevealNode(node);
-                EXPECT_TRUE(last == grid.RowFromNode(node) && last == grid.GetSelectedRow());
+                bool hidden = false;  // a hidden node is not revealed
+                for (CGridTreeItem* n = node; n != nullptr; n = grid.GetParentNode(n)) {
+                    hidden = hidden || grid.IsHidden(n);
+                }
+                EXPECT_TRUE(last == grid.RowFromNode(node) &&
+                            (hidden ? last == -1 : last == grid.GetSelectedRow()));
+            } else if (op == 9) {
+                grid.SetNodeHidden(node, !grid.IsHidden(node));
+            } else if (op == 10) {
+                const unsigned mask = random();
+                grid.SetHiddenNodes([&](const CGridTreeItem* n) {
+                    return (mask >> (grid.GetLevel(n) + grid.GetChildCount(n)) % 32) & 1;
+                });
             }
             ASSERT_TRUE(Settled(grid)) << "start " << start << " step " << step << " op " << op;
         }

@@ -14,9 +14,11 @@
 
 namespace kr::test {
 
-// Exactly the nodes without a collapsed ancestor have rows, in pre-order; item data, m_nRow and
-// RowFromNode agree with the row; texts and indent match the node; hidden nodes with children are
-// collapsed and give RowFromNode -1. Also the links: parents, levels, row data, no node twice.
+// Exactly the nodes without a collapsed ancestor that neither are nor lie below a hidden node have
+// rows, in pre-order; item data, m_nRow and RowFromNode agree with the row; texts and indent
+// match the node; nodes below a collapsed one are collapsed when they have children; nodes
+// without a row give RowFromNode -1; roots are not hidden. Also the links: parents, levels, row
+// data, no node twice.
 // Cost O(nodes x (depth + columns)): RowFromNode walks the node's ancestors.
 inline testing::AssertionResult GridInvariantsHold(const CGridTreeCtrl& grid) {
     std::vector<CGridTreeItem*> order;  // the shown nodes in pre-order
@@ -29,27 +31,32 @@ inline testing::AssertionResult GridInvariantsHold(const CGridTreeCtrl& grid) {
         }
         return sound;
     };
-    std::function<void(CGridTreeItem*, CGridTreeItem*, bool)> walk = [&](CGridTreeItem* node,
-                                                                         CGridTreeItem* parent,
-                                                                         bool shown) {
-        if (!expect(seen.insert(node).second, node, "appears twice in the tree")) {
-            return;
-        }
-        expect(grid.GetInfo(node) != nullptr, node, "has no row data");
-        expect(grid.GetParentNode(node) == parent, node, "has the wrong parent");
-        expect(grid.GetLevel(node) == (parent ? grid.GetLevel(parent) + 1 : 1), node, "level");
-        expect(shown || !grid.HasChildren(node) || grid.IsCollapsed(node), node,
-               "is hidden but not collapsed");
-        expect(shown || grid.RowFromNode(node) == -1, node, "is hidden but RowFromNode gives one");
-        if (shown) {
-            order.push_back(node);
-        }
-        for (POSITION pos = grid.GetFirstChildPosition(node); pos;) {
-            walk(grid.GetNextChild(node, pos), node, shown && !grid.IsCollapsed(node));
-        }
-    };
+    // underCollapsed: an ancestor is collapsed; hidden: the node or an ancestor is hidden.
+    std::function<void(CGridTreeItem*, CGridTreeItem*, bool, bool)> walk =
+        [&](CGridTreeItem* node, CGridTreeItem* parent, bool underCollapsed, bool hidden) {
+            if (!expect(seen.insert(node).second, node, "appears twice in the tree")) {
+                return;
+            }
+            expect(grid.GetInfo(node) != nullptr, node, "has no row data");
+            expect(grid.GetParentNode(node) == parent, node, "has the wrong parent");
+            expect(grid.GetLevel(node) == (parent ? grid.GetLevel(parent) + 1 : 1), node, "level");
+            hidden = hidden || grid.IsHidden(node);
+            const bool shown = !underCollapsed && !hidden;
+            expect(parent || !hidden, node, "is a hidden root");
+            expect(!underCollapsed || !grid.HasChildren(node) || grid.IsCollapsed(node), node,
+                   "is below a collapsed node but not collapsed");
+            expect(shown || grid.RowFromNode(node) == -1, node,
+                   "has no row but RowFromNode gives one");
+            if (shown) {
+                order.push_back(node);
+            }
+            for (POSITION pos = grid.GetFirstChildPosition(node); pos;) {
+                walk(grid.GetNextChild(node, pos), node, underCollapsed || grid.IsCollapsed(node),
+                     hidden);
+            }
+        };
     for (POSITION pos = grid.GetFirstRootPosition(); pos;) {
-        walk(grid.GetNextRoot(pos), nullptr, true);
+        walk(grid.GetNextRoot(pos), nullptr, false, false);
     }
     if (fault.empty() && grid.GetItemCount() != static_cast<int>(order.size())) {
         fault = std::to_string(grid.GetItemCount()) + " rows for " + std::to_string(order.size()) +
