@@ -23,17 +23,8 @@ public:
         Expand({"R1", "A"});
     }
     void OnCellClicked(UINT, CPoint, LVHITTESTINFO*) override {}
-    // Presses on the row and moves past the drag distance: the drag begins. The press is painted
-    // first, as a screen shows it before the pointer moves on.
-    void Begin(const std::string& name) {
-        QTest::mousePress(viewport(), Qt::LeftButton, {}, At(name));
-        QCoreApplication::processEvents();
-        Move(At(name) + QPoint(QApplication::startDragDistance() + 2, 0));
-    }
-    void Drop(QPoint at) {
-        Move(at);
-        QTest::mouseRelease(viewport(), Qt::LeftButton, {}, at);
-    }
+    void Begin(const std::string& name) { BeginDrag(viewport(), At(name)); }
+    void Drop(QPoint at) { DropAt(viewport(), at); }
     // What the screen shows of the viewport once pending repaints are done: the window's backing
     // store, not a fresh rendering.
     QImage Screen() {

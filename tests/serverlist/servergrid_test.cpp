@@ -4,12 +4,11 @@
 #include "tests/support/fakenotice.h"
 #include "tests/support/gridinvariants.h"
 #include "tests/support/modalwatcher.h"
+#include "tests/support/mousegestures.h"
 #include "tests/support/rendering.h"
 
 #include <QAbstractButton>
-#include <QCoreApplication>
 #include <QMessageBox>
-#include <QMouseEvent>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -226,12 +225,8 @@ TEST_F(ServerGridTest, OnlyServerAndSampleRowsAreDraggedAndOnlyWhileDraggingIsOn
         return QPoint(150, bounds.top + 4);
     };
     const auto drag = [&](int row, int onto) {  // real mouse events on the viewport
-        QTest::mousePress(m_grid.viewport(), Qt::LeftButton, {}, at(row));
-        for (const QPoint to : {at(row) + QPoint(30, 0), at(onto)}) {
-            QMouseEvent move(QEvent::MouseMove, to, m_grid.viewport()->mapToGlobal(to),
-                             Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-            QCoreApplication::sendEvent(m_grid.viewport(), &move);
-        }
+        kr::test::BeginDrag(m_grid.viewport(), at(row));
+        kr::test::MoveMouse(m_grid.viewport(), at(onto));
         const bool dragging = m_grid.HasCapture();
         QTest::mouseRelease(m_grid.viewport(), Qt::LeftButton, {}, at(onto));
         return dragging;
