@@ -56,6 +56,17 @@ public:
     using CGridTreeCtrl::OnTimer;
 };
 
+// A DragGrid of few visible rows over 30 more roots, R1 collapsed: rows R1 R2 R3 and the roots.
+class TallDragGrid : public DragGrid {
+public:
+    TallDragGrid() : DragGrid(140) {
+        for (int i = 0; i < 30; ++i) {
+            InsertRootNode(nullptr);
+        }
+        CollapseNode(N("R1"));
+    }
+};
+
 TEST(GridDrag, RefusedDropsAndCancelsLeaveTreeRowsAndSelectionAsTheyWere) {
     const auto dropOn = [](const char* name) {
         return [name](DragGrid& g) { g.Drop(g.At(name)); };
@@ -123,11 +134,7 @@ TEST(GridDrag, ADropMovesTheSubtreeAsTheTargetsLastChildAndSelectsTheTarget) {
 }
 
 TEST(GridDrag, RestingExpandsACollapsedNodeAndScrollsALinePerTickInTheZones) {
-    DragGrid grid(140);
-    for (int i = 0; i < 30; ++i) {
-        grid.InsertRootNode(nullptr);
-    }
-    grid.CollapseNode(grid.N("R1"));
+    TallDragGrid grid;
     grid.Begin("R3");
     grid.Move(grid.At("R1"));
     EXPECT_TRUE(grid.IsCollapsed(grid.N("R1")));
@@ -150,11 +157,7 @@ TEST(GridDrag, RestingExpandsACollapsedNodeAndScrollsALinePerTickInTheZones) {
 // is highlighted, expanded or dropped. A hover expansion that scrolls leaves the image under the
 // cursor, and mid-drag the screen shows what a full repaint would.
 TEST(GridDrag, OutsideTheViewportIsNoRowAndTheImageStaysUnderTheCursor) {
-    DragGrid grid(140);
-    for (int i = 0; i < 30; ++i) {
-        grid.InsertRootNode(nullptr);
-    }
-    grid.CollapseNode(grid.N("R1"));
+    TallDragGrid grid;
     for (int i = 0; i < 8; ++i) {
         grid.Add("k" + std::to_string(i), "R2");
     }
