@@ -10,9 +10,7 @@
 
 namespace {
 
-using kr::test::Bytes;
-using kr::test::FakeNotice;
-using kr::test::FakeUdpSocket;
+using namespace kr::test;
 
 int OpenDescriptors() {
     const std::filesystem::directory_iterator fds("/proc/self/fd");
