@@ -126,9 +126,8 @@ TEST_F(BrowserRefreshTest, FullListFilesEveryAnsweringServerUnderItsGroupInPingO
         EXPECT_EQ(recorder.StatusTexts(),
                   (std::vector<std::string>{"Contacting Master Server",
                                             std::to_string(listed) + " server(s)"}));
-        EXPECT_EQ(progress.bars, 1);
-        EXPECT_EQ(progress.maximum, listed);
-        EXPECT_EQ(progress.steps, listed);
+        EXPECT_EQ(std::tuple(progress.bars, progress.maximum, progress.steps),
+                  std::tuple(1, listed, listed));
         EXPECT_LE(std::count_if(progress.done.begin(), progress.done.end(),
                                 [](auto d) { return d.first; }),
                   listed);

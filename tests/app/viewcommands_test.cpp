@@ -6,11 +6,11 @@
 #include "tests/app/browsertesting.h"
 #include "tests/serverlist/servergridtesting.h"
 #include "tests/support/fakenotice.h"
+#include "tests/support/mousegestures.h"
 
 #include <gtest/gtest.h>
 #include <QAction>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QPrinterInfo>
 #include <QTest>
 
@@ -121,11 +121,7 @@ TEST(ViewCommandsTest, EscapeInTheDemoGridEndsADragFirstThenTheDialog) {
         grid.m_bDragEnabled = TRUE;
         CRect row;
         grid.GetItemRect(4, &row, LVIR_BOUNDS);
-        const QPoint at = row.ToQRect().center(), to = at + QPoint(30, 0);
-        QTest::mousePress(grid.viewport(), Qt::LeftButton, {}, at);
-        QMouseEvent move(QEvent::MouseMove, to, grid.viewport()->mapToGlobal(to), Qt::NoButton,
-                         Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(grid.viewport(), &move);
+        BeginDrag(grid.viewport(), row.ToQRect().center());
         for (const bool dragging : {true, false}) {
             EXPECT_EQ(grid.HasCapture(), dragging);
             QTest::keyClick(dialog->focusWidget(), Qt::Key_Escape);

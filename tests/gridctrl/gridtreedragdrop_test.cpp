@@ -23,17 +23,8 @@ public:
         Expand({"R1", "A"});
     }
     void OnCellClicked(UINT, CPoint, LVHITTESTINFO*) override {}
-    // Presses on the row and moves past the drag distance: the drag begins. The press is painted
-    // first, as a screen shows it before the pointer moves on.
-    void Begin(const std::string& name) {
-        QTest::mousePress(viewport(), Qt::LeftButton, {}, At(name));
-        QCoreApplication::processEvents();
-        Move(At(name) + QPoint(QApplication::startDragDistance() + 2, 0));
-    }
-    void Drop(QPoint at) {
-        Move(at);
-        QTest::mouseRelease(viewport(), Qt::LeftButton, {}, at);
-    }
+    void Begin(const std::string& name) { BeginDrag(viewport(), At(name)); }
+    void Drop(QPoint at) { DropAt(viewport(), at); }
     // What the screen shows of the viewport once pending repaints are done: the window's backing
     // store, not a fresh rendering.
     QImage Screen() {
@@ -63,6 +54,17 @@ public:
 
     using CGridTreeCtrl::m_nDragRow;
     using CGridTreeCtrl::OnTimer;
+};
+
+// A DragGrid of few visible rows over 30 more roots, R1 collapsed: rows R1 R2 R3 and the roots.
+class TallDragGrid : public DragGrid {
+public:
+    TallDragGrid() : DragGrid(140) {
+        for (int i = 0; i < 30; ++i) {
+            InsertRootNode(nullptr);
+        }
+        CollapseNode(N("R1"));
+    }
 };
 
 TEST(GridDrag, RefusedDropsAndCancelsLeaveTreeRowsAndSelectionAsTheyWere) {
@@ -132,11 +134,7 @@ TEST(GridDrag, ADropMovesTheSubtreeAsTheTargetsLastChildAndSelectsTheTarget) {
 }
 
 TEST(GridDrag, RestingExpandsACollapsedNodeAndScrollsALinePerTickInTheZones) {
-    DragGrid grid(140);
-    for (int i = 0; i < 30; ++i) {
-        grid.InsertRootNode(nullptr);
-    }
-    grid.CollapseNode(grid.N("R1"));
+    TallDragGrid grid;
     grid.Begin("R3");
     grid.Move(grid.At("R1"));
     EXPECT_TRUE(grid.IsCollapsed(grid.N("R1")));
@@ -159,11 +157,7 @@ TEST(GridDrag, RestingExpandsACollapsedNodeAndScrollsALinePerTickInTheZones) {
 // is highlighted, expanded or dropped. A hover expansion that scrolls leaves the image under the
 // cursor, and mid-drag the screen shows what a full repaint would.
 TEST(GridDrag, OutsideTheViewportIsNoRowAndTheImageStaysUnderTheCursor) {
-    DragGrid grid(140);
-    for (int i = 0; i < 30; ++i) {
-        grid.InsertRootNode(nullptr);
-    }
-    grid.CollapseNode(grid.N("R1"));
+    TallDragGrid grid;
     for (int i = 0; i < 8; ++i) {
         grid.Add("k" + std::to_string(i), "R2");
     }

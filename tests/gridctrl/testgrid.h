@@ -6,12 +6,12 @@
 #include "gridctrl/gridcelledit.h"
 #include "gridctrl/gridtreectrl.h"
 #include "tests/support/gridinvariants.h"
+#include "tests/support/mousegestures.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QImage>
-#include <QMouseEvent>
 #include <QPixmap>
 #include <QTest>
 
@@ -110,11 +110,7 @@ public:
         return GetSelectedRow() == -1 ? "none" : GetItemText(GetSelectedRow(), 0).toStdString();
     }
     QImage Render() { return viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
-    void Move(QPoint to, Qt::MouseButtons buttons = Qt::LeftButton) {
-        QMouseEvent move(QEvent::MouseMove, to, viewport()->mapToGlobal(to), Qt::NoButton, buttons,
-                         Qt::NoModifier);
-        QApplication::sendEvent(viewport(), &move);
-    }
+    void Move(QPoint to) { MoveMouse(viewport(), to); }
 
     using CGridTreeCtrl::m_bDragging;
     CImageList m_images;

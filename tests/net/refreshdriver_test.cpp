@@ -176,10 +176,9 @@ TEST_F(RefreshDriverTest, QueriesGoOnWhileTheFrontEndFilesUpToABound) {
     SetMasterServer("127.0.0.1", sim.MasterPort());
     DeferringHost host(m_mutex.name, 32);
     EXPECT_EQ(RefreshServerList(host), RefreshOutcome::Completed);
-    EXPECT_EQ(host.m_mostHeld, 32u);
-    EXPECT_EQ(host.m_filed.size(), 400u);
-    EXPECT_EQ(host.m_steps.load(), 400);
-    EXPECT_EQ(host.m_sortedAfter, 400);
+    EXPECT_EQ(
+        std::tuple(host.m_mostHeld, host.m_filed.size(), host.m_steps.load(), host.m_sortedAfter),
+        std::tuple(32u, 400u, 400, 400));
 }
 
 }  // namespace

@@ -10,9 +10,7 @@
 
 namespace {
 
-using kr::test::Bytes;
-using kr::test::FakeNotice;
-using kr::test::FakeUdpSocket;
+using namespace kr::test;
 
 int OpenDescriptors() {
     const std::filesystem::directory_iterator fds("/proc/self/fd");
@@ -80,6 +78,13 @@ TEST(UdpQuerySocketTest, ReconnectedSocketTakesItsNewPeerOnly) {
     UdpQuerySocket socket;
     uint8_t buffer[16] = {};
     sockaddr_in client{};
+    const auto nextWaiting = [&] {  // the first datagram or error that comes
+        int length;
+        while ((length = socket.ReceiveWaiting(buffer, sizeof(buffer))) ==
+               UdpQuerySocket::kNoneWaiting) {
+        }
+        return length;
+    };
     ASSERT_EQ(socket.Connect("127.0.0.1", first.Port()), 1);
     const int descriptor = socket.Descriptor();
     EXPECT_EQ(socket.ReceiveWaiting(buffer, sizeof(buffer)), UdpQuerySocket::kNoneWaiting);
@@ -91,20 +96,12 @@ TEST(UdpQuerySocketTest, ReconnectedSocketTakesItsNewPeerOnly) {
     socket.Send("b", 1);
     ASSERT_TRUE(second.Receive(5000, &client));
     second.SendTo({2, 2}, client);
-    int length = UdpQuerySocket::kNoneWaiting;
-    while (length == UdpQuerySocket::kNoneWaiting) {
-        length = socket.ReceiveWaiting(buffer, sizeof(buffer));
-    }
-    EXPECT_EQ(length, 2);
+    EXPECT_EQ(nextWaiting(), 2);
     EXPECT_EQ(buffer[0], 2);
     const int closedPort = FakeUdpSocket().Port();
     ASSERT_EQ(socket.Connect("127.0.0.1", closedPort), 1);
     socket.Send("c", 1);
-    length = UdpQuerySocket::kNoneWaiting;
-    while (length == UdpQuerySocket::kNoneWaiting) {
-        length = socket.ReceiveWaiting(buffer, sizeof(buffer));
-    }
-    EXPECT_EQ(length, -1) << "refused";
+    EXPECT_EQ(nextWaiting(), -1) << "refused";
 }
 
 }  // namespace

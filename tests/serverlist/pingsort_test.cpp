@@ -11,11 +11,7 @@
 
 namespace {
 
-using kr::test::Children;
-using kr::test::GridInvariantsHold;
-using kr::test::MakeRecord;
-using kr::test::Outline;
-using kr::test::Roots;
+using namespace kr::test;
 
 TEST(PingTextValueTest, ReadsTheLeadingNumberAsAtoiDoes) {
     // Only the C blanks are skipped and only ASCII digits count; the value saturates.

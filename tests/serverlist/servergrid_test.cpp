@@ -4,12 +4,11 @@
 #include "tests/support/fakenotice.h"
 #include "tests/support/gridinvariants.h"
 #include "tests/support/modalwatcher.h"
+#include "tests/support/mousegestures.h"
 #include "tests/support/rendering.h"
 
 #include <QAbstractButton>
-#include <QCoreApplication>
 #include <QMessageBox>
-#include <QMouseEvent>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -18,12 +17,7 @@
 
 namespace {
 
-using kr::test::Children;
-using kr::test::GridInvariantsHold;
-using kr::test::MakeRecord;
-using kr::test::Outline;
-using kr::test::Roots;
-using kr::test::Texts;
+using namespace kr::test;
 
 const std::string kGroups = "VLD TDM DM";
 
@@ -226,12 +220,8 @@ TEST_F(ServerGridTest, OnlyServerAndSampleRowsAreDraggedAndOnlyWhileDraggingIsOn
         return QPoint(150, bounds.top + 4);
     };
     const auto drag = [&](int row, int onto) {  // real mouse events on the viewport
-        QTest::mousePress(m_grid.viewport(), Qt::LeftButton, {}, at(row));
-        for (const QPoint to : {at(row) + QPoint(30, 0), at(onto)}) {
-            QMouseEvent move(QEvent::MouseMove, to, m_grid.viewport()->mapToGlobal(to),
-                             Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-            QCoreApplication::sendEvent(m_grid.viewport(), &move);
-        }
+        BeginDrag(m_grid.viewport(), at(row));
+        MoveMouse(m_grid.viewport(), at(onto));
         const bool dragging = m_grid.HasCapture();
         QTest::mouseRelease(m_grid.viewport(), Qt::LeftButton, {}, at(onto));
         return dragging;
@@ -270,8 +260,8 @@ TEST_F(ServerGridTest, FindDemoDeletesTheFoundNodeWhereverItsRowHasGone) {
         for (CGridTreeItem* node : {grid.FindGroupNode("1.00", "*"), vld, tdm}) {
             grid.ExpandNode(node, grid.RowFromNode(node));
         }
-        kr::test::FakeNotice notice;
-        kr::test::ModalWatcher answer([&](QWidget* modal) {
+        FakeNotice notice;
+        ModalWatcher answer([&](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);
             if (box != nullptr && box->text() == "Do you want to delete it") {
                 for (int i = 0; i < 3; ++i) {  // a refresh files servers above the found row
@@ -310,7 +300,7 @@ std::vector<bool> InkedCells(CServerGrid& grid, int row, qreal ratio) {
         cell.DeflateRect(1, 1);  // not the grid lines
         const QRectF device(cell.left * ratio, cell.top * ratio, cell.Width() * ratio,
                             cell.Height() * ratio);
-        inked.push_back(!kr::test::Ink(image.copy(device.toRect())).isNull());
+        inked.push_back(!Ink(image.copy(device.toRect())).isNull());
     }
     return inked;
 }

@@ -94,19 +94,12 @@ SimProcess::SimProcess(std::vector<std::string> options) {
     }
 }
 
-int SimProcess::Stop() {
-    if (m_pid <= 0) {
-        return m_exitStatus;
+void SimProcess::Stop() {
+    if (m_pid > 0) {
+        kill(m_pid, SIGTERM);  // an ended child not yet waited for takes it harmlessly
+        waitpid(m_pid, nullptr, 0);
+        m_pid = -1;
     }
-    // One that did not start and has ended (help, bad usage) keeps its own exit status.
-    if (Started() || !Ended(m_pid)) {
-        kill(m_pid, SIGTERM);
-    }
-    int status = 0;
-    const bool exited = waitpid(m_pid, &status, 0) == m_pid && WIFEXITED(status);
-    m_exitStatus = exited ? WEXITSTATUS(status) : -1;
-    m_pid = -1;
-    return m_exitStatus;
 }
 
 std::map<std::string, long> SimProcess::Stats() {

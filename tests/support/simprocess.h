@@ -46,10 +46,6 @@ public:
     int MasterPort() const { return m_masterPort; }
     std::string MasterAddress() const { return "127.0.0.1:" + std::to_string(m_masterPort); }
 
-    // SIGTERM, unless the simulator did not start and has ended by itself, then waits for its end.
-    // Returns the exit status (-1: signal or never spawned), also on later calls.
-    int Stop();
-
     // Stops the simulator and returns its --stats-file counters (master_requests, pages_sent,
     // pages_resent, acks_received, acks_rejected, sessions_dropped, queries, replies,
     // max_in_flight).
@@ -59,10 +55,12 @@ public:
     std::vector<FleetEntry> Fleet() const { return m_fleet; }
 
 private:
+    // SIGTERM, then waits for the end; nothing once done.
+    void Stop();
+
     ScopedTempDir m_dir;
     pid_t m_pid = -1;
     int m_masterPort = 0;
-    int m_exitStatus = -1;
     std::vector<FleetEntry> m_fleet;
 };
 
