@@ -99,7 +99,7 @@ void CMainFrame::BuildMenu() {
     connect(servers, &QMenu::aboutToShow, this, [this, favourite] {
         const CServerGrid::FavouriteToggle toggle = m_pView->Grid().SelectedFavouriteToggle();
         favourite->setText(toggle == CServerGrid::FavouriteToggle::Remove ? kRemoveFavouriteText
-                                                                         : kAddFavouriteText);
+                                                                          : kAddFavouriteText);
         favourite->setEnabled(toggle != CServerGrid::FavouriteToggle::None);
     });
     connect(servers, &QMenu::aboutToHide, favourite, [favourite] { favourite->setEnabled(true); });

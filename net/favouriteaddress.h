@@ -12,11 +12,11 @@
 // A favourite server as the user added it: the text "host:port", kept as it is (a name stays a
 // name and is resolved again by every refresh).
 
-// The favourite's host text (in m_ip) and port when the text is one: a host that can name one (IsHostName:
-// letters, digits, '-', '.', 253 characters at most; a dotted IPv4 text is one too), one colon,
-// and a port of 1 to 5 decimal digits without a leading zero, 1..65535. nullopt for anything
-// else: empty, no colon or port, port 0 or above 65535, blanks, control characters, long texts.
-// O(length), and O(1) past kMaxFavouriteAddressLength.
+// The favourite's host text (in m_ip) and port when the text is one: a host that can name one
+// (IsHostName: letters, digits, '-', '.', 253 characters at most; a dotted IPv4 text is one too),
+// one colon, and a port of 1 to 5 decimal digits without a leading zero, 1..65535. nullopt for
+// anything else: empty, no colon or port, port 0 or above 65535, blanks, control characters, long
+// texts. O(length), and O(1) past kMaxFavouriteAddressLength.
 constexpr std::size_t kMaxFavouriteAddressLength = 253 + 1 + 5;  // host, colon, port
 std::optional<ServerAddress> ParseFavouriteAddress(std::string_view text);
 

@@ -41,8 +41,7 @@ struct FavouriteQueries {
     std::vector<QueriedServer> unresolved;  // listIndex still to be set
 };
 
-FavouriteQueries ResolveHostsFavourites(IRefreshHost& host,
-                                        std::span<const ServerAddress> listed) {
+FavouriteQueries ResolveHostsFavourites(IRefreshHost& host, std::span<const ServerAddress> listed) {
     const std::vector<ResolvedFavourite> favourites = ResolveFavourites(host.FavouriteServers());
     host.FavouritesResolved(favourites);
     FavouriteQueries queries{UnlistedFavourites(favourites, listed), {}};
