@@ -28,6 +28,9 @@ bool CBrowserView::OnCommand(int id) {
         case ID_FILE_PRINT_PREVIEW:
             OnFilePrintPreview();
             return true;
+        case ID_FAVOURITE_TOGGLE:
+            m_wndGrid.ToggleSelectedFavourite();
+            return true;
         default:
             return OnDemoCommand(id);
     }

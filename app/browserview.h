@@ -11,7 +11,8 @@ class QAction;
 class QPrinter;
 
 // The view: the server grid as its only child, kept at (-1, -1) with the view's client size, and
-// the command target of "New Full List", of printing and of the grid's demonstration commands.
+// the command target of "New Full List", of the favourite toggle (Ctrl+D), of printing and of the
+// grid's demonstration commands.
 class CBrowserView : public QWidget {
     Q_OBJECT
 public:

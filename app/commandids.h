@@ -22,6 +22,7 @@ constexpr int ID_PREV_PANE = 57681;
 constexpr int ID_VIEW_TOOLBAR = 59392;
 constexpr int ID_VIEW_STATUS_BAR = 59393;
 constexpr int ID_PREVIEW_CLOSE = 61445;
+constexpr int ID_FAVOURITE_TOGGLE = 32790;  // Ctrl+D: adds or removes the selected server
 
 // The grid's demonstration commands. Only the --demo menu sends them.
 constexpr int ID_DEMO_INSERT_ITEMS = 131;      // node name prompt, then the sample subtree

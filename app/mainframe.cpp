@@ -3,6 +3,7 @@
 #include "app/aboutdlg.h"
 #include "app/appicons.h"
 #include "app/commandids.h"
+#include "app/favouritesettings.h"
 #include "app/stringtable.h"
 #include "net/refreshstop.h"
 #include "platform/qt/ctrlid.h"
@@ -18,6 +19,8 @@ namespace {
 
 constexpr int kIndicators[] = {ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM,
                                ID_INDICATOR_SCRL};
+constexpr char kAddFavouriteText[] = "Add to &Favourites";
+constexpr char kRemoveFavouriteText[] = "Remove from &Favourites";
 }  // namespace
 
 CMainFrame::CMainFrame(QPrinter* printer)
@@ -38,7 +41,17 @@ bool CMainFrame::OnCreate() {
     BuildStatusBar();
     setCentralWidget(m_pView);
     m_pView->SetRefreshHost(&m_refreshHost);
-    return m_document.OnNewDocument() && m_pView->OnCreate();
+    if (!m_document.OnNewDocument() || !m_pView->OnCreate()) {
+        return false;
+    }
+    CServerGrid& grid = m_pView->Grid();
+    const QString dropped = LoadFavouriteSettings(grid.Favourites());
+    if (!dropped.isEmpty()) {
+        m_pStatusBar->SetPaneText(0, dropped);
+    }
+    connect(&grid, &CServerGrid::favouritesChanged, this,
+            [&grid] { SaveFavouriteSettings(grid.Favourites()); });
+    return true;
 }
 
 QAction* CMainFrame::MakeAction(int id, const QString& text) {
@@ -76,6 +89,20 @@ void CMainFrame::BuildMenu() {
     statusBar->setCheckable(true);
     statusBar->setChecked(true);
     view->addAction(statusBar);
+
+    // One item that adds the selected server row or removes it; Ctrl+D works whatever the menu
+    // last showed, as the view checks the row itself.
+    QMenu* servers = menuBar()->addMenu("&Servers");
+    QAction* favourite = MakeAction(ID_FAVOURITE_TOGGLE, kAddFavouriteText);
+    favourite->setShortcut(QKeySequence("Ctrl+D"));
+    servers->addAction(favourite);
+    connect(servers, &QMenu::aboutToShow, this, [this, favourite] {
+        const CServerGrid::FavouriteToggle toggle = m_pView->Grid().SelectedFavouriteToggle();
+        favourite->setText(toggle == CServerGrid::FavouriteToggle::Remove ? kRemoveFavouriteText
+                                                                          : kAddFavouriteText);
+        favourite->setEnabled(toggle != CServerGrid::FavouriteToggle::None);
+    });
+    connect(servers, &QMenu::aboutToHide, favourite, [favourite] { favourite->setEnabled(true); });
 
     QMenu* help = menuBar()->addMenu("&Help");
     help->addAction(Action(ID_APP_ABOUT));

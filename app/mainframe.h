@@ -13,7 +13,10 @@ class QAction;
 class QPrinter;
 
 // The main window: menu, a movable flat toolbar ("New Full List", a gap, "About"), the view with
-// the server grid, and the status bar (message pane and the CAP, NUM, SCRL indicators).
+// the server grid, and the status bar (message pane and the CAP, NUM, SCRL indicators). The
+// "Servers" menu adds the selected server to the favourites or removes it (Ctrl+D), greyed for
+// any other row; the favourites are loaded from the settings with the window (a line in the
+// status bar tells what was dropped) and saved at each change.
 // Commands keep their numeric ids: menus, toolbar and keys all go through SendCommand, which
 // offers an id to the view first, then to the frame, then to the application's handlers.
 // A close request that comes while a refresh runs stops it (no query starts after it, those in

@@ -1,8 +1,11 @@
 #include "net/refreshdriver.h"
 
 #include <cstdio>
+#include <span>
 #include <string>
+#include <vector>
 
+#include "net/favouriteaddress.h"
 #include "net/masterclient.h"
 #include "net/refreshstop.h"
 #include "net/serveraddress.h"
@@ -11,6 +14,73 @@
 #include "platform/posix/usernotice.h"
 
 int32_t g_refreshCount = 0;
+
+namespace {
+
+// Queries the servers on the query thread, which files and counts each, while the driver waits.
+// When the thread cannot be started every server still counts as done.
+void QueryServers(IRefreshHost& host, std::span<const ServerAddress> servers) {
+    TEvent queriesEnded;  // outlives the thread: joined below
+    ServerQueryThread queries(host, servers);
+    if (queries.Start(&queriesEnded)) {
+        while (queries.m_threadId.load(std::memory_order_acquire) != 0) {
+            host.WaitForWorkerEnd(queriesEnded);
+        }
+        queries.Join();
+    } else {
+        for (size_t i = 0; i < servers.size(); ++i) {
+            host.StepProgress();  // a server that was never queried still counts as done
+        }
+    }
+}
+
+// The favourites of a refresh: those to query after the listed servers, and placeholders for
+// those whose names cannot be resolved, which are filed without a query.
+struct FavouriteQueries {
+    std::vector<ServerAddress> unlisted;
+    std::vector<QueriedServer> unresolved;  // listIndex still to be set
+};
+
+FavouriteQueries ResolveHostsFavourites(IRefreshHost& host, std::span<const ServerAddress> listed) {
+    const std::vector<ResolvedFavourite> favourites = ResolveFavourites(host.FavouriteServers());
+    host.FavouritesResolved(favourites);
+    FavouriteQueries queries{UnlistedFavourites(favourites, listed), {}};
+    for (const ResolvedFavourite& favourite : favourites) {
+        if (favourite.address.empty()) {
+            QueriedServer server{ServerRecord(), 0};
+            server.record.Reset();
+            server.record.m_address = favourite.text;
+            queries.unresolved.push_back(std::move(server));
+        }
+    }
+    return queries;
+}
+
+// Queries the listed servers and then the favourites not listed, and files the favourites that
+// were not resolved after them, unless the refresh is stopped. The list is copied only when
+// favourites are added to it.
+void QueryWithFavourites(IRefreshHost& host, std::span<const ServerAddress> listed,
+                         FavouriteQueries& favourites) {
+    std::vector<ServerAddress> withFavourites;
+    std::span<const ServerAddress> queried = listed;
+    if (!favourites.unlisted.empty()) {
+        withFavourites.reserve(listed.size() + favourites.unlisted.size());
+        withFavourites.assign(listed.begin(), listed.end());
+        withFavourites.insert(withFavourites.end(), favourites.unlisted.begin(),
+                              favourites.unlisted.end());
+        queried = withFavourites;
+    }
+    QueryServers(host, queried);
+    if (favourites.unresolved.empty() || g_refreshStop.TryWait()) {
+        return;
+    }
+    for (std::size_t i = 0; i < favourites.unresolved.size(); ++i) {
+        favourites.unresolved[i].listIndex = queried.size() + i;
+    }
+    host.FileAndStep(favourites.unresolved);
+}
+
+}  // namespace
 
 RefreshOutcome RefreshServerList(IRefreshHost& host) {
     if (g_refreshCount != 0) {
@@ -29,9 +99,16 @@ RefreshOutcome RefreshServerList(IRefreshHost& host) {
         ShowMessageBox("Connection To Master Server Failed", "KR Server Browser",
                        NoticeIcon::Exclamation);
         SetStatusText("Failed to call Master Server");
+        // The servers listed before the failure are not queried; the favourites are, with no
+        // progress bar and no sort, so the failure's status text stays.
+        FavouriteQueries favourites = ResolveHostsFavourites(host, {});
+        if (!favourites.unlisted.empty() || !favourites.unresolved.empty()) {
+            QueryWithFavourites(host, {}, favourites);
+        }
         return RefreshOutcome::MasterFailed;
     }
 
+    FavouriteQueries favourites = ResolveHostsFavourites(host, g_serverAddresses);
     const size_t count = g_serverAddresses.size();
     std::string countText;
     {
@@ -39,22 +116,9 @@ RefreshOutcome RefreshServerList(IRefreshHost& host) {
         std::snprintf(text, sizeof(text), "%d server(s)", static_cast<int>(count));
         countText = text;
     }
-    host.BeginProgress(countText, static_cast<int>(count));
-
-    {
-        TEvent queriesEnded;  // outlives the thread: joined below
-        ServerQueryThread queries(host);
-        if (queries.Start(&queriesEnded)) {
-            while (queries.m_threadId.load(std::memory_order_acquire) != 0) {
-                host.WaitForWorkerEnd(queriesEnded);
-            }
-            queries.Join();
-        } else {
-            for (size_t i = 0; i < count; ++i) {
-                host.StepProgress();  // a server that was never queried still counts as done
-            }
-        }
-    }
+    host.BeginProgress(countText, static_cast<int>(count + favourites.unlisted.size() +
+                                                   favourites.unresolved.size()));
+    QueryWithFavourites(host, g_serverAddresses, favourites);
 
     if (g_refreshStop.TryWait()) {
         host.EndProgress();

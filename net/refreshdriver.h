@@ -10,7 +10,8 @@ extern int32_t g_refreshCount;
 
 enum class RefreshOutcome {
     NotRun,             // a refresh had already been started: nothing was done
-    MasterFailed,       // the master download failed; told to the user, nothing queried
+    MasterFailed,       // the master download failed; told to the user, only the
+                        // favourites queried and filed
     MasterUnreachable,  // the master could not be resolved or reached, or the request not sent:
                         // told to the user by the socket; the refresh then ran on with the
                         // empty list as after any download ("0 server(s)")
@@ -22,11 +23,15 @@ enum class RefreshOutcome {
 // "New Full List": once per program run, on the thread that owns the front end.
 //   host.LocateStatusBar; "Contacting Master Server"; DownloadServerList (blocks). On a negative
 //   result: message box "Connection To Master Server Failed" (title "KR Server Browser",
-//   exclamation icon), status text "Failed to call Master Server", end. Otherwise, for the N
-//   listed servers: host.BeginProgress("%d server(s)", N); one ServerQueryThread queries them
+//   exclamation icon), status text "Failed to call Master Server", then only the favourites are
+//   queried and filed as below, with no progress bar and no sort; end. Otherwise, for the N
+//   listed servers: the favourites are resolved (host.FavouriteServers, host.FavouritesResolved);
+//   host.BeginProgress("%d server(s)", N + the favourites not listed); one ServerQueryThread
+//   queries the listed servers, then the resolved favourites not listed (each address once)
 //   (at most 10 at once, list order, each once, on a pooled thread; every server's record is
 //   filed and the progress stepped once for it, through PostFileAndStep) while the driver waits in
-//   host.WaitForWorkerEnd; host.SortRows; the count text as status text; host.EndProgress. A stop
-//   (g_refreshStop) during the download ends it after the page in hand and the refresh at once;
-//   during the queries it skips the sort and the count text.
+//   host.WaitForWorkerEnd; the favourites that could not be resolved are filed and counted
+//   unanswered (FileAndStep); host.SortRows; the count text as status text; host.EndProgress. A
+//   stop (g_refreshStop) during the download ends it after the page in hand and the refresh at
+//   once; during the queries it skips the unresolved favourites, the sort and the count text.
 RefreshOutcome RefreshServerList(IRefreshHost& host);

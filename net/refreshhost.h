@@ -4,7 +4,9 @@
 #include <functional>
 #include <span>
 #include <string>
+#include <vector>
 
+#include "net/favouriteaddress.h"
 #include "net/serverqueryloop.h"
 
 class TEvent;
@@ -17,7 +19,9 @@ class TEvent;
 // except PostFileAndStep (and through it FileAndStep, FileServerRecord and StepProgress), which
 // the refresh's query thread makes, under the named mutex "update": the query thread holds it
 // until `filed` has been called. The one exception to that: when the query thread could not be
-// started the driver thread itself calls StepProgress for every server, without the mutex. A
+// started the driver thread itself calls StepProgress for every server, without the mutex, and
+// the favourites whose names cannot be resolved are filed by the driver thread too (FileAndStep,
+// without the mutex, once the queries have ended). A
 // front end whose state belongs to the driver thread (a window) carries the query thread's calls
 // over to it; they complete because the driver thread handles its events in WaitForWorkerEnd, the
 // only place where it waits for the queries.
@@ -30,7 +34,9 @@ public:
     // Shows a progress bar labelled `label` that will count `maximum` steps.
     virtual void BeginProgress(const std::string& label, int maximum) = 0;
     // Files one queried server (query thread, under "update"): a row when the record's group
-    // key names a group, nothing otherwise. listIndex is its entry in g_serverAddresses.
+    // key names a group, nothing otherwise (a favourite may still get one, see
+    // FavouritesResolved). listIndex is its index in the servers queried: the entries of
+    // g_serverAddresses, then the favourites not listed there.
     virtual void FileServerRecord(const ServerRecord& record, std::size_t listIndex) = 0;
     // One server done, answered or not (query thread, under "update"; see above).
     virtual void StepProgress() = 0;
@@ -54,6 +60,13 @@ public:
         FileAndStep(servers);
         filed();
     }
+    // The favourite servers as the user added them ("host:port"), asked once a refresh, after
+    // the download. None by default.
+    virtual std::vector<std::string> FavouriteServers() { return {}; }
+    // The favourites and the addresses they were resolved to, before any of them is queried:
+    // their records carry that address ("a.b.c.d:port"), or, for one that could not be resolved,
+    // the text the user added (a record that never answered). Nothing by default.
+    virtual void FavouritesResolved(std::span<const ResolvedFavourite> /*favourites*/) {}
     // Orders the rows by ping once every query has ended.
     virtual void SortRows() = 0;
     // Removes the progress bar.

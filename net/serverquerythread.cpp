@@ -8,7 +8,6 @@
 
 #include "net/refreshhost.h"
 #include "net/refreshstop.h"
-#include "net/serveraddress.h"
 #include "net/serverqueryloop.h"
 #include "net/tmutex.h"
 
@@ -92,7 +91,7 @@ ServerQueryThread::~ServerQueryThread() {
 void ServerQueryThread::Run() {
     TMutex& update = ThreadsUpdateMutex();
     HandedServers handed;
-    RunServerQueries(g_serverAddresses, g_refreshStop, [&](std::vector<QueriedServer>& ended) {
+    RunServerQueries(m_servers, g_refreshStop, [&](std::vector<QueriedServer>& ended) {
         // False when the refresh is stopping: nothing more is filed or counted.
         return handed.Post(m_host, update, ended);
     });

@@ -1,12 +1,14 @@
 #pragma once
 
+#include <span>
 #include <string>
 
+#include "net/serveraddress.h"
 #include "net/tthread.h"
 
 class IRefreshHost;
 
-// The query thread of a refresh: queries every server of g_serverAddresses (RunServerQueries,
+// The query thread of a refresh: queries every server it is given (RunServerQueries,
 // at most 10 in flight, in list order, each once) and hands the servers whose queries ended at
 // one wake-up to the host together, under the named mutex "update": PostFileAndStep files each
 // and steps the progress once for each. The thread goes on querying while the host files: it
@@ -18,7 +20,9 @@ class IRefreshHost;
 // handed over are neither filed nor counted.
 class ServerQueryThread : public TThread {
 public:
-    explicit ServerQueryThread(IRefreshHost& host) : m_host(host) {}
+    // servers: the addresses to query, which stay as they are until the thread has ended.
+    ServerQueryThread(IRefreshHost& host, std::span<const ServerAddress> servers)
+        : m_host(host), m_servers(servers) {}
     // Joins the thread before the host reference goes away.
     ~ServerQueryThread() override;
 
@@ -26,6 +30,7 @@ public:
 
 private:
     IRefreshHost& m_host;
+    std::span<const ServerAddress> m_servers;
 };
 
 // The name of the mutex the query thread takes: "update", shared with every running copy of the

@@ -125,7 +125,7 @@ int CServerGrid::GetNodeImage(CGridTreeItem* node) {
         return info->m_nImage;
     }
     if (!HasChildren(node)) {
-        return kTreeImageServer;
+        return IsFavouriteRow(node) ? kTreeImageFavourite : kTreeImageServer;
     }
     return IsCollapsed(node) ? kTreeImageClosedFolder : kTreeImageOpenFolder;
 }
@@ -163,17 +163,22 @@ void AddServerRow(const ServerRecord& record, CServerGrid* grid) {
     }
     CGridTreeItem* parent = grid->FindGroupNode(record.m_version, record.m_gameType);
     if (parent == nullptr) {
+        grid->FileUngroupedFavourite(record);
         return;
     }
-    const int parentRow = grid->RowFromNode(parent);
-    const BOOL bShowRow = parentRow != -1 && !grid->IsCollapsed(parent);
+    grid->InsertServerNode(parent, MakeServerRowInfo(record));
+}
+
+void CServerGrid::InsertServerNode(CGridTreeItem* parent, std::unique_ptr<CGridItemInfo> info) {
+    const int parentRow = RowFromNode(parent);
+    const BOOL bShowRow = parentRow != -1 && !IsCollapsed(parent);
     if (!bShowRow) {
         // No row comes; only a shown group's own row may change (its expand box).
-        grid->InsertChildNode(parent, MakeServerRowInfo(record).release(), FALSE);
-        grid->RedrawItems(parentRow, parentRow);
+        InsertChildNode(parent, info.release(), FALSE);
+        RedrawItems(parentRow, parentRow);
         return;
     }
-    grid->SetRedraw(FALSE);
-    grid->InsertChildNode(parent, MakeServerRowInfo(record).release(), TRUE);
-    grid->RedrawWithinFrame();
+    SetRedraw(FALSE);
+    InsertChildNode(parent, info.release(), TRUE);
+    RedrawWithinFrame();
 }

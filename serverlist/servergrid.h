@@ -2,6 +2,7 @@
 
 #include "gridctrl/gridtreectrl.h"
 #include "net/refreshdriver.h"
+#include "serverlist/favouriteservers.h"
 
 #include <memory>
 #include <string>
@@ -16,8 +17,12 @@ constexpr int kTreeImageOpenFolder = 0;
 constexpr int kTreeImageClosedFolder = 1;
 constexpr int kTreeImageServer = 2;
 constexpr int kTreeImageGlobe = 4;
+constexpr int kTreeImageFavourite = 5;  // star: favourite server rows, "Favourites (no answer)"
 constexpr int kCellImagePrivate = 5;    // padlock, shown in column 6 (cell key 5)
 constexpr int kCellImageDedicated = 6;  // server box, shown in column 7 (cell key 6)
+
+// The sub-text of a server row that holds its "Ip:Port" text (column 8).
+constexpr int kAddressSubText = 7;
 
 // Sub-item key of the cell that marks a private server, and of the one that marks a dedicated one.
 constexpr int kPrivateCellKey = 5;
@@ -34,8 +39,13 @@ struct GroupNodeEntry {
 // Servers are filed as children of the game-type group that matches their record and put in
 // ping order at the end of a refresh. Every grid keeps its own group table, so a second grid
 // never takes over the groups of the first.
+// Favourites (servergrid_favourites.cpp): a favourite server row shows the star instead of the
+// server box; a favourite that a refresh files without a group (no answer, an unresolved name,
+// an unknown version or game type) is filed under the root "Favourites (no answer)", made at the
+// end of the roots when first needed, with the text the user added in its "Ip:Port" column.
 // Threads: the user-interface thread (the thread the grid belongs to) only.
 class CServerGrid : public CGridTreeCtrl {
+    Q_OBJECT
 public:
     explicit CServerGrid(QWidget* parent = nullptr);
 
@@ -55,8 +65,9 @@ public:
     const std::vector<GroupNodeEntry>& GroupNodes() const { return m_groupNodes; }
 
     // The node's own image when it has one (m_nImage not -1); otherwise 2 (server) for a node
-    // without children, 1 (closed folder) for a collapsed node with children, 0 (open folder)
-    // for an expanded one. -1 for a null node (the row keeps its image).
+    // without children (5, the star, for a favourite row), 1 (closed folder) for a collapsed
+    // node with children, 0 (open folder) for an expanded one. -1 for a null node (the row keeps
+    // its image).
     int GetNodeImage(CGridTreeItem* node) override;
     // ---- Hooks (servergrid_hooks.cpp). ----
 
@@ -76,8 +87,9 @@ public:
     // nothing for a row whose address does not name a server (group rows): nothing is sent.
     BOOL OnReturnKey() override;
     // Rows can be dragged only while m_bDragEnabled is set (FALSE after construction); then with
-    // the default image of the dragged row. Group rows (versions and game types) are never
-    // dragged: a drop frees the dragged node, and the group table must go on naming its groups.
+    // the default image of the dragged row. Group rows (versions, game types and
+    // "Favourites (no answer)") are never dragged: a drop frees the dragged node, and the grid
+    // must go on naming its groups.
     std::unique_ptr<CImageList> CreateDragImage(int nRow) override;
 
     // Puts the tree in ping order (the number at the start of sub-text 0, see pingsort.h) and
@@ -98,6 +110,31 @@ public:
     // "New Full List": runs RefreshServerList with the installed front end and returns when the
     // refresh has ended. Window events are handled meanwhile. Once per program run.
     RefreshOutcome RefreshList();
+
+    // ---- Favourites (servergrid_favourites.cpp). ----
+
+    // The user's favourites; after changing them through here, emit favouritesChanged.
+    CFavouriteServers& Favourites() { return m_favourites; }
+    // True for a server row (no children) whose "Ip:Port" text (sub-text 7) is a favourite's text
+    // or its resolved address; so also for the rows under "Favourites (no answer)" while they
+    // are favourites. O(1): one hash look-up.
+    bool IsFavouriteRow(const CGridTreeItem* node) const;
+    // What Ctrl+D does on the selected row: add it, remove it, or nothing (no selection, a group
+    // row, a text that is no favourite address, or a full list).
+    enum class FavouriteToggle { None, Add, Remove };
+    FavouriteToggle SelectedFavouriteToggle() const;
+    // Adds the selected server row's "Ip:Port" text to the favourites or removes the favourite it
+    // names, repaints the rows and emits favouritesChanged; false when it does nothing.
+    bool ToggleSelectedFavourite();
+    // AddServerRow's part for a record that names no group: a favourite's record (found by its
+    // address text) is filed under "Favourites (no answer)" with its texts and the favourite's
+    // own text in its "Ip:Port" column; any other record changes nothing. O(1) but for the row.
+    void FileUngroupedFavourite(const ServerRecord& record);
+    // The "Favourites (no answer)" root; null until a favourite has been filed there.
+    CGridTreeItem* NoAnswerRoot() const;
+
+    // Files a server row under the group (AddServerRow's insertion, see there).
+    void InsertServerNode(CGridTreeItem* parent, std::unique_ptr<CGridItemInfo> info);
 
     // ---- Demonstration operations (servergrid_demo.cpp, servergrid_print.cpp). ----
 
@@ -141,6 +178,11 @@ public:
     BOOL m_bDragEnabled = FALSE;  // rows may be dragged
     CImageList m_imageTree;       // the tree column's images, the list's small image list
 
+signals:
+    // The favourites were added to or removed from through the grid (Ctrl+D); the program saves
+    // them, and views that show only favourites apply that again.
+    void favouritesChanged();
+
 protected:
     // Loads the two image lists from the program's resources; -1 when either cannot be loaded.
     int OnCreate() override;
@@ -157,6 +199,8 @@ private:
 
     std::vector<GroupNodeEntry> m_groupNodes;
     IRefreshHost* m_pRefreshHost = nullptr;
+    CFavouriteServers m_favourites;
+    CGridTreeItem* m_pNoAnswerRoot = nullptr;  // checked against the roots before every use
 };
 
 // The row data of a server: empty tree text; sub-texts ping, name, map, players, mod, "", "",
@@ -165,7 +209,8 @@ private:
 std::unique_ptr<CGridItemInfo> MakeServerRowInfo(const ServerRecord& record);
 
 // Files a queried server as the last child of the group that matches its version and game
-// type; a record whose key names no group changes nothing. The server gets its row at once when
+// type; a record whose key names no group changes nothing, unless it is a favourite's
+// (CServerGrid::FileUngroupedFavourite). The server gets its row at once when
 // the group is shown and expanded (the grid is then repainted at once, or at the end of the
 // frame when it was repainted so within the current one: RedrawWithinFrame), else the group is
 // marked collapsed and shows it when expanded. Grid's thread only. Cost O(depth + rows below

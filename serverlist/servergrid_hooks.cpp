@@ -13,8 +13,6 @@
 
 namespace {
 
-// The column of the "Ip:Port" texts, as a sub-text index.
-constexpr int kAddressSubText = 7;
 // Sub-texts 0 to 7 of a server row are its reply's texts.
 constexpr int kServerSubTextCount = 8;
 // The drop-down cell's rectangle reaches this many rows down, so ten entries show below it.
@@ -105,6 +103,7 @@ CGridItemInfo* CServerGrid::CloneInfo(CGridItemInfo* pSource) {
 std::unique_ptr<CImageList> CServerGrid::CreateDragImage(int) {
     const CGridTreeItem* node = NodeFromRow(m_nDragRow);
     const bool group =
+        (node != nullptr && node == NoAnswerRoot()) ||
         std::any_of(m_groupNodes.begin(), m_groupNodes.end(),
                     [node](const GroupNodeEntry& entry) { return entry.m_pNode == node; });
     return m_bDragEnabled && !group ? CGridTreeCtrl::CreateDragImage(m_nDragRow) : nullptr;

@@ -38,6 +38,20 @@ void ServerGridRefreshHost::PostFileAndStep(std::span<const QueriedServer> serve
         m_pGrid, [this, servers, signal] { FileAndStep(servers); }, Qt::QueuedConnection);
 }
 
+std::vector<std::string> ServerGridRefreshHost::FavouriteServers() {
+    std::vector<std::string> texts;
+    RunOnGridThread([this, &texts] {
+        for (const QString& text : m_pGrid->Favourites().Entries()) {
+            texts.push_back(text.toStdString());
+        }
+    });
+    return texts;
+}
+
+void ServerGridRefreshHost::FavouritesResolved(std::span<const ResolvedFavourite> favourites) {
+    RunOnGridThread([this, favourites] { m_pGrid->Favourites().SetResolved(favourites); });
+}
+
 void ServerGridRefreshHost::SortRows() {
     RunOnGridThread([this] { m_pGrid->SortTree(TRUE); });
 }

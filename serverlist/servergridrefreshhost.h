@@ -27,6 +27,10 @@ public:
     // once it has run, or when the grid goes before it could.
     void PostFileAndStep(std::span<const QueriedServer> servers,
                          std::function<void()> filed) override;
+    // The grid's favourites (CServerGrid::Favourites), read on the grid's thread.
+    std::vector<std::string> FavouriteServers() override;
+    // Hands the resolved addresses to the grid's favourites, on the grid's thread.
+    void FavouritesResolved(std::span<const ResolvedFavourite> favourites) override;
     // SortTree with the children, on the grid's thread.
     void SortRows() override;
     void EndProgress() override {}

@@ -2,6 +2,7 @@
 
 #include "platform/qt/dc.h"
 
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 
@@ -32,11 +33,25 @@ bool CImageList::Create(const QString& path, int cx, int /*grow*/, COLORREF mask
         return false;
     }
     const QImage strip = Masked(image, mask);
+    // The strip drawn at twice the size beside it ("name@2x.png"), when it has the height for it.
+    const QFileInfo file(path);
+    QImage large(file.path() + "/" + file.completeBaseName() + "@2x." + file.suffix());
+    if (!large.isNull() && large.height() == 2 * strip.height()) {
+        large = Masked(large, mask);
+    } else {
+        large = QImage();
+    }
     DeleteImageList();
     const int count = strip.width() / cx;
     m_images.reserve(count);
     for (int i = 0; i < count; ++i) {
-        m_images.push_back(QPixmap::fromImage(strip.copy(i * cx, 0, cx, strip.height())));
+        if ((i + 1) * 2 * cx <= large.width()) {
+            QPixmap image2x = QPixmap::fromImage(large.copy(i * 2 * cx, 0, 2 * cx, large.height()));
+            image2x.setDevicePixelRatio(2.0);
+            m_images.push_back(image2x);
+        } else {
+            m_images.push_back(QPixmap::fromImage(strip.copy(i * cx, 0, cx, strip.height())));
+        }
     }
     m_iconSize = CSize(cx, strip.height());
     return true;
@@ -108,7 +123,10 @@ bool CImageList::DrawEx(CDC* dc, int i, CPoint pt, CSize size, COLORREF /*bg*/, 
         // background.
         painter->setOpacity(0.5);
     }
-    painter->drawPixmap(pt.x, pt.y, m_images[i], 0, 0, cx, cy);
+    // The source rectangle is in the image's own pixels: twice the logical size for a 2x one.
+    const QPixmap& image = m_images[i];
+    const qreal ratio = image.devicePixelRatio();
+    painter->drawPixmap(QRectF(pt.x, pt.y, cx, cy), image, QRectF(0, 0, cx * ratio, cy * ratio));
     painter->restore();
     return true;
 }

@@ -25,8 +25,11 @@ public:
     virtual ~CImageList() = default;
 
     // Cuts images cx pixels wide (and as high as the strip) from the image at the Qt resource or
-    // file path; pixels of colour mask become transparent. grow is accepted for the callers'
-    // sake and changes nothing. False when the image cannot be loaded or is narrower than cx.
+    // file path; pixels of colour mask become transparent. When "<name>@2x.<suffix>" lies beside
+    // it, twice as high, each image it holds is taken from there instead, 2cx pixels wide with a
+    // device pixel ratio of 2, and drawn at its logical size (crisp at a ratio of 2). grow is
+    // accepted for the callers' sake and changes nothing. False when the image cannot be loaded
+    // or is narrower than cx.
     bool Create(const QString& path, int cx, int grow, COLORREF mask);
     // Makes this list a copy of another one. False when the other one is empty.
     bool Create(const CImageList& other);

@@ -18,7 +18,7 @@ public:
     DragOverlay(QWidget* parent, const QImage& image) : QWidget(parent), m_image(image) {
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setFocusPolicy(Qt::NoFocus);
-        resize(image.size());
+        resize(image.deviceIndependentSize().toSize());
     }
 
 protected:

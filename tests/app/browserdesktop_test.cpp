@@ -131,7 +131,7 @@ TEST(BrowserDesktopTest, ToolBarMenusIconsMessageBoxesAndTheDesktopEntry) {
     }
     EXPECT_EQ(menus.join(' ').toStdString(),
               "&File: &Print... Print Pre&view P&rint Setup... - E&xit &View: &Toolbar "
-              "&Status Bar &Help: &About ...");
+              "&Status Bar &Servers: Add to &Favourites &Help: &About ...");
     EXPECT_FALSE(frame.SendCommand(ID_EDIT_COPY));
     EXPECT_FALSE(frame.SendCommand(ID_FILE_NEW));
 

@@ -27,9 +27,9 @@ TEST(ViewCommandsTest, DemoMenuCommandsReachTheGrid) {
     CMainFrame& frame = *browser->MainFrame();
     CServerGrid& grid = frame.View().Grid();
     const QList<QAction*> menus = frame.menuBar()->actions();
-    ASSERT_EQ(menus.size(), 4);
-    EXPECT_EQ(menus[2]->text(), "&Demo");
-    QMenu* demo = menus[2]->menu();
+    ASSERT_EQ(menus.size(), 5);
+    EXPECT_EQ(menus[3]->text(), "&Demo");
+    QMenu* demo = menus[3]->menu();
     EXPECT_EQ(frame.Action(ID_DEMO_SET_IMAGE)->statusTip(),
               "set new image on currently selected item");
     EXPECT_TRUE(frame.Action(ID_FILE_PRINT)->isEnabled() &&

@@ -76,6 +76,12 @@ TEST_F(ServerGridTest, PreparedTreeIsFiveCollapsedVersionsWithThreeTypesEachInNi
     EXPECT_EQ(m_grid.GetItemText(5, 0), "DM");
     EXPECT_EQ(m_grid.GetNodeImage(Group("1.20", "*")), kTreeImageGlobe) << "its own, expanded";
     EXPECT_TRUE(GridInvariantsHold(m_grid));
+    // The tree images come from the 2x strip: six, drawn at 16 x 16 from 32 x 32 pixels.
+    ASSERT_EQ(m_grid.m_imageTree.GetImageCount(), kTreeImageFavourite + 1);
+    for (int i = 0; i <= kTreeImageFavourite; ++i) {
+        const QPixmap image = m_grid.m_imageTree.GetImage(i);
+        EXPECT_TRUE(image.devicePixelRatio() == 2.0 && image.size() == QSize(32, 32)) << i;
+    }
 
     QStringList columns;  // heading/width/format
     for (int col = 0; col < m_grid.GetColumnCount(); ++col) {
