@@ -23,6 +23,8 @@ constexpr int ID_VIEW_TOOLBAR = 59392;
 constexpr int ID_VIEW_STATUS_BAR = 59393;
 constexpr int ID_PREVIEW_CLOSE = 61445;
 constexpr int ID_FAVOURITE_TOGGLE = 32790;  // Ctrl+D: adds or removes the selected server
+constexpr int ID_VIEW_FILTER_BAR = 32791;   // shows or hides the filter bar
+constexpr int ID_VIEW_FIND_SERVER = 32792;  // Ctrl+F: the filter bar's search box
 
 // The grid's demonstration commands. Only the --demo menu sends them.
 constexpr int ID_DEMO_INSERT_ITEMS = 131;      // node name prompt, then the sample subtree

@@ -4,6 +4,7 @@
 #include "app/appicons.h"
 #include "app/commandids.h"
 #include "app/favouritesettings.h"
+#include "app/filterbar.h"
 #include "app/stringtable.h"
 #include "net/refreshstop.h"
 #include "platform/qt/ctrlid.h"
@@ -27,6 +28,7 @@ CMainFrame::CMainFrame(QPrinter* printer)
     : m_pStatusBar(new CStatusBar(this)),
       m_pToolBar(new QToolBar(this)),
       m_pView(new CBrowserView(printer, this)),
+      m_pFilterBar(new CFilterBar(this)),
       m_refreshHost(&m_pView->Grid()),
       m_pPrinter(printer) {
     setWindowIcon(ProgramIcon());
@@ -51,6 +53,7 @@ bool CMainFrame::OnCreate() {
     }
     connect(&grid, &CServerGrid::favouritesChanged, this,
             [&grid] { SaveFavouriteSettings(grid.Favourites()); });
+    BuildFilterBar(m_pViewMenu);
     return true;
 }
 
@@ -89,6 +92,7 @@ void CMainFrame::BuildMenu() {
     statusBar->setCheckable(true);
     statusBar->setChecked(true);
     view->addAction(statusBar);
+    m_pViewMenu = view;  // the filter bar's items follow once the grid exists
 
     // One item that adds the selected server row or removes it; Ctrl+D works whatever the menu
     // last showed, as the view checks the row itself.
@@ -140,7 +144,7 @@ void CMainFrame::BuildStatusBar() {
 }
 
 bool CMainFrame::SendCommand(int id) {
-    return m_pView->OnCommand(id) || OnFrameCommand(id) || OnAppCommand(id);
+    return m_pView->OnCommand(id) || OnFrameCommand(id) || OnFilterCommand(id) || OnAppCommand(id);
 }
 
 bool CMainFrame::OnFrameCommand(int id) {

@@ -9,7 +9,10 @@
 #include <QMainWindow>
 #include <QToolBar>
 
+class CFilterBar;
 class QAction;
+class QLabel;
+class QMenu;
 class QPrinter;
 
 // The main window: menu, a movable flat toolbar ("New Full List", a gap, "About"), the view with
@@ -38,6 +41,7 @@ public:
     CBrowserView& View() { return *m_pView; }
     CStatusBar& StatusBar() { return *m_pStatusBar; }
     QToolBar& ToolBar() { return *m_pToolBar; }
+    CFilterBar& FilterBar() { return *m_pFilterBar; }
     // The action that sends the id (menu item or toolbar button); null when there is none.
     QAction* Action(int id) const { return m_actions.value(id); }
 
@@ -49,6 +53,10 @@ private:
     void BuildMenu();
     bool BuildToolBar();
     void BuildStatusBar();
+    // The filter bar under the toolbar, its View menu items, the count pane (mainframe_filter.cpp).
+    void BuildFilterBar(QMenu* view);
+    void ShowFilterCount();
+    bool OnFilterCommand(int id);
     bool OnFrameCommand(int id);
     bool OnAppCommand(int id);
     void OnRefreshEnded();
@@ -57,6 +65,9 @@ private:
     CStatusBar* m_pStatusBar;
     QToolBar* m_pToolBar;
     CBrowserView* m_pView;
+    CFilterBar* m_pFilterBar;
+    QLabel* m_pFilterCount = nullptr;
+    QMenu* m_pViewMenu = nullptr;
     CBrowserDoc m_document;
     CBrowserRefreshHost m_refreshHost;
     QPrinter* m_pPrinter;

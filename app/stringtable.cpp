@@ -20,6 +20,8 @@ const QHash<int, QString>& Table() {
         {ID_VIEW_TOOLBAR, "Show or hide the toolbar\nToggle ToolBar"},
         {ID_VIEW_STATUS_BAR, "Show or hide the status bar\nToggle StatusBar"},
         {ID_PREVIEW_CLOSE, "Close print preview mode\nCancel Preview"},
+        {ID_VIEW_FILTER_BAR, "Show or hide the filter bar\nToggle Filter Bar"},
+        {ID_VIEW_FIND_SERVER, "Search the servers by name, map, mod or address\nFind Server"},
         {ID_FAVOURITE_TOGGLE,
          "Add the selected server to the favourites, or remove it from them\nFavourite"},
         {ID_DEMO_SET_IMAGE, "set new image on currently selected item"},

@@ -50,7 +50,14 @@ QString SharedText(const std::string& bytes) {
 
 }  // namespace
 
-CServerGrid::CServerGrid(QWidget* parent) : CGridTreeCtrl(parent) {}
+CServerGrid::CServerGrid(QWidget* parent) : CGridTreeCtrl(parent) {
+    // Favourites pass a filter that would hide others, and "Favourites only" passes them alone.
+    connect(this, &CServerGrid::favouritesChanged, this, [this] {
+        if (m_filter.IsActive()) {
+            SetFilter(m_filter);
+        }
+    });
+}
 
 int CServerGrid::OnCreate() {
     if (CGridTreeCtrl::OnCreate() == -1) {
@@ -170,11 +177,13 @@ void AddServerRow(const ServerRecord& record, CServerGrid* grid) {
 }
 
 void CServerGrid::InsertServerNode(CGridTreeItem* parent, std::unique_ptr<CGridItemInfo> info) {
+    emit serverRowsChanged();
     const int parentRow = RowFromNode(parent);
     const BOOL bShowRow = parentRow != -1 && !IsCollapsed(parent);
-    if (!bShowRow) {
+    const BOOL bHidden = !PassesFilter(*info);
+    if (!bShowRow || bHidden) {
         // No row comes; only a shown group's own row may change (its expand box).
-        InsertChildNode(parent, info.release(), FALSE);
+        InsertChildNode(parent, info.release(), bShowRow, bHidden);
         RedrawItems(parentRow, parentRow);
         return;
     }

@@ -3,6 +3,7 @@
 #include "gridctrl/gridtreectrl.h"
 #include "net/refreshdriver.h"
 #include "serverlist/favouriteservers.h"
+#include "serverlist/serverfilter.h"
 
 #include <memory>
 #include <string>
@@ -133,8 +134,25 @@ public:
     // The "Favourites (no answer)" root; null until a favourite has been filed there.
     CGridTreeItem* NoAnswerRoot() const;
 
-    // Files a server row under the group (AddServerRow's insertion, see there).
+    // Files a server row under the group (AddServerRow's insertion, see there), hidden when the
+    // filter does not pass it.
     void InsertServerNode(CGridTreeItem* parent, std::unique_ptr<CGridItemInfo> info);
+
+    // ---- Filter (servergrid_filter.cpp). ----
+
+    // A server row: no children, no tree text, an "Ip:Port" text. Group and sample rows are not.
+    bool IsServerRow(const CGridTreeItem* node) const;
+    // Hides every server row the filter does not pass (ServerRowMatcher; a favourite is one
+    // IsFavouriteRow names) and shows the others; group rows stay, so a group whose servers are
+    // all hidden shows as an empty one. Expanded groups stay expanded, and the selected row stays
+    // selected while it is shown. Rows filed later and re-queried rows are filtered as they come.
+    // O(nodes + rows) plus the matching.
+    void SetFilter(const ServerFilter& filter);
+    const ServerFilter& GetFilter() const { return m_filter; }
+    // Whether a server row with this row data passes the filter now.
+    bool PassesFilter(const CGridItemInfo& info) const;
+    // Server rows in the grid and those of them that the filter leaves. O(nodes).
+    void CountServerRows(int& shown, int& all) const;
 
     // ---- Demonstration operations (servergrid_demo.cpp, servergrid_print.cpp). ----
 
@@ -182,6 +200,8 @@ signals:
     // The favourites were added to or removed from through the grid (Ctrl+D); the program saves
     // them, and views that show only favourites apply that again.
     void favouritesChanged();
+    // Server rows were filed, rewritten or filtered: the counts of CountServerRows may differ.
+    void serverRowsChanged();
 
 protected:
     // Loads the two image lists from the program's resources; -1 when either cannot be loaded.
@@ -201,6 +221,8 @@ private:
     IRefreshHost* m_pRefreshHost = nullptr;
     CFavouriteServers m_favourites;
     CGridTreeItem* m_pNoAnswerRoot = nullptr;  // checked against the roots before every use
+    ServerFilter m_filter;
+    ServerRowMatcher m_matcher{m_filter};
 };
 
 // The row data of a server: empty tree text; sub-texts ping, name, map, players, mod, "", "",

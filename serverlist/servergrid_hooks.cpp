@@ -138,5 +138,7 @@ BOOL CServerGrid::OnReturnKey() {
     info->m_mapCellImage[kPrivateCellKey] = record.m_private ? kCellImagePrivate : -1;
     info->m_mapCellImage[kDedicatedCellKey] = record.m_dedicated ? kCellImageDedicated : -1;
     SetInfo(node, info, TRUE);
+    SetNodeHidden(node, !PassesFilter(*info));
+    emit serverRowsChanged();
     return TRUE;
 }

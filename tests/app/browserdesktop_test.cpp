@@ -129,9 +129,10 @@ TEST(BrowserDesktopTest, ToolBarMenusIconsMessageBoxesAndTheDesktopEntry) {
             menus << (item->isSeparator() ? "-" : item->text());
         }
     }
-    EXPECT_EQ(menus.join(' ').toStdString(),
-              "&File: &Print... Print Pre&view P&rint Setup... - E&xit &View: &Toolbar "
-              "&Status Bar &Servers: Add to &Favourites &Help: &About ...");
+    EXPECT_EQ(
+        menus.join(' ').toStdString(),
+        "&File: &Print... Print Pre&view P&rint Setup... - E&xit &View: &Toolbar "
+        "&Status Bar &Filter Bar F&ind Server &Servers: Add to &Favourites &Help: &About ...");
     EXPECT_FALSE(frame.SendCommand(ID_EDIT_COPY));
     EXPECT_FALSE(frame.SendCommand(ID_FILE_NEW));
 

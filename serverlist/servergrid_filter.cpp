@@ -1,0 +1,34 @@
+// The filter bar's view over the server rows: rows that do not pass are hidden, groups stay.
+
+#include "serverlist/servergrid.h"
+
+bool CServerGrid::IsServerRow(const CGridTreeItem* node) const {
+    const CGridItemInfo* info = GetInfo(node);
+    return info != nullptr && !HasChildren(node) && info->m_strText.isEmpty() &&
+           !info->GetSubText(kAddressSubText).isEmpty();
+}
+
+bool CServerGrid::PassesFilter(const CGridItemInfo& info) const {
+    return !m_filter.IsActive() ||
+           m_matcher.Matches(info, m_favourites.Contains(info.GetSubText(kAddressSubText)));
+}
+
+void CServerGrid::SetFilter(const ServerFilter& filter) {
+    m_filter = filter;
+    m_matcher = ServerRowMatcher(filter);
+    SetHiddenNodes([this](const CGridTreeItem* node) {
+        return IsServerRow(node) && !PassesFilter(*node->m_pInfo);
+    });
+    Invalidate(TRUE);
+    emit serverRowsChanged();
+}
+
+void CServerGrid::CountServerRows(int& shown, int& all) const {
+    shown = all = 0;
+    for (const CGridTreeItem* node : PreOrderNodes()) {
+        if (IsServerRow(node)) {
+            ++all;
+            shown += IsHidden(node) ? 0 : 1;
+        }
+    }
+}

@@ -1,0 +1,63 @@
+// The filter over a server grid: filing and re-filtering hide only server rows, and clearing the
+// filter gives back exactly the grid an unfiltered filing gives.
+
+#include "serverlist/servergrid.h"
+#include "tests/serverlist/servergridtesting.h"
+#include "tests/support/gridinvariants.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace kr::test;
+
+// Rows of every column, one text a row.
+std::vector<std::string> AllRows(const CServerGrid& grid) {
+    std::vector<std::string> rows;
+    for (int row = 0; row < grid.GetItemCount(); ++row) {
+        std::string text;
+        for (int col = 0; col < grid.GetColumnCount(); ++col) {
+            text += grid.GetItemText(row, col).toStdString() + "|";
+        }
+        rows.push_back(text);
+    }
+    return rows;
+}
+
+TEST(ServerGridFilter, FilteredFilingHidesOnlyWhatDoesNotMatchAndClearingRestoresTheGrid) {
+    CServerGrid filtered, plain;
+    for (CServerGrid* grid : {&filtered, &plain}) {
+        ASSERT_TRUE(grid->Create(nullptr, 256));
+        grid->PrepareGrid();
+        ExpandAll(*grid);
+    }
+    const std::string names[] = {"Rusty Anvil", "Dust Bowl", "rusty nail", "Iron Keep"};
+    filtered.SetFilter(ServerFilter{"RUSTY"});
+    int shown = 0, all = 0;
+    for (int i = 0; i < 4; ++i) {
+        for (CServerGrid* grid : {&filtered, &plain}) {
+            AddServerRow(MakeRecord("1.00", i % 2 ? "DM" : "VLD", std::to_string(90 - i), names[i]),
+                         grid);
+        }
+        ASSERT_TRUE(GridInvariantsHold(filtered));
+        if (i == 1) {  // re-filtering keeps the selected row while it stays shown
+            filtered.SetItemState(2, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+            filtered.SetFilter(ServerFilter{"anvil"});
+            EXPECT_EQ(filtered.GetItemText(filtered.GetSelectedRow(), 2), "Rusty Anvil");
+            filtered.SetFilter(ServerFilter{"rusty"});
+        }
+    }
+    filtered.CountServerRows(shown, all);
+    EXPECT_EQ(std::make_pair(shown, all), std::make_pair(2, 4));
+    std::vector<std::string> rows = AllRows(filtered);
+    EXPECT_EQ(rows.size(), AllRows(plain).size() - 2) << "groups stay, two servers go";
+    for (CServerGrid* grid : {&filtered, &plain}) {
+        grid->SortTree(TRUE);
+        ExpandAll(*grid);
+    }
+    filtered.SetFilter(ServerFilter{});
+    EXPECT_TRUE(GridInvariantsHold(filtered));
+    EXPECT_EQ(AllRows(filtered), AllRows(plain));
+}
+
+}  // namespace
