@@ -161,6 +161,29 @@ void GridMemory(benchmark::State& state) {
     }
 }
 
+// Re-filtering with the 1.20 / DM group of N servers shown and expanded: a search text that
+// one server in ten matches ("server 7"), then the filter cleared again; each step timed apart.
+void Refilter(benchmark::State& state, bool clear) {
+    std::unique_ptr<CServerGrid> grid;
+    CGridTreeItem* dm = MakeGrid(grid, true, MakeRecords(state.range(0), true));
+    Expand(*grid, dm);
+    const ServerFilter search{"Server 7"};
+    for (auto _ : state) {
+        if (clear) {
+            state.PauseTiming();
+            grid->SetFilter(search);
+            state.ResumeTiming();
+        }
+        grid->SetFilter(clear ? ServerFilter{} : search);
+        if (!clear) {
+            state.PauseTiming();
+            grid->SetFilter(ServerFilter{});
+            state.ResumeTiming();
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
 void Sizes(benchmark::internal::Benchmark* bench) {
     bench->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 }
@@ -172,4 +195,6 @@ BENCHMARK_CAPTURE(FileRows, IntoExpandedGroup, true)->Apply(Sizes);
 BENCHMARK_CAPTURE(ExpandOrCollapse, Expand, true)->Apply(Sizes);
 BENCHMARK_CAPTURE(ExpandOrCollapse, Collapse, false)->Apply(Sizes);
 BENCHMARK(SortTree)->Apply(Sizes);
+BENCHMARK_CAPTURE(Refilter, Search, false)->Apply(Sizes);
+BENCHMARK_CAPTURE(Refilter, Clear, true)->Apply(Sizes);
 BENCHMARK(GridMemory)->Arg(100000)->Iterations(1)->Unit(benchmark::kMillisecond);

@@ -9,24 +9,22 @@ namespace {
 
 constexpr UINT kSelectedAndFocused = LVIS_SELECTED | LVIS_FOCUSED;
 
-// Appends the rows of a shown node and of its shown subtree, in pre-order.
-void CollectShownRows(CGridTreeItem* node, std::vector<CGridTreeItem*>& rows) {
-    rows.push_back(node);
-    if (node->m_bCollapsed) {
+// Appends the rows of a shown node and of its shown subtree, in pre-order; with isHidden, sets
+// the hidden state of every node below it first, shown or not, in the same walk.
+void CollectShownRows(CGridTreeItem* node, std::vector<CGridTreeItem*>* rows,
+                      const std::function<bool(const CGridTreeItem*)>* isHidden) {
+    if (rows != nullptr) {
+        rows->push_back(node);
+    }
+    const bool childrenShown = rows != nullptr && !node->m_bCollapsed;
+    if (!childrenShown && isHidden == nullptr) {
         return;
     }
     for (CGridTreeItem* child : node->m_listChildren) {
-        if (!child->m_bHidden) {
-            CollectShownRows(child, rows);
+        if (isHidden != nullptr) {
+            child->m_bHidden = (*isHidden)(child);
         }
-    }
-}
-
-// Sets the hidden state of every node below node as isHidden says.
-void MarkHidden(CGridTreeItem* node, const std::function<bool(const CGridTreeItem*)>& isHidden) {
-    for (CGridTreeItem* child : node->m_listChildren) {
-        child->m_bHidden = isHidden(child);
-        MarkHidden(child, isHidden);
+        CollectShownRows(child, childrenShown && !child->m_bHidden ? rows : nullptr, isHidden);
     }
 }
 
@@ -59,7 +57,7 @@ void CGridTreeCtrl::SetNodeHidden(CGridTreeItem* node, BOOL bHidden) {
         return;
     }
     std::vector<CGridTreeItem*> nodes;
-    CollectShownRows(node, nodes);
+    CollectShownRows(node, &nodes, nullptr);
     std::vector<CallbackItem> rows;
     rows.reserve(nodes.size());
     for (CGridTreeItem* shown : nodes) {
@@ -77,8 +75,10 @@ void CGridTreeCtrl::SetHiddenNodes(const std::function<bool(const CGridTreeItem*
     // below the top that stays shown, found before the rows go.
     CGridTreeItem* selected = NodeFromRow(GetSelectedRow());
     CGridTreeItem* focused = NodeFromRow(GetNextItem(-1, LVNI_FOCUSED));
+    std::vector<CGridTreeItem*> nodes;
+    nodes.reserve(static_cast<std::size_t>(GetItemCount()));
     for (CGridTreeItem* root : m_listRoots) {
-        MarkHidden(root, isHidden);
+        CollectShownRows(root, &nodes, &isHidden);
     }
     m_lastUnhiddenChild.clear();
     CGridTreeItem* top = nullptr;
@@ -87,10 +87,6 @@ void CGridTreeCtrl::SetHiddenNodes(const std::function<bool(const CGridTreeItem*
         if (node != nullptr && IsShownInTree(node)) {
             top = node;
         }
-    }
-    std::vector<CGridTreeItem*> nodes;
-    for (CGridTreeItem* root : m_listRoots) {
-        CollectShownRows(root, nodes);
     }
     std::vector<CallbackItem> rows;
     rows.reserve(nodes.size());

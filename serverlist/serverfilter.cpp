@@ -14,6 +14,12 @@ constexpr int kMod = 4;
 constexpr int kAddress = 7;
 constexpr int kUnansweredPing = 9999;
 
+// Sub-text k without a copy; an empty text past the last one.
+const QString& Field(const CGridItemInfo& info, int k) {
+    static const QString empty;
+    return k < info.m_arrSubTexts.size() ? info.m_arrSubTexts.at(k) : empty;
+}
+
 // Players and maximum from "n/m" (blanks allowed); false for "?/?" or anything else.
 bool ReadPlayers(const QString& text, int& players, int& maximum) {
     const qsizetype slash = text.indexOf(u'/');
@@ -41,7 +47,7 @@ bool ServerRowMatcher::Matches(const CGridItemInfo& info, bool bFavourite) const
     for (const QString& word : m_words) {
         bool found = false;
         for (const int field : {kName, kMap, kMod, kAddress}) {
-            found = found || info.GetSubText(field).contains(word, Qt::CaseInsensitive);
+            found = found || Field(info, field).contains(word, Qt::CaseInsensitive);
         }
         if (!found) {
             return false;
@@ -50,13 +56,13 @@ bool ServerRowMatcher::Matches(const CGridItemInfo& info, bool bFavourite) const
     if (bFavourite) {
         return true;
     }
-    const int ping = PingTextValue(info.GetSubText(kPing));
+    const int ping = PingTextValue(Field(info, kPing));
     if (m_filter.m_nMaxPing > 0 && (ping > m_filter.m_nMaxPing || ping >= kUnansweredPing)) {
         return false;
     }
     int players = 0;
     int maximum = 0;
-    if (!ReadPlayers(info.GetSubText(kPlayers), players, maximum)) {
+    if (!ReadPlayers(Field(info, kPlayers), players, maximum)) {
         return true;  // unknown: neither empty nor full
     }
     return !(m_filter.m_bHideEmpty && players == 0) &&

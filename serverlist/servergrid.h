@@ -222,6 +222,7 @@ private:
     CFavouriteServers m_favourites;
     CGridTreeItem* m_pNoAnswerRoot = nullptr;  // checked against the roots before every use
     ServerFilter m_filter;
+    bool m_bFilterActive = false;  // m_filter.IsActive(), asked once per filed row
     ServerRowMatcher m_matcher{m_filter};
 };
 

@@ -5,16 +5,18 @@
 bool CServerGrid::IsServerRow(const CGridTreeItem* node) const {
     const CGridItemInfo* info = GetInfo(node);
     return info != nullptr && !HasChildren(node) && info->m_strText.isEmpty() &&
-           !info->GetSubText(kAddressSubText).isEmpty();
+           info->m_arrSubTexts.size() > kAddressSubText &&
+           !info->m_arrSubTexts.at(kAddressSubText).isEmpty();
 }
 
 bool CServerGrid::PassesFilter(const CGridItemInfo& info) const {
-    return !m_filter.IsActive() ||
+    return !m_bFilterActive ||
            m_matcher.Matches(info, m_favourites.Contains(info.GetSubText(kAddressSubText)));
 }
 
 void CServerGrid::SetFilter(const ServerFilter& filter) {
     m_filter = filter;
+    m_bFilterActive = filter.IsActive();
     m_matcher = ServerRowMatcher(filter);
     SetHiddenNodes([this](const CGridTreeItem* node) {
         return IsServerRow(node) && !PassesFilter(*node->m_pInfo);
