@@ -5,6 +5,7 @@
 #include "serverlist/favouriteservers.h"
 #include "serverlist/serverfilter.h"
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -206,6 +207,12 @@ signals:
 protected:
     // Loads the two image lists from the program's resources; -1 when either cannot be loaded.
     int OnCreate() override;
+    // Type-ahead (servergrid_typeahead.cpp): a printable key without Ctrl, Alt, Meta or the keypad
+    // adds to the typed prefix (started afresh after a second without typing; a blank only
+    // continues one), and the next shown server row whose name starts with it, ignoring case, is
+    // selected and scrolled into view; a longer prefix may stay on the selected row. Other keys go
+    // to the control. O(rows) a key.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // Lays a CGridCellCombo with the choices over the cell, the cell scrolled into view first,
@@ -221,6 +228,10 @@ private:
     IRefreshHost* m_pRefreshHost = nullptr;
     CFavouriteServers m_favourites;
     CGridTreeItem* m_pNoAnswerRoot = nullptr;  // checked against the roots before every use
+    void SelectTypedServer();
+
+    QString m_strTyped;       // the type-ahead prefix
+    uint32_t m_nTypedAt = 0;  // GetTickCount of its last key
     ServerFilter m_filter;
     bool m_bFilterActive = false;  // m_filter.IsActive(), asked once per filed row
     ServerRowMatcher m_matcher{m_filter};

@@ -1,11 +1,15 @@
 // The filter over a server grid: filing and re-filtering hide only server rows, and clearing the
 // filter gives back exactly the grid an unfiltered filing gives.
 
+#include "platform/posix/tickcount.h"
 #include "serverlist/servergrid.h"
 #include "tests/serverlist/servergridtesting.h"
 #include "tests/support/gridinvariants.h"
 
 #include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QTest>
 
 namespace {
 
@@ -58,6 +62,35 @@ TEST(ServerGridFilter, FilteredFilingHidesOnlyWhatDoesNotMatchAndClearingRestore
     filtered.SetFilter(ServerFilter{});
     EXPECT_TRUE(GridInvariantsHold(filtered));
     EXPECT_EQ(AllRows(filtered), AllRows(plain));
+}
+
+// Typed letters select the next server whose name starts with them; a second's pause starts a
+// new prefix; a prefix nothing matches leaves the selection; no editor opens.
+TEST(ServerGridFilter, TypedLettersSelectTheNextServerByName) {
+    CServerGrid grid;
+    ASSERT_TRUE(grid.Create(nullptr, 256));
+    grid.PrepareGrid();
+    ExpandAll(grid);
+    for (const char* name : {"Rusty Anvil", "Iron Keep", "rusty nail"}) {
+        AddServerRow(MakeRecord("1.00", "VLD", "50", name), &grid);
+    }
+    uint32_t offset = 0;
+    for (const auto& [keys, pause, selected] : {std::tuple{"RU", false, "Rusty Anvil"},
+                                                {"s", false, "Rusty Anvil"},
+                                                {"r", true, "rusty nail"},
+                                                {"r", true, "Rusty Anvil"},
+                                                {"iz", true, "Iron Keep"}}) {
+        SCOPED_TRACE(keys);
+        SetTickCountOffset(offset += pause ? 1001 : 0);
+        QTest::keyClicks(&grid, keys);
+        EXPECT_EQ(grid.GetItemText(grid.GetSelectedRow(), 2).toStdString(), selected);
+    }
+    SetTickCountOffset(0);
+    EXPECT_TRUE(grid.viewport()->findChildren<QLineEdit*>().isEmpty());
+    grid.SortTree(TRUE);  // roots only; the keypad's asterisk still expands the selected one
+    grid.SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    QTest::keyClick(&grid, Qt::Key_Asterisk, Qt::KeypadModifier);
+    EXPECT_EQ(grid.GetItemCount(), 5 + 3 + 3);
 }
 
 }  // namespace
