@@ -47,16 +47,16 @@ void CMainFrame::BuildFilterBar(QMenu* view) {
 }
 
 void CMainFrame::ShowFilterCount() {
+    const CServerGrid& grid = m_pView->Grid();
+    const bool active = grid.GetFilter().IsActive();
     int shown = 0;
     int all = 0;
-    const CServerGrid& grid = m_pView->Grid();
-    if (grid.GetFilter().IsActive()) {
+    if (active) {
         grid.CountServerRows(shown, all);
     }
-    m_pFilterCount->setText(grid.GetFilter().IsActive()
-                                ? QString("%1 of %2 servers shown").arg(shown).arg(all)
-                                : QString());
-    m_pFilterCount->setVisible(grid.GetFilter().IsActive());
+    m_pFilterCount->setText(active ? QString("%1 of %2 servers shown").arg(shown).arg(all)
+                                   : QString());
+    m_pFilterCount->setVisible(active);
 }
 
 bool CMainFrame::OnFilterCommand(int id) {

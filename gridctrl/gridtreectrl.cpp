@@ -46,7 +46,7 @@ CGridTreeCtrl::CGridTreeCtrl(QWidget* parent) : CListCtrl(parent) {
     TrackInputState();  // the drag reads the Escape key's state
     // Rows that change under a drag leave its row numbers meaningless.
     connect(this, &CListCtrl::rowsAboutToChange, this, [this] {
-        m_lastUnhiddenChild.clear();
+        ForgetUnhiddenChildren();
         if (m_bDragging && !m_bDragMovesRows) {
             CancelDrag(false);
         }
@@ -213,7 +213,7 @@ CGridTreeItem* CGridTreeCtrl::InsertChildNode(CGridTreeItem* parent, CGridItemIn
     node->m_pParent = parent;
     node->m_bHidden = bHidden;
     parent->m_listChildren.push_back(node);
-    m_lastUnhiddenChild.clear();
+    ForgetUnhiddenChildren();
     const int parentRow = RowFromNode(parent);
     if (parentRow == -1) {
         // Nothing below a parent that is not shown has a row: collapsing it keeps that true.
@@ -379,7 +379,7 @@ void CGridTreeCtrl::RemoveRootNode(CGridTreeItem* node) {
         return;
     }
     m_listRoots.erase(it);
-    m_lastUnhiddenChild.clear();
+    ForgetUnhiddenChildren();
     FreeNode(node);
 }
 
@@ -399,7 +399,7 @@ BOOL CGridTreeCtrl::DetachNode(CGridTreeItem* node, BOOL bDelete) {
         return FALSE;
     }
     siblings.erase(it);
-    m_lastUnhiddenChild.clear();
+    ForgetUnhiddenChildren();
     if (bDelete) {
         FreeNode(node);
     } else {

@@ -325,6 +325,9 @@ private:
     // hidden, else found once and kept until rows or children change (m_lastUnhiddenChild), so
     // painting a row costs O(depth) however many siblings are hidden.
     const CGridTreeItem* LastUnhiddenChild(const CGridTreeItem* node) const;
+    void ForgetUnhiddenChildren() const;  // rows or children changed; O(1) when nothing is kept
+    // The call-back rows of shown nodes, their check boxes applied, in the nodes' order.
+    static std::vector<CallbackItem> RowItems(const std::vector<CGridTreeItem*>& nodes);
     static CallbackItem RowItem(CGridTreeItem* node, int nIndent, BOOL bApplyCheck);
     // Gives a collapsed node shown at nRow rows for its children, at once, and marks it expanded;
     // returns the last row inserted, nRow when none was. Rows are not renumbered.

@@ -38,7 +38,7 @@ void CGridTreeCtrl::SetNodeHidden(CGridTreeItem* node, BOOL bHidden) {
     if (node == nullptr || node->m_pParent == nullptr || (node->m_bHidden != FALSE) == bHidden) {
         return;
     }
-    m_lastUnhiddenChild.clear();
+    ForgetUnhiddenChildren();
     if (bHidden) {
         const int row = RowFromNode(node);
         node->m_bHidden = TRUE;
@@ -58,14 +58,9 @@ void CGridTreeCtrl::SetNodeHidden(CGridTreeItem* node, BOOL bHidden) {
     }
     std::vector<CGridTreeItem*> nodes;
     CollectShownRows(node, &nodes, nullptr);
-    std::vector<CallbackItem> rows;
-    rows.reserve(nodes.size());
-    for (CGridTreeItem* shown : nodes) {
-        rows.push_back(RowItem(shown, shown->m_nLevel, TRUE));
-    }
     const int row = RowForShownNode(node);
     SetRedraw(FALSE);
-    InsertCallbackItems(row, rows);
+    InsertCallbackItems(row, RowItems(nodes));
     RenumberRowsFrom(row);
     SetRedraw(TRUE);
 }
@@ -80,7 +75,7 @@ void CGridTreeCtrl::SetHiddenNodes(const std::function<bool(const CGridTreeItem*
     for (CGridTreeItem* root : m_listRoots) {
         CollectShownRows(root, &nodes, &isHidden);
     }
-    m_lastUnhiddenChild.clear();
+    ForgetUnhiddenChildren();
     CGridTreeItem* top = nullptr;
     for (int row = GetTopIndex(); top == nullptr && row < GetItemCount(); ++row) {
         CGridTreeItem* node = NodeFromRow(row);
@@ -88,14 +83,9 @@ void CGridTreeCtrl::SetHiddenNodes(const std::function<bool(const CGridTreeItem*
             top = node;
         }
     }
-    std::vector<CallbackItem> rows;
-    rows.reserve(nodes.size());
-    for (CGridTreeItem* node : nodes) {
-        rows.push_back(RowItem(node, node->m_nLevel, TRUE));
-    }
     SetRedraw(FALSE);
     DeleteAllItems();
-    InsertCallbackItems(0, rows);
+    InsertCallbackItems(0, RowItems(nodes));
     RenumberRows();
     if (top != nullptr) {
         Scroll(CSize(0, (top->m_nRow - GetTopIndex()) * GetRowHeight()));
@@ -108,6 +98,22 @@ void CGridTreeCtrl::SetHiddenNodes(const std::function<bool(const CGridTreeItem*
         EnsureVisible(selected->m_nRow, TRUE);
     }
     SetRedraw(TRUE);
+}
+
+std::vector<CListCtrl::CallbackItem> CGridTreeCtrl::RowItems(
+    const std::vector<CGridTreeItem*>& nodes) {
+    std::vector<CallbackItem> rows;
+    rows.reserve(nodes.size());
+    for (CGridTreeItem* node : nodes) {
+        rows.push_back(RowItem(node, node->m_nLevel, TRUE));
+    }
+    return rows;
+}
+
+void CGridTreeCtrl::ForgetUnhiddenChildren() const {
+    if (!m_lastUnhiddenChild.empty()) {  // filing calls it once a row: no bucket sweep then
+        m_lastUnhiddenChild.clear();
+    }
 }
 
 // From the tree alone, as RowFromNode but without asking the rows, which may be stale.
