@@ -85,7 +85,8 @@ TEST_F(FavouritesTest, ToggleOnTheSelectedRowIsKeptAcrossRuns) {
 
 // A full refresh with favourites: one the master lists (queried once), one it lists whose game
 // type is unknown, two on another simulator's servers that the master does not list (one by
-// name), a silent one and one whose name cannot be resolved. Answered ones are filed into their
+// name, one by address and by name: queried once), a silent one and one whose name cannot be
+// resolved. Answered ones are filed into their
 // groups with the star, the others under "Favourites (no answer)", the last root. With the master
 // silent the favourites are still queried and filed, and the failure is told as always.
 TEST_F(FavouritesTest, FullRefreshQueriesAndFilesEveryFavouriteOnce) {
@@ -111,6 +112,7 @@ TEST_F(FavouritesTest, FullRefreshQueriesAndFilesEveryFavouriteOnce) {
                    QString::fromStdString(ungrouped->address),
                    QString("localhost:%1").arg(answering[0].port),
                    QString::fromStdString(answering[1].address),
+                   QString("localhost:%1").arg(answering[1].port),  // the same server again
                    QString::fromStdString(silent[0].address), "nohost.invalid:5000"});
     std::vector<std::string> noAnswer = {ExpectedRowText(*ungrouped), ExpectedRowText(silent[0]),
                                          "nohost.invalid:5000|?|?|?/?|?|-1|-1"};
