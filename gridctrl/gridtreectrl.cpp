@@ -44,6 +44,7 @@ int HideShownDescendants(CGridTreeItem* node, BOOL bCollapse) {
 
 CGridTreeCtrl::CGridTreeCtrl(QWidget* parent) : CListCtrl(parent) {
     TrackInputState();  // the drag reads the Escape key's state
+    TakePaletteColours();
     // Rows that change under a drag leave its row numbers meaningless.
     connect(this, &CListCtrl::rowsAboutToChange, this, [this] {
         ForgetUnhiddenChildren();
