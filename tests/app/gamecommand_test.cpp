@@ -1,0 +1,65 @@
+// The game command, and starting the game without a shell.
+
+#include "app/gamecommand.h"
+#include "app/gamelauncher.h"
+#include "tests/app/browsertesting.h"
+
+#include <gtest/gtest.h>
+#include <QTest>
+
+#include <filesystem>
+#include <fstream>
+
+namespace kr::test {
+namespace {
+
+// Each command against its words joined by "|", or "!" and a part of the reason it is refused.
+TEST(GameCommandTest, WordsCodesAndRefusals) {
+    const std::pair<QString, QString> cases[] = {
+        {"\"My Game/run\"\t+connect %a", "My Game/run|+connect|10.0.0.5:27001"},
+        {"  a\"b c\"d  %h-%p ", "ab cd|10.0.0.5-27001"},
+        {"run \"\" 100%% %%a \"%a x\"", "run||100%|%a|10.0.0.5:27001 x"},
+        {QString(4096, 'r'), QString(4096, 'r')},
+        {QString(65536, 'r'), "!longer than 4096"},
+        {" \t ", "!names no program"},
+        {"\"\" %a", "!names no program"},
+        {"run %x", "!\"%x\""},
+        {"run 50%", "!\"%\";"},
+        {"run \"open %a", "!not closed"}};
+    for (const auto& [command, want] : cases) {
+        const GameCommand expanded = ExpandGameCommand(command, "10.0.0.5", 27001);
+        const QString got =
+            expanded.error.isEmpty() ? expanded.arguments.join('|') : "!" + expanded.error;
+        EXPECT_TRUE(want.startsWith('!') ? got.startsWith('!') && got.contains(want.mid(1))
+                                         : got == want)
+            << got.left(80).toStdString();
+    }
+}
+
+// The arguments arrive as written, through no shell; a refused command or a program that does
+// not start shows one box with the command, parented to the window.
+TEST(GameCommandTest, StartGameRunsTheProgramWithoutAShell) {
+    const ScopedTempDir dir(true);
+    const std::string game = dir.File("my game"), out = game + ".out";
+    std::ofstream(game)
+        << "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$0.tmp\"; mv \"$0.tmp\" \"$0.out\"";
+    std::filesystem::permissions(game, std::filesystem::perms::owner_all);
+    const QString quoted = "\"" + QString::fromStdString(game) + "\"";
+    SaveGameCommand(quoted + " %a \"two words\" \"$(touch x)\"");
+    QWidget window;
+    EXPECT_TRUE(StartGame("127.0.0.1", 27001, &window));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return std::filesystem::exists(out); }));
+    EXPECT_EQ(ReadWholeFile(out), "127.0.0.1:27001\ntwo words\n$(touch x)\n");
+    EXPECT_FALSE(std::filesystem::exists("x"));
+    for (const QString& command : {quoted + "- %a", quoted + " %q"}) {
+        SaveGameCommand(command);
+        MessageBoxWatcher boxes;
+        EXPECT_FALSE(StartGame("127.0.0.1", 27001, &window));
+        ASSERT_EQ(boxes.seen.size(), 1u);
+        EXPECT_EQ(boxes.seen[0].parent, &window);
+        EXPECT_NE(boxes.seen[0].text.find(command.toStdString()), std::string::npos);
+    }
+}
+
+}  // namespace
+}  // namespace kr::test
