@@ -1,7 +1,8 @@
-// The game command, and starting the game without a shell.
+// The game command, starting the game without a shell, and join links.
 
 #include "app/gamecommand.h"
 #include "app/gamelauncher.h"
+#include "app/joinlink.h"
 #include "tests/app/browsertesting.h"
 
 #include <gtest/gtest.h>
@@ -34,6 +35,22 @@ TEST(GameCommandTest, WordsCodesAndRefusals) {
                                          : got == want)
             << got.left(80).toStdString();
     }
+}
+
+TEST(GameCommandTest, JoinLinksNameOneServer) {
+    const auto address = [](const QString& link) {
+        const std::optional<ServerAddress> server = ParseJoinLink(link);
+        return server ? server->m_ip + ":" + std::to_string(server->m_port) : "";
+    };
+    EXPECT_EQ(address("korvath://127.0.0.1:27001"), "127.0.0.1:27001");
+    EXPECT_EQ(address("KorVath:a-1.b:65535/"), "a-1.b:65535");
+    for (const QString& link : QStringList{
+             "korvath://127.0.0.1", "korvath://127.0.0.1:0", "korvath://127.0.0.1:65536",
+             "korvath:// 127.0.0.1:1", "korvath://127.0.0.1:1\n", "korvath:///127.0.0.1:1//",
+             "other://127.0.0.1:1", "korvath://" + QString(300, 'a') + ":1"}) {
+        EXPECT_EQ(address(link), "") << link.toStdString();
+    }
+    EXPECT_EQ(JoinLinkFor("127.0.0.1:27001"), "korvath://127.0.0.1:27001");
 }
 
 // The arguments arrive as written, through no shell; a refused command or a program that does
