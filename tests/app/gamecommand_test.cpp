@@ -1,18 +1,25 @@
-// The game command, starting the game without a shell, and join links.
+// The game command, starting the game without a shell, and join links from the command line.
 
 #include "app/gamecommand.h"
 #include "app/gamelauncher.h"
 #include "app/joinlink.h"
 #include "tests/app/browsertesting.h"
+#include "tests/support/childprocess.h"
 
 #include <gtest/gtest.h>
+#include <QLocalSocket>
 #include <QTest>
 
 #include <filesystem>
 #include <fstream>
+#include <future>
 
 namespace kr::test {
 namespace {
+
+// Every browser of this test program listens for links in a runtime folder of the run's own.
+const ScopedTempDir g_runtimeDir;
+[[maybe_unused]] const int g_runtimeSet = setenv("XDG_RUNTIME_DIR", g_runtimeDir.Path().c_str(), 1);
 
 // Each command against its words joined by "|", or "!" and a part of the reason it is refused.
 TEST(GameCommandTest, WordsCodesAndRefusals) {
@@ -76,6 +83,34 @@ TEST(GameCommandTest, StartGameRunsTheProgramWithoutAShell) {
         EXPECT_EQ(boxes.seen[0].parent, &window);
         EXPECT_NE(boxes.seen[0].text.find(command.toStdString()), std::string::npos);
     }
+}
+
+// A window started over the socket file of a crashed copy takes it over. It drops peers that send
+// too much or never end their line, and asks about the link a later copy hands it.
+TEST(GameCommandTest, ALaterCopyHandsItsLinkToTheRunningWindow) {
+    const ScopedTempDir dir(true);
+    std::ofstream(CLinkRelay::SocketPath().toStdString()) << "left by a crashed copy";
+    auto browser = StartBrowser({});
+    ASSERT_NE(browser, nullptr);
+    EXPECT_FALSE(CLinkRelay().Listen());  // the window answers: the socket stays its
+    MessageBoxWatcher boxes;
+    boxes.answer = QMessageBox::No;
+    for (const QByteArray& hostile :
+         {QByteArray(1 << 20, 'x'), QByteArray("korvath://1.2.3.4:5")}) {
+        QLocalSocket peer;
+        peer.connectToServer(CLinkRelay::SocketPath());
+        peer.write(hostile);
+        EXPECT_TRUE(
+            QTest::qWaitFor([&] { return peer.state() == QLocalSocket::UnconnectedState; }));
+    }
+    auto later = std::async(std::launch::async, [] {  // this thread answers it meanwhile
+        return RunChild(KR_BROWSER_PATH, {"korvath://127.0.0.1:27001"}, 0, 0,
+                        {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"});
+    });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !boxes.seen.empty(); }));
+    EXPECT_EQ(later.get().exitCode, 0);
+    EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"Join 127.0.0.1:27001?"});
+    EXPECT_EQ(boxes.seen.at(0).parent, browser->MainFrame());
 }
 
 }  // namespace
