@@ -57,7 +57,6 @@ TEST(GameCommandTest, JoinLinksNameOneServer) {
              "other://127.0.0.1:1", "korvath://" + QString(300, 'a') + ":1"}) {
         EXPECT_EQ(address(link), "") << link.toStdString();
     }
-    EXPECT_EQ(JoinLinkFor("127.0.0.1:27001"), "korvath://127.0.0.1:27001");
 }
 
 // The arguments arrive as written, through no shell; a refused command or a program that does
@@ -101,13 +100,13 @@ TEST(GameCommandTest, ALaterCopyHandsItsLinkToTheRunningWindow) {
         peer.connectToServer(CLinkRelay::SocketPath());
         peer.write(hostile);
         EXPECT_TRUE(
-            QTest::qWaitFor([&] { return peer.state() == QLocalSocket::UnconnectedState; }));
+            QTest::qWaitFor([&] { return peer.state() == QLocalSocket::UnconnectedState; }, 10000));
     }
     auto later = std::async(std::launch::async, [] {  // this thread answers it meanwhile
         return RunChild(KR_BROWSER_PATH, {"korvath://127.0.0.1:27001"}, 0, 0,
                         {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"});
     });
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !boxes.seen.empty(); }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !boxes.seen.empty(); }, 10000));
     EXPECT_EQ(later.get().exitCode, 0);
     EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"Join 127.0.0.1:27001?"});
     EXPECT_EQ(boxes.seen.at(0).parent, browser->MainFrame());
