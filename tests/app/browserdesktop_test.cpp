@@ -37,6 +37,8 @@ TEST(BrowserDesktopTest, CommandLineIsAnsweredWithoutADisplay) {
         std::string output;
         int exitCode;
     } cases[] = {{{"--help"}, "--master <HOST[:PORT]>", 0},
+                 {{"--help"}, "[korvath://HOST:PORT]", 0},
+                 {{"korvath://127.0.0.1:0"}, "", 2},
                  {{"--version"}, "Korvath Servers Browser 0.2.0\n", 0},
                  {{"--bogus"}, "", 2},
                  {{"extra"}, "", 2}};
