@@ -374,6 +374,24 @@ void CGridTreeCtrl::DeleteNodeAndRows(CGridTreeItem* node, int nRow) {
     UpdateWindow();
 }
 
+void CGridTreeCtrl::DeleteChildNodes(CGridTreeItem* node,
+                                     const std::function<bool(const CGridTreeItem*)>& which) {
+    if (!HasChildren(node)) {
+        return;
+    }
+    CollapseNode(node);
+    node->m_bCollapsed = TRUE;  // also when not shown: the children left get no rows
+    node->m_listChildren.remove_if([&](CGridTreeItem* child) {
+        if (!which(child)) {
+            return false;
+        }
+        FreeNode(child);
+        return true;
+    });
+    ForgetUnhiddenChildren();
+    RedrawRow(RowFromNode(node));  // its expand box may have gone
+}
+
 void CGridTreeCtrl::RemoveRootNode(CGridTreeItem* node) {
     const auto it = std::find(m_listRoots.begin(), m_listRoots.end(), node);
     if (it == m_listRoots.end()) {

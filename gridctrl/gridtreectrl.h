@@ -101,6 +101,11 @@ public:
     // focuses row nRow, or nRow - 1 when nRow no longer exists (nothing when nRow is 0). Nothing
     // happens when the node is not at nRow.
     void DeleteNodeAndRows(CGridTreeItem* node, int nRow);
+    // Collapses the node (its rows below go) and frees each direct child for which `which` is
+    // true, with its subtree and row data; the others keep their order. Nothing for a node without
+    // children. O(children + rows) when the node is shown, O(children) when not.
+    void DeleteChildNodes(CGridTreeItem* node,
+                          const std::function<bool(const CGridTreeItem*)>& which);
     // Frees a root (row data first, then the node with its subtree). Not a root: ignored.
     // Rows are not touched: the caller deletes them first.
     void RemoveRootNode(CGridTreeItem* node);
