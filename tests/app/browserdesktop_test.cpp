@@ -133,9 +133,10 @@ TEST(BrowserDesktopTest, ToolBarMenusIconsMessageBoxesAndTheDesktopEntry) {
     }
     EXPECT_EQ(
         menus.join(' ').toStdString(),
-        "&File: &Print... Print Pre&view P&rint Setup... - E&xit &View: &Toolbar "
-        "&Status Bar &Filter Bar F&ind Server &Servers: Add to &Favourites &Help: &About ...");
-    EXPECT_FALSE(frame.SendCommand(ID_EDIT_COPY));
+        "&File: &Print... Print Pre&view P&rint Setup... - &Game Settings... - E&xit &View: "
+        "&Toolbar &Status Bar &Filter Bar F&ind Server &Servers: &Refresh List - &Join &Query "
+        "Again &Copy Address Copy Join &Link - Add to &Favourites &Help: &About ...");
+    EXPECT_FALSE(frame.SendCommand(ID_EDIT_CUT));
     EXPECT_FALSE(frame.SendCommand(ID_FILE_NEW));
 
     const QList<QSize> sizes = {{16, 16}, {24, 24},   {32, 32},  {48, 48},

@@ -63,17 +63,12 @@ TEST(GameCommandTest, JoinLinksNameOneServer) {
 // not start shows one box with the command, parented to the window.
 TEST(GameCommandTest, StartGameRunsTheProgramWithoutAShell) {
     const ScopedTempDir dir(true);
-    const std::string game = dir.File("my game"), out = game + ".out";
-    std::ofstream(game)
-        << "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$0.tmp\"; mv \"$0.tmp\" \"$0.out\"";
-    std::filesystem::permissions(game, std::filesystem::perms::owner_all);
-    const QString quoted = "\"" + QString::fromStdString(game) + "\"";
-    SaveGameCommand(quoted + " %a \"two words\" \"$(touch x)\"");
+    const StandInGame game("%a \"two words\" \"$(touch x)\"");
     QWidget window;
     EXPECT_TRUE(StartGame("127.0.0.1", 27001, &window));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return std::filesystem::exists(out); }));
-    EXPECT_EQ(ReadWholeFile(out), "127.0.0.1:27001\ntwo words\n$(touch x)\n");
+    EXPECT_EQ(game.Arguments(), "127.0.0.1:27001\ntwo words\n$(touch x)\n");
     EXPECT_FALSE(std::filesystem::exists("x"));
+    const QString quoted = "\"" + QString::fromStdString(game.path) + "\"";
     for (const QString& command : {quoted + "- %a", quoted + " %q"}) {
         SaveGameCommand(command);
         MessageBoxWatcher boxes;
