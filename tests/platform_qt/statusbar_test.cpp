@@ -4,10 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QPaintEvent>
 #include <QTest>
 
-#include <vector>
 
 namespace {
 
@@ -30,11 +28,6 @@ struct Bar : CStatusBar {
         const QRect inside = Pane(pane).ToQRect().adjusted(2, 2, -2, -2);
         return kr::test::Changed(grab().toImage().copy(inside), 0, below).size();
     }
-    void paintEvent(QPaintEvent* event) override {
-        painted.push_back(event->rect());
-        CStatusBar::paintEvent(event);
-    }
-    std::vector<QRect> painted;
 };
 
 // The texts themselves: the main window's test.
@@ -65,25 +58,6 @@ TEST(CStatusBar, PaneZeroStretchesAndTheOthersKeepTheirWidth) {
     EXPECT_FALSE(bar.SetPaneText(-1, "x"));
     bar.resize(20, bar.height());  // too narrow: pane 0 gets no width, never a negative one
     EXPECT_EQ(bar.Pane(0).Width(), 0);
-}
-
-TEST(CStatusBar, SetPaneTextRepaintsThePaneBeforeReturning) {
-    Bar bar;
-    bar.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&bar));
-    QApplication::processEvents();
-    bar.painted.clear();
-    ASSERT_TRUE(bar.SetPaneText(0, "Contacting"));
-    ASSERT_EQ(bar.painted.size(), 1u);
-    EXPECT_TRUE(bar.Pane(0).ToQRect().contains(bar.painted[0]));
-    bar.SetPaneText(0, "Contacting");  // unchanged: no paint
-    bar.SetPaneText(0, "Later", FALSE);
-    EXPECT_EQ(bar.painted.size(), 1u);
-    QApplication::processEvents();
-    EXPECT_EQ(bar.painted.size(), 2u);
-    bar.UpdateWindow();
-    ASSERT_EQ(bar.painted.size(), 3u);
-    EXPECT_EQ(bar.painted.back(), bar.rect());
 }
 
 // Pane texts show, and a status tip shows over pane 0 without changing its text.
