@@ -270,6 +270,7 @@ int CGridTreeCtrl::ExpandNode(CGridTreeItem* node, int nRow) {
         SetItem(item);
         last = InsertChildRows(node, nRow);
         RenumberRowsFrom(nRow + 1);
+        NotifyExpandStateChanged(nRow);
     }
     return last;
 }
@@ -305,10 +306,14 @@ void CGridTreeCtrl::CollapseNode(CGridTreeItem* node) {
     if (!HasChildren(node) || row == -1) {
         return;
     }
+    const bool expanded = !node->m_bCollapsed;
     SetRedraw(FALSE);
     HideDescendantRows(node, TRUE, row + 1);
     RenumberRowsFrom(row + 1);
     SetRedraw(TRUE);
+    if (expanded) {
+        NotifyExpandStateChanged(row);
+    }
 }
 
 // Shown at nRow: expands the node when it has children, then each child in turn at the row
@@ -339,7 +344,11 @@ void CGridTreeCtrl::ExpandSubtree(CGridTreeItem* node, int* pLastRow) {
     }
     const int row = RowFromNode(node);
     if (row != -1) {
+        const bool collapsed = node->m_bCollapsed && !node->m_listChildren.empty();
         RenumberRowsFrom(ExpandShownSubtree(node, row, pLastRow) + 1);
+        if (collapsed) {
+            NotifyExpandStateChanged(row);
+        }
         return;
     }
     // Not shown: nothing can be expanded, each node with children reports -1 as ExpandNode does.

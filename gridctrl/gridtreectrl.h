@@ -233,6 +233,14 @@ public:
     virtual BOOL OnReturnKey();
     // A press or double-click has been hit-tested; FALSE stops all further handling of it.
     virtual BOOL OnCellMouseDown(LVHITTESTINFO* hit);
+    // For assistive technology: a row can be expanded when its node has a child that is not
+    // hidden (the expand box is drawn), and is expanded unless the node is collapsed; the focused
+    // column is the one at m_nFocusColumn; the rows form a tree. O(1) (LastUnhiddenChild).
+    // Expanding and collapsing a shown node (ExpandNode, CollapseNode, ExpandSubtree's top node)
+    // and moving the cell focus with Left, Right or a press announce themselves.
+    int RowExpandState(int nItem) const override;
+    int FocusedColumn() const override;
+    bool ShowsTree() const override { return true; }
 
     // Set by the owner when it attaches the small image list: the icon size, which is also the
     // width of one tree level.

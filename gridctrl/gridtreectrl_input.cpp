@@ -6,6 +6,7 @@
 #include "gridctrl/gridtreectrl.h"
 #include "platform/qt/waitcursor.h"
 
+#include <utility>
 #include <vector>
 
 void CGridTreeCtrl::TakeFocus() {
@@ -92,10 +93,14 @@ void CGridTreeCtrl::OnLButtonDown(UINT nFlags, CPoint point) {
     if (!AllowClick(point, &hit) || !HandleBoxClick(point.x, point.y, &hit) || hit.iItem == -1) {
         return;
     }
-    m_nFocusColumn = ColumnToPosition(hit.iSubItem);
+    const int focusedRow = GetNextItem(-1, LVNI_FOCUSED);
+    const int focusColumn = std::exchange(m_nFocusColumn, ColumnToPosition(hit.iSubItem));
     MakeColumnVisible(PositionToColumn(m_nFocusColumn));
     m_pressHit = hit;
     CListCtrl::OnLButtonDown(nFlags, point);
+    if (GetNextItem(-1, LVNI_FOCUSED) == focusedRow && m_nFocusColumn != focusColumn) {
+        NotifyFocusedCell();  // the list announced no new row
+    }
 }
 
 void CGridTreeCtrl::OnPressReleased(UINT nFlags, CPoint point) {
@@ -138,6 +143,7 @@ void CGridTreeCtrl::OnKeyDown(int nVKey) {
             m_nFocusColumn = next;
             MakeColumnVisible(PositionToColumn(m_nFocusColumn));
             RedrawRow(GetSelectedRow());
+            NotifyFocusedCell();
         }
         return;
     }

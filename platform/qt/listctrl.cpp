@@ -2,6 +2,9 @@
 
 #include "platform/qt/listctrl.h"
 
+#include "platform/qt/listctrl_accessible.h"
+
+#include <QAccessible>
 #include <QHeaderView>
 #include <QPainter>
 #include <QPixmap>
@@ -63,10 +66,14 @@ CListCtrl::CListCtrl(QWidget* parent)
     verticalScrollBar()->setSingleStep(1);
     m_nRowHeight = MeasureRowHeight();
     UpdateGeometries();
+    InstallListAccessibility();
 }
 
 CListCtrl::~CListCtrl() {
     qDeleteAll(viewport()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
+    // The accessible list and its cells read the rows: they go before the rows do.
+    QAccessible::deleteAccessibleInterface(
+        QAccessible::uniqueId(QAccessible::queryAccessibleInterface(this)));
 }
 
 BOOL CListCtrl::Create(QWidget* parent, UINT nID) {

@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QStringList>
 
+#include <cstdint>
 #include <map>
 #include <vector>
 
@@ -40,6 +41,8 @@ class QStandardItemModel;
 // inserted or deleted at once costs O(k) with one scroll-bar update. The selected and the focused
 // row are kept as indices, so finding them (GetNextItem with LVNI_SELECTED or LVNI_FOCUSED) and
 // moving them is O(1); other state queries scan the rows, O(rows). Painting is O(visible rows).
+// Assistive technology sees the rows and cells through listctrl_accessible.h; the list sends it
+// the selection, focus and row changes (the latter coalesced to one event per paint).
 // Threads: the user-interface thread only.
 class CListCtrl : public QAbstractScrollArea {
     Q_OBJECT
@@ -47,7 +50,7 @@ class CListCtrl : public QAbstractScrollArea {
 public:
     explicit CListCtrl(QWidget* parent = nullptr);
     // Widgets over the cells go first, while the list is whole, so none reports to a list that
-    // is being torn down.
+    // is being torn down; then its accessible interface with the cells it handed out.
     ~CListCtrl() override;
 
     // Window creation: puts the control into parent with the id, then runs OnCreate. False when
@@ -177,6 +180,18 @@ public:
     // *pResult as the notification's result. Default: not handled.
     virtual BOOL OnChildNotify(NMHDR* pNMHDR, LRESULT* pResult);
 
+    // ---- What assistive technology is told (listctrl_accessible.h presents the list). ----
+    // Row insertions and deletions so far: an accessible cell checks its row against it.
+    std::uint64_t GetRowChanges() const { return m_rowChanges.count; }
+    // Row nItem in a tree: -1 nothing to show below it, 0 collapsed, 1 expanded; asked per query,
+    // so an override should be O(1). Default -1.
+    virtual int RowExpandState(int nItem) const;
+    // The column of the focused row's cell that holds the keyboard focus. Default 0.
+    virtual int FocusedColumn() const;
+    // The rows form a tree whose levels are their indents: presented as a tree, else as a table.
+    // Default false.
+    virtual bool ShowsTree() const;
+
 signals:
     // Rows are about to be inserted or deleted: a widget over a cell must end before its row
     // number goes stale. Emitted at the start of InsertItem, DeleteItem and DeleteAllItems.
@@ -219,6 +234,12 @@ protected:
     virtual void OnDblClk(CPoint ptAction);
     virtual void OnListKeyDown(int nVKey);
 
+    // Tell assistive technology, when it listens: row nItem was expanded or collapsed; the
+    // keyboard focus is on the focused row's cell in FocusedColumn (sent only while the list
+    // has the keyboard focus). O(1).
+    void NotifyExpandStateChanged(int nItem);
+    void NotifyFocusedCell();
+
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
@@ -257,7 +278,13 @@ private:
     void ApplyState(int nItem, UINT nState, UINT nMask);
     // Keeps the selected and focused indices on their rows when rows are inserted or deleted.
     void ShiftTrackedRows(int nFirst, int nDelta);
-    void RowsAboutToChange();
+    // Before rows from nFirst on are inserted (bInsert) or deleted; counts the change.
+    void RowsAboutToChange(int nFirst, bool bInsert);
+    // The selected or the focused row moved: tells assistive technology, when it listens.
+    void AnnounceSelectionAndFocus(int nOldSelected, int nOldFocused);
+    // Tells assistive technology, when it listens, of the rows changed since the last paint, as
+    // one table change; called as the list paints, so at most once per painted frame.
+    void AnnounceRowChanges();
     void SelectAndFocus(int nItem);
     int SelectFromHit(CPoint point);
     int NavigationTarget(int nVKey) const;
@@ -284,4 +311,14 @@ private:
     std::map<UINT, int> m_timers;    // SetTimer's ids and the Qt timers behind them
     QElapsedTimer m_lastFrame;       // since the last repaint of RedrawWithinFrame
     QBasicTimer m_frameTimer;        // runs while that repaint waits for the frame's end
+    // Row changes: all so far, and those since the last announcement (first -1: none) with the
+    // rows there were before them and whether rows were inserted, deleted.
+    struct RowChanges {
+        std::uint64_t count = 0;
+        int first = -1;
+        int rowsBefore = 0;
+        bool inserted = false;
+        bool removed = false;
+    };
+    RowChanges m_rowChanges;
 };

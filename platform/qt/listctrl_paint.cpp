@@ -71,6 +71,7 @@ void CListCtrl::UpdateFromRow(int nItem) {
 void CListCtrl::DrawItem(DRAWITEMSTRUCT*) {}
 
 void CListCtrl::paintEvent(QPaintEvent* event) {
+    AnnounceRowChanges();
     QPainter painter(viewport());
     painter.setClipRegion(event->region());
     CDC dc(&painter, viewport());
@@ -129,6 +130,7 @@ BOOL CListCtrl::RedrawItems(int nFirst, int nLast) {
 void CListCtrl::focusInEvent(QFocusEvent* event) {
     QAbstractScrollArea::focusInEvent(event);
     viewport()->update();
+    NotifyFocusedCell();
 }
 
 void CListCtrl::focusOutEvent(QFocusEvent* event) {

@@ -29,8 +29,8 @@ int CListCtrl::InsertItem(const LVITEM& item) {
     if (item.iItem < 0) {
         return -1;
     }
-    RowsAboutToChange();
     const int nItem = std::min(item.iItem, GetItemCount());
+    RowsAboutToChange(nItem, true);
     Row row;
     if (item.mask & LVIF_TEXT) {
         row.texts.append(item.pszText.value_or(QString()));
@@ -58,8 +58,8 @@ int CListCtrl::InsertCallbackItems(int nItem, const std::vector<CallbackItem>& i
     if (nItem < 0) {
         return -1;
     }
-    RowsAboutToChange();
     nItem = std::min(nItem, GetItemCount());
+    RowsAboutToChange(nItem, true);
     const UINT defaultImage = (m_dwExStyle & LVS_EX_CHECKBOXES) ? INDEXTOSTATEIMAGEMASK(1) : 0;
     std::vector<Row> rows(items.size());
     for (std::size_t i = 0; i < items.size(); ++i) {
@@ -183,6 +183,8 @@ BOOL CListCtrl::SetItemState(int nItem, UINT nState, UINT nMask) {
 // Sets the masked bits of one row. Selecting or focusing a row takes the selection or the focus
 // from every other row (single selection).
 void CListCtrl::ApplyState(int nItem, UINT nState, UINT nMask) {
+    const int oldSelected = m_nSelectedItem;
+    const int oldFocused = m_nFocusedItem;
     nMask &= kStateBits | LVIS_STATEIMAGEMASK;
     const UINT exclusive = nState & nMask & (LVIS_SELECTED | LVIS_FOCUSED);
     for (const auto& [bit, tracked] : {std::pair{UINT(LVIS_SELECTED), &m_nSelectedItem},
@@ -205,6 +207,9 @@ void CListCtrl::ApplyState(int nItem, UINT nState, UINT nMask) {
         } else if (*tracked == nItem) {
             *tracked = -1;
         }
+    }
+    if (m_nSelectedItem != oldSelected || m_nFocusedItem != oldFocused) {
+        AnnounceSelectionAndFocus(oldSelected, oldFocused);
     }
 }
 
@@ -237,7 +242,7 @@ BOOL CListCtrl::DeleteItems(int nFirst, int nCount) {
     if (!IsRow(nFirst) || nCount < 1) {
         return FALSE;
     }
-    RowsAboutToChange();
+    RowsAboutToChange(nFirst, false);
     const int count = std::min(nCount, GetItemCount() - nFirst);
     m_rows.erase(static_cast<std::size_t>(nFirst), static_cast<std::size_t>(count));
     ShiftTrackedRows(nFirst, -count);
@@ -247,7 +252,7 @@ BOOL CListCtrl::DeleteItems(int nFirst, int nCount) {
 }
 
 BOOL CListCtrl::DeleteAllItems() {
-    RowsAboutToChange();
+    RowsAboutToChange(0, false);
     m_rows.clear();
     m_nSelectedItem = -1;
     m_nFocusedItem = -1;
@@ -280,8 +285,16 @@ BOOL CListCtrl::SetCheck(int nItem, BOOL bCheck) {
 }
 
 // Rows are about to move: an armed press no longer knows its row, and an open cell editor ends
-// while its row is still its own.
-void CListCtrl::RowsAboutToChange() {
+// while its row is still its own. The change is counted for assistive technology.
+void CListCtrl::RowsAboutToChange(int nFirst, bool bInsert) {
     m_nPressItem = -1;
+    RowChanges& changes = m_rowChanges;
+    ++changes.count;
+    if (changes.first == -1) {
+        changes.rowsBefore = GetItemCount();
+        changes.first = nFirst;
+    }
+    changes.first = std::min(changes.first, nFirst);
+    (bInsert ? changes.inserted : changes.removed) = true;
     emit rowsAboutToChange();
 }
