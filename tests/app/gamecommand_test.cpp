@@ -4,6 +4,7 @@
 #include "app/gamelauncher.h"
 #include "app/joinlink.h"
 #include "tests/app/browsertesting.h"
+#include "tests/app/standingame.h"
 #include "tests/support/childprocess.h"
 
 #include <gtest/gtest.h>

@@ -2,6 +2,7 @@
 
 #include "app/commandids.h"
 #include "tests/app/browsertesting.h"
+#include "tests/app/standingame.h"
 #include "tests/serverlist/servergridtesting.h"
 #include "tests/support/fakegameservers.h"
 #include "tests/support/tempdir.h"
