@@ -37,7 +37,7 @@ TEST(BrowserDesktopTest, CommandLineIsAnsweredWithoutADisplay) {
         std::string output;
         int exitCode;
     } cases[] = {{{"--help"}, "--master <HOST[:PORT]>", 0},
-                 {{"--version"}, "Korvath Servers Browser 0.2.0\n", 0},
+                 {{"--version"}, "Korvath Servers Browser 0.3.0\n", 0},
                  {{"--bogus"}, "", 2},
                  {{"extra"}, "", 2}};
     const ScopedTempDir dir(true);
