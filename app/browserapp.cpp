@@ -1,6 +1,8 @@
 #include "app/browserapp.h"
 
 #include "app/commandids.h"
+#include "app/gamelauncher.h"
+#include "app/joinlink.h"
 #include "app/profilesettings.h"
 #include "app/stringtable.h"
 #include "app/tracelog.h"
@@ -11,7 +13,9 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QMessageBox>
 #include <QScreen>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -30,6 +34,7 @@ void CBrowserApp::ExitInstance() {
     SaveStdProfileSettings();
     SetUserNotice(nullptr);
     SetTraceSink(nullptr);
+    m_pLinkRelay.reset();
     m_pMainFrame.reset();
 }
 
@@ -61,7 +66,35 @@ bool CBrowserApp::CreateMainWindow() {
     }
     m_pMainFrame->setWindowTitle(LoadResourceString(IDR_MAINFRAME));
     m_pMainFrame->show();
+
+    m_pLinkRelay = std::make_unique<CLinkRelay>();
+    QObject::connect(m_pLinkRelay.get(), &CLinkRelay::linkReceived, m_pMainFrame.get(),
+                     [this](const QString& link) { OfferJoin(link); });
+    m_pLinkRelay->Listen();  // without it this copy still works; later links start their own
+    if (!m_joinLink.isEmpty()) {
+        QTimer::singleShot(0, m_pMainFrame.get(), [this] { OfferJoin(m_joinLink); });
+    }
     return true;
+}
+
+bool CBrowserApp::HandLinkToRunningCopy() const {
+    return !m_joinLink.isEmpty() && CLinkRelay::HandToRunningCopy(m_joinLink);
+}
+
+void CBrowserApp::OfferJoin(const QString& link) {
+    const std::optional<ServerAddress> server = ParseJoinLink(link);
+    if (!server) {
+        return;
+    }
+    CMainFrame& frame = *m_pMainFrame;
+    frame.setWindowState(frame.windowState() & ~Qt::WindowMinimized);
+    frame.raise();
+    frame.activateWindow();
+    const QString host = QString::fromStdString(server->m_ip);
+    const QString question = QString("Join %1:%2?").arg(host).arg(server->m_port);
+    if (QMessageBox::question(&frame, kJoinBoxTitle, question) == QMessageBox::Yes) {
+        StartGame(host, uint16_t(server->m_port), &frame);
+    }
 }
 
 bool CBrowserApp::ParseCommandLine(const QStringList& arguments) {
@@ -77,6 +110,9 @@ bool CBrowserApp::ParseCommandLine(const QStringList& arguments) {
     const QCommandLineOption demo(
         "demo", "Adds a Demo menu that reaches the grid's demonstration commands.");
     parser.addOption(demo);
+    parser.addPositionalArgument(
+        "link", "Offers to join the server of a join link (in a copy already running, if any).",
+        "[korvath://HOST:PORT]");
     if (!parser.parse(arguments)) {
         std::fprintf(stderr, "%s\n", qPrintable(parser.errorText()));
         m_exitCode = 2;
@@ -90,11 +126,20 @@ bool CBrowserApp::ParseCommandLine(const QStringList& arguments) {
         m_exitCode = 0;
         return false;
     }
-    if (!parser.positionalArguments().isEmpty()) {
-        std::fprintf(stderr, "Unexpected argument: %s\n",
-                     qPrintable(parser.positionalArguments().first()));
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() > 1) {
+        std::fprintf(stderr, "Unexpected argument: %s\n", qPrintable(positional.at(1)));
         m_exitCode = 2;
         return false;
+    }
+    if (!positional.isEmpty()) {
+        if (!ParseJoinLink(positional.first())) {
+            std::fprintf(stderr, "Not a join link: %s (expected korvath://HOST:PORT)\n",
+                         qPrintable(positional.first()));
+            m_exitCode = 2;
+            return false;
+        }
+        m_joinLink = positional.first();
     }
     m_bDemo = parser.isSet(demo);
     if (parser.isSet(master)) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/browsernotice.h"
+#include "app/linkrelay.h"
 #include "app/mainframe.h"
 
 #include <QPrinter>
@@ -23,10 +24,16 @@ public:
     // 1 when the window cannot be made).
     // arguments: the program's command line, program name first.
     bool InitInstance(const QStringList& arguments);
-    // Reads the command line (--master HOST[:PORT], --demo, --help, --version); answers --help and
-    // --version on standard output. Needs no window system, only a QCoreApplication.
+    // Reads the command line (--master HOST[:PORT], --demo, --help, --version, and one join link,
+    // korvath://HOST:PORT); answers --help and --version on standard output. Needs no window
+    // system, only a QCoreApplication.
     bool ParseCommandLine(const QStringList& arguments);
-    // Reads the settings, builds the main window and shows it. Needs the QApplication.
+    // With a join link on the command line: hands it to a running copy (CLinkRelay). True when
+    // that copy took it, and this one has nothing left to do. Needs only a QCoreApplication.
+    bool HandLinkToRunningCopy() const;
+    // Reads the settings, builds the main window and shows it, and listens for the links later
+    // copies hand over. Each one, and the command line's, is offered once the window is up
+    // (OfferJoin). Needs the QApplication.
     bool CreateMainWindow();
     int ExitCode() const { return m_exitCode; }
     // Saves the settings (the window's place among them) and closes the main window; main()
@@ -45,13 +52,18 @@ public:
     static QSize DefaultFrameSize();
 
 private:
+    // Brings the window to the front and asks "Join HOST:PORT?"; Yes starts the game
+    // (StartGame). A text that is not a join link is ignored.
+    void OfferJoin(const QString& link);
     void LoadStdProfileSettings();
     void SaveStdProfileSettings() const;
 
     std::unique_ptr<QPrinter> m_pPrinter;
     std::unique_ptr<CMainFrame> m_pMainFrame;
+    std::unique_ptr<CLinkRelay> m_pLinkRelay;  // listens while the main window is up
     CBrowserNotice m_notice;
     QStringList m_recentFiles;
     int m_exitCode = 0;
     bool m_bDemo = false;  // --demo: add the "Demo" menu
+    QString m_joinLink;    // the command line's join link; empty without one
 };

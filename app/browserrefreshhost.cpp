@@ -28,7 +28,7 @@ void CBrowserRefreshHost::StepProgress() {
 void CBrowserRefreshHost::FileAndStep(std::span<const QueriedServer> servers) {
     RunOnGridThread([this, servers] {
         for (const QueriedServer& server : servers) {
-            AddServerRow(server.record, Grid());
+            FileOnGridThread(server.record);
             StepBar();
         }
     });

@@ -11,6 +11,7 @@ bool CBrowserView::OnCreate() {
     m_bGridCreated = m_wndGrid.Create(this, kGridControlId);
     if (m_bGridCreated) {
         m_wndGrid.PrepareGrid();
+        connect(&m_wndGrid, &CServerGrid::joinRequested, this, &CBrowserView::OnJoinServer);
         PlaceGrid();
     }
     return true;
@@ -19,7 +20,7 @@ bool CBrowserView::OnCreate() {
 bool CBrowserView::OnCommand(int id) {
     switch (id) {
         case ID_NEW_FULL_LIST:
-            OnNewFullList();
+            RunRefresh(&CServerGrid::RefreshList);
             return true;
         case ID_FILE_PRINT:
         case ID_FILE_PRINT_DIRECT:
@@ -28,18 +29,16 @@ bool CBrowserView::OnCommand(int id) {
         case ID_FILE_PRINT_PREVIEW:
             OnFilePrintPreview();
             return true;
-        case ID_FAVOURITE_TOGGLE:
-            m_wndGrid.ToggleSelectedFavourite();
-            return true;
         default:
-            return OnDemoCommand(id);
+            return OnServerCommand(id) || OnDemoCommand(id);
     }
 }
 
-void CBrowserView::OnNewFullList() {
+void CBrowserView::RunRefresh(RefreshOutcome (CServerGrid::*refresh)()) {
     if (m_bGridCreated && !m_bRefreshing) {
         m_bRefreshing = true;
-        m_wndGrid.RefreshList();
+        emit refreshStarted();
+        m_lastOutcome = (m_wndGrid.*refresh)();
         m_bRefreshing = false;
         emit refreshEnded();
     }

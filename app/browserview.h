@@ -11,8 +11,9 @@ class QAction;
 class QPrinter;
 
 // The view: the server grid as its only child, kept at (-1, -1) with the view's client size, and
-// the command target of "New Full List", of the favourite toggle (Ctrl+D), of printing and of the
-// grid's demonstration commands.
+// the command target of "New Full List", of the commands on the selected server (join, query
+// again, copy, the favourite toggle) and on a group row, of "Refresh List", of printing and of
+// the grid's demonstration commands.
 class CBrowserView : public QWidget {
     Q_OBJECT
 public:
@@ -32,6 +33,8 @@ public:
     // The front end the grid's refresh reports to (status bar, progress bar); not owned.
     void SetRefreshHost(IRefreshHost* host) { m_wndGrid.SetRefreshHost(host); }
     bool IsRefreshing() const { return m_bRefreshing; }
+    // How the last refresh command ended (NotRun before any, and after an F5 that did nothing).
+    RefreshOutcome LastRefreshOutcome() const { return m_lastOutcome; }
 
     CServerGrid& Grid() { return m_wndGrid; }
 
@@ -51,7 +54,10 @@ public:
     int m_bAllowDrag = 1;  // check state of the drag toggle
 
 signals:
-    // A refresh started by "New Full List" has ended (the window may close now).
+    // "New Full List" or "Refresh List" is about to refresh.
+    void refreshStarted();
+    // A refresh started by "New Full List" or "Refresh List" has ended (the window may close
+    // now).
     void refreshEnded();
 
 protected:
@@ -59,7 +65,16 @@ protected:
 
 private:
     void PlaceGrid();
-    void OnNewFullList();
+    // Runs the refresh unless one is running; refreshStarted and refreshEnded around it.
+    void RunRefresh(RefreshOutcome (CServerGrid::*refresh)());
+    // Commands on the selected server or group row (browserview_servers.cpp); false for an id
+    // that is none of them.
+    bool OnServerCommand(int id);
+    // Copies the selected server's address, or its join link; nothing on another row.
+    void CopySelectedAddress(bool bAsJoinLink);
+    // Join: the server is queried again as Enter does, then, when it is full or did not answer,
+    // the user is asked whether to join anyway; then the game is started on its address.
+    void OnJoinServer();
 
     // Printing commands (browserview_print.cpp).
     void OnFilePrint(bool bDirect);
@@ -79,4 +94,5 @@ private:
     QPrinter* m_pPrinter;
     bool m_bGridCreated = false;
     bool m_bRefreshing = false;
+    RefreshOutcome m_lastOutcome = RefreshOutcome::NotRun;
 };

@@ -10,7 +10,7 @@ constexpr int ID_FILE_PRINT_SETUP = 57606;
 constexpr int ID_FILE_PRINT = 57607;
 constexpr int ID_FILE_PRINT_DIRECT = 57608;  // prints at once on the default printer
 constexpr int ID_FILE_PRINT_PREVIEW = 57609;
-constexpr int ID_EDIT_COPY = 57634;
+constexpr int ID_EDIT_COPY = 57634;  // Ctrl+C: "ip:port" of the selected server
 constexpr int ID_EDIT_CUT = 57635;
 constexpr int ID_EDIT_PASTE = 57637;
 constexpr int ID_EDIT_UNDO = 57643;
@@ -25,6 +25,13 @@ constexpr int ID_PREVIEW_CLOSE = 61445;
 constexpr int ID_FAVOURITE_TOGGLE = 32790;  // Ctrl+D: adds or removes the selected server
 constexpr int ID_VIEW_FILTER_BAR = 32791;   // shows or hides the filter bar
 constexpr int ID_VIEW_FIND_SERVER = 32792;  // Ctrl+F: the filter bar's search box
+constexpr int ID_REFRESH_LIST = 32793;      // Ctrl+R: a whole new refresh, at any time
+constexpr int ID_JOIN_SERVER = 32794;       // Ctrl+Return, double-click: starts the game on it
+constexpr int ID_QUERY_AGAIN = 32795;       // what Enter does on a server row
+constexpr int ID_COPY_JOIN_LINK = 32796;    // korvath://ip:port of the selected server
+constexpr int ID_GAME_SETTINGS = 32797;     // the game command's dialog
+constexpr int ID_GROUP_EXPAND_ALL = 32798;  // a group row's context menu: keypad asterisk
+constexpr int ID_GROUP_COLLAPSE = 32799;    // and keypad minus
 
 // The grid's demonstration commands. Only the --demo menu sends them.
 constexpr int ID_DEMO_INSERT_ITEMS = 131;      // node name prompt, then the sample subtree

@@ -7,11 +7,14 @@ int main(int argc, char** argv) {
     KeepFreedHeapForReuse();
     CBrowserApp browser;
     {
-        // The command line is read before the window system is reached: --help, --version and a
-        // bad option answer on a machine without a display.
+        // The command line is read before the window system is reached: --help, --version, a
+        // bad option and a join link a running copy takes answer on a machine without a display.
         QCoreApplication commandLine(argc, argv);
         if (!browser.ParseCommandLine(QCoreApplication::arguments())) {
             return browser.ExitCode();
+        }
+        if (browser.HandLinkToRunningCopy()) {
+            return 0;
         }
     }
     QApplication application(argc, argv);

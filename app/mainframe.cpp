@@ -5,6 +5,7 @@
 #include "app/commandids.h"
 #include "app/favouritesettings.h"
 #include "app/filterbar.h"
+#include "app/gamesettingsdlg.h"
 #include "app/stringtable.h"
 #include "net/refreshstop.h"
 #include "platform/qt/ctrlid.h"
@@ -20,8 +21,6 @@ namespace {
 
 constexpr int kIndicators[] = {ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM,
                                ID_INDICATOR_SCRL};
-constexpr char kAddFavouriteText[] = "Add to &Favourites";
-constexpr char kRemoveFavouriteText[] = "Remove from &Favourites";
 }  // namespace
 
 CMainFrame::CMainFrame(QPrinter* printer)
@@ -74,6 +73,8 @@ void CMainFrame::BuildMenu() {
     file->addAction(MakeAction(ID_FILE_PRINT_PREVIEW, "Print Pre&view"));
     file->addAction(MakeAction(ID_FILE_PRINT_SETUP, "P&rint Setup..."));
     file->addSeparator();
+    file->addAction(MakeAction(ID_GAME_SETTINGS, "&Game Settings..."));
+    file->addSeparator();
     QAction* exit = MakeAction(ID_APP_EXIT, "E&xit");
     // The desktop's quit keys (Ctrl+Q on Linux desktops); Ctrl+Q too where the platform names
     // none, as the offscreen one does.
@@ -94,19 +95,7 @@ void CMainFrame::BuildMenu() {
     view->addAction(statusBar);
     m_pViewMenu = view;  // the filter bar's items follow once the grid exists
 
-    // One item that adds the selected server row or removes it; Ctrl+D works whatever the menu
-    // last showed, as the view checks the row itself.
-    QMenu* servers = menuBar()->addMenu("&Servers");
-    QAction* favourite = MakeAction(ID_FAVOURITE_TOGGLE, kAddFavouriteText);
-    favourite->setShortcut(QKeySequence("Ctrl+D"));
-    servers->addAction(favourite);
-    connect(servers, &QMenu::aboutToShow, this, [this, favourite] {
-        const CServerGrid::FavouriteToggle toggle = m_pView->Grid().SelectedFavouriteToggle();
-        favourite->setText(toggle == CServerGrid::FavouriteToggle::Remove ? kRemoveFavouriteText
-                                                                          : kAddFavouriteText);
-        favourite->setEnabled(toggle != CServerGrid::FavouriteToggle::None);
-    });
-    connect(servers, &QMenu::aboutToHide, favourite, [favourite] { favourite->setEnabled(true); });
+    BuildServersMenu();
 
     QMenu* help = menuBar()->addMenu("&Help");
     help->addAction(Action(ID_APP_ABOUT));
@@ -177,6 +166,9 @@ bool CMainFrame::OnAppCommand(int id) {
             setup.exec();
             return true;
         }
+        case ID_GAME_SETTINGS:
+            CGameSettingsDlg::Run(this);
+            return true;
         default:
             return false;
     }
@@ -195,6 +187,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 }
 
 void CMainFrame::OnRefreshEnded() {
+    ShowAnsweredCount();
     if (m_bCloseRequested) {
         m_bCloseRequested = false;
         close();

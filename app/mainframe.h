@@ -17,9 +17,12 @@ class QPrinter;
 
 // The main window: menu, a movable flat toolbar ("New Full List", a gap, "About"), the view with
 // the server grid, and the status bar (message pane and the CAP, NUM, SCRL indicators). The
-// "Servers" menu adds the selected server to the favourites or removes it (Ctrl+D), greyed for
-// any other row; the favourites are loaded from the settings with the window (a line in the
-// status bar tells what was dropped) and saved at each change.
+// "Servers" menu refreshes the list again (Ctrl+R, greyed while a refresh runs) and acts on the
+// selected server: join (Ctrl+Return), query again, copy its address (Ctrl+C) or join link, add
+// it to the favourites or remove it (Ctrl+D); those are greyed for any other row, and the grid's
+// context menu offers them too (on a group row: expand all, collapse). When a refresh ends a
+// pane tells "A of L answered". The favourites are loaded from the settings with the window (a
+// line in the status bar tells what was dropped) and saved at each change.
 // Commands keep their numeric ids: menus, toolbar and keys all go through SendCommand, which
 // offers an id to the view first, then to the frame, then to the application's handlers.
 // A close request that comes while a refresh runs stops it (no query starts after it, those in
@@ -57,6 +60,15 @@ private:
     void BuildFilterBar(QMenu* view);
     void ShowFilterCount();
     bool OnFilterCommand(int id);
+    // The Servers menu, the grid's context menu and the answered pane (mainframe_servers.cpp).
+    void BuildServersMenu();
+    // Enables the items that need a server row, and names the favourite toggle, for the
+    // selected row.
+    void UpdateServerActions();
+    void EnableServerActions(bool bEnable);
+    void AddServerRowCommands(QMenu* menu) const;
+    void ShowGridContextMenu(const QPoint& globalPos);
+    void ShowAnsweredCount();
     bool OnFrameCommand(int id);
     bool OnAppCommand(int id);
     void OnRefreshEnded();
@@ -67,6 +79,7 @@ private:
     CBrowserView* m_pView;
     CFilterBar* m_pFilterBar;
     QLabel* m_pFilterCount = nullptr;
+    QLabel* m_pAnsweredCount = nullptr;
     QMenu* m_pViewMenu = nullptr;
     CBrowserDoc m_document;
     CBrowserRefreshHost m_refreshHost;

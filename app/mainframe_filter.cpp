@@ -26,6 +26,7 @@ void CMainFrame::BuildFilterBar(QMenu* view) {
     // The count pane: "N of M servers shown" while a filter is active, recounted at most four
     // times a second however fast rows are filed.
     m_pFilterCount = new QLabel(m_pStatusBar);
+    m_pFilterCount->setObjectName("filterCount");
     m_pStatusBar->addPermanentWidget(m_pFilterCount);
     auto* recount = new QTimer(this);
     recount->setSingleShot(true);

@@ -28,11 +28,11 @@ void CExpandBox::Draw(CGridTreeCtrl& ctrl) {
     if (m_pDC == nullptr) {
         return;
     }
-    const CRect box = GetRect();
-    m_pDC->FillRect(box, &ctrl.m_brushBoxFill);
-    CPen* previous = m_pDC->SelectObject(&ctrl.m_penBoxFrame);
-    m_pDC->Rectangle(box);
-    m_pDC->SelectObject(previous);
+    CPen* previousPen = m_pDC->SelectObject(&ctrl.m_penBoxFrame);
+    CBrush* previousBrush = m_pDC->SelectObject(&ctrl.m_brushBoxFill);
+    m_pDC->Rectangle(GetRect());  // the frame in the pen, the inside in the brush
+    m_pDC->SelectObject(previousBrush);
+    m_pDC->SelectObject(previousPen);
 }
 
 void CExpandBox::DrawPlus() {

@@ -44,6 +44,7 @@ int HideShownDescendants(CGridTreeItem* node, BOOL bCollapse) {
 
 CGridTreeCtrl::CGridTreeCtrl(QWidget* parent) : CListCtrl(parent) {
     TrackInputState();  // the drag reads the Escape key's state
+    TakePaletteColours();
     // Rows that change under a drag leave its row numbers meaningless.
     connect(this, &CListCtrl::rowsAboutToChange, this, [this] {
         ForgetUnhiddenChildren();
@@ -371,6 +372,24 @@ void CGridTreeCtrl::DeleteNodeAndRows(CGridTreeItem* node, int nRow) {
     SetRedraw(TRUE);
     Invalidate(TRUE);
     UpdateWindow();
+}
+
+void CGridTreeCtrl::DeleteChildNodes(CGridTreeItem* node,
+                                     const std::function<bool(const CGridTreeItem*)>& which) {
+    if (!HasChildren(node)) {
+        return;
+    }
+    CollapseNode(node);
+    node->m_bCollapsed = TRUE;  // also when not shown: the children left get no rows
+    node->m_listChildren.remove_if([&](CGridTreeItem* child) {
+        if (!which(child)) {
+            return false;
+        }
+        FreeNode(child);
+        return true;
+    });
+    ForgetUnhiddenChildren();
+    RedrawRow(RowFromNode(node));  // its expand box may have gone
 }
 
 void CGridTreeCtrl::RemoveRootNode(CGridTreeItem* node) {

@@ -101,6 +101,11 @@ public:
     // focuses row nRow, or nRow - 1 when nRow no longer exists (nothing when nRow is 0). Nothing
     // happens when the node is not at nRow.
     void DeleteNodeAndRows(CGridTreeItem* node, int nRow);
+    // Collapses the node (its rows below go) and frees each direct child for which `which` is
+    // true, with its subtree and row data; the others keep their order. Nothing for a node without
+    // children. O(children + rows) when the node is shown, O(children) when not.
+    void DeleteChildNodes(CGridTreeItem* node,
+                          const std::function<bool(const CGridTreeItem*)>& which);
     // Frees a root (row data first, then the node with its subtree). Not a root: ignored.
     // Rows are not touched: the caller deletes them first.
     void RemoveRootNode(CGridTreeItem* node);
@@ -211,8 +216,9 @@ public:
     // (id 4659, neither scrolled nor aligned nor moved by an image), or EditCell for a sub-item.
     virtual void OnCellClicked(UINT nFlags, CPoint point, LVHITTESTINFO* hit);
     // The drag image of a row; null refuses the drag. Default: one image of column 0's width and
-    // the row's height: the window colour, the row's small image at (0, 0) and its column-0 text
-    // at (m_nIconWidth + 4, 0), with white transparent; null when column 0 has no width.
+    // the row's height: the row's small image at (0, 0) and its column-0 text in the window-text
+    // colour at (m_nIconWidth + 4, 0), on the window colour made transparent; null when column 0
+    // has no width.
     virtual std::unique_ptr<CImageList> CreateDragImage(int nRow);
     // Veto before (TRUE: go ahead) and report after an expansion or collapse by the user.
     virtual BOOL OnExpanding(CGridTreeItem* node, int nRow);
@@ -239,6 +245,8 @@ protected:
     friend class CExpandBox;  // draws with the box pen and brush
 
     int OnCreate() override;
+    // A palette change takes the tree's colours anew (TakePaletteColours) and repaints.
+    void changeEvent(QEvent* event) override;
 
     // Drawing parts of DrawItem (see there). DrawTreeLines: the connectors of the node's row n
     // with the bounds rcRow, and the expand box of a node with children. DrawFocusCell: the focus
@@ -306,10 +314,11 @@ protected:
     int m_nDragRow = -1;       // row being dragged
     int m_nDropRow = -1;       // row under the cursor during a drag
     BOOL m_bDragging = FALSE;
-    CPen m_penTreeLine{PS_SOLID, 1, RGB(192, 192, 192)};
-    CPen m_penBoxFrame{PS_SOLID, 1, RGB(198, 198, 198)};
-    CPen m_penBoxSign{PS_SOLID, 1, RGB(0, 0, 0)};
-    CBrush m_brushBoxFill{RGB(255, 255, 255)};
+    // The tree's pens and brush, from the palette (TakePaletteColours).
+    CPen m_penTreeLine;
+    CPen m_penBoxFrame;
+    CPen m_penBoxSign;
+    CBrush m_brushBoxFill;
     CImageList* m_hSmallImages = nullptr;  // the list's small images, fetched when drawing
 
 private:
@@ -336,6 +345,10 @@ private:
     void SetNodeRow(CGridTreeItem* node, int nRow);
     int PositionToColumn(int nPosition) const;  // -1 when there is no such position
     void TakeFocus();
+    // Tree lines and expand boxes from the palette's window and window-text colours: the box
+    // filled with the one, its sign drawn in the other, lines and frame blends of the two (on
+    // white and black the light greys 192 and 198).
+    void TakePaletteColours();
     // Expands a collapsed node shown at nRow or collapses an expanded one, each when its hook
     // allows, with drawing off meanwhile; then redraws the row and keeps the last row shown (or
     // the node's row) in view. True when the node was expanded or collapsed.

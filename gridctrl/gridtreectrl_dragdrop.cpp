@@ -53,16 +53,19 @@ std::unique_ptr<CImageList> CGridTreeCtrl::CreateDragImage(int nRow) {
         return nullptr;
     }
     QPixmap bitmap(width, bounds.Height());
+    const COLORREF window = GetSysColor(COLOR_WINDOW, this);  // transparent in the image
     {
         QPainter painter(&bitmap);
         CDC dc(&painter, this);  // with the control's font
-        dc.FillSolidRect(bounds, GetSysColor(COLOR_WINDOW, this));
+        dc.FillSolidRect(bounds, window);
         if (const CImageList* small = GetImageList(LVSIL_SMALL)) {
             small->Draw(&dc, item.iImage, CPoint(0, 0), ILD_TRANSPARENT);
         }
+        dc.SetTextColor(GetSysColor(COLOR_WINDOWTEXT, this));
+        dc.SetBkColor(window);
         dc.TextOut(m_nIconWidth + 4, 0, item.pszText.value_or(QString()));
     }
-    list->Add(bitmap, RGB(255, 255, 255));
+    list->Add(bitmap, window);
     return list;
 }
 

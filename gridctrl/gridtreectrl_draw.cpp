@@ -11,6 +11,8 @@
 #include "platform/qt/dc.h"
 #include "platform/qt/syscolors.h"
 
+#include <QEvent>
+
 #include <algorithm>
 
 namespace {
@@ -39,6 +41,23 @@ bool Lookup(const Map& map, int key, typename Map::mapped_type& value) {
 }
 
 }  // namespace
+
+void CGridTreeCtrl::TakePaletteColours() {
+    const COLORREF window = GetSysColor(COLOR_WINDOW, this);
+    const COLORREF text = GetSysColor(COLOR_WINDOWTEXT, this);
+    m_penTreeLine.CreatePen(PS_SOLID, 1, BlendColors(window, text, 63));
+    m_penBoxFrame.CreatePen(PS_SOLID, 1, BlendColors(window, text, 57));
+    m_penBoxSign.CreatePen(PS_SOLID, 1, text);
+    m_brushBoxFill.CreateSolidBrush(window);
+}
+
+void CGridTreeCtrl::changeEvent(QEvent* event) {
+    CListCtrl::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) {
+        TakePaletteColours();
+        viewport()->update();
+    }
+}
 
 // Column 0's right edge is taken as the row's left plus the column's width, so the clipping of
 // the tree part also holds while the list is scrolled horizontally.

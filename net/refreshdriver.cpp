@@ -86,6 +86,10 @@ RefreshOutcome RefreshServerList(IRefreshHost& host) {
     if (g_refreshCount != 0) {
         return RefreshOutcome::NotRun;
     }
+    return RefreshServerListAgain(host);
+}
+
+RefreshOutcome RefreshServerListAgain(IRefreshHost& host) {
     host.LocateStatusBar();
     ++g_refreshCount;
     SetStatusText("Contacting Master Server");

@@ -35,3 +35,7 @@ enum class RefreshOutcome {
 //   stop (g_refreshStop) during the download ends it after the page in hand and the refresh at
 //   once; during the queries it skips the unresolved favourites, the sort and the count text.
 RefreshOutcome RefreshServerList(IRefreshHost& host);
+
+// "Refresh List": the same refresh whether or not one has run before (never NotRun). The front
+// end removes the rows of the previous one first; g_serverAddresses is filled anew by the download.
+RefreshOutcome RefreshServerListAgain(IRefreshHost& host);

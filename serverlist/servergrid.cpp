@@ -2,7 +2,6 @@
 
 #include "net/servergroups.h"
 #include "net/serverrecord.h"
-#include "serverlist/servergridrefreshhost.h"
 
 #include <unordered_map>
 
@@ -135,14 +134,6 @@ int CServerGrid::GetNodeImage(CGridTreeItem* node) {
         return IsFavouriteRow(node) ? kTreeImageFavourite : kTreeImageServer;
     }
     return IsCollapsed(node) ? kTreeImageClosedFolder : kTreeImageOpenFolder;
-}
-
-RefreshOutcome CServerGrid::RefreshList() {
-    if (m_pRefreshHost != nullptr) {
-        return RefreshServerList(*m_pRefreshHost);
-    }
-    ServerGridRefreshHost host(this);
-    return RefreshServerList(host);
 }
 
 std::unique_ptr<CGridItemInfo> MakeServerRowInfo(const ServerRecord& record) {

@@ -4,6 +4,7 @@
 #include "net/refreshdriver.h"
 #include "serverlist/favouriteservers.h"
 #include "serverlist/serverfilter.h"
+#include "serverlist/serverrowtexts.h"
 
 #include <cstdint>
 #include <memory>
@@ -22,9 +23,6 @@ constexpr int kTreeImageGlobe = 4;
 constexpr int kTreeImageFavourite = 5;  // star: favourite server rows, "Favourites (no answer)"
 constexpr int kCellImagePrivate = 5;    // padlock, shown in column 6 (cell key 5)
 constexpr int kCellImageDedicated = 6;  // server box, shown in column 7 (cell key 6)
-
-// The sub-text of a server row that holds its "Ip:Port" text (column 8).
-constexpr int kAddressSubText = 7;
 
 // Sub-item key of the cell that marks a private server, and of the one that marks a dedicated one.
 constexpr int kPrivateCellKey = 5;
@@ -109,9 +107,17 @@ public:
     // The front end for RefreshList; not owned, null: none. Without one, RefreshList uses a
     // front end of its own that fills this grid and shows no status or progress.
     void SetRefreshHost(IRefreshHost* host) { m_pRefreshHost = host; }
+    // ---- Refreshes (servergrid_refresh.cpp). ----
+
     // "New Full List": runs RefreshServerList with the installed front end and returns when the
     // refresh has ended. Window events are handled meanwhile. Once per program run.
     RefreshOutcome RefreshList();
+    // "Refresh List": RemoveServerRows, then RefreshServerListAgain as RefreshList does; runs
+    // whether or not a refresh has run before.
+    RefreshOutcome RefreshListAgain();
+    // Removes every server row and "Favourites (no answer)" with its rows; the groups and the
+    // demonstration's sample rows stay, every root collapsed. O(nodes + rows).
+    void RemoveServerRows();
 
     // ---- Favourites (servergrid_favourites.cpp). ----
 
@@ -138,6 +144,16 @@ public:
     // Files a server row under the group (AddServerRow's insertion, see there), hidden when the
     // filter does not pass it.
     void InsertServerNode(CGridTreeItem* parent, std::unique_ptr<CGridItemInfo> info);
+
+    // ---- Gestures on server and group rows (servergrid_gestures.cpp). ----
+
+    // The selected row's node when it is a server row (IsServerRow), else null. O(1).
+    CGridTreeItem* SelectedServerNode() const;
+    // Its "Ip:Port" text; empty without one.
+    QString SelectedServerAddress() const;
+    // The server rows below the node, at any depth, and those of them the filter leaves shown.
+    // O(subtree).
+    void CountServersBelow(const CGridTreeItem* node, int& shown, int& all) const;
 
     // ---- Filter (servergrid_filter.cpp). ----
 
@@ -203,6 +219,11 @@ signals:
     void favouritesChanged();
     // Server rows were filed, rewritten or filtered: the counts of CountServerRows may differ.
     void serverRowsChanged();
+    // A double-click on a server row (its node is the selected one): the program joins it.
+    void joinRequested();
+    // A context menu is asked for at the global position: by the right button on a row, which is
+    // selected first, or by the Menu key or Shift+F10 on the selected row (below its label).
+    void contextMenuRequested(const QPoint& globalPos);
 
 protected:
     // Loads the two image lists from the program's resources; -1 when either cannot be loaded.
@@ -213,6 +234,13 @@ protected:
     // selected and scrolled into view; a longer prefix may stay on the selected row. Other keys go
     // to the control. O(rows) a key.
     void keyPressEvent(QKeyEvent* event) override;
+    // Gestures (servergrid_gestures.cpp). A double-click does what the tree does, then asks to
+    // join a server row. A right-button context menu event selects the row under it and asks for
+    // the menu; one from the keyboard is taken and left to the keys above (some platforms send
+    // both). A tool tip over a group row tells its servers.
+    void OnDblClk(CPoint ptAction) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
 
 private:
     // Lays a CGridCellCombo with the choices over the cell, the cell scrolled into view first,
@@ -229,6 +257,7 @@ private:
     CFavouriteServers m_favourites;
     CGridTreeItem* m_pNoAnswerRoot = nullptr;  // checked against the roots before every use
     void SelectTypedServer();
+    void RequestContextMenuForSelection();
 
     QString m_strTyped;       // the type-ahead prefix
     uint32_t m_nTypedAt = 0;  // GetTickCount of its last key

@@ -11,11 +11,16 @@
 namespace {
 
 constexpr uint32_t kTypeAheadResetMs = 1000;
-constexpr int kNameSubText = 1;
 
 }  // namespace
 
 void CServerGrid::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Menu ||
+        (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {
+        RequestContextMenuForSelection();
+        event->accept();
+        return;
+    }
     const QString text = event->text();
     // Keypad keys stay the grid's own (plus, minus and asterisk expand and collapse).
     const bool plain = (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier |

@@ -1,5 +1,6 @@
 #include "serverlist/servergridrefreshhost.h"
 
+#include "net/serverrecord.h"
 #include "net/tevent.h"
 #include "platform/qt/messagepump.h"
 #include "serverlist/servergrid.h"
@@ -13,7 +14,13 @@
 
 void ServerGridRefreshHost::FileServerRecord(const ServerRecord& record,
                                              std::size_t /*listIndex*/) {
-    RunOnGridThread([this, &record] { AddServerRow(record, m_pGrid); });
+    RunOnGridThread([this, &record] { FileOnGridThread(record); });
+}
+
+void ServerGridRefreshHost::FileOnGridThread(const ServerRecord& record) {
+    AddServerRow(record, m_pGrid);
+    ++m_tally.filed;
+    m_tally.answered += record.m_ping < static_cast<uint32_t>(kUnansweredPing);
 }
 
 void ServerGridRefreshHost::PostFileAndStep(std::span<const QueriedServer> servers,

@@ -3,6 +3,7 @@
 #include "net/refreshhost.h"
 
 #include <functional>
+#include <utility>
 
 class CServerGrid;
 
@@ -38,7 +39,17 @@ public:
     // been consumed.
     void WaitForWorkerEnd(TEvent& workerEnded) override;
 
+    // The servers filed since the tally was last taken (answered or not), and those that
+    // answered; taking it starts a new one. Grid's thread.
+    struct Tally {
+        int filed = 0;
+        int answered = 0;
+    };
+    Tally TakeTally() { return std::exchange(m_tally, Tally()); }
+
 protected:
+    // AddServerRow and the tally; on the grid's thread.
+    void FileOnGridThread(const ServerRecord& record);
     // Runs call on the grid's thread and returns when it has run: directly when called there,
     // else as a blocking queued call, which needs that thread to be handling events (it is
     // during a refresh). Must not be called with a lock that the grid's thread may wait for.
@@ -47,4 +58,5 @@ protected:
 
 private:
     CServerGrid* m_pGrid;  // not owned
+    Tally m_tally;
 };

@@ -27,6 +27,14 @@ COLORREF GetSysColor(int index, const QWidget* widget) {
     }
 }
 
+COLORREF BlendColors(COLORREF from, COLORREF to, int weight) {
+    const auto mix = [weight](int a, int b) {
+        return a + ((b - a) * weight + (b > a ? 127 : -127)) / 255;
+    };
+    return RGB(mix(GetRValue(from), GetRValue(to)), mix(GetGValue(from), GetGValue(to)),
+               mix(GetBValue(from), GetBValue(to)));
+}
+
 int GetSystemMetrics(int index) {
     if (index == SM_CXVSCROLL) {
         return QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent);

@@ -13,5 +13,7 @@ class QWidget;
 // application's. An unknown index gives black.
 COLORREF GetSysColor(int index, const QWidget* widget = nullptr);
 
+// The colour `weight` / 255 of the way from `from` to `to`, channel by channel (rounded).
+COLORREF BlendColors(COLORREF from, COLORREF to, int weight);
 // SM_CXVSCROLL: the width of a vertical scroll bar in the application style. Unknown: 0.
 int GetSystemMetrics(int index);

@@ -37,6 +37,8 @@ TEST(BrowserDesktopTest, CommandLineIsAnsweredWithoutADisplay) {
         std::string output;
         int exitCode;
     } cases[] = {{{"--help"}, "--master <HOST[:PORT]>", 0},
+                 {{"--help"}, "[korvath://HOST:PORT]", 0},
+                 {{"korvath://127.0.0.1:0"}, "", 2},
                  {{"--version"}, "Korvath Servers Browser 0.3.0\n", 0},
                  {{"--bogus"}, "", 2},
                  {{"extra"}, "", 2}};
@@ -131,9 +133,10 @@ TEST(BrowserDesktopTest, ToolBarMenusIconsMessageBoxesAndTheDesktopEntry) {
     }
     EXPECT_EQ(
         menus.join(' ').toStdString(),
-        "&File: &Print... Print Pre&view P&rint Setup... - E&xit &View: &Toolbar "
-        "&Status Bar &Filter Bar F&ind Server &Servers: Add to &Favourites &Help: &About ...");
-    EXPECT_FALSE(frame.SendCommand(ID_EDIT_COPY));
+        "&File: &Print... Print Pre&view P&rint Setup... - &Game Settings... - E&xit &View: "
+        "&Toolbar &Status Bar &Filter Bar F&ind Server &Servers: &Refresh List - &Join &Query "
+        "Again &Copy Address Copy Join &Link - Add to &Favourites &Help: &About ...");
+    EXPECT_FALSE(frame.SendCommand(ID_EDIT_CUT));
     EXPECT_FALSE(frame.SendCommand(ID_FILE_NEW));
 
     const QList<QSize> sizes = {{16, 16}, {24, 24},   {32, 32},  {48, 48},

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -94,7 +95,7 @@ TEST(GridTreeRandom, InvariantsHoldAfterEveryOperation) {
         grid.InsertColumn(0, QString(), LVCFMT_LEFT, 80);
         std::vector<CGridTreeItem*> all;  // nodes still in the tree
         for (int step = 0; step < 250; ++step) {
-            const unsigned op = all.empty() ? 0 : random() % 11;
+            const unsigned op = all.empty() ? 0 : random() % 12;
             CGridTreeItem* node = all.empty() ? nullptr : all[random() % all.size()];
             const int row = grid.RowFromNode(node);
             int last = -1;
@@ -132,6 +133,17 @@ TEST(GridTreeRandom, InvariantsHoldAfterEveryOperation) {
                 grid.SetHiddenNodes([&](const CGridTreeItem* n) {
                     return (mask >> (grid.GetLevel(n) + grid.GetChildCount(n)) % 32) & 1;
                 });
+            } else if (op == 11) {  // every other child goes, with its subtree
+                std::set<const CGridTreeItem*> going;
+                POSITION pos = grid.GetFirstChildPosition(node);
+                for (bool pick = true; pos != nullptr; pick = !pick) {
+                    const CGridTreeItem* child = grid.GetNextChild(node, pos);
+                    if (pick) {
+                        going.insert(child);
+                        std::erase_if(all, [&](auto* n) { return grid.IsInSubtree(child, n); });
+                    }
+                }
+                grid.DeleteChildNodes(node, [&](const CGridTreeItem* c) { return going.count(c); });
             }
             ASSERT_TRUE(Settled(grid)) << "start " << start << " step " << step << " op " << op;
         }

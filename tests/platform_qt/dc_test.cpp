@@ -29,30 +29,6 @@ TEST(CDC, DrawTextCentresVerticallyAndClipsUnlessTold) {
     }
 }
 
-TEST(CDC, MeasuresFollowTheSelectedFontAndGiveThePainterBack) {
-    QWidget widget;
-    QFont font;
-    font.setPixelSize(17);
-    widget.setFont(font);
-    const CDC measuring(nullptr, &widget);  // no painter: measures only, with the widget's font
-    const CSize extent = measuring.GetTextExtent("Korvath");
-    EXPECT_GE(extent.cy, 17);
-    font.setPixelSize(40);
-    CFont bigFont(font);
-    QImage image(10, 10, QImage::Format_RGB32);
-    QPainter painter(&image);
-    {
-        CDC painting(&painter, &widget);
-        EXPECT_EQ(painting.GetTextExtent("Korvath"), extent);
-        CFont* old = painting.SelectObject(&bigFont);
-        EXPECT_GT(painting.GetTextExtent("Korvath").cy, extent.cy);
-        EXPECT_EQ(painting.SelectObject(old), &bigFont);
-        EXPECT_EQ(painting.GetTextExtent("Korvath"), extent);
-        painting.SelectObject(&bigFont);
-    }
-    EXPECT_NE(painter.font().pixelSize(), 40);
-}
-
 // Default tab stops lie every 8 average character widths (s) from the tab origin; a tab always
 // moves on, also from a stop. The extent runs from x to the end of the text.
 TEST(CDC, TabbedTextOutMovesOnToTheNextDefaultTabStop) {
@@ -71,21 +47,6 @@ TEST(CDC, TabbedTextOutMovesOnToTheNextDefaultTabStop) {
     const QRect ink =
         Ink(Render(4 * s, 40, kWhite, [](CDC& dc) { dc.TabbedTextOut(0, 0, "\tM", 0); }));
     EXPECT_TRUE(ink.left() >= s && ink.left() <= s + 3) << ink.left() << " " << s;
-}
-
-TEST(CDC, ClipBoxIsThePainterClipInLogicalCoordinates) {
-    const std::pair<std::function<void(QPainter*)>, CRect> cases[] = {
-        {[](QPainter*) {}, CRect(0, 0, 50, 40)},
-        {[](QPainter* p) { p->translate(-10, 0); }, CRect(10, 0, 60, 40)},
-        {[](QPainter* p) { p->setClipRect(40, 30, 20, 20); }, CRect(40, 30, 50, 40)},
-    };
-    for (const auto& [setUp, expected] : cases) {
-        Render(50, 40, kWhite, [&](CDC& dc) {
-            setUp(dc.GetPainter());
-            CRect box;
-            EXPECT_TRUE(dc.GetClipBox(&box) && box == expected);
-        });
-    }
 }
 
 // The second focus rectangle takes the first away.

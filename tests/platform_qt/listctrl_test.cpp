@@ -66,38 +66,6 @@ TEST(CListCtrl, OneRowIsSelectedAndOneFocusedAndStatesTravelWithRows) {
     EXPECT_EQ(list.GetNextItem(-1, LVNI_DROPHILITED), 4);
 }
 
-TEST(CListCtrl, RectanglesFollowFontIndentAndImages) {
-    RecordingList list(3, 200);
-    QFont font = list.font();
-    font.setPixelSize(30);
-    list.setFont(font);
-    const int h = list.GetRowHeight();
-    ASSERT_GT(h, 30) << "rows grow with the font";
-    CImageList small;
-    small.Add(QPixmap(16, 16));
-    list.SetItem(LVITEM{LVIF_INDENT, 2, 0, 0, 0, {}, 0, 0, 2});
-    const struct {
-        bool small, boxes;
-        int row, column0;
-        CRect icon, label;
-    } cases[] = {
-        {false, false, 2, 100, CRect(0, 2 * h, 0, 3 * h), CRect(0, 2 * h, 100, 3 * h)},
-        {true, false, 2, 100, CRect(32, 2 * h, 48, 3 * h), CRect(48, 2 * h, 100, 3 * h)},
-        {true, true, 2, 100, CRect(48, 2 * h, 64, 3 * h), CRect(64, 2 * h, 100, 3 * h)},
-        {true, true, 2, 40, CRect(48, 2 * h, 64, 3 * h), CRect(40, 2 * h, 40, 3 * h)},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.small << c.boxes << c.row << c.column0);
-        list.SetImageList(c.small ? &small : nullptr, LVSIL_SMALL);
-        list.SetExtendedStyle(c.boxes ? LVS_EX_CHECKBOXES : 0);
-        list.SetColumnWidth(0, c.column0);
-        EXPECT_EQ(list.Rect(c.row, LVIR_ICON), c.icon);
-        EXPECT_EQ(list.Rect(c.row, LVIR_LABEL), c.label);
-        EXPECT_EQ(list.Rect(c.row, LVIR_LABEL, 0), c.label);
-    }
-    EXPECT_FALSE(list.Rect(3, LVIR_BOUNDS) || list.Rect(-1, 0) || list.Rect(1, LVIR_BOUNDS, 3));
-}
-
 // Rows and columns scrolled off below or beside the viewport are not hit: nobody sees them.
 TEST(CListCtrl, HitTestFindsRowAndColumnAndNothingBelowTheRowsOrOutsideTheViewport) {
     RecordingList list(20, 200);
@@ -123,27 +91,6 @@ TEST(CListCtrl, HitTestFindsRowAndColumnAndNothingBelowTheRowsOrOutsideTheViewpo
         EXPECT_EQ(std::tuple(hit.iItem, hit.iSubItem, hit.flags),
                   std::tuple(c.row, c.col, c.flags));
     }
-}
-
-TEST(CListCtrl, EnsureVisibleScrollsByWholeRowsAsLittleAsItCan) {
-    RecordingList list(50);
-    const int h = list.GetRowHeight();
-    CRect client;
-    list.GetClientRect(&client);
-    const int page = list.GetCountPerPage();
-    ASSERT_TRUE(page == client.Height() / h && page > 2);
-    // A partly visible row counts with partialOK.
-    const int partial = client.Height() % h != 0 ? 10 : 11;
-    const struct {
-        int row, partialOK, top;
-    } cases[] = {{10, FALSE, 10},        {10 + page - 1, FALSE, 10}, {10 + page, TRUE, partial},
-                 {10 + page, FALSE, 11}, {30, TRUE, 30 - page + 1},  {2, TRUE, 2}};
-    list.Scroll(CSize(0, 1000 * h));
-    for (const auto& c : cases) {
-        EXPECT_TRUE(list.EnsureVisible(c.row, c.partialOK));
-        EXPECT_EQ(list.GetTopIndex(), c.top) << c.row;
-    }
-    EXPECT_FALSE(list.EnsureVisible(50, TRUE) || list.EnsureVisible(-1, TRUE));
 }
 
 // The owner hears of a key with the selection still where it was, then the selection moves.

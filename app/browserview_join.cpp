@@ -1,0 +1,46 @@
+// Join: the selected server is queried again, the user asked when it cannot take a player, and
+// the game started on its address.
+
+#include "app/browserview.h"
+#include "app/gamelauncher.h"
+#include "net/favouriteaddress.h"
+
+#include <QMessageBox>
+
+namespace {
+
+// The question for a server that cannot take a player now; empty for one that can.
+QString JoinAnywayQuestion(ServerAvailability availability, const QString& address) {
+    switch (availability) {
+        case ServerAvailability::Full:
+            return QString("The server %1 is full. Join it anyway?").arg(address);
+        case ServerAvailability::NoAnswer:
+            return QString("The server %1 does not answer. Join it anyway?").arg(address);
+        case ServerAvailability::Open:
+            break;
+    }
+    return QString();
+}
+
+}  // namespace
+
+void CBrowserView::OnJoinServer() {
+    CGridTreeItem* node = m_wndGrid.SelectedServerNode();
+    if (node == nullptr) {
+        return;
+    }
+    m_wndGrid.OnReturnKey();  // blocks for up to the query's time-out; the node stays
+    const CGridItemInfo& info = *m_wndGrid.GetInfo(node);
+    const QString address = ServerRowField(info, kAddressSubText);
+    const QString question = JoinAnywayQuestion(ReadServerAvailability(info), address);
+    if (!question.isEmpty() &&
+        QMessageBox::question(this, kJoinBoxTitle, question, QMessageBox::Yes | QMessageBox::No,
+                              QMessageBox::No) != QMessageBox::Yes) {
+        return;
+    }
+    // The row holds "ip:port", or under "Favourites (no answer)" the text the user added.
+    const std::optional<ServerAddress> server = ParseFavouriteAddress(address.toStdString());
+    if (server) {
+        StartGame(QString::fromStdString(server->m_ip), static_cast<uint16_t>(server->m_port), this);
+    }
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+
+// The command that starts the game for a chosen server. It is kept as the user typed it and
+// turned into an argument list here, never handed to a shell, and only the server's address is
+// put into it: nothing a server sends (name, map) can reach the command line.
+
+// The settings' group "Game", key "Command"; kDefaultGameCommand when it was never saved.
+inline constexpr char kDefaultGameCommand[] = "korvath +connect %a";
+QString LoadGameCommand();
+void SaveGameCommand(const QString& command);
+
+// Longer commands are refused before they are read.
+constexpr int kMaxGameCommandLength = 4096;
+
+// A command split into words: the program first, then its arguments. Exactly one of the two is
+// set: arguments (never empty) when the command is good, error (a sentence for a message box)
+// when it is refused.
+struct GameCommand {
+    QStringList arguments;
+    QString error;
+};
+
+// Splits the command into words: blanks separate them, double quotes group blanks into a word
+// and may sit anywhere in one (a"b c" is the word ab c; "" is an empty word). In each word %a
+// becomes "host:port", %h the host, %p the port and %% a single %; what they put in is not read
+// again. Refused: no program (nothing but blanks, or an empty first word), an unclosed quote, a %
+// followed by anything else or by nothing, and a command longer than kMaxGameCommandLength
+// characters (refused at once). O(length of the command and of what it expands to).
+GameCommand ExpandGameCommand(const QString& command, const QString& host, uint16_t port);

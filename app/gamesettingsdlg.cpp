@@ -1,0 +1,50 @@
+#include "app/gamesettingsdlg.h"
+
+#include "app/gamecommand.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+CGameSettingsDlg::CGameSettingsDlg(QWidget* parent)
+    : QDialog(parent),
+      m_editCommand(new QLineEdit(LoadGameCommand(), this)),
+      m_problem(new QLabel(this)) {
+    setWindowTitle("Game Settings");
+    m_editCommand->setMinimumWidth(m_editCommand->fontMetrics().averageCharWidth() * 48);
+    auto* hint = new QLabel(
+        "%a is replaced by the server's address (host:port), %h by its host "
+        "and %p by its port. Quote words that hold blanks.",
+        this);
+    hint->setWordWrap(true);
+    m_problem->setWordWrap(true);
+    m_problem->setTextFormat(Qt::PlainText);
+    m_problem->hide();
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CGameSettingsDlg::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CGameSettingsDlg::reject);
+    auto* layout = new QFormLayout(this);
+    layout->addRow("Game command:", m_editCommand);
+    layout->addRow(hint);
+    layout->addRow(m_problem);
+    layout->addRow(buttons);
+}
+
+bool CGameSettingsDlg::Run(QWidget* parent) {
+    CGameSettingsDlg dialog(parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void CGameSettingsDlg::accept() {
+    // Any address will do: whether a command is good does not depend on it.
+    const GameCommand check = ExpandGameCommand(m_editCommand->text(), "127.0.0.1", 1);
+    if (!check.error.isEmpty()) {
+        m_problem->setText(check.error);
+        m_problem->show();
+        m_editCommand->setFocus();
+        return;
+    }
+    SaveGameCommand(m_editCommand->text());
+    QDialog::accept();
+}

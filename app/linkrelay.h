@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QLocalServer>
+#include <QObject>
+#include <QString>
+
+class QLocalSocket;
+
+// One running copy of the browser takes the join links: it listens on a local socket in the
+// user's runtime folder, and a copy started later with a link hands the link over and ends.
+// A hand-over is one line of UTF-8 text, answered by one line once it was read.
+class CLinkRelay : public QObject {
+    Q_OBJECT
+public:
+    // A line longer than this is not a link: its peer is dropped.
+    static constexpr qsizetype kMaxLineLength = 1024;
+    // How long a hand-over waits for the running copy, and a running copy for a peer's line.
+    static constexpr int kWaitMs = 2000;
+
+    explicit CLinkRelay(QObject* parent = nullptr);
+
+    // The socket's full path: "korvath-browser.socket" in QStandardPaths::RuntimeLocation
+    // ($XDG_RUNTIME_DIR when it is set).
+    static QString SocketPath();
+    // Hands the link to the copy listening on SocketPath(). True when it read the link; false
+    // when none listens, or it did not answer within kWaitMs, or the link is longer than
+    // kMaxLineLength or holds a line end. Blocks: each of its few waits is bounded by kWaitMs;
+    // needs only a QCoreApplication, no event loop.
+    static bool HandToRunningCopy(const QString& link);
+
+    // Starts listening on SocketPath(). A socket file nobody answers on (one a crashed copy left)
+    // is removed and taken over; one that answers is left to its copy, and false comes back.
+    bool Listen();
+
+signals:
+    // A line a later copy handed over, without its line end (any text; the receiver checks it).
+    // Emitted from the event loop after the peer was answered, so a slot may wait in a modal
+    // window.
+    void linkReceived(const QString& link);
+
+private:
+    void OnNewConnection();
+    // Takes the peer's line once it is whole, answers and closes; drops a peer whose line passes
+    // kMaxLineLength. Holds at most kMaxLineLength + 1 bytes of a peer.
+    void OnPeerReadyRead(QLocalSocket* peer);
+
+    QLocalServer m_server;
+};

@@ -1,0 +1,107 @@
+// The Servers menu of the main window, the grid's context menu and the pane that tells what the
+// last refresh found.
+
+#include "app/commandids.h"
+#include "app/mainframe.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace {
+
+constexpr char kAddFavouriteText[] = "Add to &Favourites";
+constexpr char kRemoveFavouriteText[] = "Remove from &Favourites";
+
+// The commands on a server row, in menu order; 0 is a separator.
+constexpr int kServerRowCommands[] = {
+    ID_JOIN_SERVER, ID_QUERY_AGAIN, ID_EDIT_COPY, ID_COPY_JOIN_LINK, 0, ID_FAVOURITE_TOGGLE};
+
+}  // namespace
+
+void CMainFrame::BuildServersMenu() {
+    QMenu* servers = menuBar()->addMenu("&Servers");
+    QAction* refresh = MakeAction(ID_REFRESH_LIST, "&Refresh List");
+    refresh->setShortcut(QKeySequence("Ctrl+R"));
+    servers->addAction(refresh);
+    servers->addSeparator();
+    const std::pair<int, const char*> items[] = {{ID_JOIN_SERVER, "&Join"},
+                                                 {ID_QUERY_AGAIN, "&Query Again"},
+                                                 {ID_EDIT_COPY, "&Copy Address"},
+                                                 {ID_COPY_JOIN_LINK, "Copy Join &Link"},
+                                                 {ID_FAVOURITE_TOGGLE, kAddFavouriteText}};
+    for (const auto& [id, text] : items) {
+        MakeAction(id, text);
+    }
+    Action(ID_JOIN_SERVER)->setShortcut(QKeySequence("Ctrl+Return"));
+    Action(ID_EDIT_COPY)->setShortcut(QKeySequence::Copy);
+    Action(ID_FAVOURITE_TOGGLE)->setShortcut(QKeySequence("Ctrl+D"));
+    AddServerRowCommands(servers);
+    MakeAction(ID_GROUP_EXPAND_ALL, "E&xpand All");
+    MakeAction(ID_GROUP_COLLAPSE, "&Collapse");
+
+    // The shortcuts work whatever the menu last showed: the view checks the row itself.
+    connect(servers, &QMenu::aboutToShow, this, &CMainFrame::UpdateServerActions);
+    connect(servers, &QMenu::aboutToHide, this, [this] { EnableServerActions(true); });
+    connect(m_pView, &CBrowserView::refreshStarted, refresh,
+            [refresh] { refresh->setEnabled(false); });
+    connect(m_pView, &CBrowserView::refreshEnded, refresh,
+            [refresh] { refresh->setEnabled(true); });
+    connect(&m_pView->Grid(), &CServerGrid::contextMenuRequested, this,
+            &CMainFrame::ShowGridContextMenu);
+
+    m_pAnsweredCount = new QLabel(m_pStatusBar);
+    m_pAnsweredCount->setObjectName("answeredCount");
+    m_pAnsweredCount->hide();
+    m_pStatusBar->addPermanentWidget(m_pAnsweredCount);
+}
+
+void CMainFrame::EnableServerActions(bool bEnable) {
+    for (const int id : kServerRowCommands) {
+        if (id != 0) {
+            Action(id)->setEnabled(bEnable);
+        }
+    }
+}
+
+void CMainFrame::AddServerRowCommands(QMenu* menu) const {
+    for (const int id : kServerRowCommands) {
+        if (id != 0) {
+            menu->addAction(Action(id));
+        } else {
+            menu->addSeparator();
+        }
+    }
+}
+
+void CMainFrame::UpdateServerActions() {
+    const CServerGrid& grid = m_pView->Grid();
+    EnableServerActions(grid.SelectedServerNode() != nullptr);
+    const CServerGrid::FavouriteToggle toggle = grid.SelectedFavouriteToggle();
+    QAction* favourite = Action(ID_FAVOURITE_TOGGLE);
+    favourite->setText(toggle == CServerGrid::FavouriteToggle::Remove ? kRemoveFavouriteText
+                                                                      : kAddFavouriteText);
+    favourite->setEnabled(toggle != CServerGrid::FavouriteToggle::None);
+}
+
+void CMainFrame::ShowGridContextMenu(const QPoint& globalPos) {
+    UpdateServerActions();
+    QMenu menu(this);
+    if (m_pView->Grid().SelectedServerNode() != nullptr) {
+        AddServerRowCommands(&menu);
+    } else {
+        menu.addAction(Action(ID_GROUP_EXPAND_ALL));
+        menu.addAction(Action(ID_GROUP_COLLAPSE));
+    }
+    menu.exec(globalPos);
+    EnableServerActions(true);
+}
+
+void CMainFrame::ShowAnsweredCount() {
+    const ServerGridRefreshHost::Tally tally = m_refreshHost.TakeTally();
+    if (m_pView->LastRefreshOutcome() == RefreshOutcome::NotRun) {
+        return;
+    }
+    m_pAnsweredCount->setText(QString("%1 of %2 answered").arg(tally.answered).arg(tally.filed));
+    m_pAnsweredCount->show();
+}

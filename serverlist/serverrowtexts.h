@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+class CGridItemInfo;
+
+// The sub-texts of a server row, in column order after the tree column: ping, name, map,
+// players "n/m", mod, two image-only columns, "Ip:Port".
+constexpr int kPingSubText = 0;
+constexpr int kNameSubText = 1;
+constexpr int kMapSubText = 2;
+constexpr int kPlayersSubText = 3;
+constexpr int kModSubText = 4;
+constexpr int kAddressSubText = 7;
+
+// The ping text of a server that did not answer.
+constexpr int kUnansweredPing = 9999;
+
+// Sub-text k without a copy; an empty text past the last one. O(1).
+const QString& ServerRowField(const CGridItemInfo& info, int k);
+
+// Players and maximum from "n/m" (blanks allowed); false for "?/?" or anything else.
+bool ReadServerPlayers(const QString& text, int& players, int& maximum);
+
+// What a server row's texts tell before joining it: it answered with room, it is full (players
+// reach a maximum above 0), or it gave no answer (ping 9999 or more, or no players text).
+enum class ServerAvailability { Open, Full, NoAnswer };
+ServerAvailability ReadServerAvailability(const CGridItemInfo& info);

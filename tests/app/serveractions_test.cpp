@@ -1,0 +1,195 @@
+// What the user does with the servers a refresh found: refresh again, context menus, copy.
+
+#include "app/commandids.h"
+#include "tests/app/browsertesting.h"
+#include "tests/serverlist/servergridtesting.h"
+#include "tests/support/fakegameservers.h"
+#include "tests/support/tempdir.h"
+#include "tests/support/testmutex.h"
+
+#include <gtest/gtest.h>
+#include <QClipboard>
+#include <QLabel>
+#include <QMenu>
+#include <QTest>
+#include <QToolTip>
+
+namespace kr::test {
+namespace {
+
+// F5 once, then Ctrl+R twice: each Refresh List downloads and queries the whole list anew and
+// files it in place of the last one; Ctrl+R pressed during it is greyed and does nothing; an F5
+// after the first refresh still asks nothing. The pane tells what answered.
+TEST(ServerActionsTest, RefreshListRunsAWholeNewRefreshWheneverNoneIsRunning) {
+    const TestUpdateMutex mutex;
+    const ScopedTempDir dir(true);
+    BrowserOnSim run({"--servers", "12", "--silent", "3"});
+    ASSERT_NE(run.browser, nullptr);
+    CMainFrame& frame = *run.browser->MainFrame();
+    frame.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    int answering = 0;
+    for (const FleetEntry& server : run.sim.Fleet()) {
+        answering += server.Answers();
+    }
+    const QString answered = QString("%1 of 12 answered").arg(answering);
+    std::vector<int> rowCounts;
+    int greyedMeanwhile = 0;  // each refresh greys Ctrl+R, which then does nothing
+    QObject::connect(&frame.View(), &CBrowserView::refreshStarted, &frame, [&] {
+        greyedMeanwhile += !frame.Action(ID_REFRESH_LIST)->isEnabled();
+        QTest::keyClick(&frame, Qt::Key_R, Qt::ControlModifier);
+    });
+    for (const bool again : {false, true, false, true}) {
+        again ? QTest::keyClick(&frame, Qt::Key_R, Qt::ControlModifier)
+              : QTest::keyClick(&frame, Qt::Key_F5);
+        int shown = 0;
+        int all = 0;
+        frame.View().Grid().CountServerRows(shown, all);
+        rowCounts.push_back(all);
+        EXPECT_EQ(frame.findChild<QLabel*>("answeredCount")->text(), answered) << again;
+    }
+    EXPECT_EQ(greyedMeanwhile, 4);
+    EXPECT_TRUE(frame.Action(ID_REFRESH_LIST)->isEnabled());
+    EXPECT_GT(rowCounts[0], 0);
+    EXPECT_EQ(rowCounts, std::vector<int>(4, rowCounts[0]));
+    const std::map<std::string, long> stats = run.sim.Stats();
+    EXPECT_EQ(stats.at("master_requests"), 3);
+    EXPECT_EQ(stats.at("queries"), 36);
+    EXPECT_EQ(LineCount("servers.txt"), 36u);
+    EXPECT_EQ(frame.View().Grid().GetItemCount(), 5) << "sorted and collapsed as after F5";
+}
+
+// The texts of the popup menu that opens while `gesture` runs; the menu is closed unchosen.
+QStringList PopupTexts(const std::function<void()>& gesture) {
+    QStringList texts;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            for (QAction* action : menu->actions()) {
+                texts << (action->isSeparator() ? QString("-")
+                          : action->isEnabled() ? action->text()
+                                                : "(" + action->text() + ")");
+            }
+            menu->close();
+        }
+    });
+    poll.start(20);
+    gesture();
+    QTest::qWait(100);
+    return texts;
+}
+
+// Rows: 1.00, VLD, two servers, TDM, DM. The right button selects the row under it first; the
+// Menu key and Shift+F10 open the menu of the selected row. Copy and the group tool tip.
+TEST(ServerActionsTest, ContextMenusCopyAndToolTipsFollowTheRow) {
+    auto browser = StartBrowser({});
+    ASSERT_NE(browser, nullptr);
+    CMainFrame& frame = *browser->MainFrame();
+    CServerGrid& grid = frame.View().Grid();
+    AddServerRow(MakeRecord("1.00", "VLD", "20", "alpha"), &grid);
+    AddServerRow(MakeRecord("1.00", "VLD", "30", "beta"), &grid);
+    for (CGridTreeItem* group :
+         {grid.FindGroupNode("1.00", "*"), grid.FindGroupNode("1.00", "VLD")}) {
+        grid.ExpandNode(group, grid.RowFromNode(group));
+    }
+    const auto at = [&](int row) {
+        CRect bounds;
+        grid.GetItemRect(row, &bounds, LVIR_BOUNDS);
+        return QPoint(150, bounds.top + 4);
+    };
+    const auto event = [&](QContextMenuEvent::Reason reason, int row) {
+        QContextMenuEvent e(reason, at(row), grid.viewport()->mapToGlobal(at(row)));
+        QApplication::sendEvent(grid.viewport(), &e);
+    };
+    const QStringList server = {"&Join", "&Query Again",      "&Copy Address", "Copy Join &Link",
+                                "-",     "Add to &Favourites"};
+    const QStringList group = {"E&xpand All", "&Collapse"};
+    const std::tuple<std::function<void()>, int, QStringList> cases[] = {
+        {[&] { event(QContextMenuEvent::Mouse, 1); }, 1, group},
+        {[&] { QTest::keyClick(&grid, Qt::Key_Menu); }, 1, group},
+        {[&] { event(QContextMenuEvent::Keyboard, 3); }, 1, {}},  // the keys above open it
+        {[&] { event(QContextMenuEvent::Mouse, 2); }, 2, server},
+        {[&] { QTest::keyClick(&grid, Qt::Key_F10, Qt::ShiftModifier); }, 2, server},
+    };
+    for (const auto& [gesture, selected, texts] : cases) {
+        EXPECT_EQ(PopupTexts(gesture), texts) << selected;
+        EXPECT_EQ(grid.GetSelectedRow(), selected);
+    }
+
+    // Ctrl+C on the server row, Copy Join Link from its menu, Ctrl+C on a group row: nothing.
+    frame.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->setText("before");
+    const std::pair<std::function<void()>, QString> copies[] = {
+        {[&] { QTest::keyClick(&grid, Qt::Key_C, Qt::ControlModifier); }, "127.0.0.1:27001"},
+        {[&] { frame.Action(ID_COPY_JOIN_LINK)->trigger(); }, "korvath://127.0.0.1:27001"},
+        {[&] {
+             grid.SetItemState(1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+             QTest::keyClick(&grid, Qt::Key_C, Qt::ControlModifier);
+         },
+         "korvath://127.0.0.1:27001"}};
+    for (const auto& [copy, text] : copies) {
+        copy();
+        EXPECT_EQ(clipboard->text(), text);
+    }
+
+    for (const auto& [search, tip] :
+         {std::pair{"", "2 server(s)"}, {"beta", "2 server(s), 1 shown"}}) {
+        ServerFilter filter;
+        filter.m_strSearch = search;
+        grid.SetFilter(filter);
+        QHelpEvent help(QEvent::ToolTip, at(0), grid.viewport()->mapToGlobal(at(0)));
+        QApplication::sendEvent(grid.viewport(), &help);
+        EXPECT_EQ(QToolTip::text(), tip);
+    }
+}
+
+// Three servers under 1.00 VLD (rows 2 to 4): one with room, one full, one that no longer answers.
+// Each is queried again first; the last two ask, and only a Yes starts the game on the address.
+TEST(ServerActionsTest, JoinQueriesTheServerAgainAndAsksWhenItCannotTakeAPlayer) {
+    FakeGameServers servers({{InfoReply(0x86, "open", 1, 3, 16, "m", "", 0)},
+                             {InfoReply(0x86, "full", 1, 16, 16, "m", "", 0)},
+                             {{}, true}});
+    auto browser = StartBrowser({});
+    ASSERT_NE(browser, nullptr);
+    CMainFrame& frame = *browser->MainFrame();
+    CServerGrid& grid = frame.View().Grid();
+    for (int n = 0; n < 3; ++n) {
+        ServerRecord record = MakeRecord("1.00", "VLD", std::to_string(10 + n));
+        record.m_address = servers.Address(n);
+        AddServerRow(record, &grid);
+    }
+    for (const char* group : {"*", "VLD"}) {
+        CGridTreeItem* node = grid.FindGroupNode("1.00", group);
+        grid.ExpandNode(node, grid.RowFromNode(node));
+    }
+    frame.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    const std::tuple<int, std::function<void(QPoint)>, QMessageBox::StandardButton, std::string>
+        cases[] = {
+            {0, [&](QPoint at) { QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, at); },
+             QMessageBox::NoButton, ""},
+            {1, [&](QPoint) { QTest::keyClick(&grid, Qt::Key_Return, Qt::ControlModifier); },
+             QMessageBox::No, "The server " + servers.Address(1) + " is full. Join it anyway?"},
+            {2, [&](QPoint) { frame.Action(ID_JOIN_SERVER)->trigger(); }, QMessageBox::Yes,
+             "The server " + servers.Address(2) + " does not answer. Join it anyway?"}};
+    for (const auto& [server, gesture, answer, question] : cases) {
+        const StandInGame game("+connect %a");
+        MessageBoxWatcher boxes;
+        boxes.answer = answer;
+        CRect row;
+        grid.GetItemRect(2 + server, &row, LVIR_BOUNDS);
+        grid.SetItemState(2 + server, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+        gesture(QPoint(150, row.top + 4));
+        EXPECT_EQ(boxes.Texts(), std::vector<std::string>(question.empty() ? 0 : 1, question));
+        EXPECT_EQ(servers.Requests(server).size(), 1u) << "queried again first";
+        const std::string started =
+            answer == QMessageBox::No ? "" : "+connect\n" + servers.Address(server) + "\n";
+        QTest::qWait(started.empty() ? 300 : 0);  // a start that must not come would have by then
+        EXPECT_EQ(started.empty() ? ReadWholeFile(game.path + ".out") : game.Arguments(), started);
+    }
+}
+
+}  // namespace
+}  // namespace kr::test
