@@ -23,7 +23,7 @@ namespace {
 // The name message boxes and --version show; the settings file is named by CProfileSettings.
 constexpr char kProgramName[] = "Korvath Servers Browser";
 constexpr char kRecentFileSection[] = "Recent File List";
-constexpr char kVersion[] = "0.2.0";
+constexpr char kVersion[] = "0.3.0";
 }  // namespace
 
 CBrowserApp::~CBrowserApp() {

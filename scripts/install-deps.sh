@@ -4,8 +4,11 @@ set -euo pipefail
 
 # nlohmann-json3-dev: the tests and fuzz harnesses read JSON with it.
 # clang-14 and its runtime libraries (libFuzzer, sanitizers) build the fuzz harnesses.
+# desktop-file-utils, appstream, man-db, groff-base and dpkg-dev check the installed files and
+# build the .deb (dpkg-shlibdeps).
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-          libbenchmark-dev nlohmann-json3-dev clang-14 libclang-rt-14-dev poppler-utils "$@")
+          libbenchmark-dev nlohmann-json3-dev clang-14 libclang-rt-14-dev poppler-utils
+          desktop-file-utils appstream man-db groff-base dpkg-dev "$@")
 
 missing=()
 for package in "${packages[@]}"; do

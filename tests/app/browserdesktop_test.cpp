@@ -39,7 +39,7 @@ TEST(BrowserDesktopTest, CommandLineIsAnsweredWithoutADisplay) {
     } cases[] = {{{"--help"}, "--master <HOST[:PORT]>", 0},
                  {{"--help"}, "[korvath://HOST:PORT]", 0},
                  {{"korvath://127.0.0.1:0"}, "", 2},
-                 {{"--version"}, "Korvath Servers Browser 0.2.0\n", 0},
+                 {{"--version"}, "Korvath Servers Browser 0.3.0\n", 0},
                  {{"--bogus"}, "", 2},
                  {{"extra"}, "", 2}};
     const ScopedTempDir dir(true);
