@@ -80,24 +80,43 @@ QStringList PopupTexts(const std::function<void()>& gesture) {
     return texts;
 }
 
-// Rows: 1.00, VLD, two servers, TDM, DM. The right button selects the row under it first; the
-// Menu key and Shift+F10 open the menu of the selected row. Copy and the group tool tip.
-TEST(ServerActionsTest, ContextMenusCopyAndToolTipsFollowTheRow) {
-    auto browser = StartBrowser({});
-    ASSERT_NE(browser, nullptr);
-    CMainFrame& frame = *browser->MainFrame();
-    CServerGrid& grid = frame.View().Grid();
-    AddServerRow(MakeRecord("1.00", "VLD", "20", "alpha"), &grid);
-    AddServerRow(MakeRecord("1.00", "VLD", "30", "beta"), &grid);
-    for (CGridTreeItem* group :
-         {grid.FindGroupNode("1.00", "*"), grid.FindGroupNode("1.00", "VLD")}) {
-        grid.ExpandNode(group, grid.RowFromNode(group));
+// An active browser window with a server of each address filed under 1.00 VLD, both groups
+// expanded: rows 1.00, VLD, the servers from row 2 on, TDM, DM.
+class ServerRowsTest : public ::testing::Test {
+protected:
+    void Open(const std::vector<std::string>& addresses) {
+        m_browser = StartBrowser({});
+        ASSERT_NE(m_browser, nullptr);
+        for (size_t n = 0; n < addresses.size(); ++n) {
+            ServerRecord record = MakeRecord("1.00", "VLD", std::to_string(20 + n));
+            record.m_address = addresses[n];
+            AddServerRow(record, &Grid());
+        }
+        for (const char* group : {"*", "VLD"}) {
+            CGridTreeItem* node = Grid().FindGroupNode("1.00", group);
+            Grid().ExpandNode(node, Grid().RowFromNode(node));
+        }
+        Frame().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&Frame()));
     }
-    const auto at = [&](int row) {
+    CMainFrame& Frame() { return *m_browser->MainFrame(); }
+    CServerGrid& Grid() { return Frame().View().Grid(); }
+    QPoint At(int row) {
         CRect bounds;
-        grid.GetItemRect(row, &bounds, LVIR_BOUNDS);
+        Grid().GetItemRect(row, &bounds, LVIR_BOUNDS);
         return QPoint(150, bounds.top + 4);
-    };
+    }
+
+    std::unique_ptr<CBrowserApp> m_browser;
+};
+
+// The right button selects the row under it first; the
+// Menu key and Shift+F10 open the menu of the selected row. Copy and the group tool tip.
+TEST_F(ServerRowsTest, ContextMenusCopyAndToolTipsFollowTheRow) {
+    Open({"127.0.0.1:27001", "127.0.0.1:27002"});
+    CMainFrame& frame = Frame();
+    CServerGrid& grid = Grid();
+    const auto at = [this](int row) { return At(row); };
     const auto event = [&](QContextMenuEvent::Reason reason, int row) {
         QContextMenuEvent e(reason, at(row), grid.viewport()->mapToGlobal(at(row)));
         QApplication::sendEvent(grid.viewport(), &e);
@@ -118,8 +137,6 @@ TEST(ServerActionsTest, ContextMenusCopyAndToolTipsFollowTheRow) {
     }
 
     // Ctrl+C on the server row, Copy Join Link from its menu, Ctrl+C on a group row: nothing.
-    frame.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->setText("before");
     const std::pair<std::function<void()>, QString> copies[] = {
@@ -136,7 +153,7 @@ TEST(ServerActionsTest, ContextMenusCopyAndToolTipsFollowTheRow) {
     }
 
     for (const auto& [search, tip] :
-         {std::pair{"", "2 server(s)"}, {"beta", "2 server(s), 1 shown"}}) {
+         {std::pair{"", "2 server(s)"}, {"27002", "2 server(s), 1 shown"}}) {
         ServerFilter filter;
         filter.m_strSearch = search;
         grid.SetFilter(filter);
@@ -146,27 +163,15 @@ TEST(ServerActionsTest, ContextMenusCopyAndToolTipsFollowTheRow) {
     }
 }
 
-// Three servers under 1.00 VLD (rows 2 to 4): one with room, one full, one that no longer answers.
+// Rows 2 to 4: one server with room, one full, one that no longer answers.
 // Each is queried again first; the last two ask, and only a Yes starts the game on the address.
-TEST(ServerActionsTest, JoinQueriesTheServerAgainAndAsksWhenItCannotTakeAPlayer) {
+TEST_F(ServerRowsTest, JoinQueriesTheServerAgainAndAsksWhenItCannotTakeAPlayer) {
     FakeGameServers servers({{InfoReply(0x86, "open", 1, 3, 16, "m", "", 0)},
                              {InfoReply(0x86, "full", 1, 16, 16, "m", "", 0)},
                              {{}, true}});
-    auto browser = StartBrowser({});
-    ASSERT_NE(browser, nullptr);
-    CMainFrame& frame = *browser->MainFrame();
-    CServerGrid& grid = frame.View().Grid();
-    for (int n = 0; n < 3; ++n) {
-        ServerRecord record = MakeRecord("1.00", "VLD", std::to_string(10 + n));
-        record.m_address = servers.Address(n);
-        AddServerRow(record, &grid);
-    }
-    for (const char* group : {"*", "VLD"}) {
-        CGridTreeItem* node = grid.FindGroupNode("1.00", group);
-        grid.ExpandNode(node, grid.RowFromNode(node));
-    }
-    frame.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    Open({servers.Address(0), servers.Address(1), servers.Address(2)});
+    CMainFrame& frame = Frame();
+    CServerGrid& grid = Grid();
     const std::tuple<int, std::function<void(QPoint)>, QMessageBox::StandardButton, std::string>
         cases[] = {
             {0, [&](QPoint at) { QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, at); },
@@ -179,10 +184,8 @@ TEST(ServerActionsTest, JoinQueriesTheServerAgainAndAsksWhenItCannotTakeAPlayer)
         const StandInGame game("+connect %a");
         MessageBoxWatcher boxes;
         boxes.answer = answer;
-        CRect row;
-        grid.GetItemRect(2 + server, &row, LVIR_BOUNDS);
         grid.SetItemState(2 + server, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-        gesture(QPoint(150, row.top + 4));
+        gesture(At(2 + server));
         EXPECT_EQ(boxes.Texts(), std::vector<std::string>(question.empty() ? 0 : 1, question));
         EXPECT_EQ(servers.Requests(server).size(), 1u) << "queried again first";
         const std::string started =

@@ -64,17 +64,6 @@ TEST(GridTreeDelete, DeletingANodeSelectsTheRowThatTookItsPlace) {
     }
 }
 
-TEST_F(GridTree, RevealNodeExpandsTheAncestorsSelectsAndScrollsToTheNode) {
-    for (int i = 0; i < 40; ++i) {
-        g.Add("filler" + std::to_string(i), "R3");
-    }
-    g.Add("deep", "filler39");
-    const int row = g.RevealNode(g.N("deep"));
-    EXPECT_EQ(row, 3 + 40);                           // R1 R2 R3 filler0..39 deep
-    EXPECT_EQ(g.GetNextItem(-1, LVNI_FOCUSED), row);  // the selection: the random test's
-    EXPECT_TRUE(g.Bounds(row).top >= 0 && g.Bounds(row).top < g.viewport()->height());
-}
-
 TEST_F(GridTree, RowTextsAreWrittenOnlyIntoTheNodesOwnRow) {
     g.Expand({"R1"});
     // A hidden node still remembers its old row, which R2 shows now: that row is left alone.

@@ -122,18 +122,4 @@ TEST_F(MasterListTest, DownloadIsCutAfterTheMostDatagramsItTakes) {
               (Texts{"Cannot write servers.txt", "Master list too long: first 3 server(s) kept"}));
 }
 
-// Classes the --master fuzz target's properties let through: the default port, leading zeros,
-// an empty port, a sign, trailing text and a second colon.
-TEST(MasterOptionTest, ParsesHostAndOptionalPort) {
-    const auto parsed = [](const char* text) {
-        const auto option = ParseMasterOption(text);
-        return option ? option->host + ":" + std::to_string(option->port) : "refused";
-    };
-    EXPECT_EQ(parsed("127.0.0.1"), "127.0.0.1:18444");
-    EXPECT_EQ(parsed("h:00080"), "h:80");
-    for (const char* text : {"h:", "h:+80", "h:80x", "h:1:2"}) {
-        EXPECT_EQ(parsed(text), "refused") << text;
-    }
-}
-
 }  // namespace
