@@ -91,8 +91,8 @@ void CBrowserApp::OfferJoin(const QString& link) {
     frame.raise();
     frame.activateWindow();
     const QString host = QString::fromStdString(server->m_ip);
-    const QString question = QString("Join %1:%2?").arg(host).arg(server->m_port);
-    if (QMessageBox::question(&frame, kJoinBoxTitle, question) == QMessageBox::Yes) {
+    const QString question = tr("Join %1:%2?").arg(host).arg(server->m_port);
+    if (QMessageBox::question(&frame, JoinBoxTitle(), question) == QMessageBox::Yes) {
         StartGame(host, uint16_t(server->m_port), &frame);
     }
 }
@@ -105,13 +105,14 @@ bool CBrowserApp::ParseCommandLine(const QStringList& arguments) {
     parser.setApplicationDescription(LoadResourceString(AFX_IDS_APP_TITLE));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    const QCommandLineOption master("master", "Master server to ask for the list.", "HOST[:PORT]");
+    const QCommandLineOption master("master", tr("Master server to ask for the list."),
+                                    "HOST[:PORT]");
     parser.addOption(master);
     const QCommandLineOption demo(
-        "demo", "Adds a Demo menu that reaches the grid's demonstration commands.");
+        "demo", tr("Adds a Demo menu that reaches the grid's demonstration commands."));
     parser.addOption(demo);
     parser.addPositionalArgument(
-        "link", "Offers to join the server of a join link (in a copy already running, if any).",
+        "link", tr("Offers to join the server of a join link (in a copy already running, if any)."),
         "[korvath://HOST:PORT]");
     if (!parser.parse(arguments)) {
         std::fprintf(stderr, "%s\n", qPrintable(parser.errorText()));
@@ -128,14 +129,16 @@ bool CBrowserApp::ParseCommandLine(const QStringList& arguments) {
     }
     const QStringList positional = parser.positionalArguments();
     if (positional.size() > 1) {
-        std::fprintf(stderr, "Unexpected argument: %s\n", qPrintable(positional.at(1)));
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(tr("Unexpected argument: %1").arg(positional.at(1))));
         m_exitCode = 2;
         return false;
     }
     if (!positional.isEmpty()) {
         if (!ParseJoinLink(positional.first())) {
-            std::fprintf(stderr, "Not a join link: %s (expected korvath://HOST:PORT)\n",
-                         qPrintable(positional.first()));
+            std::fprintf(stderr, "%s\n",
+                         qPrintable(tr("Not a join link: %1 (expected korvath://HOST:PORT)")
+                                        .arg(positional.first())));
             m_exitCode = 2;
             return false;
         }
@@ -146,8 +149,10 @@ bool CBrowserApp::ParseCommandLine(const QStringList& arguments) {
         const std::optional<MasterEndpoint> endpoint =
             ParseMasterOption(parser.value(master).toStdString());
         if (!endpoint) {
-            std::fprintf(stderr, "Bad --master value: %s (expected HOST[:PORT])\n",
-                         qPrintable(parser.value(master)));
+            std::fprintf(
+                stderr, "%s\n",
+                qPrintable(
+                    tr("Bad --master value: %1 (expected HOST[:PORT])").arg(parser.value(master))));
             m_exitCode = 2;
             return false;
         }

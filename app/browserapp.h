@@ -4,6 +4,7 @@
 #include "app/linkrelay.h"
 #include "app/mainframe.h"
 
+#include <QCoreApplication>
 #include <QPrinter>
 #include <QStringList>
 
@@ -12,6 +13,8 @@
 // The application: settings, the command line, the main window. Made once by main(), which
 // reads the command line before the QApplication exists, so --help and --version need no display.
 class CBrowserApp {
+    Q_DECLARE_TR_FUNCTIONS(CBrowserApp)
+
 public:
     static constexpr int kRecentFileCount = 4;
     static constexpr int kExtraWidth = 20;  // the restored window is this much wider than default

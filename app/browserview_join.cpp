@@ -13,9 +13,9 @@ namespace {
 QString JoinAnywayQuestion(ServerAvailability availability, const QString& address) {
     switch (availability) {
         case ServerAvailability::Full:
-            return QString("The server %1 is full. Join it anyway?").arg(address);
+            return CBrowserView::tr("The server %1 is full. Join it anyway?").arg(address);
         case ServerAvailability::NoAnswer:
-            return QString("The server %1 does not answer. Join it anyway?").arg(address);
+            return CBrowserView::tr("The server %1 does not answer. Join it anyway?").arg(address);
         case ServerAvailability::Open:
             break;
     }
@@ -34,13 +34,14 @@ void CBrowserView::OnJoinServer() {
     const QString address = ServerRowField(info, kAddressSubText);
     const QString question = JoinAnywayQuestion(ReadServerAvailability(info), address);
     if (!question.isEmpty() &&
-        QMessageBox::question(this, kJoinBoxTitle, question, QMessageBox::Yes | QMessageBox::No,
+        QMessageBox::question(this, JoinBoxTitle(), question, QMessageBox::Yes | QMessageBox::No,
                               QMessageBox::No) != QMessageBox::Yes) {
         return;
     }
     // The row holds "ip:port", or under "Favourites (no answer)" the text the user added.
     const std::optional<ServerAddress> server = ParseFavouriteAddress(address.toStdString());
     if (server) {
-        StartGame(QString::fromStdString(server->m_ip), static_cast<uint16_t>(server->m_port), this);
+        StartGame(QString::fromStdString(server->m_ip), static_cast<uint16_t>(server->m_port),
+                  this);
     }
 }

@@ -57,8 +57,8 @@ bool CBrowserView::OnPreparePrinting(CPrintInfo* pInfo) {
         pInfo->m_pDirectPrinter = MakeDirectPrinter(*m_pPrinter);
         if (pInfo->m_pDirectPrinter == nullptr) {
             AfxMessageBox(
-                "No printer is installed, so nothing was printed.\n"
-                "Print... on the File menu can write the list to a PDF file instead.");
+                tr("No printer is installed, so nothing was printed.\n"
+                   "Print... on the File menu can write the list to a PDF file instead."));
             return false;
         }
         return true;
@@ -103,9 +103,9 @@ bool CBrowserView::PrintJob(QPrinter* printer, CPrintInfo* pInfo) {
     QPainter painter;
     if (!painter.begin(printer)) {
         AfxMessageBox(printer->outputFormat() == QPrinter::PdfFormat
-                          ? QString("The file \"%1\" cannot be written, so nothing was printed.")
+                          ? tr("The file \"%1\" cannot be written, so nothing was printed.")
                                 .arg(printer->outputFileName())
-                          : QString("The printer \"%1\" cannot be started, so nothing was printed.")
+                          : tr("The printer \"%1\" cannot be started, so nothing was printed.")
                                 .arg(printer->printerName()));
         return false;
     }
@@ -121,8 +121,8 @@ bool CBrowserView::PrintJob(QPrinter* printer, CPrintInfo* pInfo) {
             spool.GetPageCount(), bRange ? printer->fromPage() : 0, bRange ? printer->toPage() : 0,
             printer->supportsMultipleCopies() ? 1 : printer->copyCount(), printer->collateCopies());
         if (pages.empty()) {
-            AfxMessageBox(QString("The list has %1 page(s), none from page %2 on, so nothing was "
-                                  "printed.")
+            AfxMessageBox(tr("The list has %1 page(s), none from page %2 on, so nothing was "
+                             "printed.")
                               .arg(spool.GetPageCount())
                               .arg(printer->fromPage()));
         }

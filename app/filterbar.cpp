@@ -17,21 +17,21 @@ constexpr int kMaxPingLimit = 9999;
 CFilterBar::CFilterBar(QWidget* parent)
     : QToolBar(parent),
       m_pSearch(new QLineEdit(this)),
-      m_pHideEmpty(new QCheckBox("Hide &empty", this)),
-      m_pHideFull(new QCheckBox("Hide f&ull", this)),
+      m_pHideEmpty(new QCheckBox(tr("Hide &empty"), this)),
+      m_pHideFull(new QCheckBox(tr("Hide f&ull"), this)),
       m_pMaxPing(new QSpinBox(this)),
-      m_pFavouritesOnly(new QCheckBox("Fa&vourites only", this)) {
+      m_pFavouritesOnly(new QCheckBox(tr("Fa&vourites only"), this)) {
     setObjectName("filterbar");
-    setWindowTitle("Filter Bar");
+    setWindowTitle(tr("Filter Bar"));
     setMovable(false);
-    m_pSearch->setPlaceholderText("Search name, map, mod or address");
+    m_pSearch->setPlaceholderText(tr("Search name, map, mod or address"));
     m_pSearch->setClearButtonEnabled(true);
     m_pSearch->setMinimumWidth(220);
     m_pSearch->installEventFilter(this);
     m_pMaxPing->setRange(0, kMaxPingLimit);
-    m_pMaxPing->setSpecialValueText("off");
+    m_pMaxPing->setSpecialValueText(tr("off"));
     m_pMaxPing->setSuffix(" ms");
-    auto* pingLabel = new QLabel("Max &ping", this);
+    auto* pingLabel = new QLabel(tr("Max &ping"), this);
     pingLabel->setBuddy(m_pMaxPing);
     addWidget(m_pSearch);
     addWidget(m_pHideEmpty);

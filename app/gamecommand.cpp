@@ -2,6 +2,8 @@
 
 #include "app/profilesettings.h"
 
+#include <QCoreApplication>
+
 namespace {
 constexpr char kSection[] = "Game";
 constexpr char kCommand[] = "Command";
@@ -25,8 +27,9 @@ void SaveGameCommand(const QString& command) {
 
 GameCommand ExpandGameCommand(const QString& command, const QString& host, uint16_t port) {
     if (command.size() > kMaxGameCommandLength) {
-        return Refused(
-            QString("The game command is longer than %1 characters.").arg(kMaxGameCommandLength));
+        return Refused(QCoreApplication::translate("GameCommand",
+                                                   "The game command is longer than %1 characters.")
+                           .arg(kMaxGameCommandLength));
     }
     const QString portText = QString::number(port);
     QStringList words;
@@ -59,21 +62,25 @@ GameCommand ExpandGameCommand(const QString& command, const QString& host, uint1
             } else if (code == '%') {
                 word += '%';
             } else {
-                return Refused(QString("The game command holds \"%%1\"; only %a (the server's "
-                                       "address), %h (its host), %p (its port) and %% (a %) "
-                                       "are replaced.")
-                                   .arg(code.isNull() ? QString() : QString(code)));
+                return Refused(
+                    QCoreApplication::translate("GameCommand",
+                                                "The game command holds \"%%1\"; only %a (the "
+                                                "server's address), %h (its host), %p (its port) "
+                                                "and %% (a %) are replaced.")
+                        .arg(code.isNull() ? QString() : QString(code)));
             }
         }
     }
     if (inQuote) {
-        return Refused("The game command has a double quote that is not closed.");
+        return Refused(QCoreApplication::translate(
+            "GameCommand", "The game command has a double quote that is not closed."));
     }
     if (inWord) {
         words << word;
     }
     if (words.isEmpty() || words.first().isEmpty()) {
-        return Refused("The game command names no program.");
+        return Refused(
+            QCoreApplication::translate("GameCommand", "The game command names no program."));
     }
     return {words, {}};
 }

@@ -6,8 +6,8 @@
 
 class QWidget;
 
-// The title of the boxes about joining a server.
-inline constexpr char kJoinBoxTitle[] = "KR Server Browser";
+// The title of the boxes about joining a server, in the installed translation.
+QString JoinBoxTitle();
 
 // Starts the game for the server at host:port: the saved game command (LoadGameCommand),
 // expanded for that address (ExpandGameCommand), run detached as a program and its arguments,

@@ -11,12 +11,11 @@ CGameSettingsDlg::CGameSettingsDlg(QWidget* parent)
     : QDialog(parent),
       m_editCommand(new QLineEdit(LoadGameCommand(), this)),
       m_problem(new QLabel(this)) {
-    setWindowTitle("Game Settings");
+    setWindowTitle(tr("Game Settings"));
     m_editCommand->setMinimumWidth(m_editCommand->fontMetrics().averageCharWidth() * 48);
-    auto* hint = new QLabel(
-        "%a is replaced by the server's address (host:port), %h by its host "
-        "and %p by its port. Quote words that hold blanks.",
-        this);
+    auto* hint = new QLabel(tr("%a is replaced by the server's address (host:port), %h by its host "
+                               "and %p by its port. Quote words that hold blanks."),
+                            this);
     hint->setWordWrap(true);
     m_problem->setWordWrap(true);
     m_problem->setTextFormat(Qt::PlainText);
@@ -25,7 +24,7 @@ CGameSettingsDlg::CGameSettingsDlg(QWidget* parent)
     connect(buttons, &QDialogButtonBox::accepted, this, &CGameSettingsDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CGameSettingsDlg::reject);
     auto* layout = new QFormLayout(this);
-    layout->addRow("Game command:", m_editCommand);
+    layout->addRow(tr("Game command:"), m_editCommand);
     layout->addRow(hint);
     layout->addRow(m_problem);
     layout->addRow(buttons);

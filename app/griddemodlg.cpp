@@ -8,8 +8,8 @@
 #include <QPushButton>
 
 CGridDemoDlg::CGridDemoDlg(QWidget* parent)
-    : CTemplateDlg("No servers were harmed in the making of this tree", DialogFont("Sans Serif", 8),
-                   381, 264, parent),
+    : CTemplateDlg(tr("No servers were harmed in the making of this tree"),
+                   DialogFont("Sans Serif", 8), 381, 264, parent),
       m_wndFrame(new QFrame(this)) {
     // The grid comes first, as it is made when the dialog's window is created, before the
     // template's controls: it is first in the tab order and takes the focus.
@@ -20,10 +20,10 @@ CGridDemoDlg::CGridDemoDlg(QWidget* parent)
         m_wndGrid.setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     }
 
-    QPushButton* insert = AddButton("&Insert", IDC_INSERT, 324, 41, 50, 14, false);
+    QPushButton* insert = AddButton(tr("&Insert"), IDC_INSERT, 324, 41, 50, 14, false);
     connect(insert, &QPushButton::clicked, this, &CGridDemoDlg::OnInsert);
-    AddButton("Cancel", IDCANCEL, 324, 24, 50, 14, false);
-    AddButton("OK", IDOK, 324, 7, 50, 14, true);
+    AddButton(tr("Cancel"), IDCANCEL, 324, 24, 50, 14, false);
+    AddButton(tr("OK"), IDOK, 324, 7, 50, 14, true);
     m_wndFrame->setFrameStyle(QFrame::Box | QFrame::Plain);
     PlaceControl(m_wndFrame, IDC_GRID_FRAME, 7, 7, 308, 250);
 

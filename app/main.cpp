@@ -1,4 +1,5 @@
 #include "app/browserapp.h"
+#include "app/programtranslations.h"
 #include "platform/posix/heapreuse.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@ int main(int argc, char** argv) {
         // The command line is read before the window system is reached: --help, --version, a
         // bad option and a join link a running copy takes answer on a machine without a display.
         QCoreApplication commandLine(argc, argv);
+        const CProgramTranslations commandLineTexts;
         if (!browser.ParseCommandLine(QCoreApplication::arguments())) {
             return browser.ExitCode();
         }
@@ -18,6 +20,7 @@ int main(int argc, char** argv) {
         }
     }
     QApplication application(argc, argv);
+    const CProgramTranslations texts;  // for the system locale, before any window is made
     if (!browser.CreateMainWindow()) {
         return browser.ExitCode();
     }

@@ -66,30 +66,30 @@ QAction* CMainFrame::MakeAction(int id, const QString& text) {
 }
 
 void CMainFrame::BuildMenu() {
-    QMenu* file = menuBar()->addMenu("&File");
-    QAction* print = MakeAction(ID_FILE_PRINT, "&Print...");
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    QAction* print = MakeAction(ID_FILE_PRINT, tr("&Print..."));
     print->setShortcut(QKeySequence("Ctrl+P"));
     file->addAction(print);
-    file->addAction(MakeAction(ID_FILE_PRINT_PREVIEW, "Print Pre&view"));
-    file->addAction(MakeAction(ID_FILE_PRINT_SETUP, "P&rint Setup..."));
+    file->addAction(MakeAction(ID_FILE_PRINT_PREVIEW, tr("Print Pre&view")));
+    file->addAction(MakeAction(ID_FILE_PRINT_SETUP, tr("P&rint Setup...")));
     file->addSeparator();
-    file->addAction(MakeAction(ID_GAME_SETTINGS, "&Game Settings..."));
+    file->addAction(MakeAction(ID_GAME_SETTINGS, tr("&Game Settings...")));
     file->addSeparator();
-    QAction* exit = MakeAction(ID_APP_EXIT, "E&xit");
+    QAction* exit = MakeAction(ID_APP_EXIT, tr("E&xit"));
     // The desktop's quit keys (Ctrl+Q on Linux desktops); Ctrl+Q too where the platform names
     // none, as the offscreen one does.
     const QList<QKeySequence> quit = QKeySequence::keyBindings(QKeySequence::Quit);
     exit->setShortcuts(quit.isEmpty() ? QList<QKeySequence>{QKeySequence("Ctrl+Q")} : quit);
     file->addAction(exit);
 
-    QMenu* view = menuBar()->addMenu("&View");
-    QAction* toolBar = MakeAction(ID_VIEW_TOOLBAR, "&Toolbar");
+    QMenu* view = menuBar()->addMenu(tr("&View"));
+    QAction* toolBar = MakeAction(ID_VIEW_TOOLBAR, tr("&Toolbar"));
     toolBar->setCheckable(true);
     toolBar->setChecked(true);
     // The bar can also be hidden from the window's right-click menu: the check mark follows it.
     connect(m_pToolBar->toggleViewAction(), &QAction::toggled, toolBar, &QAction::setChecked);
     view->addAction(toolBar);
-    QAction* statusBar = MakeAction(ID_VIEW_STATUS_BAR, "&Status Bar");
+    QAction* statusBar = MakeAction(ID_VIEW_STATUS_BAR, tr("&Status Bar"));
     statusBar->setCheckable(true);
     statusBar->setChecked(true);
     view->addAction(statusBar);
@@ -97,23 +97,23 @@ void CMainFrame::BuildMenu() {
 
     BuildServersMenu();
 
-    QMenu* help = menuBar()->addMenu("&Help");
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->addAction(Action(ID_APP_ABOUT));
 }
 
 bool CMainFrame::BuildToolBar() {
     m_pToolBar->setObjectName("toolbar");
     // The title names the bar in the window's own right-click menu.
-    m_pToolBar->setWindowTitle("Toolbar");
+    m_pToolBar->setWindowTitle(tr("Toolbar"));
     SetDlgCtrlID(m_pToolBar, AFX_IDW_TOOLBAR);
     m_pToolBar->setMovable(true);
     m_pToolBar->setFloatable(false);
     m_pToolBar->setIconSize(QSize(kToolButtonWidth, kToolButtonHeight));
     m_pToolBar->setContentsMargins(0, 0, 0, 0);
-    QAction* refresh = MakeAction(ID_NEW_FULL_LIST, "New Full List");
+    QAction* refresh = MakeAction(ID_NEW_FULL_LIST, tr("New Full List"));
     refresh->setIcon(ToolBarIcon(0));
     refresh->setShortcut(QKeySequence(Qt::Key_F5));
-    QAction* about = MakeAction(ID_APP_ABOUT, "&About ...");
+    QAction* about = MakeAction(ID_APP_ABOUT, tr("&About ..."));
     about->setIcon(ToolBarIcon(1));
     if (refresh->icon().isNull() || about->icon().isNull()) {
         return false;

@@ -15,35 +15,35 @@ struct DemoItem {
 };
 
 const DemoItem kDemoItems[] = {
-    {ID_DEMO_GRID_DIALOG, "Grid &Dialog..."},
-    {ID_DEMO_INSERT_ITEMS, "&Insert Sample Items..."},
-    {ID_DEMO_FIND, "&Find and Delete..."},
+    {ID_DEMO_GRID_DIALOG, QT_TRANSLATE_NOOP("CMainFrame", "Grid &Dialog...")},
+    {ID_DEMO_INSERT_ITEMS, QT_TRANSLATE_NOOP("CMainFrame", "&Insert Sample Items...")},
+    {ID_DEMO_FIND, QT_TRANSLATE_NOOP("CMainFrame", "&Find and Delete...")},
     {0, nullptr},
-    {ID_DEMO_KEY_DELETE, "Send De&lete Key"},
-    {ID_DEMO_KEY_EXPAND, "Send Keypad &Plus (Expand)"},
-    {ID_DEMO_KEY_COLLAPSE, "Send Keypad &Minus (Collapse)"},
-    {ID_DEMO_KEY_EXPAND_ALL, "Send Keypad &Asterisk (Expand All)"},
+    {ID_DEMO_KEY_DELETE, QT_TRANSLATE_NOOP("CMainFrame", "Send De&lete Key")},
+    {ID_DEMO_KEY_EXPAND, QT_TRANSLATE_NOOP("CMainFrame", "Send Keypad &Plus (Expand)")},
+    {ID_DEMO_KEY_COLLAPSE, QT_TRANSLATE_NOOP("CMainFrame", "Send Keypad &Minus (Collapse)")},
+    {ID_DEMO_KEY_EXPAND_ALL, QT_TRANSLATE_NOOP("CMainFrame", "Send Keypad &Asterisk (Expand All)")},
     {0, nullptr},
-    {ID_DEMO_TOGGLE_DRAG, "Allow D&ragging"},
+    {ID_DEMO_TOGGLE_DRAG, QT_TRANSLATE_NOOP("CMainFrame", "Allow D&ragging")},
     {0, nullptr},
-    {ID_DEMO_IDLE_32780, "Command 32780 (does nothing)"},
-    {ID_DEMO_IDLE_32783, "Command 32783 (does nothing)"},
-    {ID_DEMO_IDLE_32784, "Command 32784 (does nothing)"},
-    {ID_DEMO_SET_IMAGE, "Set New Image (does nothing)"},
+    {ID_DEMO_IDLE_32780, QT_TRANSLATE_NOOP("CMainFrame", "Command 32780 (does nothing)")},
+    {ID_DEMO_IDLE_32783, QT_TRANSLATE_NOOP("CMainFrame", "Command 32783 (does nothing)")},
+    {ID_DEMO_IDLE_32784, QT_TRANSLATE_NOOP("CMainFrame", "Command 32784 (does nothing)")},
+    {ID_DEMO_SET_IMAGE, QT_TRANSLATE_NOOP("CMainFrame", "Set New Image (does nothing)")},
     {0, nullptr},
-    {ID_FILE_PRINT_DIRECT, "Print Directly"},
+    {ID_FILE_PRINT_DIRECT, QT_TRANSLATE_NOOP("CMainFrame", "Print Directly")},
 };
 
 }  // namespace
 
 void CMainFrame::AddDemoMenu() {
-    QMenu* demo = new QMenu("&Demo", this);
+    QMenu* demo = new QMenu(tr("&Demo"), this);
     menuBar()->insertMenu(menuBar()->actions().last(), demo);  // before Help
     for (const DemoItem& item : kDemoItems) {
         if (item.id == 0) {
             demo->addSeparator();
         } else {
-            demo->addAction(MakeAction(item.id, item.text));
+            demo->addAction(MakeAction(item.id, tr(item.text)));
         }
     }
     QAction* toggle = Action(ID_DEMO_TOGGLE_DRAG);

@@ -14,12 +14,12 @@ void CMainFrame::BuildFilterBar(QMenu* view) {
     addToolBarBreak(Qt::TopToolBarArea);
     addToolBar(Qt::TopToolBarArea, m_pFilterBar);
 
-    QAction* shown = MakeAction(ID_VIEW_FILTER_BAR, "&Filter Bar");
+    QAction* shown = MakeAction(ID_VIEW_FILTER_BAR, tr("&Filter Bar"));
     shown->setCheckable(true);
     shown->setChecked(!m_pFilterBar->isHidden());
     connect(m_pFilterBar->toggleViewAction(), &QAction::toggled, shown, &QAction::setChecked);
     view->addAction(shown);
-    QAction* find = MakeAction(ID_VIEW_FIND_SERVER, "F&ind Server");
+    QAction* find = MakeAction(ID_VIEW_FIND_SERVER, tr("F&ind Server"));
     find->setShortcut(QKeySequence::Find);
     view->addAction(find);
 
@@ -55,8 +55,7 @@ void CMainFrame::ShowFilterCount() {
     if (active) {
         grid.CountServerRows(shown, all);
     }
-    m_pFilterCount->setText(active ? QString("%1 of %2 servers shown").arg(shown).arg(all)
-                                   : QString());
+    m_pFilterCount->setText(active ? tr("%1 of %2 servers shown").arg(shown).arg(all) : QString());
     m_pFilterCount->setVisible(active);
 }
 

@@ -10,8 +10,8 @@
 
 namespace {
 
-constexpr char kAddFavouriteText[] = "Add to &Favourites";
-constexpr char kRemoveFavouriteText[] = "Remove from &Favourites";
+constexpr char kAddFavouriteText[] = QT_TRANSLATE_NOOP("CMainFrame", "Add to &Favourites");
+constexpr char kRemoveFavouriteText[] = QT_TRANSLATE_NOOP("CMainFrame", "Remove from &Favourites");
 
 // The commands on a server row, in menu order; 0 is a separator.
 constexpr int kServerRowCommands[] = {
@@ -20,25 +20,25 @@ constexpr int kServerRowCommands[] = {
 }  // namespace
 
 void CMainFrame::BuildServersMenu() {
-    QMenu* servers = menuBar()->addMenu("&Servers");
-    QAction* refresh = MakeAction(ID_REFRESH_LIST, "&Refresh List");
+    QMenu* servers = menuBar()->addMenu(tr("&Servers"));
+    QAction* refresh = MakeAction(ID_REFRESH_LIST, tr("&Refresh List"));
     refresh->setShortcut(QKeySequence("Ctrl+R"));
     servers->addAction(refresh);
     servers->addSeparator();
-    const std::pair<int, const char*> items[] = {{ID_JOIN_SERVER, "&Join"},
-                                                 {ID_QUERY_AGAIN, "&Query Again"},
-                                                 {ID_EDIT_COPY, "&Copy Address"},
-                                                 {ID_COPY_JOIN_LINK, "Copy Join &Link"},
+    const std::pair<int, const char*> items[] = {{ID_JOIN_SERVER, QT_TR_NOOP("&Join")},
+                                                 {ID_QUERY_AGAIN, QT_TR_NOOP("&Query Again")},
+                                                 {ID_EDIT_COPY, QT_TR_NOOP("&Copy Address")},
+                                                 {ID_COPY_JOIN_LINK, QT_TR_NOOP("Copy Join &Link")},
                                                  {ID_FAVOURITE_TOGGLE, kAddFavouriteText}};
     for (const auto& [id, text] : items) {
-        MakeAction(id, text);
+        MakeAction(id, tr(text));
     }
     Action(ID_JOIN_SERVER)->setShortcut(QKeySequence("Ctrl+Return"));
     Action(ID_EDIT_COPY)->setShortcut(QKeySequence::Copy);
     Action(ID_FAVOURITE_TOGGLE)->setShortcut(QKeySequence("Ctrl+D"));
     AddServerRowCommands(servers);
-    MakeAction(ID_GROUP_EXPAND_ALL, "E&xpand All");
-    MakeAction(ID_GROUP_COLLAPSE, "&Collapse");
+    MakeAction(ID_GROUP_EXPAND_ALL, tr("E&xpand All"));
+    MakeAction(ID_GROUP_COLLAPSE, tr("&Collapse"));
 
     // The shortcuts work whatever the menu last showed: the view checks the row itself.
     connect(servers, &QMenu::aboutToShow, this, &CMainFrame::UpdateServerActions);
@@ -79,8 +79,8 @@ void CMainFrame::UpdateServerActions() {
     EnableServerActions(grid.SelectedServerNode() != nullptr);
     const CServerGrid::FavouriteToggle toggle = grid.SelectedFavouriteToggle();
     QAction* favourite = Action(ID_FAVOURITE_TOGGLE);
-    favourite->setText(toggle == CServerGrid::FavouriteToggle::Remove ? kRemoveFavouriteText
-                                                                      : kAddFavouriteText);
+    favourite->setText(tr(toggle == CServerGrid::FavouriteToggle::Remove ? kRemoveFavouriteText
+                                                                         : kAddFavouriteText));
     favourite->setEnabled(toggle != CServerGrid::FavouriteToggle::None);
 }
 
@@ -102,6 +102,6 @@ void CMainFrame::ShowAnsweredCount() {
     if (m_pView->LastRefreshOutcome() == RefreshOutcome::NotRun) {
         return;
     }
-    m_pAnsweredCount->setText(QString("%1 of %2 answered").arg(tally.answered).arg(tally.filed));
+    m_pAnsweredCount->setText(tr("%1 of %2 answered").arg(tally.answered).arg(tally.filed));
     m_pAnsweredCount->show();
 }

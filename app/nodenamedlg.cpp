@@ -6,12 +6,12 @@
 #include <QLineEdit>
 
 CNodeNameDlg::CNodeNameDlg(QWidget* parent)
-    : CTemplateDlg("A tedious dialogbox", DialogFont("Tahoma", 8), 187, 46, parent),
+    : CTemplateDlg(tr("A tedious dialogbox"), DialogFont("Tahoma", 8), 187, 46, parent),
       m_editName(new QLineEdit(this)) {
     PlaceControl(m_editName, IDC_NODE_NAME, 7, 25, 117, 14);
-    AddButton("OK", IDOK, 130, 7, 50, 14, true);
-    AddButton("Cancel", IDCANCEL, 130, 24, 50, 14, false);
-    AddStatic("Enter new node name", 7, 7, 106, 8);
+    AddButton(tr("OK"), IDOK, 130, 7, 50, 14, true);
+    AddButton(tr("Cancel"), IDCANCEL, 130, 24, 50, 14, false);
+    AddStatic(tr("Enter new node name"), 7, 7, 106, 8);
     m_editName->setFocus();
 }
 

@@ -5,10 +5,12 @@ set -euo pipefail
 # nlohmann-json3-dev: the tests and fuzz harnesses read JSON with it.
 # clang-14 and its runtime libraries (libFuzzer, sanitizers) build the fuzz harnesses.
 # desktop-file-utils, appstream, man-db, groff-base and dpkg-dev check the installed files and
-# build the .deb (dpkg-shlibdeps).
+# build the .deb (dpkg-shlibdeps). qt6-tools-dev and qt6-l10n-tools build the translations;
+# qt6-translations-l10n holds Qt's own.
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
           libbenchmark-dev nlohmann-json3-dev clang-14 libclang-rt-14-dev poppler-utils
-          desktop-file-utils appstream man-db groff-base dpkg-dev "$@")
+          desktop-file-utils appstream man-db groff-base dpkg-dev qt6-tools-dev qt6-l10n-tools
+          qt6-translations-l10n "$@")
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,0 +1,14 @@
+#include "app/programtranslations.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+
+CProgramTranslations::CProgramTranslations(const QLocale& locale, const QString& folder) {
+    // A QTranslator takes itself out of the application when it is destroyed.
+    if (m_program.load(locale, "korvath-browser", "_", folder)) {
+        QCoreApplication::installTranslator(&m_program);
+    }
+    if (m_qt.load(locale, "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(&m_qt);
+    }
+}

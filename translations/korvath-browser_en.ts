@@ -1,0 +1,498 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="en">
+<context>
+    <name>CAboutDlg</name>
+    <message>
+        <source>About ..</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Korvath Servers Browser</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(C) 2026 Korvath Servers Browser</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version %1, by the project team</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The browser talks only to the master server it is given and to the game servers that master lists.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CBrowserApp</name>
+    <message>
+        <source>Join %1:%2?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Master server to ask for the list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adds a Demo menu that reaches the grid&apos;s demonstration commands.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Offers to join the server of a join link (in a copy already running, if any).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unexpected argument: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not a join link: %1 (expected korvath://HOST:PORT)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bad --master value: %1 (expected HOST[:PORT])</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CBrowserView</name>
+    <message>
+        <source>No printer is installed, so nothing was printed.
+Print... on the File menu can write the list to a PDF file instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be written, so nothing was printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; cannot be started, so nothing was printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list has %1 page(s), none from page %2 on, so nothing was printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CFilterBar</name>
+    <message>
+        <source>Hide &amp;empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hide f&amp;ull</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fa&amp;vourites only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Filter Bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search name, map, mod or address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Max &amp;ping</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CGameSettingsDlg</name>
+    <message>
+        <source>Game Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%a is replaced by the server&apos;s address (host:port), %h by its host and %p by its port. Quote words that hold blanks.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game command:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CGridDemoDlg</name>
+    <message>
+        <source>No servers were harmed in the making of this tree</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Insert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Game Settings...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Full List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grid &amp;Dialog...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Insert Sample Items...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Find and Delete...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send De&amp;lete Key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send Keypad &amp;Plus (Expand)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send Keypad &amp;Minus (Collapse)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send Keypad &amp;Asterisk (Expand All)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Allow D&amp;ragging</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Command 32780 (does nothing)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Command 32783 (does nothing)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Command 32784 (does nothing)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set New Image (does nothing)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Directly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Demo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Filter Bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F&amp;ind Server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 servers shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add to &amp;Favourites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove from &amp;Favourites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Servers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Refresh List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Join</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Query Again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy Join &amp;Link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xpand All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Collapse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 answered</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CNodeNameDlg</name>
+    <message>
+        <source>A tedious dialogbox</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter new node name</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GameCommand</name>
+    <message>
+        <source>The game command is longer than %1 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game command holds &quot;%%1&quot;; only %a (the server&apos;s address), %h (its host), %p (its port) and %% (a %) are replaced.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game command has a double quote that is not closed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game command names no program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GameLauncher</name>
+    <message>
+        <source>KR Server Browser</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; did not start: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game could not be started.
+
+Game command: %1
+
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StringTable</name>
+    <message>
+        <source>Korvath Servers Browser</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display a new full list of servers
+New Full List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display program information, version number and copyright
+About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the active document
+Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display full pages
+Print Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change the printer and printing options
+Print Setup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quit the application; prompts to save documents
+Exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show or hide the toolbar
+Toggle ToolBar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show or hide the status bar
+Toggle StatusBar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close print preview mode
+Cancel Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show or hide the filter bar
+Toggle Filter Bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search the servers by name, map, mod or address
+Find Server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add the selected server to the favourites, or remove it from them
+Favourite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download the list of servers again and query them all
+Refresh List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start the game on the selected server
+Join</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ask the selected server for its state again
+Query Again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy the address of the selected server
+Copy Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy a link that joins the selected server
+Copy Join Link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set the command that starts the game
+Game Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Expand the group and everything in it
+Expand All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Collapse the group
+Collapse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>set new image on currently selected item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CAP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
