@@ -2,9 +2,12 @@
 // with the tests); a translation file that cannot be read is left out and the built-in texts stay.
 #include "app/programtranslations.h"
 #include "tests/app/browsertesting.h"
+#include "tests/support/tempdir.h"
 
 #include <gtest/gtest.h>
 #include <QMenuBar>
+
+#include <fstream>
 
 using namespace kr::test;
 
