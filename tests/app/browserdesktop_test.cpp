@@ -13,18 +13,9 @@
 #include <QLoggingCategory>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPrinter>
 #include <QSettings>
 #include <QTest>
 #include <QToolButton>
-
-// The program's images leave and come back (resource functions live outside any namespace).
-static void RemoveImages() {
-    Q_CLEANUP_RESOURCE(images);
-}
-static void RestoreImages() {
-    Q_INIT_RESOURCE(images);
-}
 
 namespace kr::test {
 namespace {
@@ -211,19 +202,6 @@ TEST(BrowserDesktopTest, TraceLinesGoToTheirLoggingCategoryWhenAskedFor) {
     }
     unsetenv("KR_TRACE");
     QLoggingCategory::setFilterRules("");
-}
-
-TEST(BrowserDesktopTest, ViewWithoutItsGridGoesOn) {
-    RemoveImages();  // the grid cannot load its image strips, so its creation fails
-    QPrinter printer;
-    CBrowserView view(&printer);
-    const bool created = view.OnCreate();
-    RestoreImages();
-    EXPECT_TRUE(created);
-    EXPECT_FALSE(view.HasGridWindow());
-    g_refreshCount = 0;
-    EXPECT_TRUE(view.OnCommand(ID_NEW_FULL_LIST));
-    EXPECT_EQ(g_refreshCount, 0);  // no grid window: nothing to refresh
 }
 
 // F5 and the toolbar button, as real key and mouse events: whichever starts the refresh, the

@@ -24,7 +24,7 @@ namespace {
 TEST(ServerActionsTest, RefreshListRunsAWholeNewRefreshWheneverNoneIsRunning) {
     const TestUpdateMutex mutex;
     const ScopedTempDir dir(true);
-    BrowserOnSim run({"--servers", "12", "--silent", "3"});
+    BrowserOnSim run({"--servers", "12", "--silent", "25"});
     ASSERT_NE(run.browser, nullptr);
     CMainFrame& frame = *run.browser->MainFrame();
     frame.activateWindow();

@@ -134,9 +134,4 @@ TEST_F(GridDraw, RightAlignedTextTurnsLeftAlignedOnceShortened) {
     EXPECT_TRUE(shortened.first >= 206 && shortened.first <= 208 && shortened.second < 278);
 }
 
-TEST_F(GridDraw, CellImageIsDrawnAtTheLeftOfItsCell) {
-    grid.GetInfo(grid.N("R3"))->m_mapCellImage[1] = 1;  // column 2, x 280..295
-    EXPECT_EQ(PixelAt(grid.Render(), 288, YMid("R3")), kCellImageColor);
-}
-
 }  // namespace

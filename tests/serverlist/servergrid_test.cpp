@@ -179,22 +179,6 @@ TEST_F(ServerGridTest, SampleItemsUnderAnExpandedRowAreShownAtOnce) {
     EXPECT_TRUE(GridInvariantsHold(m_grid));
 }
 
-// Each grid files into its own groups, also after another grid has been prepared and destroyed.
-TEST_F(ServerGridTest, SecondGridLeavesTheFirstGridsFilingIntact) {
-    CGridTreeItem* firstDm = Group("1.20", "DM");
-    {
-        CServerGrid second;
-        ASSERT_TRUE(second.Create(nullptr, 4097));
-        second.PrepareGrid();
-        AddServerRow(MakeRecord("1.20", "DM"), &second);
-        EXPECT_EQ(second.GetChildCount(second.FindGroupNode("1.20", "DM")), 1);
-    }
-    AddServerRow(MakeRecord("1.20", "DM"), &m_grid);
-    EXPECT_EQ(Group("1.20", "DM"), firstDm);
-    EXPECT_EQ(m_grid.GetChildCount(firstDm), 1);
-    EXPECT_EQ(m_grid.GroupNodes().size(), 20u);
-}
-
 // Rows: 1.00, VLD, a server, the sample "Zed", TDM, DM, ... A drag starts only while dragging is
 // on, and never from a group row: a drop frees the dragged node, and the group table must go on
 // naming it, so servers filed afterwards still land in their group.
