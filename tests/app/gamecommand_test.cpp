@@ -55,7 +55,8 @@ TEST(GameCommandTest, JoinLinksNameOneServer) {
     for (const QString& link : QStringList{
              "korvath://127.0.0.1", "korvath://127.0.0.1:0", "korvath://127.0.0.1:65536",
              "korvath:// 127.0.0.1:1", "korvath://127.0.0.1:1\n", "korvath:///127.0.0.1:1//",
-             "other://127.0.0.1:1", "korvath://" + QString(300, 'a') + ":1"}) {
+             "other://127.0.0.1:1", "korvath://" + QString(5000, 'a') + ":1", "korvath://a;b:1",
+             "korvath://$(touch x):1", "korvath://[::1]:1", "korvath://\x1b[31m:1"}) {
         EXPECT_EQ(address(link), "") << link.toStdString();
     }
 }

@@ -6,7 +6,6 @@
 
 #include <QTest>
 
-
 namespace {
 
 const int kIndicators[] = {0, 59137, 59138, 59139};
