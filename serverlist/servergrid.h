@@ -257,7 +257,9 @@ private:
     CFavouriteServers m_favourites;
     CGridTreeItem* m_pNoAnswerRoot = nullptr;  // checked against the roots before every use
     void SelectTypedServer();
-    void RequestContextMenuForSelection();
+    // The Menu key or Shift+F10: asks for the selected row's context menu (below its label) and
+    // is taken; false for any other key (servergrid_gestures.cpp).
+    bool RequestContextMenuByKey(const QKeyEvent& event);
 
     QString m_strTyped;       // the type-ahead prefix
     uint32_t m_nTypedAt = 0;  // GetTickCount of its last key

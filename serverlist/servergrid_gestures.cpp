@@ -5,6 +5,7 @@
 
 #include <QContextMenuEvent>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QToolTip>
 
 namespace {
@@ -61,13 +62,17 @@ void CServerGrid::contextMenuEvent(QContextMenuEvent* event) {
     emit contextMenuRequested(event->globalPos());
 }
 
-void CServerGrid::RequestContextMenuForSelection() {
+bool CServerGrid::RequestContextMenuByKey(const QKeyEvent& event) {
+    if (event.key() != Qt::Key_Menu &&
+        (event.key() != Qt::Key_F10 || event.modifiers() != Qt::ShiftModifier)) {
+        return false;
+    }
     CRect label;
     const int row = GetSelectedRow();
-    if (row == -1 || !EnsureVisible(row, FALSE) || !GetItemRect(row, &label, LVIR_LABEL)) {
-        return;
+    if (row != -1 && EnsureVisible(row, FALSE) && GetItemRect(row, &label, LVIR_LABEL)) {
+        emit contextMenuRequested(viewport()->mapToGlobal(QPoint(label.left, label.bottom)));
     }
-    emit contextMenuRequested(viewport()->mapToGlobal(QPoint(label.left, label.bottom)));
+    return true;
 }
 
 bool CServerGrid::viewportEvent(QEvent* event) {

@@ -15,9 +15,7 @@ constexpr uint32_t kTypeAheadResetMs = 1000;
 }  // namespace
 
 void CServerGrid::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Menu ||
-        (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {
-        RequestContextMenuForSelection();
+    if (RequestContextMenuByKey(*event)) {
         event->accept();
         return;
     }
