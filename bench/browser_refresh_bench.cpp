@@ -3,15 +3,29 @@
 //    whole browser process used (user + system, all threads) as a share of one core over the
 //    refresh's wall time: the refresh must wait for events, not spin.
 //  - Answering2000: 2,000 instantly answering servers; wall and processor time of the refresh.
+//  - AnsweringAtCap: the list at its cap, 65,535 addresses from an endless master that lists its
+//    16,384 servers round and round (as refresh_bench's BM_FullRefreshAtCap). Also the process's
+//    peak resident memory (run it alone: the peak is the process's) and the longest stall of the
+//    window's event loop from the first row filed (the download is over) to the refresh's end,
+//    the end-of-refresh sort included: the longest gap between two ticks of a 1 ms timer.
+//  - Stamina: twenty refreshes in one window over 10,000 servers, "New Full List" and then
+//    "Refresh List" nineteen times; the heap in use after the first and its growth after that.
 #include "app/browserapp.h"
 #include "app/commandids.h"
+#include "bench/heapinuse.h"
 #include "net/refreshdriver.h"
 #include "tests/support/simprocess.h"
 #include "tests/support/tempdir.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QTimer>
+
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 
@@ -24,7 +38,61 @@ double ProcessCpuSeconds() {
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
-void RunRefresh(benchmark::State& state, const std::vector<std::string>& simOptions) {
+double PeakRssMegabytes() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+
+// The longest time the window's thread went without a turn of its event loop, from the first
+// server row filed to Stop: a 1 ms timer ticks on each turn that finds it due.
+class LoopStallMeter {
+public:
+    explicit LoopStallMeter(CServerGrid& grid) {
+        m_timer.setTimerType(Qt::PreciseTimer);
+        m_timer.setInterval(1);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] { Tick(); });
+        QObject::connect(&grid, &CServerGrid::serverRowsChanged, &m_timer, [this] {
+            if (!m_timer.isActive()) {
+                m_timer.start();
+                m_sinceTick.start();
+            }
+        });
+    }
+    double StopMs() {
+        if (m_timer.isActive()) {
+            Tick();
+            m_timer.stop();
+        }
+        return static_cast<double>(m_longestNs) / 1e6;
+    }
+
+private:
+    void Tick() {
+        m_longestNs = std::max(m_longestNs, m_sinceTick.nsecsElapsed());
+        m_sinceTick.start();
+    }
+
+    QTimer m_timer;
+    QElapsedTimer m_sinceTick;
+    qint64 m_longestNs = 0;
+};
+
+// A browser window pointed at the simulator's master, or null (the benchmark is skipped).
+std::unique_ptr<CBrowserApp> StartBrowser(benchmark::State& state,
+                                          const kr::test::SimProcess& sim) {
+    g_refreshCount = 0;
+    auto browser = std::make_unique<CBrowserApp>();
+    if (!browser->InitInstance(
+            {"korvath-browser", "--master", QString::fromStdString(sim.MasterAddress())})) {
+        state.SkipWithError("the browser did not start");
+        return nullptr;
+    }
+    return browser;
+}
+
+void RunRefresh(benchmark::State& state, const std::vector<std::string>& simOptions,
+                bool measureStalls = false) {
     kr::test::ScopedTempDir dir(true);
     kr::test::SimProcess sim(simOptions);
     if (!sim.Started()) {
@@ -32,22 +100,30 @@ void RunRefresh(benchmark::State& state, const std::vector<std::string>& simOpti
         return;
     }
     for (auto _ : state) {
-        g_refreshCount = 0;
-        CBrowserApp browser;
-        if (!browser.InitInstance(
-                {"korvath-browser", "--master", QString::fromStdString(sim.MasterAddress())})) {
-            state.SkipWithError("the browser did not start");
+        const std::unique_ptr<CBrowserApp> browser = StartBrowser(state, sim);
+        if (browser == nullptr) {
             return;
+        }
+        std::unique_ptr<LoopStallMeter> stalls;
+        if (measureStalls) {
+            stalls = std::make_unique<LoopStallMeter>(browser->MainFrame()->View().Grid());
         }
         const double cpuBefore = ProcessCpuSeconds();
         const auto start = std::chrono::steady_clock::now();
-        browser.MainFrame()->SendCommand(ID_NEW_FULL_LIST);
+        browser->MainFrame()->SendCommand(ID_NEW_FULL_LIST);
         const std::chrono::duration<double> wall = std::chrono::steady_clock::now() - start;
         const double cpu = ProcessCpuSeconds() - cpuBefore;
         state.SetIterationTime(wall.count());
         state.counters["wall_s"] = wall.count();
         state.counters["cpu_s"] = cpu;
         state.counters["cpu_share_of_core_pct"] = 100.0 * cpu / wall.count();
+        if (stalls != nullptr) {
+            state.counters["longest_stall_ms"] = stalls->StopMs();
+            state.counters["peak_rss_mb"] = PeakRssMegabytes();
+            int shown = 0, all = 0;
+            browser->MainFrame()->View().Grid().CountServerRows(shown, all);
+            state.counters["server_rows"] = all;
+        }
     }
 }
 
@@ -60,5 +136,42 @@ void Answering2000(benchmark::State& state) {
     RunRefresh(state, {"--servers", "2000"});
 }
 BENCHMARK(Answering2000)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
+
+void AnsweringAtCap(benchmark::State& state) {
+    RunRefresh(state, {"--servers", "16384", "--per-page", "255", "--master-endless"}, true);
+}
+BENCHMARK(AnsweringAtCap)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// The heap in use once what the window let go of has been freed.
+double HeapInUseMegabytes() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return static_cast<double>(HeapInUse()) / (1024.0 * 1024.0);
+}
+
+void Stamina(benchmark::State& state) {
+    kr::test::ScopedTempDir dir(true);
+    kr::test::SimProcess sim({"--servers", "10000", "--per-page", "255"});
+    if (!sim.Started()) {
+        state.SkipWithError("the simulator did not start");
+        return;
+    }
+    for (auto _ : state) {
+        const std::unique_ptr<CBrowserApp> browser = StartBrowser(state, sim);
+        if (browser == nullptr) {
+            return;
+        }
+        browser->MainFrame()->SendCommand(ID_NEW_FULL_LIST);
+        const double first = HeapInUseMegabytes();
+        double highest = first;
+        for (int i = 1; i < 20; ++i) {
+            browser->MainFrame()->SendCommand(ID_REFRESH_LIST);
+            highest = std::max(highest, HeapInUseMegabytes());
+        }
+        state.counters["heap_after_first_mb"] = first;
+        state.counters["heap_growth_mb"] = HeapInUseMegabytes() - first;
+        state.counters["heap_highest_growth_mb"] = highest - first;
+    }
+}
+BENCHMARK(Stamina)->Iterations(1)->Unit(benchmark::kSecond);
 
 }  // namespace

@@ -4,13 +4,12 @@
 // into an expanded group pays for its repaints, the last one (the end of the last frame)
 // included.
 
+#include "bench/heapinuse.h"
 #include "net/servergroups.h"
 #include "net/serverrecord.h"
 #include "serverlist/servergrid.h"
 
 #include <QApplication>
-
-#include <malloc.h>
 
 #include <benchmark/benchmark.h>
 
@@ -134,12 +133,6 @@ void SortTree(benchmark::State& state) {
         grid->SortTree(TRUE);
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
-}
-
-// Bytes taken from the heap, the blocks it maps for large requests included.
-std::size_t HeapInUse() {
-    const struct mallinfo2 info = mallinfo2();
-    return info.uordblks + info.hblkhd;
 }
 
 // Heap in use per server (mallinfo2) once 100,000 servers are filed into collapsed groups, and

@@ -19,6 +19,13 @@ $grid --benchmark_filter='^FileRows/IntoCollapsedGroups/100000$' --benchmark_min
 "$bench/refresh_bench" --benchmark_format=csv --benchmark_filter=QueryLoop >"$out/loop.csv" 2>/dev/null
 "$bench/browser_refresh_bench" --benchmark_format=csv --benchmark_filter=Answering2000 \
     >"$out/browser.csv" 2>/dev/null
+# The list at its cap, each in a process of its own (the peak resident memory is the process's),
+# and twenty refreshes in one window.
+"$bench/refresh_bench" --benchmark_format=csv --benchmark_filter=AtCap >"$out/querycap.csv" 2>/dev/null
+"$bench/browser_refresh_bench" --benchmark_format=csv --benchmark_filter=AtCap \
+    >"$out/browsercap.csv" 2>/dev/null
+"$bench/browser_refresh_bench" --benchmark_format=csv --benchmark_filter=Stamina \
+    >"$out/stamina.csv" 2>/dev/null
 
 # Each CSV: a header naming the columns ("name,..."), then one line per benchmark (other lines,
 # such as trace lines on standard output, are skipped); a value is looked up by
@@ -33,7 +40,7 @@ awk -F, '
         }
     }
     function v(name, col) { return ((name, col) in value) ? value[name, col] + 0 : -1 }
-    function row(what, figure) { printf "| %-62s | %s |\n", what, figure }
+    function row(what, figure) { printf "| %-66s | %s |\n", what, figure }
     function ms(x) { return x < 0 ? "not measured" : sprintf("%.1f ms", x) }
     END {
         print "| Figure | Measured |"; print "|---|---|"
@@ -54,5 +61,10 @@ awk -F, '
         row("The browser refresh of the same 2,000 servers", ms(w) sprintf(", %.2f x korvath-query", w / q))
         m = v("GridMemory/100000", "bytes_per_server"); ms2 = v("GridMemory/100000", "bytes_per_shown_server")
         row("Grid memory per server at 100,000 (rows hidden / all shown)", m < 0 ? "not measured" : sprintf("%.0f / %.0f bytes", m, ms2))
+        qc = v("BM_FullRefreshAtCap", "wall_ms"); wc = v("AnsweringAtCap", "wall_s") * 1000
+        row("The browser refresh of 65,535 addresses (the cap, 16,384 servers)", ms(wc) sprintf(", %.2f x korvath-query (%.0f ms), peak RSS %.0f MB", wc / qc, qc, v("AnsweringAtCap", "peak_rss_mb")))
+        row("  its longest event-loop stall after the download", ms(v("AnsweringAtCap", "longest_stall_ms")))
+        g = v("Stamina", "heap_growth_mb")
+        row("20 refreshes of 10,000 servers in one window: heap growth", sprintf("%.2f MB after the first (%.0f MB), at most %.2f MB", g, v("Stamina", "heap_after_first_mb"), v("Stamina", "heap_highest_growth_mb")))
     }' "$out/grid.csv" "$out/first.csv" "$out/memory.csv" "$out/query.csv" "$out/loop.csv" \
-    "$out/browser.csv"
+    "$out/browser.csv" "$out/querycap.csv" "$out/browsercap.csv" "$out/stamina.csv"

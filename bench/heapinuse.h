@@ -1,0 +1,11 @@
+#pragma once
+
+#include <malloc.h>
+
+#include <cstddef>
+
+// Bytes taken from the heap, the blocks it maps for large requests included (mallinfo2).
+inline std::size_t HeapInUse() {
+    const struct mallinfo2 info = mallinfo2();
+    return info.uordblks + info.hblkhd;
+}
