@@ -16,28 +16,21 @@ void CollapseWithoutRows(CGridTreeItem* node) {
         return;
     }
     node->m_bCollapsed = TRUE;
+    if (node->m_nBranchChildren == 0) {
+        return;  // every child is a leaf: nothing below can be expanded
+    }
     for (CGridTreeItem* child : node->m_listChildren) {
         CollapseWithoutRows(child);
     }
 }
 
-// Rows of the node's shown descendants; with bCollapse set, the node and its expanded descendants
-// with children, hidden ones included, are marked collapsed on the way. O(rows counted + hidden
-// children).
-int HideShownDescendants(CGridTreeItem* node, BOOL bCollapse) {
-    if (node->m_listChildren.empty() || node->m_bCollapsed) {
-        return 0;
+// Keeps the counts of children with children right once children, nBranches of them with
+// children of their own, have left the list of parent, which had children before.
+void NoteChildrenRemoved(CGridTreeItem* parent, int nBranches) {
+    parent->m_nBranchChildren -= nBranches;
+    if (parent->m_listChildren.empty() && parent->m_pParent != nullptr) {
+        --parent->m_pParent->m_nBranchChildren;
     }
-    node->m_bCollapsed = bCollapse;
-    int count = 0;
-    for (CGridTreeItem* child : node->m_listChildren) {
-        if (!child->m_bHidden) {
-            count += 1 + HideShownDescendants(child, bCollapse);
-        } else if (bCollapse) {
-            CollapseWithoutRows(child);
-        }
-    }
-    return count;
 }
 
 }  // namespace
@@ -55,9 +48,9 @@ CGridTreeCtrl::CGridTreeCtrl(QWidget* parent) : CListCtrl(parent) {
 }
 
 CGridTreeCtrl::~CGridTreeCtrl() {
-    while (!m_listRoots.empty()) {
-        CGridTreeItem* root = m_listRoots.front();
-        m_listRoots.pop_front();
+    GridNodeList roots;
+    roots.swap(m_listRoots);
+    for (CGridTreeItem* root : roots) {
         FreeNode(root);
     }
 }
@@ -139,34 +132,29 @@ int CGridTreeCtrl::GetChildCount(const CGridTreeItem* node) const {
 }
 
 POSITION CGridTreeCtrl::GetFirstChildPosition(const CGridTreeItem* node) const {
-    if (!HasChildren(node)) {
-        return POSITION();
-    }
-    return POSITION(node->m_listChildren.cbegin());
+    return HasChildren(node) ? POSITION(std::size_t{0}) : POSITION();
 }
 
 CGridTreeItem* CGridTreeCtrl::GetNextChild(const CGridTreeItem* node, POSITION& pos) const {
-    if (node == nullptr || !pos) {
-        return nullptr;
-    }
-    CGridTreeItem* child = *pos.m_it;
-    const auto next = std::next(pos.m_it);
-    pos = next == node->m_listChildren.cend() ? POSITION() : POSITION(next);
-    return child;
+    return node != nullptr ? NextInList(node->m_listChildren, pos) : nullptr;
 }
 
 POSITION CGridTreeCtrl::GetFirstRootPosition() const {
-    return m_listRoots.empty() ? POSITION() : POSITION(m_listRoots.cbegin());
+    return m_listRoots.empty() ? POSITION() : POSITION(std::size_t{0});
 }
 
 CGridTreeItem* CGridTreeCtrl::GetNextRoot(POSITION& pos) const {
-    if (!pos) {
+    return NextInList(m_listRoots, pos);
+}
+
+CGridTreeItem* CGridTreeCtrl::NextInList(const GridNodeList& list, POSITION& pos) {
+    if (!pos || pos.m_index >= list.size()) {
+        pos = POSITION();
         return nullptr;
     }
-    CGridTreeItem* root = *pos.m_it;
-    const auto next = std::next(pos.m_it);
-    pos = next == m_listRoots.cend() ? POSITION() : POSITION(next);
-    return root;
+    CGridTreeItem* node = list[pos.m_index];
+    pos = pos.m_index + 1 < list.size() ? POSITION(pos.m_index + 1) : POSITION();
+    return node;
 }
 
 // ---- tree operations ----
@@ -213,6 +201,9 @@ CGridTreeItem* CGridTreeCtrl::InsertChildNode(CGridTreeItem* parent, CGridItemIn
     node->m_nLevel = parent->m_nLevel + 1;
     node->m_pParent = parent;
     node->m_bHidden = bHidden;
+    if (parent->m_listChildren.empty() && parent->m_pParent != nullptr) {
+        ++parent->m_pParent->m_nBranchChildren;
+    }
     parent->m_listChildren.push_back(node);
     ForgetUnhiddenChildren();
     const int parentRow = RowFromNode(parent);
@@ -291,11 +282,16 @@ int CGridTreeCtrl::InsertChildRows(CGridTreeItem* node, int nRow) {
     return nRow + static_cast<int>(rows.size());
 }
 
+// The shown descendants' rows are the run from the node's row to its last shown descendant's,
+// as last numbered: they go in one deletion, whatever number them since.
 void CGridTreeCtrl::HideDescendantRows(CGridTreeItem* node, BOOL bCollapse, int nFirstRow) {
     if (node == nullptr) {
         return;
     }
-    const int count = HideShownDescendants(node, bCollapse);
+    const int count = LastShownDescendant(node)->m_nRow - node->m_nRow;
+    if (bCollapse) {
+        CollapseWithoutRows(node);
+    }
     if (count > 0) {
         DeleteItems(nFirstRow, count);
     }
@@ -390,13 +386,16 @@ void CGridTreeCtrl::DeleteChildNodes(CGridTreeItem* node,
     }
     CollapseNode(node);
     node->m_bCollapsed = TRUE;  // also when not shown: the children left get no rows
-    node->m_listChildren.remove_if([&](CGridTreeItem* child) {
+    int branchesFreed = 0;
+    std::erase_if(node->m_listChildren, [&](CGridTreeItem* child) {
         if (!which(child)) {
             return false;
         }
+        branchesFreed += HasChildren(child) ? 1 : 0;
         FreeNode(child);
         return true;
     });
+    NoteChildrenRemoved(node, branchesFreed);
     ForgetUnhiddenChildren();
     RedrawRow(RowFromNode(node));  // its expand box may have gone
 }
@@ -427,6 +426,7 @@ BOOL CGridTreeCtrl::DetachNode(CGridTreeItem* node, BOOL bDelete) {
         return FALSE;
     }
     siblings.erase(it);
+    NoteChildrenRemoved(node->m_pParent, HasChildren(node) ? 1 : 0);
     ForgetUnhiddenChildren();
     if (bDelete) {
         FreeNode(node);

@@ -37,8 +37,10 @@ class CGridCellEdit;
 // row, O(depth). A shown child's place comes from its previous sibling's last shown descendant,
 // O(depth + hidden siblings passed). So with a rows below the change: inserting a shown child is
 // O(depth + a), a hidden one O(1), expanding a node with c children O(c + a), collapsing one
-// O(hidden rows + hidden children + a), deleting a node O(its rows + siblings + a) (it is found
-// in its parent's list); hiding one node costs as collapsing it, showing one as expanding it.
+// O(depth + b + a), b the children of the expanded nodes below it that have children themselves
+// (the hidden rows go in one deletion, and a node whose children are all leaves, which each node
+// counts, is not looked into), deleting a node O(its rows + siblings + a) (it is found in its
+// parent's list); hiding one node costs as collapsing it, showing one as expanding it.
 // Filing into the last shown group therefore costs O(1) rows per child. Node accessors are O(1).
 // GetRowsNumbered counts the m_nRow writes, the measure of that cost.
 // Threads: the user-interface thread only; the control holds no lock.
@@ -87,15 +89,17 @@ public:
     // inserted, or nRow when nothing was inserted (also when the node is not at nRow).
     int ExpandNode(CGridTreeItem* node, int nRow);
     // Hides everything below the node and marks it, and its expanded descendants with children,
-    // collapsed. Nothing for a null node or one without children.
+    // collapsed. Nothing for a null node or one without children. Cost: see the class comment.
     void CollapseNode(CGridTreeItem* node);
     // Expands the node and every node below it, in pre-order (hidden subtrees are left as they
     // are); *pLastRow receives the result of the last ExpandNode called (it is left alone when
     // none was). O(subtree + rows below).
     void ExpandSubtree(CGridTreeItem* node, int* pLastRow);
-    // Deletes the rows of the node's shown descendants, whose first is at nFirstRow, setting the
-    // collapsed flag of the node and of each expanded descendant with children to bCollapse.
-    // Step of collapsing and deleting; rows are not renumbered.
+    // Deletes the rows of the node's shown descendants, whose first is at nFirstRow, and with
+    // bCollapse marks the node and each expanded descendant with children collapsed, hidden ones
+    // included. Step of collapsing, hiding and deleting: the node is shown, its subtree numbered
+    // as it was before any row of this change went; rows are not renumbered. One deletion of
+    // the run of rows, O(depth), plus with bCollapse O(children of the expanded nodes below).
     void HideDescendantRows(CGridTreeItem* node, BOOL bCollapse, int nFirstRow);
     // Deletes the node shown at nRow with its subtree, rows and row data, then selects and
     // focuses row nRow, or nRow - 1 when nRow no longer exists (nothing when nRow is 0). Nothing
@@ -331,6 +335,8 @@ protected:
 
 private:
     static void FreeNode(CGridTreeItem* node);
+    // The node at pos in the list, advancing pos (null after the last); null for a null pos.
+    static CGridTreeItem* NextInList(const GridNodeList& list, POSITION& pos);
     static bool IsShownInTree(const CGridTreeItem* node);
     // The row a node that is to be shown takes: after its previous unhidden sibling's shown
     // subtree, else after its parent (which is shown). The node is in its parent's list.

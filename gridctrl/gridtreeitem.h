@@ -4,14 +4,15 @@
 #include "platform/qt/wintypes.h"
 
 #include <cstddef>
-#include <list>
+#include <vector>
 
 class CGridTreeItem;
-using GridNodeList = std::list<CGridTreeItem*>;
+// Children in one array: walking them reads consecutive memory, and each child costs one pointer.
+using GridNodeList = std::vector<CGridTreeItem*>;
 
 // A place in a list of grid nodes, handed out by the grid's Get...Position calls and advanced by
-// its GetNext... calls; null (false) after the last node. A position stays valid while nodes are
-// added to its list or other nodes are removed from it.
+// its GetNext... calls; null (false) after the last node. A position is an index into its list:
+// it stays valid while nodes are added to the list; a node removed before it moves it one node on.
 class POSITION {
 public:
     POSITION() = default;
@@ -21,9 +22,9 @@ public:
 
 private:
     friend class CGridTreeCtrl;
-    explicit POSITION(GridNodeList::const_iterator it) : m_it(it), m_bValid(true) {}
+    explicit POSITION(std::size_t index) : m_index(index), m_bValid(true) {}
 
-    GridNodeList::const_iterator m_it{};
+    std::size_t m_index = 0;
     bool m_bValid = false;
 };
 
@@ -41,7 +42,6 @@ public:
             delete child->m_pInfo;
             delete child;
         }
-        m_listChildren.clear();
     }
 
     GridNodeList m_listChildren;         // in insertion order; owned
@@ -51,4 +51,8 @@ public:
     BOOL m_bHidden = FALSE;              // filtered out: no row for it or anything below it
     int m_nRow = -1;                     // the row as last numbered; meaningful while shown
     int m_nLevel = 0;                    // 1 for a root, the parent's level + 1 below
+    // Children that have children of their own; kept by the grid as it adds and removes nodes
+    // (reordering children leaves it right), so that collapsing a node whose children are all
+    // leaves looks at none of them.
+    int m_nBranchChildren = 0;
 };

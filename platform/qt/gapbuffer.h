@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <iterator>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -44,12 +45,15 @@ public:
     // Removes the element at position i.
     void erase(std::size_t i) { erase(i, 1); }
 
-    // Removes count elements from position i on: O(count) plus the move. The gap goes to the
-    // end of the range first, so a run just inserted is removed without moving it.
+    // Removes count elements from position i on: the move, plus O(count) for elements that hold
+    // something to release (O(1) for trivially destructible ones). The gap goes to the end of the
+    // range first, so a run just inserted is removed without moving it.
     void erase(std::size_t i, std::size_t count) {
         MoveGap(i + count);
-        for (std::size_t k = i; k < m_gapBegin; ++k) {
-            m_buf[k] = T();  // releases what the element held
+        if constexpr (!std::is_trivially_destructible_v<T>) {
+            for (std::size_t k = i; k < m_gapBegin; ++k) {
+                m_buf[k] = T();  // releases what the element held
+            }
         }
         m_gapBegin = i;
     }
@@ -71,11 +75,19 @@ private:
             m_gapEnd = i;
             return;
         }
-        while (i < m_gapBegin) {
-            m_buf[--m_gapEnd] = std::move(m_buf[--m_gapBegin]);
-        }
-        while (i > m_gapBegin) {
-            m_buf[m_gapBegin++] = std::move(m_buf[m_gapEnd++]);
+        if (i < m_gapBegin) {
+            const auto first = m_buf.begin() + static_cast<std::ptrdiff_t>(i);
+            const auto last = m_buf.begin() + static_cast<std::ptrdiff_t>(m_gapBegin);
+            std::move_backward(first, last, m_buf.begin() + static_cast<std::ptrdiff_t>(m_gapEnd));
+            m_gapEnd -= m_gapBegin - i;
+            m_gapBegin = i;
+        } else if (i > m_gapBegin) {
+            const auto first = m_buf.begin() + static_cast<std::ptrdiff_t>(m_gapEnd);
+            const std::size_t count = i - m_gapBegin;
+            std::move(first, first + static_cast<std::ptrdiff_t>(count),
+                      m_buf.begin() + static_cast<std::ptrdiff_t>(m_gapBegin));
+            m_gapBegin = i;
+            m_gapEnd += count;
         }
     }
 

@@ -74,6 +74,7 @@ CListCtrl::~CListCtrl() {
     // The accessible list and its cells read the rows: they go before the rows do.
     QAccessible::deleteAccessibleInterface(
         QAccessible::uniqueId(QAccessible::queryAccessibleInterface(this)));
+    FreeRowTexts(0, m_rows.size());
 }
 
 BOOL CListCtrl::Create(QWidget* parent, UINT nID) {
@@ -141,8 +142,8 @@ int CListCtrl::InsertColumn(int nCol, const QString& heading, int nFormat, int n
     // Cells keep their column: texts of later columns move one place to the right.
     for (std::size_t i = 0; i < m_rows.size(); ++i) {
         Row& row = m_rows[i];
-        if (row.texts.size() > col) {
-            row.texts.insert(col, QString());
+        if (row.texts != nullptr && row.texts->size() > col) {
+            row.texts->insert(col, QString());
         }
         const quint32 kept = col < 32 ? row.ownTexts & ((1u << col) - 1) : row.ownTexts;
         row.ownTexts = kept | ((row.ownTexts & ~kept) << 1);

@@ -37,8 +37,9 @@ class QStandardItemModel;
 // the list then keeps no copy and asks OnGetDispInfo whenever a text is read.
 //
 // Cost: access by row is O(1); an insertion or deletion costs the distance from the previous one
-// (rows live in a gap buffer, so runs of changes at one place are O(1) each), and a run of k rows
-// inserted or deleted at once costs O(k) with one scroll-bar update. The selected and the focused
+// (rows live in a gap buffer, so runs of changes at one place are O(1) each), a run of k rows
+// inserted at once costs O(k) and a run deleted at once O(1) (O(k) while any row holds texts of
+// its own), each with one scroll-bar update. The selected and the focused
 // row are kept as indices, so finding them (GetNextItem with LVNI_SELECTED or LVNI_FOCUSED) and
 // moving them is O(1); other state queries scan the rows, O(rows). Painting is O(visible rows).
 // Assistive technology sees the rows and cells through listctrl_accessible.h; the list sends it
@@ -50,7 +51,8 @@ class CListCtrl : public QAbstractScrollArea {
 public:
     explicit CListCtrl(QWidget* parent = nullptr);
     // Widgets over the cells go first, while the list is whole, so none reports to a list that
-    // is being torn down; then its accessible interface with the cells it handed out.
+    // is being torn down; then its accessible interface with the cells it handed out, then the
+    // rows' own texts.
     ~CListCtrl() override;
 
     // Window creation: puts the control into parent with the id, then runs OnCreate. False when
@@ -255,17 +257,25 @@ protected:
     void timerEvent(QTimerEvent* event) override;
 
 private:
+    // A row owns nothing the row store must release, so a run of rows goes with one move of the
+    // store; the texts a row holds itself, rare in a list of call-back rows, are apart.
     struct Row {
-        QStringList texts;  // texts[k] is column k; missing trailing cells are empty
         quintptr data = 0;
+        // (*texts)[k] is column k, missing trailing cells are empty; null: no texts. Owned by the
+        // list (FreeRowTexts), counted in m_nRowsWithTexts.
+        QStringList* texts = nullptr;
         int indent = 0;
         int image = 0;
         UINT state = 0;
-        bool callback = false;  // the owner keeps the texts (OnGetDispInfo) ...
-        quint32 ownTexts = 0;   // ... but bit k set: texts[k] was set on the row itself
+        quint32 ownTexts = 0;   // a call-back row: bit k set, (*texts)[k] was set on the row ...
+        bool callback = false;  // ... else the owner keeps the texts (OnGetDispInfo)
     };
 
     bool IsRow(int nItem) const { return nItem >= 0 && nItem < GetItemCount(); }
+    // The row's own texts, made empty when it has none.
+    QStringList& RowTexts(Row& row);
+    // Frees the own texts of nCount rows from nFirst on; O(1) while no row has any.
+    void FreeRowTexts(std::size_t nFirst, std::size_t nCount);
     // The item's data, indent and image, each where its mask bit asks for it.
     static void TakeItemFields(const LVITEM& item, Row& row);
     int MeasureRowHeight() const;
@@ -296,8 +306,9 @@ private:
     QStandardItemModel* m_headerModel;
     std::vector<int> m_formats;  // LVCFMT_ of each column
     TGapBuffer<Row> m_rows;
-    int m_nSelectedItem = -1;  // the one row with LVIS_SELECTED, -1: none
-    int m_nFocusedItem = -1;   // the one row with LVIS_FOCUSED, -1: none
+    std::size_t m_nRowsWithTexts = 0;  // rows whose texts are not null
+    int m_nSelectedItem = -1;          // the one row with LVIS_SELECTED, -1: none
+    int m_nFocusedItem = -1;           // the one row with LVIS_FOCUSED, -1: none
     UINT m_nID = 0;
     UINT m_dwExStyle = 0;
     CImageList* m_pSmallImages = nullptr;

@@ -33,7 +33,7 @@ int CListCtrl::InsertItem(const LVITEM& item) {
     RowsAboutToChange(nItem, true);
     Row row;
     if (item.mask & LVIF_TEXT) {
-        row.texts.append(item.pszText.value_or(QString()));
+        RowTexts(row).append(item.pszText.value_or(QString()));
     }
     TakeItemFields(item, row);
     if (item.mask & LVIF_STATE) {
@@ -78,6 +78,25 @@ int CListCtrl::InsertCallbackItems(int nItem, const std::vector<CallbackItem>& i
     UpdateScrollBars();
     UpdateFromRow(nItem);
     return nItem;
+}
+
+QStringList& CListCtrl::RowTexts(Row& row) {
+    if (row.texts == nullptr) {
+        row.texts = new QStringList;
+        ++m_nRowsWithTexts;
+    }
+    return *row.texts;
+}
+
+void CListCtrl::FreeRowTexts(std::size_t nFirst, std::size_t nCount) {
+    for (std::size_t i = nFirst; m_nRowsWithTexts != 0 && i < nFirst + nCount; ++i) {
+        Row& row = m_rows[i];
+        if (row.texts != nullptr) {
+            delete row.texts;
+            row.texts = nullptr;
+            --m_nRowsWithTexts;
+        }
+    }
 }
 
 QString CListCtrl::OnGetDispInfo(int, int) const {
@@ -145,7 +164,7 @@ BOOL CListCtrl::SetItemText(int nItem, int nSubItem, const QString& text) {
         }
         row.ownTexts |= 1u << nSubItem;
     }
-    QStringList& texts = row.texts;
+    QStringList& texts = RowTexts(row);
     while (texts.size() <= nSubItem) {
         texts.append(QString());
     }
@@ -162,8 +181,8 @@ QString CListCtrl::GetItemText(int nItem, int nSubItem) const {
     if (row.callback && (nSubItem >= kOwnTextColumns || !(row.ownTexts & (1u << nSubItem)))) {
         return OnGetDispInfo(nItem, nSubItem);
     }
-    const QStringList& texts = row.texts;
-    return nSubItem < texts.size() ? texts[nSubItem] : QString();
+    return row.texts != nullptr && nSubItem < row.texts->size() ? row.texts->at(nSubItem)
+                                                                : QString();
 }
 
 BOOL CListCtrl::SetItemState(int nItem, UINT nState, UINT nMask) {
@@ -244,6 +263,7 @@ BOOL CListCtrl::DeleteItems(int nFirst, int nCount) {
     }
     RowsAboutToChange(nFirst, false);
     const int count = std::min(nCount, GetItemCount() - nFirst);
+    FreeRowTexts(static_cast<std::size_t>(nFirst), static_cast<std::size_t>(count));
     m_rows.erase(static_cast<std::size_t>(nFirst), static_cast<std::size_t>(count));
     ShiftTrackedRows(nFirst, -count);
     UpdateScrollBars();
@@ -253,6 +273,7 @@ BOOL CListCtrl::DeleteItems(int nFirst, int nCount) {
 
 BOOL CListCtrl::DeleteAllItems() {
     RowsAboutToChange(0, false);
+    FreeRowTexts(0, m_rows.size());
     m_rows.clear();
     m_nSelectedItem = -1;
     m_nFocusedItem = -1;

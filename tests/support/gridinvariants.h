@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <set>
 #include <string>
@@ -50,6 +51,10 @@ inline testing::AssertionResult GridInvariantsHold(const CGridTreeCtrl& grid) {
             if (shown) {
                 order.push_back(node);
             }
+            expect(node->m_nBranchChildren ==
+                       std::count_if(node->m_listChildren.begin(), node->m_listChildren.end(),
+                                     [&](auto* child) { return grid.HasChildren(child); }),
+                   node, "miscounts its children with children");
             for (POSITION pos = grid.GetFirstChildPosition(node); pos;) {
                 walk(grid.GetNextChild(node, pos), node, underCollapsed || grid.IsCollapsed(node),
                      hidden);
