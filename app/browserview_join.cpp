@@ -31,7 +31,7 @@ void CBrowserView::OnJoinServer() {
     }
     m_wndGrid.OnReturnKey();  // blocks for up to the query's time-out; the node stays
     const CGridItemInfo& info = *m_wndGrid.GetInfo(node);
-    const QString address = ServerRowField(info, kAddressSubText);
+    const QString address = info.GetSubText(kAddressSubText);
     const QString question = JoinAnywayQuestion(ReadServerAvailability(info), address);
     if (!question.isEmpty() &&
         QMessageBox::question(this, JoinBoxTitle(), question, QMessageBox::Yes | QMessageBox::No,

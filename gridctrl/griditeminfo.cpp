@@ -1,5 +1,5 @@
 #include "gridctrl/griditeminfo.h"
 
 QString CGridItemInfo::GetSubText(int k) const {
-    return k >= 0 && k < m_arrSubTexts.size() ? m_arrSubTexts[k] : QString();
+    return m_arrSubTexts.at(k);
 }

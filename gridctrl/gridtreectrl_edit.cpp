@@ -89,10 +89,7 @@ void CGridTreeCtrl::OnCellTextChanged(CGridTreeItem* node, LVITEM* item) {
     if (item->iSubItem == 0) {
         info->m_strText = text;
     } else {
-        while (info->m_arrSubTexts.size() < item->iSubItem) {
-            info->m_arrSubTexts.append(QString());
-        }
-        info->m_arrSubTexts[item->iSubItem - 1] = text;
+        info->m_arrSubTexts.set(item->iSubItem - 1, text);
     }
     SetInfo(node, info, FALSE);
     SetItemText(item->iItem, item->iSubItem, text);

@@ -14,8 +14,9 @@ bool IsBlank(QChar c) {
 }
 
 int NodePing(const CGridTreeItem* node) {
-    return node != nullptr && node->m_pInfo != nullptr ? PingTextValue(node->m_pInfo->GetSubText(0))
-                                                       : 0;
+    return node != nullptr && node->m_pInfo != nullptr
+               ? PingTextValue(node->m_pInfo->m_arrSubTexts.view(0))
+               : 0;
 }
 
 // Puts the nodes of the list in ping order through one array of their pointers, each with its
@@ -23,8 +24,17 @@ int NodePing(const CGridTreeItem* node) {
 void SortNodeList(GridNodeList& nodes) {
     std::vector<std::pair<int, CGridTreeItem*>> sorted;
     sorted.reserve(nodes.size());
-    for (CGridTreeItem* node : nodes) {
-        sorted.emplace_back(NodePing(node), node);
+    // Nodes and their row data lie apart on the heap: each is asked for ahead of its turn, so
+    // that the reads of many nodes overlap instead of waiting one after another.
+    constexpr std::size_t kAhead = 8;
+    for (std::size_t i = 0; i < nodes.size(); ++i) {
+        if (i + 2 * kAhead < nodes.size()) {
+            __builtin_prefetch(nodes[i + 2 * kAhead]);
+        }
+        if (i + kAhead < nodes.size()) {
+            __builtin_prefetch(nodes[i + kAhead]->m_pInfo);
+        }
+        sorted.emplace_back(NodePing(nodes[i]), nodes[i]);
     }
     std::stable_sort(sorted.begin(), sorted.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
@@ -36,7 +46,7 @@ void SortNodeList(GridNodeList& nodes) {
 
 }  // namespace
 
-int PingTextValue(const QString& text) {
+int PingTextValue(QStringView text) {
     qsizetype i = 0;
     while (i < text.size() && IsBlank(text[i])) {
         ++i;
@@ -67,7 +77,7 @@ void CServerGrid::SortChildNodes(CGridTreeItem* node, BOOL bRecursive) {
     if (node->m_listChildren.size() > 1) {
         SortNodeList(node->m_listChildren);
     }
-    if (bRecursive) {
+    if (bRecursive && node->m_nBranchChildren > 0) {  // leaves have nothing to sort
         for (CGridTreeItem* child : node->m_listChildren) {
             SortChildNodes(child, TRUE);
         }

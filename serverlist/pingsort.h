@@ -12,7 +12,7 @@
 // feed, vertical tab, form feed, carriage return) skipped, an optional sign, then the decimal
 // digits that follow; anything after them is ignored; a text without digits gives 0. Numbers
 // beyond the int range are clamped to it (where atoi would be undefined).
-int PingTextValue(const QString& text);
+int PingTextValue(QStringView text);
 
 // Negative when a comes before b in ping order, positive when after, 0 when they are equal.
 // A node without row data counts as 0. Only the sign is meaningful; it never overflows.

@@ -3,8 +3,6 @@
 #include "net/servergroups.h"
 #include "net/serverrecord.h"
 
-#include <unordered_map>
-
 namespace {
 
 constexpr int kImageSize = 16;
@@ -29,22 +27,6 @@ const ColumnLayout kColumns[] = {
 
 QString Text(const std::string& bytes) {
     return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
-
-// Texts that many servers share (pings, maps, player counts, mods) are kept once: a text seen
-// before is handed out again, sharing its characters, so each server costs no copy of them.
-// Bounded: once it holds kMaxSharedTexts texts the table is started afresh. One table a thread.
-QString SharedText(const std::string& bytes) {
-    constexpr std::size_t kMaxSharedTexts = 4096;
-    thread_local std::unordered_map<std::string, QString> texts;
-    const auto found = texts.find(bytes);
-    if (found != texts.end()) {
-        return found->second;
-    }
-    if (texts.size() >= kMaxSharedTexts) {
-        texts.clear();
-    }
-    return texts.emplace(bytes, Text(bytes)).first->second;
 }
 
 }  // namespace
@@ -138,14 +120,14 @@ int CServerGrid::GetNodeImage(CGridTreeItem* node) {
 
 std::unique_ptr<CGridItemInfo> MakeServerRowInfo(const ServerRecord& record) {
     auto info = std::make_unique<CGridItemInfo>();
-    info->m_arrSubTexts = {SharedText(record.m_pingText),
-                           Text(record.m_name),
-                           SharedText(record.m_map),
-                           SharedText(record.m_playersText),
-                           SharedText(record.m_mod),
-                           QString(),
-                           QString(),
-                           Text(record.m_address)};
+    info->m_arrSubTexts = CSubTextList::FromLatin1({record.m_pingText,
+                                                    record.m_name,
+                                                    record.m_map,
+                                                    record.m_playersText,
+                                                    record.m_mod,
+                                                    {},
+                                                    {},
+                                                    record.m_address});
     if (record.m_private) {
         info->m_mapCellImage[kPrivateCellKey] = kCellImagePrivate;
     }

@@ -97,7 +97,7 @@ public:
     // bSortChildren every level below the roots is sorted first. Nodes that compare equal keep
     // their order, so the version and game-type groups stay as PrepareGrid made them. A grid
     // without roots is left alone. Cost O(n log n) per level, each ping read once per node, plus
-    // O(rows) to collapse.
+    // collapsing the roots (see CollapseNode).
     void SortTree(BOOL bSortChildren);
     // Sorts the node's children in ping order; with bRecursive then every child's children, down
     // to the leaves (also below a node with fewer than two children). Only the tree is reordered:

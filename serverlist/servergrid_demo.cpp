@@ -17,7 +17,7 @@ const char* const kRowGone = "The selected row is gone";
 
 // Equal when the texts differ at most in the letter case of ASCII letters; every other
 // character must match exactly, so "\u00c9" and "\u00e9" differ.
-bool EqualsIgnoringAsciiCase(const QString& a, const QString& b) {
+bool EqualsIgnoringAsciiCase(QStringView a, QStringView b) {
     if (a.size() != b.size()) {
         return false;
     }
@@ -85,11 +85,15 @@ CGridTreeItem* CServerGrid::SearchNodes(const QString& text, const QStringList& 
         if (info->m_strText != text) {
             continue;
         }
+        const CSubTextList& subTexts = info->m_arrSubTexts;
         const bool allExtrasMatch =
             std::all_of(extras.begin(), extras.end(), [&](const QString& extra) {
-                return std::any_of(
-                    info->m_arrSubTexts.begin(), info->m_arrSubTexts.end(),
-                    [&](const QString& sub) { return EqualsIgnoringAsciiCase(sub, extra); });
+                for (int k = 0; k < subTexts.size(); ++k) {
+                    if (EqualsIgnoringAsciiCase(subTexts.view(k), extra)) {
+                        return true;
+                    }
+                }
+                return false;
             });
         if (allExtrasMatch) {
             return node;

@@ -73,6 +73,6 @@ void CServerGrid::FileUngroupedFavourite(const ServerRecord& record) {
         root = m_pNoAnswerRoot = InsertRootNode(info.release());
     }
     std::unique_ptr<CGridItemInfo> info = MakeServerRowInfo(record);
-    info->m_arrSubTexts[kAddressSubText] = favourite;
+    info->m_arrSubTexts.set(kAddressSubText, favourite);
     InsertServerNode(root, std::move(info));
 }

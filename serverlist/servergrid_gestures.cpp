@@ -21,7 +21,7 @@ CGridTreeItem* CServerGrid::SelectedServerNode() const {
 
 QString CServerGrid::SelectedServerAddress() const {
     const CGridTreeItem* node = SelectedServerNode();
-    return node != nullptr ? ServerRowField(*GetInfo(node), kAddressSubText) : QString();
+    return node != nullptr ? GetInfo(node)->GetSubText(kAddressSubText) : QString();
 }
 
 void CServerGrid::CountServersBelow(const CGridTreeItem* node, int& shown, int& all) const {

@@ -129,12 +129,12 @@ BOOL CServerGrid::OnReturnKey() {
     }
     const std::unique_ptr<CGridItemInfo> fresh = MakeServerRowInfo(record);
     info->m_strText.clear();
-    while (info->m_arrSubTexts.size() < kServerSubTextCount) {
-        info->m_arrSubTexts.append(QString());
-    }
+    QStringList texts = info->m_arrSubTexts.toList();  // texts past the server's own stay
+    texts.resize(std::max(texts.size(), qsizetype{kServerSubTextCount}));
     for (int k = 0; k < kServerSubTextCount; ++k) {
-        info->m_arrSubTexts[k] = fresh->m_arrSubTexts[k];
+        texts[k] = fresh->m_arrSubTexts.at(k);
     }
+    info->m_arrSubTexts = texts;
     info->m_mapCellImage[kPrivateCellKey] = record.m_private ? kCellImagePrivate : -1;
     info->m_mapCellImage[kDedicatedCellKey] = record.m_dedicated ? kCellImageDedicated : -1;
     SetInfo(node, info, TRUE);

@@ -102,6 +102,6 @@ void CServerGrid::PrintTree(CDC* pDC) {
             y += h;  // a blank line before each root's block
         }
         const CGridItemInfo* info = GetInfo(node);
-        writeFields(QStringList{info->m_strText} + info->m_arrSubTexts);
+        writeFields(QStringList{info->m_strText} + info->m_arrSubTexts.toList());
     }
 }

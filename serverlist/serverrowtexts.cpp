@@ -3,17 +3,16 @@
 #include "gridctrl/griditeminfo.h"
 #include "serverlist/pingsort.h"
 
-const QString& ServerRowField(const CGridItemInfo& info, int k) {
-    static const QString empty;
-    return k < info.m_arrSubTexts.size() ? info.m_arrSubTexts.at(k) : empty;
+QStringView ServerRowField(const CGridItemInfo& info, int k) {
+    return info.m_arrSubTexts.view(k);
 }
 
-bool ReadServerPlayers(const QString& text, int& players, int& maximum) {
+bool ReadServerPlayers(QStringView text, int& players, int& maximum) {
     const qsizetype slash = text.indexOf(u'/');
     bool ok = slash > 0;
-    players = ok ? QStringView(text).left(slash).trimmed().toInt(&ok) : 0;
+    players = ok ? text.left(slash).trimmed().toInt(&ok) : 0;
     bool okMax = ok;
-    maximum = ok ? QStringView(text).mid(slash + 1).trimmed().toInt(&okMax) : 0;
+    maximum = ok ? text.mid(slash + 1).trimmed().toInt(&okMax) : 0;
     return ok && okMax;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <QStringView>
 
 class CGridItemInfo;
 
@@ -16,11 +16,12 @@ constexpr int kAddressSubText = 7;
 // The ping text of a server that did not answer.
 constexpr int kUnansweredPing = 9999;
 
-// Sub-text k without a copy; an empty text past the last one. O(1).
-const QString& ServerRowField(const CGridItemInfo& info, int k);
+// Sub-text k without a copy (good until the row's texts change); an empty text past the last
+// one. O(1).
+QStringView ServerRowField(const CGridItemInfo& info, int k);
 
 // Players and maximum from "n/m" (blanks allowed); false for "?/?" or anything else.
-bool ReadServerPlayers(const QString& text, int& players, int& maximum);
+bool ReadServerPlayers(QStringView text, int& players, int& maximum);
 
 // What a server row's texts tell before joining it: it answered with room, it is full (players
 // reach a maximum above 0), or it gave no answer (ping 9999 or more, or no players text).

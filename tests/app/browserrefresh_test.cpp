@@ -110,7 +110,7 @@ TEST_F(BrowserRefreshTest, FullListFilesEveryAnsweringServerUnderItsGroupInPingO
                     continue;  // a version's children are groups
                 }
                 CGridTreeItem* node = Children(Grid(), group.m_pNode).front();
-                Grid().GetInfo(node)->m_arrSubTexts[1] = "stale";
+                Grid().GetInfo(node)->m_arrSubTexts.set(1, "stale");
                 Grid().RevealNode(node);
                 Grid().SetItemState(Grid().RowFromNode(node), LVIS_SELECTED | LVIS_FOCUSED,
                                     LVIS_SELECTED | LVIS_FOCUSED);

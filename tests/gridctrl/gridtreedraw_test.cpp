@@ -116,7 +116,7 @@ TEST_F(GridDraw, FocusColourOnlyInTheFocusCellOfTheSelectedRow) {
 TEST_F(GridDraw, RightAlignedTextTurnsLeftAlignedOnceShortened) {
     // The first and last x of column 1 (200..279, right-aligned) that hold text.
     auto ink = [&](const QString& text) {
-        grid.GetInfo(grid.N("R3"))->m_arrSubTexts[0] = text;
+        grid.GetInfo(grid.N("R3"))->m_arrSubTexts.set(0, text);
         const QImage image = grid.Render();
         std::pair<int, int> span(-1, -1);
         for (int x = 200; x < 280; ++x) {

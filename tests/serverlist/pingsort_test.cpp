@@ -28,7 +28,7 @@ TEST(PingTextValueTest, ReadsTheLeadingNumberAsAtoiDoes) {
         {"-99999999999999999999999", INT_MIN},
     };
     for (const auto& [text, value] : cases) {
-        EXPECT_EQ(PingTextValue(text), value) << text;
+        EXPECT_EQ(PingTextValue(QString(text)), value) << text;
     }
     EXPECT_EQ(PingTextValue(QString(QChar(0xA0)) + "5"), 0);
     EXPECT_EQ(PingTextValue(QString(QChar(0x0663))), 0);

@@ -121,7 +121,7 @@ TEST_F(ServerGridTest, FilingShowsTheRowAtOnceOnlyInAShownExpandedGroup) {
     ASSERT_EQ(m_grid.GetItemCount(), 11);
     EXPECT_EQ(RowTexts(8), "|30|c\u00e9|map| 3/16||||127.0.0.1:27001");  // after a and b
     EXPECT_EQ(m_grid.GetInfo(m_grid.NodeFromRow(8))->m_mapCellImage,
-              (std::map<int, int>{{kPrivateCellKey, kCellImagePrivate}}));
+              (TCellMap<int>{{kPrivateCellKey, kCellImagePrivate}}));
     EXPECT_EQ(m_grid.GetNodeImage(m_grid.NodeFromRow(8)), kTreeImageServer);
     EXPECT_TRUE(GridInvariantsHold(m_grid));
 

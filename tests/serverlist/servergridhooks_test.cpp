@@ -124,7 +124,7 @@ TEST_F(ServerGridHooksTest, OnlyDropDownCellsOpenAnEditorAndTheImpossibleGetsARe
         CGridItemInfo* info = m_grid.GetInfo(node);
         info->m_mapCellKind[2] = kCellKindDropDown;
         info->m_mapCellChoices[2] = {"de_a", "Bugs: Impossible", "bugs: impossible"};
-        info->m_arrSubTexts[2] = "de_a";
+        info->m_arrSubTexts.set(2, "de_a");
         m_grid.RefreshRowTexts(node);
         Click(row, 3);
         auto* combo = m_grid.viewport()->findChild<CGridCellCombo*>();

@@ -92,7 +92,7 @@ inline std::string RowText(const CGridItemInfo& info) {
         const auto image = info.m_mapCellImage.find(key);
         return std::to_string(image == info.m_mapCellImage.end() ? -1 : image->second);
     };
-    return (QStringList(info.GetSubText(7)) + info.m_arrSubTexts.mid(1, 4))
+    return (QStringList(info.GetSubText(7)) + info.m_arrSubTexts.toList().mid(1, 4))
                .join('|')
                .toStdString() +
            "|" + mark(kPrivateCellKey) + "|" + mark(kDedicatedCellKey);

@@ -76,7 +76,7 @@ inline testing::AssertionResult GridInvariantsHold(const CGridTreeCtrl& grid) {
                at + "has another m_nRow or RowFromNode");
         for (int col = 0; col <= info->m_arrSubTexts.size(); ++col) {
             expect(grid.GetItemText(row, col) ==
-                       (col ? info->m_arrSubTexts[col - 1] : info->m_strText),
+                       (col ? info->m_arrSubTexts.at(col - 1) : info->m_strText),
                    node, at + "text differs, column " + std::to_string(col));
         }
         LVITEM item;
