@@ -41,7 +41,7 @@ awk -F, '
     }
     function v(name, col) { return ((name, col) in value) ? value[name, col] + 0 : -1 }
     function row(what, figure) { printf "| %-66s | %s |\n", what, figure }
-    function ms(x) { return x < 0 ? "not measured" : sprintf("%.1f ms", x) }
+    function ms(x) { return x < 0 ? "not measured" : sprintf(x < 1 ? "%.3f ms" : "%.1f ms", x) }
     END {
         print "| Figure | Measured |"; print "|---|---|"
         e = v("ExpandOrCollapse/Expand/100000", "real_time")

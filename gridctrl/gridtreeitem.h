@@ -28,6 +28,11 @@ private:
     bool m_bValid = false;
 };
 
+// Asks for node i + 16 of the list and for the row data of node i + 8 ahead of their turn, for a
+// walk over many nodes that reads each node and its row data: nodes and row data lie apart on
+// the heap, and reads asked for ahead overlap instead of waiting one after another.
+inline void PrefetchAhead(const GridNodeList& nodes, std::size_t i);
+
 // One node of the grid's tree. The node owns its children and they own their row data: freeing a
 // node frees its whole subtree with the row data of every node below it, but not its own m_pInfo
 // (whoever frees a node frees that first). The grid reads and changes nodes through its own
@@ -56,3 +61,13 @@ public:
     // leaves looks at none of them.
     int m_nBranchChildren = 0;
 };
+
+[[gnu::always_inline]] inline void PrefetchAhead(const GridNodeList& nodes, std::size_t i) {
+    constexpr std::size_t kAhead = 8;
+    if (i + 2 * kAhead < nodes.size()) {
+        __builtin_prefetch(nodes[i + 2 * kAhead]);
+    }
+    if (i + kAhead < nodes.size()) {
+        __builtin_prefetch(nodes[i + kAhead]->m_pInfo);
+    }
+}

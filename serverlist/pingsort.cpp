@@ -24,16 +24,8 @@ int NodePing(const CGridTreeItem* node) {
 void SortNodeList(GridNodeList& nodes) {
     std::vector<std::pair<int, CGridTreeItem*>> sorted;
     sorted.reserve(nodes.size());
-    // Nodes and their row data lie apart on the heap: each is asked for ahead of its turn, so
-    // that the reads of many nodes overlap instead of waiting one after another.
-    constexpr std::size_t kAhead = 8;
     for (std::size_t i = 0; i < nodes.size(); ++i) {
-        if (i + 2 * kAhead < nodes.size()) {
-            __builtin_prefetch(nodes[i + 2 * kAhead]);
-        }
-        if (i + kAhead < nodes.size()) {
-            __builtin_prefetch(nodes[i + kAhead]->m_pInfo);
-        }
+        PrefetchAhead(nodes, i);
         sorted.emplace_back(NodePing(nodes[i]), nodes[i]);
     }
     std::stable_sort(sorted.begin(), sorted.end(),

@@ -29,16 +29,16 @@ public:
         m_buf[m_gapBegin++] = std::move(value);
     }
 
-    // Inserts the values of [first, last) before position i, in order: O(count) plus the move.
-    template <typename It>
-    void insert(std::size_t i, It first, It last) {
-        const auto count = static_cast<std::size_t>(std::distance(first, last));
+    // Inserts count values before position i, make(k) giving the k-th, made in place in order:
+    // O(count) plus the move.
+    template <typename Make>
+    void insert_n(std::size_t i, std::size_t count, Make make) {
         if (GapLength() < count) {
             Grow(count);
         }
         MoveGap(i);
-        for (; first != last; ++first) {
-            m_buf[m_gapBegin++] = *first;
+        for (std::size_t k = 0; k < count; ++k) {
+            m_buf[m_gapBegin++] = make(k);
         }
     }
 

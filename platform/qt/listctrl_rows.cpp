@@ -61,9 +61,8 @@ int CListCtrl::InsertCallbackItems(int nItem, const std::vector<CallbackItem>& i
     nItem = std::min(nItem, GetItemCount());
     RowsAboutToChange(nItem, true);
     const UINT defaultImage = (m_dwExStyle & LVS_EX_CHECKBOXES) ? INDEXTOSTATEIMAGEMASK(1) : 0;
-    std::vector<Row> rows(items.size());
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        Row& row = rows[i];
+    m_rows.insert_n(static_cast<std::size_t>(nItem), items.size(), [&](std::size_t i) {
+        Row row;
         row.data = items[i].data;
         row.indent = items[i].indent;
         row.state = items[i].state & LVIS_STATEIMAGEMASK;
@@ -71,9 +70,8 @@ int CListCtrl::InsertCallbackItems(int nItem, const std::vector<CallbackItem>& i
             row.state = defaultImage;
         }
         row.callback = true;
-    }
-    m_rows.insert(static_cast<std::size_t>(nItem), std::make_move_iterator(rows.begin()),
-                  std::make_move_iterator(rows.end()));
+        return row;
+    });
     ShiftTrackedRows(nItem, static_cast<int>(items.size()));
     UpdateScrollBars();
     UpdateFromRow(nItem);
