@@ -28,6 +28,8 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
+#include <functional>
+#include <memory>
 
 namespace {
 
@@ -78,21 +80,10 @@ private:
     qint64 m_longestNs = 0;
 };
 
-// A browser window pointed at the simulator's master, or null (the benchmark is skipped).
-std::unique_ptr<CBrowserApp> StartBrowser(benchmark::State& state,
-                                          const kr::test::SimProcess& sim) {
-    g_refreshCount = 0;
-    auto browser = std::make_unique<CBrowserApp>();
-    if (!browser->InitInstance(
-            {"korvath-browser", "--master", QString::fromStdString(sim.MasterAddress())})) {
-        state.SkipWithError("the browser did not start");
-        return nullptr;
-    }
-    return browser;
-}
-
-void RunRefresh(benchmark::State& state, const std::vector<std::string>& simOptions,
-                bool measureStalls = false) {
+// Runs body once per benchmark run with a browser window pointed at a korvath-sim started with
+// simOptions, in a temporary folder ("servers.txt" grows there); skips when either fails.
+void ForEachBrowser(benchmark::State& state, const std::vector<std::string>& simOptions,
+                    const std::function<void(CBrowserApp&)>& body) {
     kr::test::ScopedTempDir dir(true);
     kr::test::SimProcess sim(simOptions);
     if (!sim.Started()) {
@@ -100,17 +91,27 @@ void RunRefresh(benchmark::State& state, const std::vector<std::string>& simOpti
         return;
     }
     for (auto _ : state) {
-        const std::unique_ptr<CBrowserApp> browser = StartBrowser(state, sim);
-        if (browser == nullptr) {
+        g_refreshCount = 0;
+        CBrowserApp browser;
+        if (!browser.InitInstance(
+                {"korvath-browser", "--master", QString::fromStdString(sim.MasterAddress())})) {
+            state.SkipWithError("the browser did not start");
             return;
         }
+        body(browser);
+    }
+}
+
+void RunRefresh(benchmark::State& state, const std::vector<std::string>& simOptions,
+                bool measureStalls = false) {
+    ForEachBrowser(state, simOptions, [&](CBrowserApp& browser) {
         std::unique_ptr<LoopStallMeter> stalls;
         if (measureStalls) {
-            stalls = std::make_unique<LoopStallMeter>(browser->MainFrame()->View().Grid());
+            stalls = std::make_unique<LoopStallMeter>(browser.MainFrame()->View().Grid());
         }
         const double cpuBefore = ProcessCpuSeconds();
         const auto start = std::chrono::steady_clock::now();
-        browser->MainFrame()->SendCommand(ID_NEW_FULL_LIST);
+        browser.MainFrame()->SendCommand(ID_NEW_FULL_LIST);
         const std::chrono::duration<double> wall = std::chrono::steady_clock::now() - start;
         const double cpu = ProcessCpuSeconds() - cpuBefore;
         state.SetIterationTime(wall.count());
@@ -121,10 +122,10 @@ void RunRefresh(benchmark::State& state, const std::vector<std::string>& simOpti
             state.counters["longest_stall_ms"] = stalls->StopMs();
             state.counters["peak_rss_mb"] = PeakRssMegabytes();
             int shown = 0, all = 0;
-            browser->MainFrame()->View().Grid().CountServerRows(shown, all);
+            browser.MainFrame()->View().Grid().CountServerRows(shown, all);
             state.counters["server_rows"] = all;
         }
-    }
+    });
 }
 
 void WaitingCpu(benchmark::State& state) {
@@ -149,28 +150,18 @@ double HeapInUseMegabytes() {
 }
 
 void Stamina(benchmark::State& state) {
-    kr::test::ScopedTempDir dir(true);
-    kr::test::SimProcess sim({"--servers", "10000", "--per-page", "255"});
-    if (!sim.Started()) {
-        state.SkipWithError("the simulator did not start");
-        return;
-    }
-    for (auto _ : state) {
-        const std::unique_ptr<CBrowserApp> browser = StartBrowser(state, sim);
-        if (browser == nullptr) {
-            return;
-        }
-        browser->MainFrame()->SendCommand(ID_NEW_FULL_LIST);
+    ForEachBrowser(state, {"--servers", "10000", "--per-page", "255"}, [&](CBrowserApp& browser) {
+        browser.MainFrame()->SendCommand(ID_NEW_FULL_LIST);
         const double first = HeapInUseMegabytes();
         double highest = first;
         for (int i = 1; i < 20; ++i) {
-            browser->MainFrame()->SendCommand(ID_REFRESH_LIST);
+            browser.MainFrame()->SendCommand(ID_REFRESH_LIST);
             highest = std::max(highest, HeapInUseMegabytes());
         }
         state.counters["heap_after_first_mb"] = first;
         state.counters["heap_growth_mb"] = HeapInUseMegabytes() - first;
         state.counters["heap_highest_growth_mb"] = highest - first;
-    }
+    });
 }
 BENCHMARK(Stamina)->Iterations(1)->Unit(benchmark::kSecond);
 
