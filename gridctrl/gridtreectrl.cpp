@@ -284,8 +284,8 @@ int CGridTreeCtrl::InsertChildRows(CGridTreeItem* node, int nRow) {
     return nRow + static_cast<int>(rows.size());
 }
 
-// The shown descendants' rows are the run from the node's row to its last shown descendant's,
-// as last numbered: they go in one deletion, whatever number them since.
+// The shown descendants' rows are the run after the node's row up to its last shown
+// descendant's, as numbered before this change began: they go in one deletion.
 void CGridTreeCtrl::HideDescendantRows(CGridTreeItem* node, BOOL bCollapse, int nFirstRow) {
     if (node == nullptr) {
         return;

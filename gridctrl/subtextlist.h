@@ -17,7 +17,7 @@ class CSubTextList {
 public:
     CSubTextList() = default;
     CSubTextList(std::initializer_list<QString> texts);
-    CSubTextList(const QStringList& texts);  // NOLINT: a list is assigned as a whole
+    CSubTextList(const QStringList& texts);  // implicit: a list is assigned as a whole
     // Texts given as Latin-1 bytes, each byte one character.
     static CSubTextList FromLatin1(std::initializer_list<std::string_view> texts);
     CSubTextList(const CSubTextList& other);
