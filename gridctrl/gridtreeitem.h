@@ -28,11 +28,6 @@ private:
     bool m_bValid = false;
 };
 
-// Asks for node i + 16 of the list and for the row data of node i + 8 ahead of their turn, for a
-// walk over many nodes that reads each node and its row data: nodes and row data lie apart on
-// the heap, and reads asked for ahead overlap instead of waiting one after another.
-inline void PrefetchAhead(const GridNodeList& nodes, std::size_t i);
-
 // One node of the grid's tree. The node owns its children and they own their row data: freeing a
 // node frees its whole subtree with the row data of every node below it, but not its own m_pInfo
 // (whoever frees a node frees that first). The grid reads and changes nodes through its own
@@ -62,6 +57,10 @@ public:
     int m_nBranchChildren = 0;
 };
 
+// Asks for node i + 16 of the list and for the row data of node i + 8 ahead of their turn, for a
+// walk over many nodes that reads each node and its row data: nodes and row data lie apart on
+// the heap, and reads asked for ahead overlap instead of waiting one after another.
+// Always inlined: the compiler drops a call to a function without side effects.
 [[gnu::always_inline]] inline void PrefetchAhead(const GridNodeList& nodes, std::size_t i) {
     constexpr std::size_t kAhead = 8;
     if (i + 2 * kAhead < nodes.size()) {

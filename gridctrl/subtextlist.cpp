@@ -121,15 +121,3 @@ QStringList CSubTextList::toList() const {
     }
     return texts;
 }
-
-bool CSubTextList::operator==(const CSubTextList& other) const {
-    if (size() != other.size()) {
-        return false;
-    }
-    for (int k = 0; k < size(); ++k) {
-        if (view(k) != other.view(k)) {
-            return false;
-        }
-    }
-    return true;
-}

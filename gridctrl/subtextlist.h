@@ -34,7 +34,6 @@ public:
     void set(int k, const QString& text);
     void append(const QString& text) { set(size(), text); }
     QStringList toList() const;
-    bool operator==(const CSubTextList& other) const;
 
 private:
     // The block, in UTF-16 code units: the count n, then the end of each text (in characters

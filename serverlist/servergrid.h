@@ -127,6 +127,9 @@ public:
     // or its resolved address; so also for the rows under "Favourites (no answer)" while they
     // are favourites. O(1): one hash look-up.
     bool IsFavouriteRow(const CGridTreeItem* node) const;
+    // The row data's "Ip:Port" text names a favourite; O(1), and no text is copied while there
+    // are no favourites.
+    bool HasFavouriteAddress(const CGridItemInfo& info) const;
     // What Ctrl+D does on the selected row: add it, remove it, or nothing (no selection, a group
     // row, a text that is no favourite address, or a full list).
     enum class FavouriteToggle { None, Add, Remove };

@@ -14,8 +14,11 @@ const QString kNoAnswerRootText = QStringLiteral("Favourites (no answer)");
 
 bool CServerGrid::IsFavouriteRow(const CGridTreeItem* node) const {
     const CGridItemInfo* info = GetInfo(node);
-    return info != nullptr && !m_favourites.IsEmpty() && !HasChildren(node) &&
-           m_favourites.Contains(info->GetSubText(kAddressSubText));
+    return info != nullptr && !HasChildren(node) && HasFavouriteAddress(*info);
+}
+
+bool CServerGrid::HasFavouriteAddress(const CGridItemInfo& info) const {
+    return !m_favourites.IsEmpty() && m_favourites.Contains(info.GetSubText(kAddressSubText));
 }
 
 CServerGrid::FavouriteToggle CServerGrid::SelectedFavouriteToggle() const {

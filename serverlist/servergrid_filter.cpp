@@ -5,13 +5,11 @@
 bool CServerGrid::IsServerRow(const CGridTreeItem* node) const {
     const CGridItemInfo* info = GetInfo(node);
     return info != nullptr && !HasChildren(node) && info->m_strText.isEmpty() &&
-           info->m_arrSubTexts.size() > kAddressSubText &&
-           !info->m_arrSubTexts.at(kAddressSubText).isEmpty();
+           !info->m_arrSubTexts.view(kAddressSubText).isEmpty();
 }
 
 bool CServerGrid::PassesFilter(const CGridItemInfo& info) const {
-    return !m_bFilterActive ||
-           m_matcher.Matches(info, m_favourites.Contains(info.GetSubText(kAddressSubText)));
+    return !m_bFilterActive || m_matcher.Matches(info, HasFavouriteAddress(info));
 }
 
 void CServerGrid::SetFilter(const ServerFilter& filter) {

@@ -24,8 +24,7 @@ TEST(SubTextList, KeepsEveryTextAsGivenThroughChangesAndCopies) {
     for (const int outside : {-1, 7, 1000}) {
         EXPECT_TRUE(texts.view(outside).isEmpty() && texts.at(outside).isNull()) << outside;
     }
-    EXPECT_EQ(CSubTextList(texts.toList()), texts);
-    EXPECT_FALSE(CSubTextList({"1", "2"}) == CSubTextList({"1", "2", ""}));
+    EXPECT_EQ(CSubTextList(texts.toList()).toList(), texts.toList());
     EXPECT_TRUE(CSubTextList().isEmpty() && CSubTextList(QStringList()).view(0).isEmpty());
 }
 
