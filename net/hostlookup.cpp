@@ -75,21 +75,23 @@ bool IsHostName(const std::string& text) {
         return false;
     }
     size_t label = 0;
+    char last = '.';
     for (char c : text) {
         if (c == '.') {
-            if (label == 0) {
+            if (label == 0 || last == '-') {
                 return false;
             }
             label = 0;
-            continue;
+        } else {
+            const bool allowed = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+                                 (c >= '0' && c <= '9') || (c == '-' && label > 0);
+            if (!allowed || ++label > 63) {
+                return false;
+            }
         }
-        bool allowed =
-            (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-';
-        if (!allowed || ++label > 63) {
-            return false;
-        }
+        last = c;
     }
-    return true;
+    return last != '-';
 }
 
 std::optional<uint32_t> ResolveHostIPv4(const std::string& host) {

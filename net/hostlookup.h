@@ -7,8 +7,10 @@
 // Host texts as the query socket and the favourites take them: a strict dotted IPv4 text, or a
 // host name that an IPv4 name lookup resolves.
 
-// Letters, digits, '-' and '.' in labels of 1 to 63 characters, 253 at most in all: a text that
-// can name a host. Anything else is refused without asking a resolver. O(length).
+// Labels of 1 to 63 letters, digits and '-', none beginning or ending with '-', separated by
+// '.' (one may end the text), 253 characters at most in all: a text that can name a host and
+// that no program reads as an option. Anything else is refused without asking a resolver.
+// O(length).
 bool IsHostName(const std::string& text);
 
 // The IPv4 address (network byte order) the host text names: four decimal numbers 0..255

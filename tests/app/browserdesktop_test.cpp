@@ -30,6 +30,8 @@ TEST(BrowserDesktopTest, CommandLineIsAnsweredWithoutADisplay) {
     } cases[] = {{{"--help"}, "--master <HOST[:PORT]>", 0},
                  {{"--help"}, "[korvath://HOST:PORT]", 0},
                  {{"korvath://127.0.0.1:0"}, "", 2},
+                 {{"korvath://--help:1"}, "", 2},
+                 {{"korvath://-foo:27015"}, "", 2},
                  {{"--version"}, "Korvath Servers Browser 0.3.0\n", 0},
                  {{"--bogus"}, "", 2},
                  {{"extra"}, "", 2}};
