@@ -28,7 +28,7 @@ void SaveGameCommand(const QString& command) {
 
 GameCommand ExpandGameCommand(const QString& command, const QString& host, uint16_t port) {
     const QString portText = QString::number(port);
-    if (port == 0 || !IsHostName(host.toStdString())) {
+    if (port == 0 || !IsHostText(host.toStdString())) {
         return Refused(UnjoinableAddressReason(host + ':' + portText));
     }
     if (command.size() > kMaxGameCommandLength) {

@@ -65,7 +65,8 @@ TEST(GameCommandTest, JoinLinksNameOneServer) {
              "korvath:// 127.0.0.1:1", "korvath://127.0.0.1:1\n", "korvath:///127.0.0.1:1//",
              "other://127.0.0.1:1", "korvath://" + QString(5000, 'a') + ":1", "korvath://a;b:1",
              "korvath://$(touch x):1", "korvath://[::1]:1", "korvath://\x1b[31m:1",
-             "korvath://--help:1", "korvath://-foo:27015", "korvath:a-.b:1", "korvath:a.-b:1"}) {
+             "korvath://--help:1", "korvath://-foo:27015", "korvath:a-.b:1", "korvath:a.-b:1",
+             "korvath://010.0.0.1:1", "korvath://0x7f.1:1", "korvath://2130706433:27015"}) {
         EXPECT_EQ(address(link), "") << link.toStdString();
     }
 }
