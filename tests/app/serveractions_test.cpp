@@ -195,5 +195,16 @@ TEST_F(ServerRowsTest, JoinQueriesTheServerAgainAndAsksWhenItCannotTakeAPlayer) 
     }
 }
 
+// Join on a row no game can join (port 0, as a master may list it) says why in a warning box.
+TEST_F(ServerRowsTest, JoinSaysWhyARowCannotBeJoined) {
+    Open({"127.0.0.1:0"});
+    MessageBoxWatcher boxes;
+    Grid().SetItemState(2, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    Frame().Action(ID_JOIN_SERVER)->trigger();
+    ASSERT_EQ(boxes.seen.size(), 1u);
+    EXPECT_EQ(boxes.seen[0].icon, QMessageBox::Warning);
+    EXPECT_TRUE(boxes.seen[0].text.starts_with("\"127.0.0.1:0\" is not a server address"));
+}
+
 }  // namespace
 }  // namespace kr::test
