@@ -3,11 +3,15 @@
 #include <cstdio>
 #include <string>
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include "platform/posix/trace.h"
+#include "tests/support/fakenotice.h"
 #include "tests/support/tempdir.h"
 #include "tests/support/testmutex.h"
 
@@ -82,6 +86,22 @@ TEST_F(TMutexTest, MutexOfADeadHolderIsTakenOver) {
     }
     EXPECT_TRUE(FreeForOtherThread());
     EXPECT_EQ(Trace(), "Wait ok\nMutex released by other process\n~TMutex()\n");
+}
+
+// A world-writable object (another user could hold it for ever) is not used: waits succeed at
+// once without it, and the status bar says so once.
+TEST_F(TMutexTest, RefusedMutexIsNotUsedAndSaysSo) {
+    const int fd = shm_open(NamedMutex::ObjectName(m_name).c_str(), O_RDWR | O_CREAT, 0666);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(fchmod(fd, 0666), 0);
+    close(fd);
+    kr::test::FakeNotice notice;
+    TMutex mutex(m_name);
+    EXPECT_TRUE(mutex.Wait());
+    EXPECT_EQ(mutex.m_lockCount, 0);
+    EXPECT_EQ(notice.StatusTexts(),
+              std::vector<std::string>{"Mutex \"" + m_name +
+                                       "\" not used: another user owns it or others can write it"});
 }
 
 }  // namespace
