@@ -46,12 +46,16 @@ bool CMainFrame::OnCreate() {
         return false;
     }
     CServerGrid& grid = m_pView->Grid();
-    const QString dropped = LoadFavouriteSettings(grid.Favourites());
+    const QString dropped = m_favouriteSettings.Load(grid.Favourites());
     if (!dropped.isEmpty()) {
         m_pStatusBar->SetPaneText(0, dropped);
     }
-    connect(&grid, &CServerGrid::favouritesChanged, this,
-            [&grid] { SaveFavouriteSettings(grid.Favourites()); });
+    connect(&grid, &CServerGrid::favouritesChanged, this, [this, &grid] {
+        const QString failed = m_favouriteSettings.Save(grid.Favourites());
+        if (!failed.isEmpty()) {
+            m_pStatusBar->SetPaneText(0, failed);
+        }
+    });
     BuildFilterBar(m_pViewMenu);
     return true;
 }

@@ -3,6 +3,7 @@
 #include "app/browserdoc.h"
 #include "app/browserrefreshhost.h"
 #include "app/browserview.h"
+#include "app/favouritesettings.h"
 #include "platform/qt/statusbar.h"
 
 #include <QHash>
@@ -22,7 +23,8 @@ class QPrinter;
 // it to the favourites or remove it (Ctrl+D); those are greyed for any other row, and the grid's
 // context menu offers them too (on a group row: expand all, collapse). When a refresh ends a
 // pane tells "A of L answered". The favourites are loaded from the settings with the window (a
-// line in the status bar tells what was dropped) and saved at each change.
+// line in the status bar tells what was dropped) and each change is saved (CFavouriteSettings; a
+// line in the status bar tells when the write failed).
 // Commands keep their numeric ids: menus, toolbar and keys all go through SendCommand, which
 // offers an id to the view first, then to the frame, then to the application's handlers.
 // A close request that comes while a refresh runs stops it (no query starts after it, those in
@@ -82,6 +84,7 @@ private:
     QLabel* m_pAnsweredCount = nullptr;
     QMenu* m_pViewMenu = nullptr;
     CBrowserDoc m_document;
+    CFavouriteSettings m_favouriteSettings;
     CBrowserRefreshHost m_refreshHost;
     QPrinter* m_pPrinter;
     QHash<int, QAction*> m_actions;
