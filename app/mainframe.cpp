@@ -19,8 +19,9 @@
 
 namespace {
 
-constexpr int kIndicators[] = {ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM,
-                               ID_INDICATOR_SCRL};
+// The message pane, the answered and shown count panes (as wide as their texts), the indicators.
+constexpr int kIndicators[] = {ID_SEPARATOR,      ID_SEPARATOR,     ID_SEPARATOR,
+                               ID_INDICATOR_CAPS, ID_INDICATOR_NUM, ID_INDICATOR_SCRL};
 }  // namespace
 
 CMainFrame::CMainFrame(QPrinter* printer)
