@@ -5,11 +5,8 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <pthread.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <functional>
 
 namespace {
 
@@ -23,18 +20,6 @@ struct Block {
     uint32_t state;
     pthread_mutex_t mutex;
 };
-
-// Makes the object as another process would: mode, size, then `change` on the descriptor.
-void MakeObject(
-    const std::string& name, mode_t mode, off_t size,
-    const std::function<int(int)>& change = [](int) { return 0; }) {
-    const int fd = shm_open(NamedMutex::ObjectName(name).c_str(), O_RDWR | O_CREAT, mode);
-    ASSERT_GE(fd, 0);
-    EXPECT_EQ(fchmod(fd, mode), 0);
-    EXPECT_EQ(ftruncate(fd, size), 0);
-    EXPECT_EQ(change(fd), 0);
-    close(fd);
-}
 
 TEST(NamedMutexTest, ObjectsOfOneNameShareOneRecursiveMutex) {
     TestMutexName name;
@@ -54,10 +39,10 @@ TEST(NamedMutexTest, ObjectsOfOneNameShareOneRecursiveMutex) {
 // A creator that died while initialising: the next opener finishes the job instead of giving up.
 TEST(NamedMutexTest, ObjectLeftHalfInitialisedIsRecovered) {
     TestMutexName name;
-    MakeObject(name.name, 0600, sizeof(Block), [](int fd) {
+    ASSERT_TRUE(kr::test::MakeMutexObject(name.name, 0600, sizeof(Block), [](int fd) {
         const uint32_t initialising = 1;  // the state word of an unfinished creation
         return write(fd, &initialising, sizeof(initialising)) == 4 ? 0 : -1;
-    });
+    }));
     auto mutex = NamedMutex::Open(name.name);
     ASSERT_TRUE(mutex);
     EXPECT_EQ(mutex->LockFor(kWait), Result::Locked);
@@ -66,42 +51,38 @@ TEST(NamedMutexTest, ObjectLeftHalfInitialisedIsRecovered) {
     EXPECT_EQ(TryFromOtherThread(name.name), Result::Locked);
 }
 
-// The object is the user's own, 0600 whatever the umask, under a name with the user id.
+// The object is the user's own, under a name with the user id, 0600 whatever the umask.
 TEST(NamedMutexTest, ObjectIsMadePrivateToTheUser) {
     TestMutexName name;
     const mode_t umaskBefore = umask(0277);
-    auto mutex = NamedMutex::Open(name.name);
+    const bool opened = NamedMutex::Open(name.name) != nullptr;
     umask(umaskBefore);
-    ASSERT_TRUE(mutex);
+    const std::string path =
+        "/dev/shm/korvath-mutex-" + std::to_string(geteuid()) + "-" + name.name;
     struct stat info {};
-    ASSERT_EQ(stat(("/dev/shm" + NamedMutex::ObjectName(name.name)).c_str(), &info), 0);
+    ASSERT_TRUE(opened && stat(path.c_str(), &info) == 0);
     EXPECT_EQ(info.st_mode & 07777, 0600u);
-    EXPECT_EQ(info.st_uid, geteuid());
-    EXPECT_EQ(NamedMutex::ObjectName(name.name),
-              "/korvath-mutex-" + std::to_string(geteuid()) + "-" + name.name);
 }
 
-// An object someone else could hold for ever, or that is no mutex, is refused at once and never
-// waited on. Another owner needs root (fchown); elsewhere that row is skipped.
+// An object someone else could hold for ever, or that is no mutex, is refused and never waited
+// on. Another owner needs root (fchown); elsewhere that row is left out.
 TEST(NamedMutexTest, ObjectThatIsNotTheUsersOwnIsRefused) {
-    using Make = std::function<void(const std::string&)>;
-    const std::vector<std::pair<const char*, Make>> cases = {
-        {"another user's",
-         [](const std::string& n) {
-             MakeObject(n, 0600, sizeof(Block), [](int fd) { return fchown(fd, 65534, -1); });
-         }},
-        {"world-writable", [](const std::string& n) { MakeObject(n, 0666, sizeof(Block)); }},
-        {"group-writable", [](const std::string& n) { MakeObject(n, 0620, sizeof(Block)); }},
-        {"another size", [](const std::string& n) { MakeObject(n, 0600, 4096); }},
-        {"a pipe",
-         [](const std::string& n) {
-             ASSERT_EQ(mkfifo(("/dev/shm" + NamedMutex::ObjectName(n)).c_str(), 0600), 0);
-         }},
+    struct Case {
+        mode_t mode;
+        off_t size;
+        int (*change)(int) = nullptr;
     };
-    for (std::size_t i = geteuid() == 0 ? 0 : 1; i < cases.size(); ++i) {
-        SCOPED_TRACE(cases[i].first);
+    std::vector<Case> cases = {{0666, sizeof(Block)}, {0620, sizeof(Block)}, {0600, 4096}};
+    if (geteuid() == 0) {
+        cases.push_back({0600, sizeof(Block), [](int fd) { return fchown(fd, 65534, -1); }});
+    }
+    cases.push_back({});  // a pipe
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.mode);
         TestMutexName name;
-        cases[i].second(name.name);
+        ASSERT_TRUE(c.mode != 0 ? kr::test::MakeMutexObject(name.name, c.mode, c.size, c.change)
+                                : mkfifo(("/dev/shm" + NamedMutex::ObjectName(name.name)).c_str(),
+                                         0600) == 0);
         NamedMutex::OpenFailure failure = NamedMutex::OpenFailure::CannotOpen;
         EXPECT_FALSE(NamedMutex::Open(name.name, &failure));
         EXPECT_EQ(failure, NamedMutex::OpenFailure::Refused);
