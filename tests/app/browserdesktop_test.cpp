@@ -62,7 +62,7 @@ TEST(BrowserDesktopTest, FirstStartThenWindowAndBarsComeBackAsTheyWereLeft) {
         for (int i = 0; i < frame.StatusBar().GetCount(); ++i) {
             panes << frame.StatusBar().GetPaneText(i);
         }
-        EXPECT_EQ(panes, QStringList({"Ready", "CAP", "NUM", "SCRL"}));
+        EXPECT_EQ(panes, QStringList({"Ready", "", "", "CAP", "NUM", "SCRL"}));
         for (const QSize size : {frame.size(), QSize(300, 200)}) {
             frame.resize(size);
             QCoreApplication::processEvents();

@@ -10,7 +10,6 @@
 
 #include <gtest/gtest.h>
 #include <QClipboard>
-#include <QLabel>
 #include <QMenu>
 #include <QTest>
 #include <QToolTip>
@@ -47,7 +46,7 @@ TEST(ServerActionsTest, RefreshListRunsAWholeNewRefreshWheneverNoneIsRunning) {
         int all = 0;
         frame.View().Grid().CountServerRows(shown, all);
         rowCounts.push_back(all);
-        EXPECT_EQ(frame.findChild<QLabel*>("answeredCount")->text(), answered) << again;
+        EXPECT_EQ(frame.StatusBar().GetPaneText(CMainFrame::kAnsweredPane), answered) << again;
     }
     EXPECT_EQ(greyedMeanwhile, 4);
     EXPECT_TRUE(frame.Action(ID_REFRESH_LIST)->isEnabled());
