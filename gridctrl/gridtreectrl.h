@@ -167,10 +167,12 @@ public:
 
     // Copies source with its whole subtree as the last child of target: the copy of source gets
     // a row when target's children are shown, everything below it none (so copies with children
-    // are collapsed). Each copy's row data is CloneInfo of the original's. FALSE only for a null
-    // target (or source). Cost O(rows) for the top copy's row, then O(1) per copied node.
+    // are collapsed). Each copy's row data is CloneInfo of the original's. FALSE, and nothing
+    // copied, for a null target or source and for a target in source's subtree (source itself
+    // included). Cost O(depth + rows) for the top copy's row, then O(1) per copied node.
     BOOL CopySubtree(CGridTreeItem* target, CGridTreeItem* source);
-    // Copies the children of source, recursively, below destination, without rows.
+    // Copies the children of source, recursively, below destination, without rows. Nothing for a
+    // null node or a destination in source's subtree. O(depth) plus O(1) per copied node.
     void CopyChildren(CGridTreeItem* destination, CGridTreeItem* source);
 
     // ---- Columns and the cell focus. ----
@@ -380,6 +382,8 @@ private:
     bool TrackDropRow(CPoint point);
     int DragScrollZone(int y) const;
     void ExpandDropRow();
+    // CopyChildren once the destination is known to lie outside the source's subtree.
+    void CopyChildrenBelow(CGridTreeItem* destination, const CGridTreeItem* source);
     static CGridTreeItem* FindNextBelow(CGridTreeItem* top, const CGridTreeItem* current,
                                         bool& bFound, BOOL bVisibleOnly);
 

@@ -75,6 +75,28 @@ TEST_F(GridTree, RowTextsAreWrittenOnlyIntoTheNodesOwnRow) {
     EXPECT_TRUE(Settled(g));
 }
 
+// A copy into the subtree it copies would never end: it is refused and changes nothing.
+TEST_F(GridTree, CopiesIntoTheirOwnSubtreeAreRefused) {
+    g.Expand({"R1", "A"});
+    const std::string rows = g.Rows();
+    const struct {
+        const char *target, *source;
+        bool whole;  // CopySubtree, else CopyChildren
+    } cases[] = {{"A", "A", true}, {"A2x", "A", true}, {"A", "A", false}, {"A2", "R1", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.target) + " " + c.source);
+        const int children = g.GetChildCount(g.N(c.target));
+        if (c.whole) {
+            EXPECT_FALSE(g.CopySubtree(g.N(c.target), g.N(c.source)));
+        } else {
+            g.CopyChildren(g.N(c.target), g.N(c.source));
+        }
+        EXPECT_EQ(g.GetChildCount(g.N(c.target)), children);
+        EXPECT_EQ(g.Rows(), rows);
+        EXPECT_TRUE(Settled(g));
+    }
+}
+
 // Random operations of every kind; after each one the rows must still describe the tree.
 TEST(GridTreeRandom, InvariantsHoldAfterEveryOperation) {
     for (unsigned start = 1; start <= 6; ++start) {
