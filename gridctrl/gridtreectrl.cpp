@@ -482,18 +482,11 @@ void CGridTreeCtrl::SetNodeRow(CGridTreeItem* node, int nRow) {
 }
 
 // m_nRow of a hidden node still holds its last row, which another node may show now: the row
-// is written only when it really is the node's.
+// is repainted only when it really is the node's.
 void CGridTreeCtrl::RefreshRowTexts(CGridTreeItem* node) {
-    if (node == nullptr || node->m_nRow == -1 || NodeFromRow(node->m_nRow) != node) {
-        return;
+    if (node != nullptr && node->m_nRow != -1 && NodeFromRow(node->m_nRow) == node) {
+        RedrawItems(node->m_nRow, node->m_nRow);
     }
-    const CGridItemInfo* info = node->m_pInfo;
-    SetRedraw(FALSE);
-    SetItemText(node->m_nRow, 0, info->m_strText);
-    for (int k = 0; k < info->m_arrSubTexts.size(); ++k) {
-        SetItemText(node->m_nRow, k + 1, info->GetSubText(k));
-    }
-    SetRedraw(TRUE);
 }
 
 int CGridTreeCtrl::RevealNode(CGridTreeItem* node) {

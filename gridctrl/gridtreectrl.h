@@ -55,7 +55,7 @@ public:
 
     CGridItemInfo* GetInfo(const CGridTreeItem* node) const;
     // Replaces the node's row data (the node owns it: a different old one is freed; null is
-    // refused). With bRefreshRow the row's texts are written again (RefreshRowTexts).
+    // refused). With bRefreshRow the row is repainted (RefreshRowTexts).
     void SetInfo(CGridTreeItem* node, CGridItemInfo* info, BOOL bRefreshRow);
     BOOL IsCollapsed(const CGridTreeItem* node) const;
     void SetCollapsed(CGridTreeItem* node, BOOL bCollapsed);
@@ -139,8 +139,9 @@ public:
     void SetHiddenNodes(const std::function<bool(const CGridTreeItem*)>& isHidden);
     // The number of m_nRow writes since the control was made: the rows its changes touched.
     std::uint64_t GetRowsNumbered() const { return m_nRowsNumbered; }
-    // Writes the node's texts into its row again (column 0 and one column per sub-text), with
-    // drawing off meanwhile. Nothing unless the node is shown at m_nRow.
+    // Repaints the node's row after its row data changed: a call-back row keeps no copy of a
+    // text, so the list and assistive technology read the new texts at once. Nothing unless the
+    // node is shown at m_nRow. O(1).
     void RefreshRowTexts(CGridTreeItem* node);
     // Expands the node's ancestors top-down, selects and focuses its row and scrolls it into view
     // (a partly visible row will do); returns the row, -1 when the node is not in the tree.
@@ -215,7 +216,7 @@ public:
     // Fill of the focused cell of the selected row. Default RGB(192, 0, 0).
     virtual COLORREF GetFocusCellColor();
     // An in-place edit ended with item->pszText for row item->iItem, column item->iSubItem.
-    // Default: stores it in the node's row data (growing the sub-texts) and in the cell.
+    // Default: stores it in the node's row data (growing the sub-texts) and repaints the row.
     virtual void OnCellTextChanged(CGridTreeItem* node, LVITEM* item);
     // A press on a row that did not expand or collapse a node, after the list processed it (the
     // button was released without a drag). Default: an edit box over the tree column's label
