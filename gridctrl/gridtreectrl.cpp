@@ -196,6 +196,14 @@ CGridTreeItem* CGridTreeCtrl::InsertChildNode(CGridTreeItem* parent, CGridItemIn
     if (parent == nullptr) {
         return nullptr;
     }
+    const bool parentShown = RowFromNode(parent) != -1;
+    // A collapsed parent cannot show the child: inserting a row anyway would put it out of
+    // order, so the child goes without a row like its siblings. An expanded one that is not to
+    // show it is collapsed first, while its rows still match its children.
+    const bool showRow = parentShown && !bHidden && bShowRow && !parent->m_bCollapsed;
+    if (parentShown && !bHidden && !showRow && !parent->m_bCollapsed) {
+        CollapseNode(parent);
+    }
     auto* node = new CGridTreeItem;
     node->m_pInfo = info != nullptr ? info : new CGridItemInfo;
     node->m_nLevel = parent->m_nLevel + 1;
@@ -206,19 +214,15 @@ CGridTreeItem* CGridTreeCtrl::InsertChildNode(CGridTreeItem* parent, CGridItemIn
     }
     parent->m_listChildren.push_back(node);
     ForgetUnhiddenChildren();
-    const int parentRow = RowFromNode(parent);
-    if (parentRow == -1) {
+    if (!parentShown) {
         // Nothing below a parent that is not shown has a row: collapsing it keeps that true.
         CollapseWithoutRows(parent);
         return node;
     }
-    if (bHidden) {
-        return node;
-    }
-    // A collapsed parent cannot show the child: inserting a row anyway would put it out of
-    // order, so the child goes without a row like its siblings.
-    if (!bShowRow || parent->m_bCollapsed) {
-        parent->m_bCollapsed = TRUE;
+    if (!showRow) {
+        if (!bHidden) {
+            parent->m_bCollapsed = TRUE;
+        }
         return node;
     }
     const int row = RowForShownNode(node);

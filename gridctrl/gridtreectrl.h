@@ -79,10 +79,11 @@ public:
     // A new last root at level 1 with its row at the end. Its check box is not set.
     CGridTreeItem* InsertRootNode(CGridItemInfo* info);
     // A new last child of parent. With bShowRow (for a shown, expanded parent) it gets its row,
-    // with its check box set when m_bChecked is; otherwise the parent is marked collapsed (with
-    // its expanded descendants when it is not shown). When the parent cannot show it (not shown
-    // or collapsed), bShowRow is treated as FALSE. With bHidden the child is hidden: it gets no
-    // row, and a shown parent is left as it is.
+    // with its check box set when m_bChecked is; otherwise the parent is collapsed (a shown one
+    // as CollapseNode does, its children's rows going; one that is not shown marked so with its
+    // expanded descendants). When the parent cannot show it (not shown or collapsed), bShowRow is
+    // treated as FALSE. With bHidden the child is hidden: it gets no row, and a shown parent is
+    // left as it is.
     CGridTreeItem* InsertChildNode(CGridTreeItem* parent, CGridItemInfo* info, BOOL bShowRow,
                                    BOOL bHidden = FALSE);
     // Shows the direct children of a collapsed node that is shown at nRow; returns the last row

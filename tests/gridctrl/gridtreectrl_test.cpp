@@ -34,6 +34,8 @@ TEST_F(GridTree, ChildRowsAppearInOrderOnExpandOrBelowTheParentsLastShownDescend
     g.Add("A2y", "A2", TRUE);    // A2 is collapsed
     g.Add("A2xx", "A2x", TRUE);  // A2x is hidden
     EXPECT_EQ(g.Rows(), "R1 A A1 A2 A3 B R2 C C2 R3");
+    g.Add("A4", "A");  // not to be shown below an open parent: it closes, its rows going
+    EXPECT_EQ(g.Rows(), "R1 A B R2 C C2 R3");
     EXPECT_TRUE(Settled(g));
     EXPECT_EQ(g.InsertChildNode(nullptr, nullptr, TRUE), nullptr);
 }
