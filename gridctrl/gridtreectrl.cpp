@@ -391,7 +391,9 @@ void CGridTreeCtrl::DeleteChildNodes(CGridTreeItem* node,
         return;
     }
     CollapseNode(node);
-    node->m_bCollapsed = TRUE;  // also when not shown: the children left get no rows
+    // Also when not shown (hidden, or below a hidden node): the children left get no rows, and
+    // expanded descendants are collapsed with it, as collapsing a shown node does.
+    CollapseWithoutRows(node);
     int branchesFreed = 0;
     std::erase_if(node->m_listChildren, [&](CGridTreeItem* child) {
         if (!which(child)) {

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <random>
 #include <set>
 #include <string>
@@ -99,25 +101,51 @@ TEST_F(GridTree, CopiesIntoTheirOwnSubtreeAreRefused) {
     }
 }
 
-// Random operations of every kind; after each one the rows must still describe the tree.
+// Runs of the random test: fewer in the sanitizer builds, which run it several times slower.
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+constexpr unsigned kRandomRuns = 150;
+#else
+constexpr unsigned kRandomRuns = 1000;
+#endif
+
+// Random operations of every kind, the owners' sequences among them (a drop, a re-query, a sort,
+// an edit); after each one the rows must still describe the tree.
 TEST(GridTreeRandom, InvariantsHoldAfterEveryOperation) {
-    for (unsigned start = 1; start <= 6; ++start) {
+    for (unsigned start = 1; start <= kRandomRuns; ++start) {
         std::mt19937 random(start);
         CGridTreeCtrl grid;
         grid.resize(200, 150);
-        grid.InsertColumn(0, QString(), LVCFMT_LEFT, 80);
+        for (int col = 0; col < 3; ++col) {
+            grid.InsertColumn(col, QString(), LVCFMT_LEFT, 60);
+        }
         std::vector<CGridTreeItem*> all;  // nodes still in the tree
-        for (int step = 0; step < 250; ++step) {
-            const unsigned op = all.empty() ? 0 : random() % 12;
+        const auto info = [&](int step) {
+            QStringList texts;
+            for (unsigned k = random() % 5; k > 0; --k) {
+                texts << QString::number(k);
+            }
+            return NewInfo(QString::number(step), texts);
+        };
+        const auto forget = [&](const CGridTreeItem* top) {
+            std::erase_if(all, [&](CGridTreeItem* n) { return grid.IsInSubtree(top, n); });
+        };
+        const std::function<void(CGridTreeItem*)> keep = [&](CGridTreeItem* top) {
+            all.push_back(top);
+            for (POSITION pos = grid.GetFirstChildPosition(top); pos;) {
+                keep(grid.GetNextChild(top, pos));
+            }
+        };
+        for (int step = 0; step < 200; ++step) {
+            const unsigned op = all.empty() ? 0 : random() % 16;
             CGridTreeItem* node = all.empty() ? nullptr : all[random() % all.size()];
             const int row = grid.RowFromNode(node);
             int last = -1;
             if (op == 0) {
-                all.push_back(grid.InsertRootNode(NewInfo(QString::number(step), {})));
-            } else if (op <= 3) {  // shown exactly when the parent is shown and expanded
-                const bool open = row != -1 && !grid.IsCollapsed(node);
-                all.push_back(grid.InsertChildNode(node, NewInfo(QString::number(step), {}), open,
-                                                   op == 3 && random() % 2));
+                all.push_back(grid.InsertRootNode(info(step)));
+            } else if (op <= 3) {  // bShowRow only for a shown, expanded parent, not always then
+                const bool open = row != -1 && !grid.IsCollapsed(node) && random() % 4;
+                all.push_back(
+                    grid.InsertChildNode(node, info(step), open, op == 3 && random() % 2));
             } else if (op == 4) {
                 grid.ExpandNode(node, row);
             } else if (op == 5) {
@@ -125,7 +153,7 @@ TEST(GridTreeRandom, InvariantsHoldAfterEveryOperation) {
             } else if (op == 6) {
                 grid.ExpandSubtree(node, &last);
             } else if (op == 7 && (row != -1 || grid.GetParentNode(node) != nullptr)) {
-                std::erase_if(all, [&](CGridTreeItem* n) { return grid.IsInSubtree(node, n); });
+                forget(node);
                 if (row != -1) {
                     grid.DeleteNodeAndRows(node, row);
                 } else {
@@ -153,10 +181,35 @@ TEST(GridTreeRandom, InvariantsHoldAfterEveryOperation) {
                     const CGridTreeItem* child = grid.GetNextChild(node, pos);
                     if (pick) {
                         going.insert(child);
-                        std::erase_if(all, [&](auto* n) { return grid.IsInSubtree(child, n); });
+                        forget(child);
                     }
                 }
                 grid.DeleteChildNodes(node, [&](const CGridTreeItem* c) { return going.count(c); });
+            } else if (op == 12 && grid.GetParentNode(node) != nullptr) {  // a drop: copy, delete
+                CGridTreeItem* target = all[random() % all.size()];
+                const BOOL copied = grid.CopySubtree(target, node);
+                ASSERT_EQ(copied, !grid.IsInSubtree(node, target));
+                if (copied) {
+                    forget(node);
+                    keep(target->m_listChildren.back());
+                    if (const int now = grid.RowFromNode(node); now != -1) {  // may have moved
+                        grid.DeleteNodeAndRows(node, now);
+                    } else {
+                        grid.DetachNode(node, TRUE);
+                    }
+                }
+            } else if (op == 13) {  // a re-query: new row data, then filtered
+                grid.SetInfo(node, info(step), random() % 2);
+                grid.SetNodeHidden(node, random() % 2);
+            } else if (op == 14 && row != -1) {  // an in-place edit ends
+                LVITEM item;
+                item.iItem = row;
+                item.iSubItem = static_cast<int>(random() % 4);
+                item.pszText = QString("e%1").arg(step);
+                grid.OnCellTextChanged(node, &item);
+            } else if (op == 15) {  // a sort: collapsed first, as the rows follow the order
+                grid.CollapseNode(node);
+                std::shuffle(node->m_listChildren.begin(), node->m_listChildren.end(), random);
             }
             ASSERT_TRUE(Settled(grid)) << "start " << start << " step " << step << " op " << op;
         }
