@@ -634,6 +634,10 @@ COLORREF CGridTreeCtrl::GetFocusCellColor() {
     return RGB(192, 0, 0);
 }
 
+BOOL CGridTreeCtrl::OnDropping(CGridTreeItem*, CGridTreeItem*) {
+    return TRUE;
+}
+
 BOOL CGridTreeCtrl::OnExpanding(CGridTreeItem*, int) {
     return TRUE;
 }

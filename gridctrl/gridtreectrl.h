@@ -228,6 +228,8 @@ public:
     // colour at (m_nIconWidth + 4, 0), on the window colour made transparent; null when column 0
     // has no width.
     virtual std::unique_ptr<CImageList> CreateDragImage(int nRow);
+    // Veto before a drop moves the dragged node below target (TRUE: go ahead). Default TRUE.
+    virtual BOOL OnDropping(CGridTreeItem* dragged, CGridTreeItem* target);
     // Veto before (TRUE: go ahead) and report after an expansion or collapse by the user.
     virtual BOOL OnExpanding(CGridTreeItem* node, int nRow);
     virtual BOOL OnExpanded(CGridTreeItem* node, int nRow);
@@ -292,11 +294,12 @@ protected:
     // Moves highlight the row under the cursor as the drop target; resting 300 ms in the top or
     // bottom zone (m_nIconHeight + 1 pixel rows) scrolls a line per tick, resting on a collapsed
     // node with children expands it. Releasing the left button drops: unless the target is the
-    // dragged node, its parent or below it, or the dragged node is a root, the subtree is copied
-    // under the target (CopySubtree), the original deleted with its rows, and the target selected,
-    // all with drawing off and one repaint. Escape (seen at the next move), a right or middle
-    // button, a lost capture, or rows changed by anything else meanwhile cancel the drag: tree,
-    // rows and selection stay as they were, the image goes and the capture is released.
+    // dragged node, its parent or below it, the dragged node is a root, or OnDropping refuses
+    // the target, the subtree is copied under the target (CopySubtree), the original deleted with
+    // its rows, and the target selected, all with drawing off and one repaint. Escape (seen at
+    // the next move), a right or middle button, a lost capture, or rows changed by anything else
+    // meanwhile cancel the drag: tree, rows and selection stay as they were, the image goes and
+    // the capture is released.
     // m_nDragRow stays set after a cancel; only a drop resets it. Escape pressed while the
     // control has the keyboard focus cancels at once and goes no further (it closes no dialog);
     // without a drag, Escape goes on to the parent.

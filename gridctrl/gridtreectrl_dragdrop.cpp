@@ -158,8 +158,8 @@ void CGridTreeCtrl::OnLButtonUp(UINT nFlags, CPoint point) {
     CGridTreeItem* target = NodeFromRow(m_nDropRow);
     if (dragged == nullptr || target == nullptr || m_nDragRow == m_nDropRow ||
         dragged->m_pParent == nullptr || target == dragged->m_pParent ||
-        IsInSubtree(dragged, target)) {
-        return;  // nothing dropped: a root, its own parent, itself or its own subtree
+        IsInSubtree(dragged, target) || !OnDropping(dragged, target)) {
+        return;  // nothing dropped: a root, its own parent, itself, its own subtree or a refusal
     }
     CWaitCursor wait;
     SetRedraw(FALSE);
