@@ -35,13 +35,19 @@ class CGridCellEdit;
 // Cost: every shown node's m_nRow is kept valid as rows change, by renumbering only the rows at
 // and below the change (the rows that moved), and RowFromNode checks a node's ancestors and its
 // row, O(depth). A shown child's place comes from its previous sibling's last shown descendant,
-// O(depth + hidden siblings passed). So with a rows below the change: inserting a shown child is
-// O(depth + a), a hidden one O(1), expanding a node with c children O(c + a), collapsing one
-// O(depth + b + a), b the children of the expanded nodes below it that have children themselves
-// (the hidden rows go in one deletion, and a node whose children are all leaves, which each node
-// counts, is not looked into), deleting a node O(its rows + siblings + a) (it is found in its
-// parent's list); hiding one node costs as collapsing it, showing one as expanding it.
-// Filing into the last shown group therefore costs O(1) rows per child. Node accessors are O(1).
+// O(depth + hidden siblings passed). The list keeps its rows in a gap buffer: inserting or
+// deleting a run of rows also costs g, the distance from the list's previous change to the run
+// (none next to it: the rows of a node just expanded are at the gap when it collapses). So with
+// a rows below the change: inserting a shown child is O(depth + a + g), one without a row
+// O(depth) (below a shown, expanded parent, which then collapses, as collapsing it), expanding a
+// node with c children O(c + a + g), collapsing one O(depth + b + a + g), b the children of the
+// expanded nodes below it that have children themselves (the hidden rows go in one deletion, and
+// a node whose children are all leaves, which each node counts, is not looked into), deleting a
+// node O(depth + siblings + its subtree + a + g) (it is found in its parent's list, and every
+// node below it is freed, shown or not); hiding one node costs as collapsing it, showing one as
+// expanding it. Collapsing a group at the top of a long list thus costs the renumbering of every
+// row below it; filing into the last shown group costs O(1) rows per child. Node accessors are
+// O(1).
 // GetRowsNumbered counts the m_nRow writes, the measure of that cost.
 // Threads: the user-interface thread only; the control holds no lock.
 class CGridTreeCtrl : public CListCtrl {
@@ -100,15 +106,18 @@ public:
     // bCollapse marks the node and each expanded descendant with children collapsed, hidden ones
     // included. Step of collapsing, hiding and deleting: the node is shown, its subtree numbered
     // as it was before any row of this change went; rows are not renumbered. One deletion of
-    // the run of rows, O(depth), plus with bCollapse O(children of the expanded nodes below).
+    // the run of rows, O(depth + g) (see the class comment), plus with bCollapse O(children of
+    // the expanded nodes below).
     void HideDescendantRows(CGridTreeItem* node, BOOL bCollapse, int nFirstRow);
     // Deletes the node shown at nRow with its subtree, rows and row data, then selects and
     // focuses row nRow, or nRow - 1 when nRow no longer exists (nothing when nRow is 0). Nothing
     // happens when the node is not at nRow.
     void DeleteNodeAndRows(CGridTreeItem* node, int nRow);
-    // Collapses the node (its rows below go) and frees each direct child for which `which` is
-    // true, with its subtree and row data; the others keep their order. Nothing for a node without
-    // children. O(children + rows) when the node is shown, O(children) when not.
+    // Collapses the node (its rows below go; one that is not shown is marked collapsed with its
+    // expanded descendants) and frees each direct child for which `which` is true, with its
+    // subtree and row data; the others keep their order. Nothing for a node without children.
+    // O(children + freed nodes + b), plus collapsing a shown node's rows, O(depth + a + g) (see
+    // the class comment).
     void DeleteChildNodes(CGridTreeItem* node,
                           const std::function<bool(const CGridTreeItem*)>& which);
     // Frees a root (row data first, then the node with its subtree). Not a root: ignored.
