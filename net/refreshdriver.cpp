@@ -7,6 +7,7 @@
 
 #include "net/favouriteaddress.h"
 #include "net/masterclient.h"
+#include "net/nameresolver.h"
 #include "net/refreshstop.h"
 #include "net/serveraddress.h"
 #include "net/serverquerythread.h"
@@ -42,7 +43,8 @@ struct FavouriteQueries {
 };
 
 FavouriteQueries ResolveHostsFavourites(IRefreshHost& host, std::span<const ServerAddress> listed) {
-    const std::vector<ResolvedFavourite> favourites = ResolveFavourites(host.FavouriteServers());
+    const std::vector<ResolvedFavourite> favourites =
+        ResolveFavourites(host, host.FavouriteServers());
     host.FavouritesResolved(favourites);
     FavouriteQueries queries{UnlistedFavourites(favourites, listed), {}};
     for (const ResolvedFavourite& favourite : favourites) {

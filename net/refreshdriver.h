@@ -25,7 +25,8 @@ enum class RefreshOutcome {
 //   result: message box "Connection To Master Server Failed" (title "KR Server Browser",
 //   exclamation icon), status text "Failed to call Master Server", then only the favourites are
 //   queried and filed as below, with no progress bar and no sort; end. Otherwise, for the N
-//   listed servers: the favourites are resolved (host.FavouriteServers, host.FavouritesResolved);
+//   listed servers: the favourites are resolved (host.FavouriteServers; ResolveFavourites, 5 s
+//   for all, waiting in host.WaitForWorkerEnd; host.FavouritesResolved);
 //   host.BeginProgress("%d server(s)", N + the favourites not listed); one ServerQueryThread
 //   queries the listed servers, then the resolved favourites not listed (each address once)
 //   (at most 10 at once, list order, each once, on a pooled thread; every server's record is
@@ -33,7 +34,8 @@ enum class RefreshOutcome {
 //   host.WaitForWorkerEnd; the favourites that could not be resolved are filed and counted
 //   unanswered (FileAndStep); host.SortRows; the count text as status text; host.EndProgress. A
 //   stop (g_refreshStop) during the download ends it after the page in hand and the refresh at
-//   once; during the queries it skips the unresolved favourites, the sort and the count text.
+//   once; during the name lookups it ends the wait for them at once; during the queries it skips
+//   the unresolved favourites, the sort and the count text.
 RefreshOutcome RefreshServerList(IRefreshHost& host);
 
 // "Refresh List": the same refresh whether or not one has run before (never NotRun). The front
