@@ -220,5 +220,18 @@ TEST_F(BrowserRefreshTest, FavouriteWhoseLookupNeverEndsHoldsNeitherTheRefreshNo
     }
 }
 
+// A master that drips its list, one address a page: the window handles its events during the
+// download, and a close there ends the refresh before any query.
+TEST_F(BrowserRefreshTest, CloseDuringASlowDownloadEndsTheRefresh) {
+    ASSERT_NO_FATAL_FAILURE(Start(Words("--servers 40 --master-drip 200")));
+    FakeNotice recorder(GetUserNotice());
+    RefreshWatcher progress(Frame());
+    QTimer::singleShot(0, &Frame(), [this] { Frame().close(); });
+    Frame().SendCommand(ID_NEW_FULL_LIST);
+    EXPECT_FALSE(Frame().isVisible());
+    EXPECT_EQ(progress.bars, 0);
+    EXPECT_EQ(recorder.StatusTexts(), std::vector<std::string>{"Contacting Master Server"});
+}
+
 }  // namespace
 }  // namespace kr::test

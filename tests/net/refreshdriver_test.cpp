@@ -191,7 +191,8 @@ TEST_F(RefreshDriverTest, QueriesGoOnWhileTheFrontEndFilesUpToABound) {
 }
 
 // A favourite whose name lookup never ends: the refresh files it unanswered once the lookups'
-// time is up; with all the time in the world, a stop ends the wait and the refresh.
+// time is up; with all the time in the world, a stop ends the wait and the refresh, also during
+// the master's lookup, which then contacts nothing.
 TEST_F(RefreshDriverTest, NameLookupThatNeverEndsHoldsTheRefreshOnlyForItsTime) {
     const struct {
         const char* master;
@@ -199,7 +200,8 @@ TEST_F(RefreshDriverTest, NameLookupThatNeverEndsHoldsTheRefreshOnlyForItsTime) 
         RefreshOutcome outcome;
         Texts filed;
     } cases[] = {{"127.0.0.1", false, RefreshOutcome::Completed, {"never.test:5000"}},
-                 {"127.0.0.1", true, RefreshOutcome::Stopped, {}}};
+                 {"127.0.0.1", true, RefreshOutcome::Stopped, {}},
+                 {"never.test", true, RefreshOutcome::Stopped, {}}};
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.master) + (c.stopping ? " stopping" : ""));
         g_refreshCount = 0;
