@@ -71,9 +71,15 @@ public:
     }
 
     // Queues every host of the round and starts threads for them, as many as the bound allows.
-    // A thread that cannot be started leaves its lookups to the threads running.
+    // A thread that cannot be started leaves its lookups to the threads running. Drops the
+    // queued lookups of rounds given up (while every thread hangs in a lookup, they pile up).
+    // O(queued lookups).
     void Post(const std::shared_ptr<LookupRound>& round) {
         std::lock_guard<std::mutex> hold(m_lock);
+        std::erase_if(m_jobs, [](const LookupJob& job) {
+            std::lock_guard<std::mutex> holdRound(job.round->lock);
+            return job.round->abandoned;
+        });
         for (std::size_t i = 0; i < round->hosts.size(); ++i) {
             m_jobs.push_back(LookupJob{round, i});
         }
