@@ -13,14 +13,13 @@
 #include "app/browserapp.h"
 #include "app/commandids.h"
 #include "bench/heapinuse.h"
+#include "bench/loopstallmeter.h"
 #include "net/refreshdriver.h"
 #include "tests/support/simprocess.h"
 #include "tests/support/tempdir.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QEvent>
-#include <QTimer>
 
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
@@ -45,40 +44,6 @@ double PeakRssMegabytes() {
     getrusage(RUSAGE_SELF, &usage);
     return static_cast<double>(usage.ru_maxrss) / 1024.0;
 }
-
-// The longest time the window's thread went without a turn of its event loop, from the first
-// server row filed to Stop: a 1 ms timer ticks on each turn that finds it due.
-class LoopStallMeter {
-public:
-    explicit LoopStallMeter(CServerGrid& grid) {
-        m_timer.setTimerType(Qt::PreciseTimer);
-        m_timer.setInterval(1);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] { Tick(); });
-        QObject::connect(&grid, &CServerGrid::serverRowsChanged, &m_timer, [this] {
-            if (!m_timer.isActive()) {
-                m_timer.start();
-                m_sinceTick.start();
-            }
-        });
-    }
-    double StopMs() {
-        if (m_timer.isActive()) {
-            Tick();
-            m_timer.stop();
-        }
-        return static_cast<double>(m_longestNs) / 1e6;
-    }
-
-private:
-    void Tick() {
-        m_longestNs = std::max(m_longestNs, m_sinceTick.nsecsElapsed());
-        m_sinceTick.start();
-    }
-
-    QTimer m_timer;
-    QElapsedTimer m_sinceTick;
-    qint64 m_longestNs = 0;
-};
 
 // Runs body once per benchmark run with a browser window pointed at a korvath-sim started with
 // simOptions, in a temporary folder ("servers.txt" grows there); skips when either fails.
@@ -107,7 +72,8 @@ void RunRefresh(benchmark::State& state, const std::vector<std::string>& simOpti
     ForEachBrowser(state, simOptions, [&](CBrowserApp& browser) {
         std::unique_ptr<LoopStallMeter> stalls;
         if (measureStalls) {
-            stalls = std::make_unique<LoopStallMeter>(browser.MainFrame()->View().Grid());
+            stalls = std::make_unique<LoopStallMeter>();  // from the first server row filed
+            stalls->StartOn(&browser.MainFrame()->View().Grid(), &CServerGrid::serverRowsChanged);
         }
         const double cpuBefore = ProcessCpuSeconds();
         const auto start = std::chrono::steady_clock::now();

@@ -2,10 +2,13 @@
 // tests/support/hostilemodes.h), the wall time and peak resident
 // memory of korvath-query and of the browser window (offscreen, "New Full List"), each in a
 // child process of its own; then the time from a close request (or SIGTERM) to the end during a
-// refresh of 1,000 silent servers; last the memory per listed address of the master list,
-// measured in this process. A plain program: hostile_bench prints a table.
+// refresh of 1,000 silent servers, and during a master download that drips one address a page
+// (with the window's longest stall then); last the memory per listed address of the master list,
+// measured in this process. A plain program: hostile_bench prints a table; with --drip-csv it
+// runs only the dripping download and prints its figures as CSV for bench/table.sh.
 #include "app/browserapp.h"
 #include "app/commandids.h"
+#include "bench/loopstallmeter.h"
 #include "net/masterclient.h"
 #include "net/serveraddress.h"
 #include "tests/app/browsertesting.h"
@@ -17,10 +20,12 @@
 #include <malloc.h>
 #include <signal.h>
 #include <QApplication>
+#include <QTimer>
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -32,8 +37,8 @@ double Since(Clock::time_point start) {
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
-// In the child: one refresh in a browser window; prints its seconds and, with a close request
-// after closeAfterMs, the seconds from that request to the end.
+// In the child: one refresh in a browser window; prints its seconds, with a close request after
+// closeAfterMs the seconds from that request to the end, and the window's longest stall (ms).
 int BrowserChild(int argc, char** argv, const char* master, int closeAfterMs) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication application(argc, argv);
@@ -50,13 +55,16 @@ int BrowserChild(int argc, char** argv, const char* master, int closeAfterMs) {
         });
     }
     const Clock::time_point start = Clock::now();
+    LoopStallMeter stalls;
+    stalls.Start();
     browser.MainFrame()->SendCommand(ID_NEW_FULL_LIST);
-    std::printf("%.3f %.3f\n", Since(start), closeAfterMs > 0 ? Since(closed) : 0.0);
+    std::printf("%.3f %.3f %.3f\n", Since(start), closeAfterMs > 0 ? Since(closed) : 0.0,
+                stalls.StopMs());
     return 0;
 }
 
 struct BrowserRun {
-    double seconds = -1, afterClose = -1;
+    double seconds = -1, afterClose = -1, longestStallMs = -1;
     long peakRssKb = 0;
 };
 
@@ -65,7 +73,8 @@ BrowserRun RunBrowser(const char* self, const std::string& master, int closeAfte
         kr::test::RunChild(self, {"--browser", master, std::to_string(closeAfterMs)});
     BrowserRun run;
     run.peakRssKb = child.peakRssKb;
-    std::sscanf(child.out.c_str(), "%lf %lf", &run.seconds, &run.afterClose);
+    std::sscanf(child.out.c_str(), "%lf %lf %lf", &run.seconds, &run.afterClose,
+                &run.longestStallMs);
     return run;
 }
 
@@ -102,6 +111,20 @@ void CloseDuringRefresh(const char* self) {
                 query.exitCode);
 }
 
+// A master that sends one address a page every 100 ms, 600 pages (a minute): the browser's
+// longest stall during the download and the time from a close request after 3 s to the end.
+BrowserRun DripDownload(const char* self) {
+    kr::test::ScopedTempDir dir(true);
+    kr::test::SimProcess sim({"--servers", "600", "--master-drip", "100"});
+    return RunBrowser(self, sim.MasterAddress(), 3000);
+}
+
+void PrintDripDownload(const BrowserRun& run) {
+    std::printf("\nmaster dripping one address every 100 ms, close after 3 s:\n");
+    std::printf("  browser: longest stall %.1f ms, close request to end %.3f s\n",
+                run.longestStallMs, run.afterClose);
+}
+
 void MemoryPerAddress() {
     kr::test::ScopedTempDir dir(true);
     kr::test::SimProcess sim({"--servers", "255", "--per-page", "255", "--master-endless"});
@@ -120,8 +143,17 @@ int main(int argc, char** argv) {
     if (argc == 4 && std::string(argv[1]) == "--browser") {
         return BrowserChild(argc, argv, argv[2], std::atoi(argv[3]));
     }
-    RunHostileModes(argv[0]);
-    CloseDuringRefresh(argv[0]);
+    // The children run in temporary folders: this program by its full path.
+    const std::string self = std::filesystem::canonical("/proc/self/exe");
+    if (argc == 2 && std::string(argv[1]) == "--drip-csv") {
+        const BrowserRun run = DripDownload(self.c_str());
+        std::printf("name,longest_stall_ms,close_ms\n\"DripDownload\",%.3f,%.3f\n",
+                    run.longestStallMs, run.afterClose * 1000);
+        return 0;
+    }
+    RunHostileModes(self.c_str());
+    CloseDuringRefresh(self.c_str());
+    PrintDripDownload(DripDownload(self.c_str()));
     MemoryPerAddress();
     return 0;
 }

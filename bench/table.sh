@@ -26,6 +26,8 @@ $grid --benchmark_filter='^FileRows/IntoCollapsedGroups/100000$' --benchmark_min
     >"$out/browsercap.csv" 2>/dev/null
 "$bench/browser_refresh_bench" --benchmark_format=csv --benchmark_filter=Stamina \
     >"$out/stamina.csv" 2>/dev/null
+# The window during a master download that drips one address a page, closed after 3 s.
+"$bench/hostile_bench" --drip-csv >"$out/drip.csv" 2>/dev/null
 
 # Each CSV: a header naming the columns ("name,..."), then one line per benchmark (other lines,
 # such as trace lines on standard output, are skipped); a value is looked up by
@@ -66,5 +68,6 @@ awk -F, '
         row("  its longest event-loop stall after the download", ms(v("AnsweringAtCap", "longest_stall_ms")))
         g = v("Stamina", "heap_growth_mb")
         row("20 refreshes of 10,000 servers in one window: heap growth", sprintf("%.2f MB after the first (%.0f MB), at most %.2f MB", g, v("Stamina", "heap_after_first_mb"), v("Stamina", "heap_highest_growth_mb")))
+        row("A master dripping one address every 100 ms: longest stall / close", ms(v("DripDownload", "longest_stall_ms")) " / " ms(v("DripDownload", "close_ms")))
     }' "$out/grid.csv" "$out/first.csv" "$out/memory.csv" "$out/query.csv" "$out/loop.csv" \
-    "$out/browser.csv" "$out/querycap.csv" "$out/browsercap.csv" "$out/stamina.csv"
+    "$out/browser.csv" "$out/querycap.csv" "$out/browsercap.csv" "$out/stamina.csv" "$out/drip.csv"

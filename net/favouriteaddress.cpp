@@ -41,21 +41,6 @@ std::optional<ServerAddress> ParseFavouriteAddress(std::string_view text) {
     return ServerAddress{std::move(host), static_cast<uint32_t>(value)};
 }
 
-std::vector<ResolvedFavourite> ResolveFavourites(const std::vector<std::string>& texts) {
-    std::vector<ResolvedFavourite> resolved;
-    resolved.reserve(texts.size());
-    for (const std::string& text : texts) {
-        ResolvedFavourite favourite{text, std::string()};
-        if (const std::optional<ServerAddress> parsed = ParseFavouriteAddress(text)) {
-            if (const std::optional<uint32_t> ip = ResolveHostIPv4(parsed->m_ip)) {
-                favourite.address = AddressText(ServerAddress{DottedQuadText(*ip), parsed->m_port});
-            }
-        }
-        resolved.push_back(std::move(favourite));
-    }
-    return resolved;
-}
-
 std::vector<ServerAddress> UnlistedFavourites(std::span<const ResolvedFavourite> favourites,
                                               std::span<const ServerAddress> listed) {
     std::vector<ServerAddress> unlisted;

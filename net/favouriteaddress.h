@@ -26,10 +26,6 @@ struct ResolvedFavourite {
     std::string address;  // "a.b.c.d:port"; empty when its host cannot be resolved
 };
 
-// Resolves each favourite's host (ResolveHostIPv4: names under "invalid" without a lookup);
-// a text that is not a favourite address stays unresolved. Blocks for the lookups.
-std::vector<ResolvedFavourite> ResolveFavourites(const std::vector<std::string>& texts);
-
 // What a refresh queries after the listed servers: every resolved favourite whose address is not
 // listed, each address once, in the favourites' order. O(listed + favourites).
 std::vector<ServerAddress> UnlistedFavourites(std::span<const ResolvedFavourite> favourites,

@@ -1,7 +1,10 @@
 #include "net/masterclient.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
+
+#include <poll.h>
 
 #include "net/masterpacket.h"
 #include "net/refreshstop.h"
@@ -11,11 +14,43 @@
 #include "platform/posix/usernotice.h"
 
 namespace {
+using Clock = std::chrono::steady_clock;
+
 MasterEndpoint g_master{kDefaultMasterHost, kDefaultMasterPort};
 constexpr int kPageBufferSize = 4096;
+constexpr std::chrono::milliseconds kStopCheck{100};  // how long a wait goes without seeing a stop
+
+// Waits for the master's next datagram: its length (0 or more) or -1 on a socket error; otherwise
+// how the download ends: no datagram within the page's 2000 ms, the list's time gone, a stop.
+struct Awaited {
+    int received;
+    ListDownloadEnd end;
+};
+Awaited AwaitDatagram(UdpQuerySocket& socket, uint8_t* buffer, Clock::time_point listDeadline) {
+    const Clock::time_point pageDeadline = std::min(
+        Clock::now() + std::chrono::milliseconds(UdpQuerySocket::kReceiveTimeoutMs), listDeadline);
+    for (;;) {
+        const int received = socket.ReceiveWaiting(buffer, kPageBufferSize);
+        if (received != UdpQuerySocket::kNoneWaiting) {
+            return {received, ListDownloadEnd::NoAnswer};
+        }
+        if (g_refreshStop.TryWait()) {
+            return {-1, ListDownloadEnd::Stopped};
+        }
+        const Clock::time_point now = Clock::now();
+        if (now >= pageDeadline) {
+            return {-1,
+                    now >= listDeadline ? ListDownloadEnd::OutOfTime : ListDownloadEnd::NoAnswer};
+        }
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(pageDeadline - now);
+        pollfd polled{socket.Descriptor(), POLLIN, 0};
+        poll(&polled, 1, static_cast<int>(std::min(left, kStopCheck).count()));
+    }
+}
 
 // The page loop of a download, after the request: receive, check the bounds, acknowledge, record.
-ListDownloadEnd ReceivePages(UdpQuerySocket& socket) {
+ListDownloadEnd ReceivePages(UdpQuerySocket& socket, std::chrono::milliseconds time) {
+    const Clock::time_point listDeadline = Clock::now() + time;
     MasterPacket packet;
     ServerListWriter writer;
     uint8_t buffer[kPageBufferSize] = {};  // zeroed here only, not between datagrams
@@ -24,9 +59,16 @@ ListDownloadEnd ReceivePages(UdpQuerySocket& socket) {
         if (g_refreshStop.TryWait()) {
             return ListDownloadEnd::Stopped;
         }
-        const int received = socket.Receive(buffer, kPageBufferSize);
+        const auto [received, end] = AwaitDatagram(socket, buffer, listDeadline);
+        if (end == ListDownloadEnd::OutOfTime) {
+            char text[80];
+            std::snprintf(
+                text, sizeof(text), "Master list cut short after %d s: first %d server(s) kept",
+                static_cast<int>(time.count() / 1000), static_cast<int>(g_serverAddresses.size()));
+            SetStatusText(text);
+        }
         if (received <= 0) {
-            return g_refreshStop.TryWait() ? ListDownloadEnd::Stopped : ListDownloadEnd::NoAnswer;
+            return received < 0 ? end : ListDownloadEnd::NoAnswer;
         }
         const bool isPage = packet.ParsePage(buffer);
         const bool lastPage = isPage && packet.m_type == kLastPageType;
@@ -100,14 +142,15 @@ std::optional<MasterEndpoint> ParseMasterOption(std::string_view text) {
     return MasterEndpoint{std::string(host), port};
 }
 
-int DownloadServerList(ListDownloadEnd* end) {
+int DownloadServerList(ListDownloadEnd* end, std::chrono::milliseconds time,
+                       const MasterEndpoint& master) {
     g_serverAddresses.clear();
 
     UdpQuerySocket socket;
     ListDownloadEnd how = ListDownloadEnd::NotConnected;
-    if (socket.Connect(g_master.host, g_master.port)) {
+    if (socket.Connect(master.host, master.port)) {
         how = socket.Send(kMasterRequest, kMasterRequestLength) == kMasterRequestLength
-                  ? ReceivePages(socket)
+                  ? ReceivePages(socket, time)
                   : ListDownloadEnd::RequestNotSent;
     }
     socket.Close();

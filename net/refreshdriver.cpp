@@ -6,28 +6,60 @@
 #include <vector>
 
 #include "net/favouriteaddress.h"
+#include "net/hostlookup.h"
 #include "net/masterclient.h"
+#include "net/nameresolver.h"
 #include "net/refreshstop.h"
 #include "net/serveraddress.h"
 #include "net/serverquerythread.h"
 #include "net/tevent.h"
+#include "net/tthread.h"
 #include "platform/posix/usernotice.h"
 
 int32_t g_refreshCount = 0;
 
 namespace {
 
+// Runs the worker on a pool thread while the host waits for its end (a window keeps handling its
+// events meanwhile). False when no thread could be started.
+bool RunWorker(IRefreshHost& host, TThread& worker) {
+    TEvent ended;  // outlives the thread: joined below
+    if (!worker.Start(&ended)) {
+        return false;
+    }
+    while (worker.m_threadId.load(std::memory_order_acquire) != 0) {
+        host.WaitForWorkerEnd(ended);
+    }
+    worker.Join();
+    return true;
+}
+
+// The master download as a worker, from the master's address found beforehand.
+class DownloadThread : public TThread {
+public:
+    explicit DownloadThread(MasterEndpoint master) : m_master(std::move(master)) {}
+    ~DownloadThread() override { Join(); }
+    void Run() override { m_result = DownloadServerList(&m_end, kListDownloadTime, m_master); }
+
+    const MasterEndpoint m_master;
+    int m_result = 0;
+    ListDownloadEnd m_end = ListDownloadEnd::LastPage;
+};
+
+// The master with its host looked up off this thread: a dotted IPv4 text, or empty when the name
+// names no host or its lookup did not end in time (the download then fails as for such a name).
+MasterEndpoint ResolvedMaster(IRefreshHost& host) {
+    MasterEndpoint master = MasterServer();
+    const std::optional<uint32_t> address = ResolveHosts(host, {master.host}).front();
+    master.host = address ? DottedQuadText(*address) : std::string();
+    return master;
+}
+
 // Queries the servers on the query thread, which files and counts each, while the driver waits.
 // When the thread cannot be started every server still counts as done.
 void QueryServers(IRefreshHost& host, std::span<const ServerAddress> servers) {
-    TEvent queriesEnded;  // outlives the thread: joined below
     ServerQueryThread queries(host, servers);
-    if (queries.Start(&queriesEnded)) {
-        while (queries.m_threadId.load(std::memory_order_acquire) != 0) {
-            host.WaitForWorkerEnd(queriesEnded);
-        }
-        queries.Join();
-    } else {
+    if (!RunWorker(host, queries)) {
         for (size_t i = 0; i < servers.size(); ++i) {
             host.StepProgress();  // a server that was never queried still counts as done
         }
@@ -42,7 +74,8 @@ struct FavouriteQueries {
 };
 
 FavouriteQueries ResolveHostsFavourites(IRefreshHost& host, std::span<const ServerAddress> listed) {
-    const std::vector<ResolvedFavourite> favourites = ResolveFavourites(host.FavouriteServers());
+    const std::vector<ResolvedFavourite> favourites =
+        ResolveFavourites(host, host.FavouriteServers());
     host.FavouritesResolved(favourites);
     FavouriteQueries queries{UnlistedFavourites(favourites, listed), {}};
     for (const ResolvedFavourite& favourite : favourites) {
@@ -94,8 +127,15 @@ RefreshOutcome RefreshServerListAgain(IRefreshHost& host) {
     ++g_refreshCount;
     SetStatusText("Contacting Master Server");
 
-    ListDownloadEnd downloadEnd = ListDownloadEnd::LastPage;
-    const int downloaded = DownloadServerList(&downloadEnd);
+    DownloadThread download(ResolvedMaster(host));
+    if (g_refreshStop.TryWait()) {
+        return RefreshOutcome::Stopped;
+    }
+    if (!RunWorker(host, download)) {
+        download.Run();  // no thread to spare: the download holds this thread as it once did
+    }
+    const ListDownloadEnd downloadEnd = download.m_end;
+    const int downloaded = download.m_result;
     if (downloadEnd == ListDownloadEnd::Stopped) {
         return RefreshOutcome::Stopped;
     }

@@ -21,19 +21,24 @@ enum class RefreshOutcome {
 };
 
 // "New Full List": once per program run, on the thread that owns the front end.
-//   host.LocateStatusBar; "Contacting Master Server"; DownloadServerList (blocks). On a negative
+//   host.LocateStatusBar; "Contacting Master Server"; the master's host looked up (ResolveHosts,
+//   5 s); DownloadServerList on a pool thread (60 s for the whole list) while the driver waits
+//   in host.WaitForWorkerEnd. On a negative
 //   result: message box "Connection To Master Server Failed" (title "KR Server Browser",
 //   exclamation icon), status text "Failed to call Master Server", then only the favourites are
 //   queried and filed as below, with no progress bar and no sort; end. Otherwise, for the N
-//   listed servers: the favourites are resolved (host.FavouriteServers, host.FavouritesResolved);
+//   listed servers: the favourites are resolved (host.FavouriteServers; ResolveFavourites, 5 s
+//   for all, waiting in host.WaitForWorkerEnd; host.FavouritesResolved);
 //   host.BeginProgress("%d server(s)", N + the favourites not listed); one ServerQueryThread
 //   queries the listed servers, then the resolved favourites not listed (each address once)
 //   (at most 10 at once, list order, each once, on a pooled thread; every server's record is
 //   filed and the progress stepped once for it, through PostFileAndStep) while the driver waits in
 //   host.WaitForWorkerEnd; the favourites that could not be resolved are filed and counted
 //   unanswered (FileAndStep); host.SortRows; the count text as status text; host.EndProgress. A
-//   stop (g_refreshStop) during the download ends it after the page in hand and the refresh at
-//   once; during the queries it skips the unresolved favourites, the sort and the count text.
+//   stop (g_refreshStop) during the download ends it after the page in hand (within 100 ms while
+//   a page is awaited) and the refresh at once; during a name lookup it ends the wait for it at
+//   once (and the refresh, for the master's); during the queries it skips the unresolved
+//   favourites, the sort and the count text.
 RefreshOutcome RefreshServerList(IRefreshHost& host);
 
 // "Refresh List": the same refresh whether or not one has run before (never NotRun). The front

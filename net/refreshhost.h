@@ -24,7 +24,8 @@ class TEvent;
 // without the mutex, once the queries have ended). A
 // front end whose state belongs to the driver thread (a window) carries the query thread's calls
 // over to it; they complete because the driver thread handles its events in WaitForWorkerEnd, the
-// only place where it waits for the queries.
+// only place where it waits: for the master download, the favourites' name lookups and the
+// queries, each on threads of their own.
 class IRefreshHost {
 public:
     virtual ~IRefreshHost() = default;
@@ -73,9 +74,9 @@ public:
     virtual void EndProgress() = 0;
 
     // Returns once `workerEnded` has been consumed: by workerEnded.Wait(), or by a successful
-    // workerEnded.TryWait() in the front end's own loop. The driver calls it while the query
-    // thread (the worker) runs; the event is latched, so an end that happened before the call
-    // makes it return at once (no lost wake-up).
+    // workerEnded.TryWait() in the front end's own loop. The driver calls it while a worker runs
+    // (the download thread, the name lookups, the query thread); the event is latched, so an end
+    // that happened before the call makes it return at once (no lost wake-up).
     // A window front end keeps handling its events meanwhile without spinning, e.g.:
     //     workerEnded.SetWakeUp([dispatcher] { dispatcher->wakeUp(); });
     //     while (!workerEnded.TryWait()) processEvents(WaitForMoreEvents);

@@ -4,8 +4,8 @@
 #include <string>
 
 // A connected UDP socket for request/answer exchanges with one peer at a time: Connect, Send, then
-// Receive (once, or repeatedly for the master list), Close. Each receive waits at most 2000 ms;
-// ReceiveWaiting takes what has come without waiting, for a caller that polls many sockets.
+// Receive, Close. Each receive waits at most 2000 ms; ReceiveWaiting takes what has come without
+// waiting, for a caller that polls (many sockets, or one while it watches for a stop).
 // Connect reports its own failures to the user (status text, and a message box for a host that
 // cannot be resolved); Send and Receive report nothing. Not shared between threads.
 class UdpQuerySocket {

@@ -1,11 +1,13 @@
 // "New Full List" end to end: the browser window against korvath-sim on loopback.
 
 #include "app/commandids.h"
+#include "app/profilesettings.h"
 #include "net/refreshstop.h"
 #include "tests/app/browsertesting.h"
 #include "tests/serverlist/servergridtesting.h"
 #include "tests/support/fakenotice.h"
 #include "tests/support/gridinvariants.h"
+#include "tests/support/stucklookup.h"
 #include "tests/support/testmutex.h"
 
 #include <gtest/gtest.h>
@@ -69,9 +71,14 @@ private:
     QSet<QObject*> m_watched;
 };
 
+const char kFavouritesSection[] = "Favourites/Servers";
+
 class BrowserRefreshTest : public testing::Test {
 protected:
-    void TearDown() override { g_refreshStop.Reset(); }
+    void TearDown() override {
+        g_refreshStop.Reset();
+        CProfileSettings().remove(kFavouritesSection);
+    }
 
     // Starts the simulator with the options and a fresh browser against it.
     void Start(const std::vector<std::string>& options) {
@@ -176,6 +183,54 @@ TEST_F(BrowserRefreshTest, CopyStoppedHoldingTheMutexStallsTheRefreshButNotTheCl
     EXPECT_EQ(progress.steps, 0);
     kill(holder, SIGKILL);
     waitpid(holder, &status, 0);
+}
+
+// A favourite whose name lookup never ends. F5 and Refresh List twice: each refresh ends once
+// the lookups' time is up, and the favourite is the one row of the one "Favourites (no answer)".
+// With all the time in the world, the window handles its events meanwhile: a close ends the wait.
+TEST_F(BrowserRefreshTest, FavouriteWhoseLookupNeverEndsHoldsNeitherTheRefreshNorTheClose) {
+    CProfileSettings().setValue(kFavouritesSection, QStringList{"never.test:5000"});
+    for (const bool closing : {false, true}) {
+        SCOPED_TRACE(closing);
+        ASSERT_NO_FATAL_FAILURE(Start(Words("--servers 1")));
+        CMainFrame* frame = &Frame();
+        const StuckLookups lookups(
+            "never.test", closing ? std::chrono::hours(1) : std::chrono::milliseconds(50),
+            [frame, closing] {
+                if (closing) {
+                    QMetaObject::invokeMethod(
+                        frame, [frame] { frame->close(); }, Qt::QueuedConnection);
+                }
+            });
+        std::vector<std::pair<int, size_t>> noAnswer;  // roots and their rows after each command
+        for (const int command : {ID_NEW_FULL_LIST, ID_REFRESH_LIST, ID_REFRESH_LIST}) {
+            frame->SendCommand(command);
+            if (closing) {
+                break;
+            }
+            int roots = 0;
+            for (CGridTreeItem* root : Roots(Grid())) {
+                roots += Grid().GetInfo(root)->m_strText == "Favourites (no answer)" ? 1 : 0;
+            }
+            CGridTreeItem* root = Grid().NoAnswerRoot();
+            noAnswer.emplace_back(roots, root != nullptr ? Children(Grid(), root).size() : 0);
+        }
+        EXPECT_EQ(noAnswer, closing ? decltype(noAnswer)() : decltype(noAnswer)(3, {1, 1}));
+        EXPECT_EQ(frame->isVisible(), !closing);
+    }
+}
+
+// A master that drips its list, one address a page: the window handles its events during the
+// download, and a close there ends the refresh before any query.
+TEST_F(BrowserRefreshTest, CloseDuringASlowDownloadEndsTheRefresh) {
+    ASSERT_NO_FATAL_FAILURE(Start(Words("--servers 40 --master-drip 200")));
+    FakeNotice recorder(GetUserNotice());
+    RefreshWatcher progress(Frame());
+    QTimer::singleShot(0, &Frame(), [this] { Frame().close(); });
+    Frame().SendCommand(ID_NEW_FULL_LIST);
+    EXPECT_FALSE(Frame().isVisible());
+    EXPECT_EQ(progress.bars, 0);
+    EXPECT_EQ(recorder.StatusTexts(), std::vector<std::string>{"Contacting Master Server"});
 }
 
 }  // namespace

@@ -49,9 +49,10 @@ protected:
     void SetUp() override { g_serverAddresses = {ServerAddress{"9.9.9.9", 9}}; }
     void TearDown() override { SetMasterServer(kDefaultMasterHost, kDefaultMasterPort); }
 
-    int Download(FakeMaster& master, ListDownloadEnd* end = nullptr) {
+    int Download(FakeMaster& master, ListDownloadEnd* end = nullptr,
+                 std::chrono::milliseconds time = kListDownloadTime) {
         SetMasterServer("127.0.0.1", master.Port());
-        return DownloadServerList(end);
+        return DownloadServerList(end, time);
     }
 
     ScopedTempDir m_dir{true};
@@ -120,6 +121,18 @@ TEST_F(MasterListTest, DownloadIsCutAfterTheMostDatagramsItTakes) {
     EXPECT_EQ(Listed(), (Texts{"10.1.1.0:0", "10.1.1.1:1", "10.1.2.0:0"}));
     EXPECT_EQ(m_notice.StatusTexts(),
               (Texts{"Cannot write servers.txt", "Master list too long: first 3 server(s) kept"}));
+}
+
+// A master that falls silent before the last page, with less time left for the list than a page
+// may take: the download ends when the list's time is up, keeps what came and says so.
+TEST_F(MasterListTest, DownloadEndsWhenTheListsTimeIsUp) {
+    FakeMaster master({MasterPage(0, Addresses(2, 1))});
+    ListDownloadEnd end = ListDownloadEnd::LastPage;
+    EXPECT_EQ(Download(master, &end, std::chrono::milliseconds(1000)), 0);
+    EXPECT_EQ(end, ListDownloadEnd::OutOfTime);
+    EXPECT_EQ(Listed(), (Texts{"10.1.1.0:0", "10.1.1.1:1"}));
+    EXPECT_EQ(m_notice.StatusTexts(),
+              Texts{"Master list cut short after 1 s: first 2 server(s) kept"});
 }
 
 }  // namespace

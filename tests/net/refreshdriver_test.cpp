@@ -17,6 +17,7 @@
 #include "tests/support/fakegameservers.h"
 #include "tests/support/fakenotice.h"
 #include "tests/support/simprocess.h"
+#include "tests/support/stucklookup.h"
 #include "tests/support/tempdir.h"
 #include "tests/support/testmutex.h"
 
@@ -26,7 +27,8 @@ using namespace kr::test;
 using Texts = std::vector<std::string>;
 
 // Records what the workers file and when the rows are sorted. Workers file and step under
-// the update mutex: another thread cannot take it meanwhile.
+// the update mutex: another thread cannot take it meanwhile (unless m_driverFiles: the driver
+// files the favourites it could not resolve without it).
 class RecordingHost : public IRefreshHost {
 public:
     explicit RecordingHost(const std::string& mutexName) : m_mutexName(mutexName) {}
@@ -34,20 +36,27 @@ public:
     void LocateStatusBar() override {}
     void BeginProgress(const std::string&, int) override {}
     void FileServerRecord(const ServerRecord& record, std::size_t listIndex) override {
-        EXPECT_EQ(TryFromOtherThread(m_mutexName), NamedMutex::LockResult::TimedOut) << "filed";
+        EXPECT_TRUE(m_driverFiles ||
+                    TryFromOtherThread(m_mutexName) == NamedMutex::LockResult::TimedOut)
+            << "filed";
         std::lock_guard<std::mutex> hold(m_lock);
         EXPECT_EQ(m_steps.load(), static_cast<int>(m_filed.size())) << "filed, then stepped";
         EXPECT_TRUE(m_filed.emplace(listIndex, record).second) << "filed twice: " << listIndex;
     }
     void StepProgress() override {
-        EXPECT_EQ(TryFromOtherThread(m_mutexName), NamedMutex::LockResult::TimedOut) << "step";
+        EXPECT_TRUE(m_driverFiles ||
+                    TryFromOtherThread(m_mutexName) == NamedMutex::LockResult::TimedOut)
+            << "step";
         ++m_steps;
     }
     void SortRows() override { m_sortedAfter = m_steps.load(); }
     void EndProgress() override {}
     void WaitForWorkerEnd(TEvent& workerEnded) override { workerEnded.Wait(); }
+    std::vector<std::string> FavouriteServers() override { return m_favourites; }
 
     const std::string m_mutexName;
+    std::vector<std::string> m_favourites;
+    bool m_driverFiles = false;
     std::mutex m_lock;
     std::map<size_t, ServerRecord> m_filed;
     std::atomic<int> m_steps{0};
@@ -179,6 +188,48 @@ TEST_F(RefreshDriverTest, QueriesGoOnWhileTheFrontEndFilesUpToABound) {
     EXPECT_EQ(
         std::tuple(host.m_mostHeld, host.m_filed.size(), host.m_steps.load(), host.m_sortedAfter),
         std::tuple(32u, 400u, 400, 400));
+}
+
+// A favourite whose name lookup never ends: the refresh files it unanswered once the lookups'
+// time is up; with all the time in the world, a stop ends the wait and the refresh, also during
+// the master's lookup, which then contacts nothing.
+TEST_F(RefreshDriverTest, NameLookupThatNeverEndsHoldsTheRefreshOnlyForItsTime) {
+    const struct {
+        const char* master;
+        bool stopping;
+        RefreshOutcome outcome;
+        Texts filed;
+    } cases[] = {{"127.0.0.1", false, RefreshOutcome::Completed, {"never.test:5000"}},
+                 {"127.0.0.1", true, RefreshOutcome::Stopped, {}},
+                 {"never.test", true, RefreshOutcome::Stopped, {}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.master) + (c.stopping ? " stopping" : ""));
+        g_refreshCount = 0;
+        g_refreshStop.Reset();
+        FakeUdpSocket silent;  // the master's port while its name does not resolve
+        std::optional<FakeMaster> master;
+        if (c.master == std::string("127.0.0.1")) {
+            master.emplace(std::vector<Bytes>{MasterPage(7, {})});
+        }
+        SetMasterServer(c.master, master ? master->Port() : silent.Port());
+        RecordingHost host(m_mutex.name);
+        host.m_favourites = {"never.test:5000"};
+        host.m_driverFiles = true;
+        const StuckLookups lookups(
+            "never.test", c.stopping ? std::chrono::hours(1) : std::chrono::milliseconds(50), [&c] {
+                if (c.stopping) {
+                    g_refreshStop.Set();
+                }
+            });
+        EXPECT_EQ(RefreshServerList(host), c.outcome);
+        Texts filed;
+        for (const auto& [index, record] : host.m_filed) {
+            filed.push_back(record.m_address);
+        }
+        EXPECT_EQ(filed, c.filed);
+        EXPECT_TRUE(m_notice.MessageBoxes().empty());
+        EXPECT_FALSE(silent.Receive(0));
+    }
 }
 
 }  // namespace

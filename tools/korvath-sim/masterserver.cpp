@@ -40,7 +40,7 @@ void MasterServer::Handle(const std::string& datagram, const sockaddr_in& sender
         if (!m_options.masterSilent && m_pageCount > 0) {
             Session& session = m_sessions[key];
             session.client = sender;
-            SendPage(key, session);
+            SendPageAfterDrip(key, session);
         }
         return;
     }
@@ -68,7 +68,21 @@ void MasterServer::Handle(const std::string& datagram, const sockaddr_in& sender
         m_sessions.erase(found);  // the last page, or the last before falling silent
         return;
     }
-    SendPage(key, session);
+    SendPageAfterDrip(key, session);
+}
+
+void MasterServer::SendPageAfterDrip(std::uint64_t key, Session& session) {
+    if (m_options.masterDripMs == 0) {
+        SendPage(key, session);
+        return;
+    }
+    session.sendId = m_nextSendId++;  // the resend timer of the page before does nothing now
+    m_loop.After(m_options.masterDripMs, [this, key, sendId = session.sendId] {
+        const auto found = m_sessions.find(key);
+        if (found != m_sessions.end() && found->second.sendId == sendId) {
+            SendPage(key, found->second);  // unless restarted or dropped since
+        }
+    });
 }
 
 void MasterServer::SendPage(std::uint64_t key, Session& session) {

@@ -16,7 +16,8 @@
 // the resend interval, at most three times, then the download is dropped. Any other datagram
 // from a client with a download under way counts as a rejected acknowledgement. With
 // --master-endless the download never ends by itself; with --master-repeat every page but the
-// last is sent once more after its acknowledgement (and must be acknowledged again).
+// last is sent once more after its acknowledgement (and must be acknowledged again); with
+// --master-drip each page goes out that long after the request or the last acknowledgement.
 class MasterServer {
 public:
     // fd: the bound master socket (owned by the caller); ports: the fleet in list order.
@@ -38,6 +39,8 @@ private:
 
     void Handle(const std::string& datagram, const sockaddr_in& sender);
     void SendPage(std::uint64_t key, Session& session);
+    // SendPage now, or with --master-drip that long from now.
+    void SendPageAfterDrip(std::uint64_t key, Session& session);
     void OnResendDue(std::uint64_t key, std::uint64_t sendId);
 
     int m_fd;

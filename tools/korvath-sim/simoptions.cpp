@@ -29,6 +29,8 @@ const char kUsage[] =
     "                          full (a well-formed reply of 4096 bytes); late (after 2500 ms,\n"
     "                          past a client's time-out); other-port (from another port)\n"
     "  --master-stop-after K   the master sends K pages per download, then falls silent\n"
+    "  --master-drip MS        the master sends one page of one record every MS, each MS after\n"
+    "                          the last one's acknowledgement (--per-page is then 1)\n"
     "  --last-page-records K   records on the last page too, 0..255 (default 0)\n"
     "  --resend MS             resend a page whose acknowledgement is missing after MS\n"
     "                          (default 1000; three resends, then the download is dropped)\n"
@@ -65,6 +67,7 @@ const IntOption kIntOptions[] = {
     {"--delay-jitter", &SimOptions::delayJitterMs, 0, 600000},
     {"--duration", &SimOptions::durationS, 0, 7 * 86400},
     {"--master-stop-after", &SimOptions::masterStopAfter, 0, 1000000},
+    {"--master-drip", &SimOptions::masterDripMs, 0, 600000},
     {"--last-page-records", &SimOptions::lastPageRecords, 0, 255},
     {"--resend", &SimOptions::resendMs, 1, 600000},
 };
@@ -156,6 +159,9 @@ ParseResult ParseSimOptions(int argc, char** argv, SimOptions& options, std::str
             error = "bad value for " + std::string(name) + ": " + std::string(value);
             return ParseResult::BadUsage;
         }
+    }
+    if (options.masterDripMs > 0) {
+        options.perPage = 1;
     }
     if (options.silentPercent + options.malformedPercent > 100) {
         error = "--silent and --malformed add up to more than 100";

@@ -30,6 +30,7 @@ struct SimOptions {
     bool masterRepeat = false;     // every page but the last is sent twice, each acknowledged
     ReplyMode reply = ReplyMode::Normal;  // how answering servers answer
     int masterStopAfter = -1;  // >= 0: the master sends this many pages, then falls silent
+    int masterDripMs = 0;      // > 0: each page (of one record) goes out this long after the last
     int lastPageRecords = 0;   // records put on the last page too (clients must ignore them)
     int resendMs = 1000;       // a page whose acknowledgement is missing is sent again after
     std::string fleetFile;     // where the fleet's truth is written (empty: nowhere)
