@@ -17,6 +17,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -82,18 +83,49 @@ bool CBrowserApp::HandLinkToRunningCopy() const {
 }
 
 void CBrowserApp::OfferJoin(const QString& link) {
-    const std::optional<ServerAddress> server = ParseJoinLink(link);
+    std::optional<ServerAddress> server = ParseJoinLink(link);
     if (!server) {
         return;
     }
+    if (m_asking) {
+        const auto same = [&server](const ServerAddress& other) {
+            return other.m_ip == server->m_ip && other.m_port == server->m_port;
+        };
+        if (same(*m_asking) || std::any_of(m_waitingLinks.begin(), m_waitingLinks.end(), same)) {
+            return;
+        }
+        if (m_waitingLinks.size() < kMaxWaitingLinks) {
+            m_waitingLinks.push_back(std::move(*server));
+            return;
+        }
+        ++m_droppedLinks;
+        m_pMainFrame->StatusBar().SetPaneText(
+            0, tr("Join links dropped while a question was open: %1").arg(m_droppedLinks));
+        return;
+    }
+    // The questions are asked here, one after the other: a link that comes while one is open
+    // only waits, so no question ever opens inside another.
+    m_asking = std::move(server);
+    while (m_asking) {
+        AskToJoin(*m_asking);
+        m_asking.reset();
+        if (!m_waitingLinks.empty()) {
+            m_asking = std::move(m_waitingLinks.front());
+            m_waitingLinks.pop_front();
+        }
+    }
+    m_droppedLinks = 0;
+}
+
+void CBrowserApp::AskToJoin(const ServerAddress& server) {
     CMainFrame& frame = *m_pMainFrame;
     frame.setWindowState(frame.windowState() & ~Qt::WindowMinimized);
     frame.raise();
     frame.activateWindow();
-    const QString host = QString::fromStdString(server->m_ip);
-    const QString question = tr("Join %1:%2?").arg(host).arg(server->m_port);
+    const QString host = QString::fromStdString(server.m_ip);
+    const QString question = tr("Join %1:%2?").arg(host).arg(server.m_port);
     if (QMessageBox::question(&frame, JoinBoxTitle(), question) == QMessageBox::Yes) {
-        StartGame(host, uint16_t(server->m_port), &frame);
+        StartGame(host, uint16_t(server.m_port), &frame);
     }
 }
 

@@ -8,7 +8,9 @@
 #include <QPrinter>
 #include <QStringList>
 
+#include <deque>
 #include <memory>
+#include <optional>
 
 // The application: settings, the command line, the main window. Made once by main(), which
 // reads the command line before the QApplication exists, so --help and --version need no display.
@@ -36,7 +38,7 @@ public:
     bool HandLinkToRunningCopy() const;
     // Reads the settings, builds the main window and shows it, and listens for the links later
     // copies hand over. Each one, and the command line's, is offered once the window is up
-    // (OfferJoin). Needs the QApplication.
+    // (OfferJoin), one question at a time. Needs the QApplication.
     bool CreateMainWindow();
     int ExitCode() const { return m_exitCode; }
     // Saves the settings (the window's place among them) and closes the main window; main()
@@ -55,9 +57,17 @@ public:
     static QSize DefaultFrameSize();
 
 private:
-    // Brings the window to the front and asks "Join HOST:PORT?"; Yes starts the game
-    // (StartGame). A text that is not a join link is ignored.
+    // How many links wait while a question about another one is open.
+    static constexpr size_t kMaxWaitingLinks = 8;
+
+    // Asks about the link's server (AskToJoin), and then about each server that came meanwhile,
+    // in turn. While a question is open a link only joins the waiting ones (a server asked about
+    // or waiting already is not added again); past kMaxWaitingLinks it is dropped, and the status
+    // bar says how many were. A text that is not a join link is ignored. O(kMaxWaitingLinks).
     void OfferJoin(const QString& link);
+    // Brings the window to the front and asks "Join HOST:PORT?"; Yes starts the game
+    // (StartGame). Returns once the question and the start are done.
+    void AskToJoin(const ServerAddress& server);
     void LoadStdProfileSettings();
     void SaveStdProfileSettings() const;
 
@@ -67,6 +77,9 @@ private:
     CBrowserNotice m_notice;
     QStringList m_recentFiles;
     int m_exitCode = 0;
-    bool m_bDemo = false;  // --demo: add the "Demo" menu
-    QString m_joinLink;    // the command line's join link; empty without one
+    bool m_bDemo = false;                      // --demo: add the "Demo" menu
+    QString m_joinLink;                        // the command line's join link; empty without one
+    std::optional<ServerAddress> m_asking;     // the server of the open question, if any
+    std::deque<ServerAddress> m_waitingLinks;  // the servers to ask about next, in arrival order
+    int m_droppedLinks = 0;                    // links dropped while the questions go on
 };

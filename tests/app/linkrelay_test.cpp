@@ -1,0 +1,68 @@
+// The relay that hands join links from a later copy to the running window, under load and abuse.
+
+#include "tests/app/browsertesting.h"
+#include "tests/support/tempdir.h"
+
+#include <gtest/gtest.h>
+#include <QTest>
+
+#include <future>
+
+namespace kr::test {
+namespace {
+
+using namespace std::chrono_literals;
+
+// Each case listens in a runtime folder of its own (XDG_RUNTIME_DIR), put back afterwards.
+class LinkRelayTest : public ::testing::Test {
+protected:
+    LinkRelayTest() { setenv("XDG_RUNTIME_DIR", m_runtime.Path().c_str(), 1); }
+    ~LinkRelayTest() override { setenv("XDG_RUNTIME_DIR", m_previous.c_str(), 1); }
+
+private:
+    const std::string m_previous = getenv("XDG_RUNTIME_DIR") ? getenv("XDG_RUNTIME_DIR") : "";
+    const ScopedTempDir m_runtime;
+};
+
+// Hands each link over in turn from another thread; the future counts the ones taken.
+std::future<qsizetype> HandOverMeanwhile(const QStringList& links) {
+    return std::async(std::launch::async, [links] {
+        return std::count_if(links.begin(), links.end(), &CLinkRelay::HandToRunningCopy);
+    });
+}
+
+// A thousand links handed over while a question is open: each is answered at once, no question
+// opens inside another, and only the open one and the next 8 servers that are not repeats are
+// asked about. The rest are dropped with one status-bar line.
+TEST_F(LinkRelayTest, ABurstOfLinksAsksOneQuestionAtATime) {
+    auto browser = StartBrowser({});
+    ASSERT_NE(browser, nullptr);
+    QStringList links, expected;
+    for (int n = 0; n < 1000; ++n) {
+        links << QString("korvath://127.0.0.1:%1").arg(n < 500 ? 1 + n % 5 : n);
+    }
+    for (const int port : {1, 2, 3, 4, 5, 500, 501, 502, 503}) {
+        expected << QString("Join 127.0.0.1:%1?").arg(port);
+    }
+    std::future<qsizetype> taken = HandOverMeanwhile(links);
+    const auto sent = [&taken] { return taken.wait_for(0s) == std::future_status::ready; };
+    QStringList asked;
+    qsizetype mostOpen = 0;
+    const ModalWatcher watcher([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        if (box != nullptr && sent()) {  // the questions stay open until all links are in
+            mostOpen = std::max(mostOpen, box->parentWidget()->findChildren<QMessageBox*>().size());
+            asked << box->text();
+            box->button(QMessageBox::No)->click();
+        }
+    });
+    ASSERT_TRUE(QTest::qWaitFor(sent, 120000));
+    EXPECT_EQ(taken.get(), 1000);
+    EXPECT_EQ(asked.join('|').toStdString(), expected.join('|').toStdString());
+    EXPECT_EQ(mostOpen, 1);
+    EXPECT_EQ(browser->MainFrame()->StatusBar().GetPaneText(0).toStdString(),
+              "Join links dropped while a question was open: 496");
+}
+
+}  // namespace
+}  // namespace kr::test
