@@ -12,6 +12,7 @@ constexpr qint64 kTakenLength = sizeof(kTaken) - 1;
 
 CLinkRelay::CLinkRelay(QObject* parent) : QObject(parent) {
     connect(&m_server, &QLocalServer::newConnection, this, &CLinkRelay::OnNewConnection);
+    connect(&m_listenCheck, &QTimer::timeout, this, &CLinkRelay::ListenAgainIfStopped);
 }
 
 QString CLinkRelay::SocketPath() {
@@ -40,23 +41,41 @@ bool CLinkRelay::HandToRunningCopy(const QString& link) {
 
 bool CLinkRelay::Listen() {
     const QString path = SocketPath();
-    if (m_server.listen(path)) {
-        return true;
+    if (!m_server.listen(path)) {
+        if (m_server.serverError() != QAbstractSocket::AddressInUseError) {
+            return false;
+        }
+        QLocalSocket probe;
+        probe.connectToServer(path);
+        if (probe.waitForConnected(kWaitMs)) {
+            return false;  // a running copy answers: the links are its
+        }
+        QLocalServer::removeServer(path);
+        if (!m_server.listen(path)) {
+            return false;
+        }
     }
-    if (m_server.serverError() != QAbstractSocket::AddressInUseError) {
-        return false;
+    m_path = path;
+    m_listenCheck.start(kWaitMs);
+    return true;
+}
+
+void CLinkRelay::ListenAgainIfStopped() {
+    // A socket file that is there again belongs to a copy started meanwhile: it takes the links.
+    if (!m_server.isListening() && !m_server.listen(m_path) &&
+        m_server.serverError() == QAbstractSocket::AddressInUseError) {
+        m_listenCheck.stop();
     }
-    QLocalSocket probe;
-    probe.connectToServer(path);
-    if (probe.waitForConnected(kWaitMs)) {
-        return false;  // a running copy answers: the links are its
-    }
-    QLocalServer::removeServer(path);
-    return m_server.listen(path);
 }
 
 void CLinkRelay::OnNewConnection() {
     while (QLocalSocket* peer = m_server.nextPendingConnection()) {
+        if (m_peers == kMaxPeers) {
+            delete peer;  // closes it
+            continue;
+        }
+        ++m_peers;
+        connect(peer, &QObject::destroyed, this, [this] { --m_peers; });
         peer->setReadBufferSize(kMaxLineLength + 1);
         connect(peer, &QLocalSocket::disconnected, peer, &QObject::deleteLater);
         connect(peer, &QLocalSocket::readyRead, this, [this, peer] { OnPeerReadyRead(peer); });

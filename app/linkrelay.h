@@ -3,6 +3,7 @@
 #include <QLocalServer>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 class QLocalSocket;
 
@@ -16,6 +17,9 @@ public:
     static constexpr qsizetype kMaxLineLength = 1024;
     // How long a hand-over waits for the running copy, and a running copy for a peer's line.
     static constexpr int kWaitMs = 2000;
+    // Peers served at once; one more is closed as soon as it is accepted, so idle connections
+    // cannot use up the process's open files.
+    static constexpr int kMaxPeers = 16;
 
     explicit CLinkRelay(QObject* parent = nullptr);
 
@@ -30,6 +34,8 @@ public:
 
     // Starts listening on SocketPath(). A socket file nobody answers on (one a crashed copy left)
     // is removed and taken over; one that answers is left to its copy, and false comes back.
+    // Once listening, the relay checks every kWaitMs that it still is (the local server closes
+    // itself when accepting fails) and listens again, unless another copy took the socket.
     bool Listen();
 
 signals:
@@ -40,9 +46,15 @@ signals:
 
 private:
     void OnNewConnection();
+    void ListenAgainIfStopped();
     // Takes the peer's line once it is whole, answers and closes; drops a peer whose line passes
     // kMaxLineLength. Holds at most kMaxLineLength + 1 bytes of a peer.
     void OnPeerReadyRead(QLocalSocket* peer);
 
+    // The peers accepted and not yet deleted. Declared before m_server, whose children they are,
+    // so that it outlives them.
+    int m_peers = 0;
+    QString m_path;  // SocketPath() when listening began
     QLocalServer m_server;
+    QTimer m_listenCheck;  // runs ListenAgainIfStopped while the relay should listen
 };

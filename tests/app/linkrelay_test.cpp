@@ -6,6 +6,15 @@
 #include <gtest/gtest.h>
 #include <QTest>
 
+#include <QFileInfo>
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <filesystem>
 #include <future>
 
 namespace kr::test {
@@ -62,6 +71,47 @@ TEST_F(LinkRelayTest, ABurstOfLinksAsksOneQuestionAtATime) {
     EXPECT_EQ(mostOpen, 1);
     EXPECT_EQ(browser->MainFrame()->StatusBar().GetPaneText(0).toStdString(),
               "Join links dropped while a question was open: 496");
+}
+
+// Connects the socket to the relay without waiting, and lets the relay accept it.
+void ConnectIdle(int fd) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    CLinkRelay::SocketPath().toStdString().copy(address.sun_path, sizeof(address.sun_path) - 1);
+    connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address));
+    QCoreApplication::processEvents();
+}
+
+// With the open files used up, accepting a connection fails and the local server closes itself:
+// the relay listens again once it can. With room for kMaxPeers peers, 100 idle ones do not use
+// the files up: the relay closes the extra ones at once and goes on listening.
+TEST_F(LinkRelayTest, TheRelayListensAgainAndClosesIdlePeersPastTheCap) {
+    CLinkRelay relay;
+    ASSERT_TRUE(relay.Listen());
+    const QString path = CLinkRelay::SocketPath();
+    std::vector<int> idle(100), spare;
+    for (int& fd : idle) {
+        fd = socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    }
+    rlimit limit{};
+    getrlimit(RLIMIT_NOFILE, &limit);
+    const rlim_t normal = limit.rlim_cur;
+    limit.rlim_cur = std::distance(std::filesystem::directory_iterator("/proc/self/fd"),
+                                   std::filesystem::directory_iterator()) +
+                     CLinkRelay::kMaxPeers + 8;
+    setrlimit(RLIMIT_NOFILE, &limit);
+    for (int fd; (fd = open("/dev/null", O_RDONLY | O_CLOEXEC)) >= 0;) {
+        spare.push_back(fd);
+    }
+    ConnectIdle(idle[0]);
+    EXPECT_FALSE(QFileInfo::exists(path));  // the server closed itself
+    std::for_each(spare.begin(), spare.end(), close);
+    EXPECT_TRUE(QTest::qWaitFor([&path] { return QFileInfo::exists(path); }));
+    std::for_each(idle.begin() + 1, idle.end(), ConnectIdle);
+    EXPECT_TRUE(QFileInfo::exists(path));
+    std::for_each(idle.begin(), idle.end(), close);
+    limit.rlim_cur = normal;
+    setrlimit(RLIMIT_NOFILE, &limit);
 }
 
 }  // namespace
