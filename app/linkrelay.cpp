@@ -1,8 +1,11 @@
 #include "app/linkrelay.h"
 
+#include <QDeadlineTimer>
 #include <QLocalSocket>
 #include <QStandardPaths>
 #include <QTimer>
+
+#include <sys/socket.h>
 
 namespace {
 constexpr char kSocketName[] = "korvath-browser.socket";
@@ -30,11 +33,18 @@ bool CLinkRelay::HandToRunningCopy(const QString& link) {
         return false;
     }
     socket.write(line);
-    // The answer comes once the running copy has read the line; the wait also sends it.
-    while (!socket.canReadLine() && socket.bytesAvailable() < kTakenLength) {
-        if (!socket.waitForReadyRead(kWaitMs)) {
-            return false;
-        }
+    // The answer comes once the running copy has taken the link; the wait also sends the line.
+    const QDeadlineTimer deadline(kWaitMs);
+    const auto answered = [&socket] {
+        return socket.canReadLine() || socket.bytesAvailable() >= kTakenLength;
+    };
+    while (!answered() && socket.waitForReadyRead(int(deadline.remainingTime()))) {
+    }
+    if (!answered()) {
+        // Giving up: from here on the running copy's answer fails to arrive, and it then drops
+        // the link, which this copy offers instead. An answer that came meanwhile is still read.
+        shutdown(int(socket.socketDescriptor()), SHUT_RD);
+        socket.waitForReadyRead(0);
     }
     return socket.readLine(kTakenLength + 1) == kTaken;
 }
@@ -99,8 +109,14 @@ void CLinkRelay::OnPeerReadyRead(QLocalSocket* peer) {
         return;
     }
     line.chop(1);
+    // The link is taken only when the answer reaches its sender: one that gave up has closed
+    // its end (or shut it for reading), the write fails, and the sender offers the link itself.
     peer->write(kTaken);
+    const bool taken = peer->flush() && peer->bytesToWrite() == 0;
     peer->disconnectFromServer();
+    if (!taken) {
+        return;
+    }
     // Later, from the event loop: a slot that waits in a modal window must not do so inside
     // the peer's own signal, which may delete the peer meanwhile.
     QMetaObject::invokeMethod(

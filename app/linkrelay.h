@@ -9,7 +9,9 @@ class QLocalSocket;
 
 // One running copy of the browser takes the join links: it listens on a local socket in the
 // user's runtime folder, and a copy started later with a link hands the link over and ends.
-// A hand-over is one line of UTF-8 text, answered by one line once it was read.
+// A hand-over is one line of UTF-8 text, answered by one line once the running copy has taken
+// the link. The exchange is confirmed: a sender that got no answer within kWaitMs shuts its end
+// and offers the link itself, and the running copy takes a line only when its answer arrives.
 class CLinkRelay : public QObject {
     Q_OBJECT
 public:
@@ -26,10 +28,10 @@ public:
     // The socket's full path: "korvath-browser.socket" in QStandardPaths::RuntimeLocation
     // ($XDG_RUNTIME_DIR when it is set).
     static QString SocketPath();
-    // Hands the link to the copy listening on SocketPath(). True when it read the link; false
-    // when none listens, or it did not answer within kWaitMs, or the link is longer than
-    // kMaxLineLength or holds a line end. Blocks: each of its few waits is bounded by kWaitMs;
-    // needs only a QCoreApplication, no event loop.
+    // Hands the link to the copy listening on SocketPath(). True when that copy took the link;
+    // false when none listens, or it did not answer within kWaitMs (it then drops the link), or
+    // the link is longer than kMaxLineLength or holds a line end. Blocks: each of its two waits
+    // is bounded by kWaitMs; needs only a QCoreApplication, no event loop.
     static bool HandToRunningCopy(const QString& link);
 
     // Starts listening on SocketPath(). A socket file nobody answers on (one a crashed copy left)
@@ -40,8 +42,8 @@ public:
 
 signals:
     // A line a later copy handed over, without its line end (any text; the receiver checks it).
-    // Emitted from the event loop after the peer was answered, so a slot may wait in a modal
-    // window.
+    // Emitted from the event loop after the answer reached the peer, so a slot may wait in a
+    // modal window.
     void linkReceived(const QString& link);
 
 private:

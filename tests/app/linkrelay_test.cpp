@@ -40,6 +40,14 @@ std::future<qsizetype> HandOverMeanwhile(const QStringList& links) {
     });
 }
 
+// The same, this thread serving the relay meanwhile.
+qsizetype HandOver(const QStringList& links) {
+    std::future<qsizetype> taken = HandOverMeanwhile(links);
+    [[maybe_unused]] const bool ended = QTest::qWaitFor(
+        [&taken] { return taken.wait_for(0s) == std::future_status::ready; }, 60000);
+    return taken.get();
+}
+
 // A thousand links handed over while a question is open: each is answered at once, no question
 // opens inside another, and only the open one and the next 8 servers that are not repeats are
 // asked about. The rest are dropped with one status-bar line.
@@ -112,6 +120,20 @@ TEST_F(LinkRelayTest, TheRelayListensAgainAndClosesIdlePeersPastTheCap) {
     std::for_each(idle.begin(), idle.end(), close);
     limit.rlim_cur = normal;
     setrlimit(RLIMIT_NOFILE, &limit);
+}
+
+// A running copy busy for longer than a hand-over waits (this thread): the later copy gives up
+// and offers its link itself, and the running copy, once free, drops that link.
+TEST_F(LinkRelayTest, ALinkWhoseSenderGaveUpIsDropped) {
+    CLinkRelay relay;
+    ASSERT_TRUE(relay.Listen());
+    QStringList received;
+    QObject::connect(&relay, &CLinkRelay::linkReceived,
+                     [&](const QString& link) { received << link; });
+    EXPECT_EQ(HandOverMeanwhile({"korvath://127.0.0.1:1"}).get(), 0);
+    EXPECT_EQ(HandOver({"korvath://127.0.0.1:2"}), 1);
+    ASSERT_TRUE(QTest::qWaitFor([&received] { return !received.isEmpty(); }));
+    EXPECT_EQ(received.join('|').toStdString(), "korvath://127.0.0.1:2");
 }
 
 }  // namespace
