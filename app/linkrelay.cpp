@@ -1,11 +1,14 @@
 #include "app/linkrelay.h"
 
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QLocalSocket>
 #include <QStandardPaths>
 #include <QTimer>
 
 #include <sys/socket.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 constexpr char kSocketName[] = "korvath-browser.socket";
@@ -19,16 +22,24 @@ CLinkRelay::CLinkRelay(QObject* parent) : QObject(parent) {
 }
 
 QString CLinkRelay::SocketPath() {
-    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) + '/' + kSocketName;
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    struct stat info = {};
+    if (folder.isEmpty() || lstat(QFile::encodeName(folder).constData(), &info) != 0 ||
+        !S_ISDIR(info.st_mode) || info.st_uid != geteuid() ||
+        (info.st_mode & (S_IWGRP | S_IWOTH)) != 0) {
+        return {};
+    }
+    return folder + '/' + kSocketName;
 }
 
 bool CLinkRelay::HandToRunningCopy(const QString& link) {
     const QByteArray line = link.toUtf8() + '\n';
-    if (line.size() > kMaxLineLength || line.count('\n') != 1) {
+    const QString path = SocketPath();
+    if (line.size() > kMaxLineLength || line.count('\n') != 1 || path.isEmpty()) {
         return false;
     }
     QLocalSocket socket;
-    socket.connectToServer(SocketPath());
+    socket.connectToServer(path);
     if (!socket.waitForConnected(kWaitMs)) {
         return false;
     }
@@ -51,6 +62,9 @@ bool CLinkRelay::HandToRunningCopy(const QString& link) {
 
 bool CLinkRelay::Listen() {
     const QString path = SocketPath();
+    if (path.isEmpty()) {
+        return false;
+    }
     if (!m_server.listen(path)) {
         if (m_server.serverError() != QAbstractSocket::AddressInUseError) {
             return false;

@@ -26,7 +26,9 @@ public:
     explicit CLinkRelay(QObject* parent = nullptr);
 
     // The socket's full path: "korvath-browser.socket" in QStandardPaths::RuntimeLocation
-    // ($XDG_RUNTIME_DIR when it is set).
+    // ($XDG_RUNTIME_DIR when it is set). Empty when that is no usable folder: one that exists,
+    // is a folder (not a link to one), is owned by this user and is not writable by group or
+    // others. The relay is off then: it neither listens nor hands over.
     static QString SocketPath();
     // Hands the link to the copy listening on SocketPath(). True when that copy took the link;
     // false when none listens, or it did not answer within kWaitMs (it then drops the link), or

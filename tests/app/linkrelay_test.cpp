@@ -9,12 +9,14 @@
 #include <QFileInfo>
 
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 #include <future>
 
 namespace kr::test {
@@ -134,6 +136,19 @@ TEST_F(LinkRelayTest, ALinkWhoseSenderGaveUpIsDropped) {
     EXPECT_EQ(HandOver({"korvath://127.0.0.1:2"}), 1);
     ASSERT_TRUE(QTest::qWaitFor([&received] { return !received.isEmpty(); }));
     EXPECT_EQ(received.join('|').toStdString(), "korvath://127.0.0.1:2");
+}
+
+// Without a usable runtime folder (here neither $XDG_RUNTIME_DIR nor the fallback in the
+// temporary folder) the relay is off: no socket at the file system's root, no hand-over.
+TEST_F(LinkRelayTest, WithoutAUsableRuntimeFolderTheRelayIsOff) {
+    const ScopedTempDir temporary;
+    std::ofstream(temporary.File(std::string("runtime-") + getpwuid(geteuid())->pw_name));
+    unsetenv("XDG_RUNTIME_DIR");
+    setenv("TMPDIR", temporary.Path().c_str(), 1);
+    EXPECT_EQ(CLinkRelay::SocketPath().toStdString(), "");
+    EXPECT_FALSE(CLinkRelay::HandToRunningCopy("korvath://127.0.0.1:1"));
+    EXPECT_FALSE(CLinkRelay().Listen());
+    unsetenv("TMPDIR");
 }
 
 }  // namespace
