@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <iterator>
 
 namespace {
 // The name message boxes and --version show; the settings file is named by CProfileSettings.
@@ -79,7 +80,16 @@ bool CBrowserApp::CreateMainWindow() {
 }
 
 bool CBrowserApp::HandLinkToRunningCopy() const {
-    return !m_joinLink.isEmpty() && CLinkRelay::HandToRunningCopy(m_joinLink);
+    if (m_joinLink.isEmpty() || !CLinkRelay::HandToRunningCopy(m_joinLink)) {
+        return false;
+    }
+    if (!m_newWindowOptions.isEmpty()) {
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(tr("The link went to the window already open; %1 apply only to "
+                                   "a new window and were not used.")
+                                    .arg(m_newWindowOptions.join(", "))));
+    }
+    return true;
 }
 
 void CBrowserApp::OfferJoin(const QString& link) {
@@ -135,6 +145,8 @@ bool CBrowserApp::ParseCommandLine(const QStringList& arguments) {
     QCoreApplication::setApplicationVersion(kVersion);
     QCommandLineParser parser;
     parser.setApplicationDescription(LoadResourceString(AFX_IDS_APP_TITLE));
+    // Qt's options are single-dash words ("-platform offscreen"): ours are read the same way.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption master("master", tr("Master server to ask for the list."),
@@ -143,13 +155,12 @@ bool CBrowserApp::ParseCommandLine(const QStringList& arguments) {
     const QCommandLineOption demo(
         "demo", tr("Adds a Demo menu that reaches the grid's demonstration commands."));
     parser.addOption(demo);
+    AddQtOptions(parser);
     parser.addPositionalArgument(
         "link", tr("Offers to join the server of a join link (in a copy already running, if any)."),
         "[korvath://HOST:PORT]");
     if (!parser.parse(arguments)) {
-        std::fprintf(stderr, "%s\n", qPrintable(parser.errorText()));
-        m_exitCode = 2;
-        return false;
+        return RefuseCommandLine(parser.errorText());
     }
     if (parser.isSet(help) || parser.isSet(version)) {
         const QString text = parser.isSet(help)
@@ -161,18 +172,12 @@ bool CBrowserApp::ParseCommandLine(const QStringList& arguments) {
     }
     const QStringList positional = parser.positionalArguments();
     if (positional.size() > 1) {
-        std::fprintf(stderr, "%s\n",
-                     qPrintable(tr("Unexpected argument: %1").arg(positional.at(1))));
-        m_exitCode = 2;
-        return false;
+        return RefuseCommandLine(tr("Unexpected argument: %1").arg(positional.at(1)));
     }
     if (!positional.isEmpty()) {
         if (!ParseJoinLink(positional.first())) {
-            std::fprintf(stderr, "%s\n",
-                         qPrintable(tr("Not a join link: %1 (expected korvath://HOST:PORT)")
-                                        .arg(positional.first())));
-            m_exitCode = 2;
-            return false;
+            return RefuseCommandLine(
+                tr("Not a join link: %1 (expected korvath://HOST:PORT)").arg(positional.first()));
         }
         m_joinLink = positional.first();
     }
@@ -181,16 +186,65 @@ bool CBrowserApp::ParseCommandLine(const QStringList& arguments) {
         const std::optional<MasterEndpoint> endpoint =
             ParseMasterOption(parser.value(master).toStdString());
         if (!endpoint) {
-            std::fprintf(
-                stderr, "%s\n",
-                qPrintable(
-                    tr("Bad --master value: %1 (expected HOST[:PORT])").arg(parser.value(master))));
-            m_exitCode = 2;
-            return false;
+            return RefuseCommandLine(
+                tr("Bad --master value: %1 (expected HOST[:PORT])").arg(parser.value(master)));
         }
         SetMasterServer(endpoint->host, endpoint->port);
     }
+    for (const QCommandLineOption* option : {&master, &demo}) {
+        if (parser.isSet(*option)) {
+            m_newWindowOptions << "--" + option->names().first();
+        }
+    }
     return true;
+}
+
+void CBrowserApp::AddQtOptions(QCommandLineParser& parser) {
+    // The options QApplication reads (and removes from its arguments) when the window system is
+    // reached; here they are only let through. Each takes a value but those named last.
+    static const char* const kOptions[] = {"platform",
+                                           "platformpluginpath",
+                                           "platformtheme",
+                                           "plugin",
+                                           "qwindowgeometry",
+                                           "qwindowicon",
+                                           "qwindowtitle",
+                                           "session",
+                                           "display",
+                                           "geometry",
+                                           "title",
+                                           "icon",
+                                           "name",
+                                           "visual",
+                                           "style",
+                                           "stylesheet",
+                                           "qmljsdebugger",
+                                           "reverse",
+                                           "widgetcount",
+                                           "sync",
+                                           "nograb",
+                                           "dograb",
+                                           "testability"};
+    constexpr size_t kFlags = 6;
+    for (size_t n = 0; n < std::size(kOptions); ++n) {
+        QCommandLineOption option(kOptions[n]);
+        if (n + kFlags < std::size(kOptions)) {
+            option.setValueName("VALUE");
+        }
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+
+bool CBrowserApp::RefuseCommandLine(const QString& message) {
+    std::fprintf(stderr, "%s\n", qPrintable(message));
+    m_commandLineError = message;
+    m_exitCode = 2;
+    return false;
+}
+
+void CBrowserApp::ShowCommandLineError() const {
+    QMessageBox::critical(nullptr, kProgramName, m_commandLineError);
 }
 
 QSize CBrowserApp::DefaultFrameSize() {

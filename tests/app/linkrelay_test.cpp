@@ -1,6 +1,7 @@
 // The relay that hands join links from a later copy to the running window, under load and abuse.
 
 #include "tests/app/browsertesting.h"
+#include "tests/support/childprocess.h"
 #include "tests/support/tempdir.h"
 
 #include <gtest/gtest.h>
@@ -32,7 +33,7 @@ protected:
 
 private:
     const std::string m_previous = getenv("XDG_RUNTIME_DIR") ? getenv("XDG_RUNTIME_DIR") : "";
-    const ScopedTempDir m_runtime;
+    const ScopedTempDir m_runtime{true};  // a child's output lands there too
 };
 
 // Hands each link over in turn from another thread; the future counts the ones taken.
@@ -149,6 +150,22 @@ TEST_F(LinkRelayTest, WithoutAUsableRuntimeFolderTheRelayIsOff) {
     EXPECT_FALSE(CLinkRelay::HandToRunningCopy("korvath://127.0.0.1:1"));
     EXPECT_FALSE(CLinkRelay().Listen());
     unsetenv("TMPDIR");
+}
+
+// A later copy whose link the running one takes says that its options for a new window went
+// unused.
+TEST_F(LinkRelayTest, OptionsForANewWindowAreNamedWhenTheLinkIsHandedOver) {
+    CLinkRelay relay;
+    ASSERT_TRUE(relay.Listen());
+    auto later = std::async(std::launch::async, [] {
+        return RunChild(KR_BROWSER_PATH, {"--demo", "-master", "127.0.0.1", "korvath://1.2.3.4:5"},
+                        0, 0, {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"});
+    });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return later.wait_for(0s) == std::future_status::ready; }));
+    const ChildRun run = later.get();
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_NE(run.err.find("--master, --demo apply only to a new window"), std::string::npos)
+        << run.err;
 }
 
 }  // namespace
