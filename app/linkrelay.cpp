@@ -6,6 +6,8 @@
 #include <QStandardPaths>
 #include <QTimer>
 
+#include <memory>
+
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -14,6 +16,7 @@ namespace {
 constexpr char kSocketName[] = "korvath-browser.socket";
 constexpr char kTaken[] = "ok\n";  // the answer to a line that was read
 constexpr qint64 kTakenLength = sizeof(kTaken) - 1;
+constexpr qint64 kReadPiece = 512;  // a peer's bytes are read and held by Qt in pieces this big
 }  // namespace
 
 CLinkRelay::CLinkRelay(QObject* parent) : QObject(parent) {
@@ -100,29 +103,33 @@ void CLinkRelay::OnNewConnection() {
         }
         ++m_peers;
         connect(peer, &QObject::destroyed, this, [this] { --m_peers; });
-        peer->setReadBufferSize(kMaxLineLength + 1);
+        peer->setReadBufferSize(kReadPiece);
         connect(peer, &QLocalSocket::disconnected, peer, &QObject::deleteLater);
-        connect(peer, &QLocalSocket::readyRead, this, [this, peer] { OnPeerReadyRead(peer); });
+        const auto read = [this, peer, reader = std::make_shared<CLineReader>(kMaxLineLength)] {
+            OnPeerReadyRead(peer, *reader);
+        };
+        connect(peer, &QLocalSocket::readyRead, this, read);
         // A peer that never ends its line is dropped after the wait (the timer goes with it).
         QTimer::singleShot(kWaitMs, peer, &QLocalSocket::abort);
-        OnPeerReadyRead(peer);
+        read();
     }
 }
 
-void CLinkRelay::OnPeerReadyRead(QLocalSocket* peer) {
-    if (!peer->canReadLine()) {
-        if (peer->bytesAvailable() > kMaxLineLength) {
-            peer->abort();
-        }
+void CLinkRelay::OnPeerReadyRead(QLocalSocket* peer, CLineReader& reader) {
+    char piece[kReadPiece];
+    CLineReader::State state = CLineReader::State::Reading;
+    for (qint64 got;
+         state == CLineReader::State::Reading && (got = peer->read(piece, sizeof(piece))) > 0;) {
+        state = reader.Append(std::string_view(piece, size_t(got)));
+    }
+    if (state == CLineReader::State::Reading) {
         return;
     }
-    QByteArray line = peer->readLine(kMaxLineLength + 1);
     disconnect(peer, &QLocalSocket::readyRead, this, nullptr);
-    if (!line.endsWith('\n')) {
-        peer->abort();  // the line end came past kMaxLineLength
+    if (state == CLineReader::State::TooLong) {
+        peer->abort();
         return;
     }
-    line.chop(1);
     // The link is taken only when the answer reaches its sender: one that gave up has closed
     // its end (or shut it for reading), the write fails, and the sender offers the link itself.
     peer->write(kTaken);
@@ -133,7 +140,11 @@ void CLinkRelay::OnPeerReadyRead(QLocalSocket* peer) {
     }
     // Later, from the event loop: a slot that waits in a modal window must not do so inside
     // the peer's own signal, which may delete the peer meanwhile.
+    const std::string& line = reader.Line();
     QMetaObject::invokeMethod(
-        this, [this, link = QString::fromUtf8(line)] { emit linkReceived(link); },
+        this,
+        [this, link = QString::fromUtf8(line.data(), qsizetype(line.size()))] {
+            emit linkReceived(link);
+        },
         Qt::QueuedConnection);
 }

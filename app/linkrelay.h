@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/linereader.h"
+
 #include <QLocalServer>
 #include <QObject>
 #include <QString>
@@ -15,7 +17,7 @@ class QLocalSocket;
 class CLinkRelay : public QObject {
     Q_OBJECT
 public:
-    // A line longer than this is not a link: its peer is dropped.
+    // A line longer than this, its line end included, is not a link: its peer is dropped.
     static constexpr qsizetype kMaxLineLength = 1024;
     // How long a hand-over waits for the running copy, and a running copy for a peer's line.
     static constexpr int kWaitMs = 2000;
@@ -51,9 +53,10 @@ signals:
 private:
     void OnNewConnection();
     void ListenAgainIfStopped();
-    // Takes the peer's line once it is whole, answers and closes; drops a peer whose line passes
-    // kMaxLineLength. Holds at most kMaxLineLength + 1 bytes of a peer.
-    void OnPeerReadyRead(QLocalSocket* peer);
+    // Reads what the peer sent into its reader; once the line is whole, answers and closes, and
+    // drops a peer whose line passes kMaxLineLength at once. Holds less than kMaxLineLength bytes
+    // of a peer in its reader, and at most 512 more in Qt's buffer.
+    void OnPeerReadyRead(QLocalSocket* peer, CLineReader& reader);
 
     // The peers accepted and not yet deleted. Declared before m_server, whose children they are,
     // so that it outlives them.
