@@ -16,7 +16,6 @@ namespace {
 constexpr char kSocketName[] = "korvath-browser.socket";
 constexpr char kTaken[] = "ok\n";  // the answer to a line that was read
 constexpr qint64 kTakenLength = sizeof(kTaken) - 1;
-constexpr qint64 kReadPiece = 512;  // a peer's bytes are read and held by Qt in pieces this big
 }  // namespace
 
 CLinkRelay::CLinkRelay(QObject* parent) : QObject(parent) {
@@ -103,7 +102,8 @@ void CLinkRelay::OnNewConnection() {
         }
         ++m_peers;
         connect(peer, &QObject::destroyed, this, [this] { --m_peers; });
-        peer->setReadBufferSize(kReadPiece);
+        // One read shows a line past the limit: its peer is dropped at once.
+        peer->setReadBufferSize(kMaxLineLength + 1);
         connect(peer, &QLocalSocket::disconnected, peer, &QObject::deleteLater);
         const auto read = [this, peer, reader = std::make_shared<CLineReader>(kMaxLineLength)] {
             OnPeerReadyRead(peer, *reader);
@@ -116,12 +116,9 @@ void CLinkRelay::OnNewConnection() {
 }
 
 void CLinkRelay::OnPeerReadyRead(QLocalSocket* peer, CLineReader& reader) {
-    char piece[kReadPiece];
-    CLineReader::State state = CLineReader::State::Reading;
-    for (qint64 got;
-         state == CLineReader::State::Reading && (got = peer->read(piece, sizeof(piece))) > 0;) {
-        state = reader.Append(std::string_view(piece, size_t(got)));
-    }
+    const QByteArray bytes = peer->readAll();  // at most the read buffer's kMaxLineLength + 1
+    const CLineReader::State state =
+        reader.Append(std::string_view(bytes.constData(), size_t(bytes.size())));
     if (state == CLineReader::State::Reading) {
         return;
     }

@@ -55,7 +55,7 @@ private:
     void ListenAgainIfStopped();
     // Reads what the peer sent into its reader; once the line is whole, answers and closes, and
     // drops a peer whose line passes kMaxLineLength at once. Holds less than kMaxLineLength bytes
-    // of a peer in its reader, and at most 512 more in Qt's buffer.
+    // of a peer in its reader, and at most kMaxLineLength + 1 more in Qt's buffer.
     void OnPeerReadyRead(QLocalSocket* peer, CLineReader& reader);
 
     // The peers accepted and not yet deleted. Declared before m_server, whose children they are,

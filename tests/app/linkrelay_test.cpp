@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include <QFileInfo>
+#include <QLocalSocket>
 
 #include <fcntl.h>
 #include <pwd.h>
@@ -137,6 +138,26 @@ TEST_F(LinkRelayTest, ALinkWhoseSenderGaveUpIsDropped) {
     EXPECT_EQ(HandOver({"korvath://127.0.0.1:2"}), 1);
     ASSERT_TRUE(QTest::qWaitFor([&received] { return !received.isEmpty(); }));
     EXPECT_EQ(received.join('|').toStdString(), "korvath://127.0.0.1:2");
+}
+
+// A whole line past the limit is refused, and its sender dropped at once: by the time a later
+// link is taken, not after the relay's wait for a line (this thread, which runs the timer of that
+// wait, waits itself meanwhile).
+TEST_F(LinkRelayTest, ALineOverTheLimitIsRefusedAtOnce) {
+    CLinkRelay relay;
+    ASSERT_TRUE(relay.Listen());
+    QStringList received;
+    QObject::connect(&relay, &CLinkRelay::linkReceived,
+                     [&](const QString& link) { received << link; });
+    QLocalSocket sender;
+    sender.connectToServer(CLinkRelay::SocketPath());
+    sender.write(QByteArray(1999, 'x') + '\n');
+    ASSERT_TRUE(sender.waitForBytesWritten());
+    EXPECT_EQ(HandOver({"korvath://127.0.0.1:1"}), 1);
+    EXPECT_TRUE(sender.state() == QLocalSocket::UnconnectedState ||
+                sender.waitForDisconnected(CLinkRelay::kWaitMs));
+    ASSERT_TRUE(QTest::qWaitFor([&received] { return !received.isEmpty(); }));
+    EXPECT_EQ(received.join('|').toStdString(), "korvath://127.0.0.1:1");
 }
 
 // Without a usable runtime folder (here neither $XDG_RUNTIME_DIR nor the fallback in the
