@@ -2,6 +2,7 @@
 // the game started on its address.
 
 #include "app/browserview.h"
+#include "app/gamecommand.h"
 #include "app/gamelauncher.h"
 #include "net/favouriteaddress.h"
 
@@ -29,19 +30,21 @@ void CBrowserView::OnJoinServer() {
     if (node == nullptr) {
         return;
     }
+    // The row holds "ip:port" as the master listed it (its port may be 0), or under "Favourites
+    // (no answer)" the text the user added. One that no game can join is not queried again.
+    const QString address = m_wndGrid.GetInfo(node)->GetSubText(kAddressSubText);
+    const std::optional<ServerAddress> server = ParseFavouriteAddress(address.toStdString());
+    if (!server) {
+        ShowJoinWarning(UnjoinableAddressReason(address), this);
+        return;
+    }
     m_wndGrid.OnReturnKey();  // blocks for up to the query's time-out; the node stays
-    const CGridItemInfo& info = *m_wndGrid.GetInfo(node);
-    const QString address = info.GetSubText(kAddressSubText);
-    const QString question = JoinAnywayQuestion(ReadServerAvailability(info), address);
+    const QString question =
+        JoinAnywayQuestion(ReadServerAvailability(*m_wndGrid.GetInfo(node)), address);
     if (!question.isEmpty() &&
         QMessageBox::question(this, JoinBoxTitle(), question, QMessageBox::Yes | QMessageBox::No,
                               QMessageBox::No) != QMessageBox::Yes) {
         return;
     }
-    // The row holds "ip:port", or under "Favourites (no answer)" the text the user added.
-    const std::optional<ServerAddress> server = ParseFavouriteAddress(address.toStdString());
-    if (server) {
-        StartGame(QString::fromStdString(server->m_ip), static_cast<uint16_t>(server->m_port),
-                  this);
-    }
+    StartGame(QString::fromStdString(server->m_ip), static_cast<uint16_t>(server->m_port), this);
 }

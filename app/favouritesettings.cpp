@@ -3,23 +3,46 @@
 #include "app/profilesettings.h"
 #include "serverlist/favouriteservers.h"
 
+#include <QSet>
+
 namespace {
 constexpr char kSection[] = "Favourites";
 constexpr char kServers[] = "Servers";
 }  // namespace
 
-QString LoadFavouriteSettings(CFavouriteServers& favourites) {
+QString CFavouriteSettings::Load(CFavouriteServers& favourites) {
     CProfileSettings settings;
     settings.beginGroup(kSection);
-    return FavouriteLoadText(favourites.Load(settings.value(kServers).toStringList()));
+    const QString dropped =
+        FavouriteLoadText(favourites.Load(settings.value(kServers).toStringList()));
+    m_saved = favourites.Entries();
+    return dropped;
 }
 
-void SaveFavouriteSettings(const CFavouriteServers& favourites) {
+QString CFavouriteSettings::Save(const CFavouriteServers& favourites) {
+    const QStringList& now = favourites.Entries();
+    const QSet<QString> kept(now.begin(), now.end());
+    const QSet<QString> saved(m_saved.begin(), m_saved.end());
     CProfileSettings settings;
+    settings.sync();  // takes in what another process wrote since
     settings.beginGroup(kSection);
-    if (favourites.IsEmpty()) {
+    QStringList entries = settings.value(kServers).toStringList();
+    entries.removeIf(
+        [&](const QString& entry) { return saved.contains(entry) && !kept.contains(entry); });
+    for (const QString& text : now) {
+        if (!saved.contains(text) && !entries.contains(text)) {
+            entries.append(text);
+        }
+    }
+    if (entries.isEmpty()) {
         settings.remove(kServers);
     } else {
-        settings.setValue(kServers, favourites.Entries());
+        settings.setValue(kServers, entries);
     }
+    settings.sync();
+    if (settings.status() != QSettings::NoError) {
+        return QStringLiteral("The favourites could not be saved to %1").arg(settings.fileName());
+    }
+    m_saved = now;
+    return QString();
 }

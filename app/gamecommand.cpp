@@ -1,6 +1,7 @@
 #include "app/gamecommand.h"
 
 #include "app/profilesettings.h"
+#include "net/hostlookup.h"
 
 #include <QCoreApplication>
 
@@ -26,12 +27,15 @@ void SaveGameCommand(const QString& command) {
 }
 
 GameCommand ExpandGameCommand(const QString& command, const QString& host, uint16_t port) {
+    const QString portText = QString::number(port);
+    if (port == 0 || !IsHostText(host.toStdString())) {
+        return Refused(UnjoinableAddressReason(host + ':' + portText));
+    }
     if (command.size() > kMaxGameCommandLength) {
         return Refused(QCoreApplication::translate("GameCommand",
                                                    "The game command is longer than %1 characters.")
                            .arg(kMaxGameCommandLength));
     }
-    const QString portText = QString::number(port);
     QStringList words;
     QString word;
     bool inWord = false;   // a word has begun (also an empty one, by a pair of quotes)
@@ -83,4 +87,12 @@ GameCommand ExpandGameCommand(const QString& command, const QString& host, uint1
             QCoreApplication::translate("GameCommand", "The game command names no program."));
     }
     return {words, {}};
+}
+
+QString UnjoinableAddressReason(const QString& address) {
+    return QCoreApplication::translate("GameCommand",
+                                       "\"%1\" is not a server address a game can join: a host "
+                                       "name or an IPv4 address (a.b.c.d), a colon and a port "
+                                       "from 1 to 65535.")
+        .arg(address);
 }

@@ -28,7 +28,12 @@ struct GameCommand {
 // Splits the command into words: blanks separate them, double quotes group blanks into a word
 // and may sit anywhere in one (a"b c" is the word ab c; "" is an empty word). In each word %a
 // becomes "host:port", %h the host, %p the port and %% a single %; what they put in is not read
-// again. Refused: no program (nothing but blanks, or an empty first word), an unclosed quote, a %
-// followed by anything else or by nothing, and a command longer than kMaxGameCommandLength
-// characters (refused at once). O(length of the command and of what it expands to).
+// again. Refused: a host that is not a host text (IsHostText: so nothing put in begins with '-'
+// and the game never takes it for an option) or port 0, whoever handed them over; no program
+// (nothing but blanks, or an empty first word), an unclosed quote, a % followed by anything else
+// or by nothing, and a command longer than kMaxGameCommandLength characters (refused at once).
+// O(length of the command and of what it expands to).
 GameCommand ExpandGameCommand(const QString& command, const QString& host, uint16_t port);
+
+// Why the "host:port" text cannot be joined, as a sentence for a message box.
+QString UnjoinableAddressReason(const QString& address);

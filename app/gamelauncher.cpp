@@ -10,6 +10,12 @@ QString JoinBoxTitle() {
     return QCoreApplication::translate("GameLauncher", "KR Server Browser");
 }
 
+void ShowJoinWarning(const QString& text, QWidget* parent) {
+    QMessageBox box(QMessageBox::Warning, JoinBoxTitle(), text, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);  // commands and addresses are shown as typed
+    box.exec();
+}
+
 bool StartGame(const QString& host, uint16_t port, QWidget* parent) {
     const QString command = LoadGameCommand();
     const GameCommand expanded = ExpandGameCommand(command, host, port);
@@ -24,12 +30,9 @@ bool StartGame(const QString& host, uint16_t port, QWidget* parent) {
         reason = QCoreApplication::translate("GameLauncher", "\"%1\" did not start: %2.")
                      .arg(game.program(), game.errorString());
     }
-    QMessageBox box(QMessageBox::Warning, JoinBoxTitle(),
-                    QCoreApplication::translate(
+    ShowJoinWarning(QCoreApplication::translate(
                         "GameLauncher", "The game could not be started.\n\nGame command: %1\n\n%2")
                         .arg(command, reason),
-                    QMessageBox::Ok, parent);
-    box.setTextFormat(Qt::PlainText);  // the command is shown as typed, never as markup
-    box.exec();
+                    parent);
     return false;
 }

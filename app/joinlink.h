@@ -8,8 +8,8 @@
 #include <optional>
 
 // Join links name one game server: "korvath://HOST:PORT" or "korvath:HOST:PORT", the scheme in
-// any case, one trailing "/" allowed. HOST:PORT is a favourite address (ParseFavouriteAddress: an
-// IPv4 text or a host name, port 1..65535), so nothing else a link carries reaches the game.
+// any case, one trailing "/" allowed. HOST:PORT is a favourite address (ParseFavouriteAddress: a
+// dotted quad or a host name, port 1..65535), so nothing else a link carries reaches the game.
 
 // The longest link that can parse: "korvath://", the address and a "/".
 constexpr qsizetype kMaxJoinLinkLength = 10 + qsizetype(kMaxFavouriteAddressLength) + 1;

@@ -19,8 +19,9 @@
 
 namespace {
 
-constexpr int kIndicators[] = {ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM,
-                               ID_INDICATOR_SCRL};
+// The message pane, the answered and shown count panes (as wide as their texts), the indicators.
+constexpr int kIndicators[] = {ID_SEPARATOR,      ID_SEPARATOR,     ID_SEPARATOR,
+                               ID_INDICATOR_CAPS, ID_INDICATOR_NUM, ID_INDICATOR_SCRL};
 }  // namespace
 
 CMainFrame::CMainFrame(QPrinter* printer)
@@ -46,12 +47,16 @@ bool CMainFrame::OnCreate() {
         return false;
     }
     CServerGrid& grid = m_pView->Grid();
-    const QString dropped = LoadFavouriteSettings(grid.Favourites());
+    const QString dropped = m_favouriteSettings.Load(grid.Favourites());
     if (!dropped.isEmpty()) {
         m_pStatusBar->SetPaneText(0, dropped);
     }
-    connect(&grid, &CServerGrid::favouritesChanged, this,
-            [&grid] { SaveFavouriteSettings(grid.Favourites()); });
+    connect(&grid, &CServerGrid::favouritesChanged, this, [this, &grid] {
+        const QString failed = m_favouriteSettings.Save(grid.Favourites());
+        if (!failed.isEmpty()) {
+            m_pStatusBar->SetPaneText(0, failed);
+        }
+    });
     BuildFilterBar(m_pViewMenu);
     return true;
 }

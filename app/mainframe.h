@@ -3,6 +3,7 @@
 #include "app/browserdoc.h"
 #include "app/browserrefreshhost.h"
 #include "app/browserview.h"
+#include "app/favouritesettings.h"
 #include "platform/qt/statusbar.h"
 
 #include <QHash>
@@ -11,18 +12,19 @@
 
 class CFilterBar;
 class QAction;
-class QLabel;
 class QMenu;
 class QPrinter;
 
 // The main window: menu, a movable flat toolbar ("New Full List", a gap, "About"), the view with
-// the server grid, and the status bar (message pane and the CAP, NUM, SCRL indicators). The
-// "Servers" menu refreshes the list again (Ctrl+R, greyed while a refresh runs) and acts on the
-// selected server: join (Ctrl+Return), query again, copy its address (Ctrl+C) or join link, add
-// it to the favourites or remove it (Ctrl+D); those are greyed for any other row, and the grid's
-// context menu offers them too (on a group row: expand all, collapse). When a refresh ends a
-// pane tells "A of L answered". The favourites are loaded from the settings with the window (a
-// line in the status bar tells what was dropped) and saved at each change.
+// the server grid, and the status bar (message pane, two count panes, the CAP, NUM, SCRL
+// indicators). The "Servers" menu refreshes the list again (Ctrl+R, greyed while a refresh runs)
+// and acts on the selected server: join (Ctrl+Return), query again, copy its address (Ctrl+C) or
+// join link, add it to the favourites or remove it (Ctrl+D); those are greyed for any other row,
+// and the grid's context menu offers them too (on a group row: expand all, collapse). When a
+// refresh ends a pane tells "A of L answered". The favourites are loaded from the settings with
+// the window (a line in the status bar tells what was dropped) and each change is saved
+// (CFavouriteSettings; a line in the status bar tells when the write failed).
+//
 // Commands keep their numeric ids: menus, toolbar and keys all go through SendCommand, which
 // offers an id to the view first, then to the frame, then to the application's handlers.
 // A close request that comes while a refresh runs stops it (no query starts after it, those in
@@ -40,6 +42,11 @@ public:
     void AddDemoMenu();
     // Runs the command with the id; false when nothing handles it.
     bool SendCommand(int id);
+
+    // The status bar's panes after the message pane: "A of L answered" once a refresh has
+    // ended, "N of M servers shown" while a filter is active (each empty otherwise).
+    static constexpr int kAnsweredPane = 1;
+    static constexpr int kShownPane = 2;
 
     CBrowserView& View() { return *m_pView; }
     CStatusBar& StatusBar() { return *m_pStatusBar; }
@@ -78,10 +85,9 @@ private:
     QToolBar* m_pToolBar;
     CBrowserView* m_pView;
     CFilterBar* m_pFilterBar;
-    QLabel* m_pFilterCount = nullptr;
-    QLabel* m_pAnsweredCount = nullptr;
     QMenu* m_pViewMenu = nullptr;
     CBrowserDoc m_document;
+    CFavouriteSettings m_favouriteSettings;
     CBrowserRefreshHost m_refreshHost;
     QPrinter* m_pPrinter;
     QHash<int, QAction*> m_actions;

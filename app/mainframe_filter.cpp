@@ -4,7 +4,6 @@
 #include "app/filterbar.h"
 #include "app/mainframe.h"
 
-#include <QLabel>
 #include <QMenu>
 #include <QTimer>
 
@@ -25,9 +24,6 @@ void CMainFrame::BuildFilterBar(QMenu* view) {
 
     // The count pane: "N of M servers shown" while a filter is active, recounted at most four
     // times a second however fast rows are filed.
-    m_pFilterCount = new QLabel(m_pStatusBar);
-    m_pFilterCount->setObjectName("filterCount");
-    m_pStatusBar->addPermanentWidget(m_pFilterCount);
     auto* recount = new QTimer(this);
     recount->setSingleShot(true);
     recount->setInterval(250);
@@ -55,8 +51,8 @@ void CMainFrame::ShowFilterCount() {
     if (active) {
         grid.CountServerRows(shown, all);
     }
-    m_pFilterCount->setText(active ? tr("%1 of %2 servers shown").arg(shown).arg(all) : QString());
-    m_pFilterCount->setVisible(active);
+    m_pStatusBar->SetPaneText(
+        kShownPane, active ? tr("%1 of %2 servers shown").arg(shown).arg(all) : QString());
 }
 
 bool CMainFrame::OnFilterCommand(int id) {

@@ -4,7 +4,6 @@
 #include "app/commandids.h"
 #include "app/mainframe.h"
 
-#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -49,11 +48,6 @@ void CMainFrame::BuildServersMenu() {
             [refresh] { refresh->setEnabled(true); });
     connect(&m_pView->Grid(), &CServerGrid::contextMenuRequested, this,
             &CMainFrame::ShowGridContextMenu);
-
-    m_pAnsweredCount = new QLabel(m_pStatusBar);
-    m_pAnsweredCount->setObjectName("answeredCount");
-    m_pAnsweredCount->hide();
-    m_pStatusBar->addPermanentWidget(m_pAnsweredCount);
 }
 
 void CMainFrame::EnableServerActions(bool bEnable) {
@@ -102,6 +96,6 @@ void CMainFrame::ShowAnsweredCount() {
     if (m_pView->LastRefreshOutcome() == RefreshOutcome::NotRun) {
         return;
     }
-    m_pAnsweredCount->setText(tr("%1 of %2 answered").arg(tally.answered).arg(tally.filed));
-    m_pAnsweredCount->show();
+    m_pStatusBar->SetPaneText(kAnsweredPane,
+                              tr("%1 of %2 answered").arg(tally.answered).arg(tally.filed));
 }

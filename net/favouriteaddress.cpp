@@ -35,7 +35,7 @@ std::optional<ServerAddress> ParseFavouriteAddress(std::string_view text) {
         value = value * 10 + (c - '0');
     }
     std::string host(text.substr(0, colon));
-    if (value > kMaxPort || !IsHostName(host)) {
+    if (value > kMaxPort || !IsHostText(host)) {
         return std::nullopt;
     }
     return ServerAddress{std::move(host), static_cast<uint32_t>(value)};

@@ -12,8 +12,8 @@
 // A favourite server as the user added it: the text "host:port", kept as it is (a name stays a
 // name and is resolved again by every refresh).
 
-// The favourite's host text (in m_ip) and port when the text is one: a host that can name one
-// (IsHostName: letters, digits, '-', '.', 253 characters at most; a dotted IPv4 text is one too),
+// The favourite's host text (in m_ip) and port when the text is one: a host text (IsHostText: a
+// dotted quad, or a host name of letters, digits, '-' and '.' that no resolver reads as a number),
 // one colon, and a port of 1 to 5 decimal digits without a leading zero, 1..65535. nullopt for
 // anything else: empty, no colon or port, port 0 or above 65535, blanks, control characters, long
 // texts. O(length), and O(1) past kMaxFavouriteAddressLength.

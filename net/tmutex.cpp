@@ -4,13 +4,20 @@
 
 #include "net/tevent.h"
 #include "platform/posix/trace.h"
+#include "platform/posix/usernotice.h"
 
 namespace {
 constexpr std::chrono::milliseconds kWaitStep{1000};
 }  // namespace
 
-TMutex::TMutex(const std::string& name)
-    : m_strName(name), m_lockCount(0), m_hMutex(NamedMutex::Open(name)) {}
+TMutex::TMutex(const std::string& name) : m_strName(name), m_lockCount(0) {
+    NamedMutex::OpenFailure failure = NamedMutex::OpenFailure::CannotOpen;
+    m_hMutex = NamedMutex::Open(name, &failure);
+    if (!m_hMutex && failure == NamedMutex::OpenFailure::Refused) {
+        SetStatusText("Mutex \"" + name +
+                      "\" not used: another user owns it or others can write it");
+    }
+}
 
 TMutex::~TMutex() {
     Trace("~TMutex()\n");

@@ -16,8 +16,10 @@ class TEvent;
 // the thread that took it: Wait, Release and the destructor run on one thread.
 class TMutex {
 public:
-    // Opens or creates the mutex; without it (the shared object cannot be opened) Wait always
-    // succeeds at once.
+    // Opens or creates the mutex; without it (the shared object cannot be opened, or is refused
+    // as not the user's own: NamedMutex) Wait always succeeds at once. A refused one is told
+    // with the status text "Mutex "NAME" not used: another user owns it or others can write it"
+    // (SetStatusText, from the calling thread).
     explicit TMutex(const std::string& name);
     // Gives back every hold still taken through this object.
     virtual ~TMutex();

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <map>
 #include <mutex>
+#include <optional>
+#include <string>
 #include <thread>
 
 #include <fcntl.h>
@@ -33,9 +35,12 @@ constexpr int kCreationWaitMs = 1000;  // how long an opener waits for a live cr
 static_assert(std::atomic_ref<uint32_t>::is_always_lock_free,
               "the state word is shared between processes and must be lock-free");
 
-// Shared-memory names may hold any character but '/' after the leading one.
-std::string ObjectName(const std::string& name) {
-    std::string result = "/korvath-mutex-";
+}  // namespace
+
+// One name per user: the effective user id follows the prefix. Shared-memory names may hold any
+// character but '/' after the leading one.
+std::string NamedMutex::ObjectName(const std::string& name) {
+    std::string result = "/korvath-mutex-" + std::to_string(geteuid()) + "-";
     for (char c : name) {
         if (c == '/') {
             result += "%2F";
@@ -47,6 +52,8 @@ std::string ObjectName(const std::string& name) {
     }
     return result;
 }
+
+namespace {
 
 bool InitialiseMutex(pthread_mutex_t* mutex) {
     pthread_mutexattr_t attributes;
@@ -93,20 +100,65 @@ bool MakeReady(NamedMutexBlock* block) {
 std::mutex g_mappingsLock;
 std::map<std::string, std::shared_ptr<NamedMutexBlock>> g_mappings;
 
-std::shared_ptr<NamedMutexBlock> MapObject(const std::string& objectName) {
-    int fd = shm_open(objectName.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+// Another user's object (or one that others may write to) could be held by them for ever, or
+// be no mutex at all: only this user's own, which nobody else can change, is used.
+bool IsOwnObject(const struct stat& info) {
+    return S_ISREG(info.st_mode) && info.st_uid == geteuid() &&
+           (info.st_mode & (S_IWGRP | S_IWOTH)) == 0;
+}
+
+// Opens the object, or creates it with mode 0600 whatever the umask; -1 when neither works.
+int OpenObject(const std::string& objectName) {
+    int fd = shm_open(objectName.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd >= 0) {
+        if (fchmod(fd, 0600) != 0) {  // the umask may have taken the owner's bits
+            close(fd);
+            shm_unlink(objectName.c_str());
+            return -1;
+        }
+        return fd;
+    }
+    return errno == EEXIST ? shm_open(objectName.c_str(), O_RDWR | O_CLOEXEC, 0) : -1;
+}
+
+// Checks the open object and grows a fresh one: ownership and mode first, so that nobody else's
+// creation lock is ever waited for; then, under that lock, an object is fresh (no size yet: it
+// is grown here) or has the block's size. Growing happens once, so a racing opener cannot wipe
+// an initialised mutex.
+std::optional<NamedMutex::OpenFailure> CheckAndSize(int fd) {
+    struct stat info {};
+    if (fstat(fd, &info) != 0) {
+        return NamedMutex::OpenFailure::CannotOpen;
+    }
+    if (!IsOwnObject(info)) {
+        return NamedMutex::OpenFailure::Refused;
+    }
+    if (!LockCreation(fd) || fstat(fd, &info) != 0) {
+        return NamedMutex::OpenFailure::CannotOpen;
+    }
+    if (info.st_size == static_cast<off_t>(sizeof(NamedMutexBlock))) {
+        return std::nullopt;
+    }
+    if (info.st_size != 0) {
+        return NamedMutex::OpenFailure::Refused;
+    }
+    return ftruncate(fd, sizeof(NamedMutexBlock)) == 0
+               ? std::nullopt
+               : std::optional(NamedMutex::OpenFailure::CannotOpen);
+}
+
+std::shared_ptr<NamedMutexBlock> MapObject(const std::string& objectName,
+                                           NamedMutex::OpenFailure& failure) {
+    failure = NamedMutex::OpenFailure::CannotOpen;
+    const int fd = OpenObject(objectName);
     if (fd < 0) {
         return nullptr;
     }
-    // Every opener grows a fresh object to full size; growing to the same size again leaves the
-    // content alone, so a racing opener cannot wipe an initialised mutex.
-    struct stat info {};
-    bool sized = LockCreation(fd) && fstat(fd, &info) == 0 &&
-                 (info.st_size >= static_cast<off_t>(sizeof(NamedMutexBlock)) ||
-                  ftruncate(fd, sizeof(NamedMutexBlock)) == 0);
-    void* mapping =
-        sized ? mmap(nullptr, sizeof(NamedMutexBlock), PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0)
-              : MAP_FAILED;
+    const std::optional<NamedMutex::OpenFailure> unusable = CheckAndSize(fd);
+    void* mapping = unusable ? MAP_FAILED
+                             : mmap(nullptr, sizeof(NamedMutexBlock), PROT_READ | PROT_WRITE,
+                                    MAP_SHARED, fd, 0);
+    failure = unusable.value_or(NamedMutex::OpenFailure::CannotOpen);
     std::shared_ptr<NamedMutexBlock> block;
     if (mapping != MAP_FAILED) {
         block.reset(static_cast<NamedMutexBlock*>(mapping),
@@ -121,12 +173,16 @@ std::shared_ptr<NamedMutexBlock> MapObject(const std::string& objectName) {
 
 }  // namespace
 
-std::unique_ptr<NamedMutex> NamedMutex::Open(const std::string& name) {
+std::unique_ptr<NamedMutex> NamedMutex::Open(const std::string& name, OpenFailure* failure) {
     const std::string objectName = ObjectName(name);
     std::lock_guard<std::mutex> hold(g_mappingsLock);
     std::shared_ptr<NamedMutexBlock>& block = g_mappings[objectName];
     if (!block) {
-        block = MapObject(objectName);
+        OpenFailure why{};
+        block = MapObject(objectName, why);
+        if (!block && failure != nullptr) {
+            *failure = why;
+        }
     }
     if (!block) {
         g_mappings.erase(objectName);

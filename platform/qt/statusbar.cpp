@@ -2,6 +2,7 @@
 
 #include "platform/qt/ctrlid.h"
 #include "platform/qt/dc.h"
+#include "platform/qt/statusbar_accessible.h"
 
 #include <QEvent>
 #include <QFontMetrics>
@@ -24,6 +25,7 @@ constexpr int kTextMargin = 3;
 CStatusBar::CStatusBar(QWidget* parent) : QStatusBar(parent), m_font(font()) {
     setSizeGripEnabled(false);
     SetDlgCtrlID(this, kControlId);
+    InstallStatusBarAccessibility();
     m_panes.push_back(Pane{0, QString::fromLatin1(kIdleMessage), QString()});
     connect(this, &QStatusBar::messageChanged, this, [this] {
         CRect pane;
@@ -49,18 +51,38 @@ BOOL CStatusBar::SetIndicators(const int* ids, int count, QString (*loadString)(
         } else if (ids[i] != 0 && loadString != nullptr) {
             text = loadString(ids[i]);
         }
-        m_panes.push_back(Pane{ids[i], text, text});
+        m_panes.push_back(Pane{ids[i], text, text, 0, i > 0 && ids[i] == 0});
     }
     MeasurePanes();
     update();
     return TRUE;
 }
 
+int CStatusBar::TextWidth(const QString& text) const {
+    return text.isEmpty() ? 0 : QFontMetrics(font()).horizontalAdvance(text) + 2 * kTextMargin;
+}
+
 void CStatusBar::MeasurePanes() {
-    const QFontMetrics fm(font());
     for (Pane& pane : m_panes) {
-        pane.width = fm.horizontalAdvance(pane.sizingText) + 2 * kTextMargin;
+        pane.width = TextWidth(pane.fitsText ? pane.text : pane.sizingText);
     }
+}
+
+std::vector<int> CStatusBar::LaidOutWidths() const {
+    std::vector<int> widths(m_panes.size(), 0);
+    int needed = 0;
+    for (int i = 1; i < GetCount(); ++i) {
+        widths[i] = m_panes[i].width;
+        needed += widths[i] > 0 ? widths[i] + kGap : 0;
+    }
+    const int room = width() - kRightBorder;
+    for (int i = GetCount() - 1; i > 0 && needed > room; --i) {
+        if (!m_panes[i].fitsText && widths[i] > 0) {
+            needed -= widths[i] + kGap;
+            widths[i] = 0;
+        }
+    }
+    return widths;
 }
 
 BOOL CStatusBar::GetItemRect(int pane, CRect* rect) const {
@@ -73,11 +95,12 @@ BOOL CStatusBar::GetItemRect(int pane, CRect* rect) const {
     }
     // Panes are laid out from the right end: every pane after pane 0 at its width, pane 0
     // over what is left.
+    const std::vector<int> widths = LaidOutWidths();
     int right = width() - kRightBorder;
     for (int i = GetCount() - 1; i > pane; --i) {
-        right -= m_panes[i].width + kGap;
+        right -= widths[i] > 0 ? widths[i] + kGap : 0;
     }
-    const int left = pane == 0 ? 0 : right - m_panes[pane].width;
+    const int left = pane == 0 ? 0 : right - widths[pane];
     *rect = CRect(left, kTopBorder, std::max(left, right), height() - kBottomBorder);
     return TRUE;
 }
@@ -89,13 +112,21 @@ BOOL CStatusBar::SetPaneText(int pane, const QString& text, BOOL bUpdate) {
     if (m_panes[pane].text == text) {
         return TRUE;
     }
-    m_panes[pane].text = text;
+    Pane& changed = m_panes[pane];
+    changed.text = text;
     CRect rect;
     GetItemRect(pane, &rect);
+    if (changed.fitsText && TextWidth(text) != changed.width) {
+        changed.width = TextWidth(text);
+        rect = CRect(0, 0, width(), height());  // the panes on its left move
+    }
     if (bUpdate) {
         repaint(rect.ToQRect());
     } else {
         update(rect.ToQRect());
+    }
+    if (pane == 0) {
+        AnnouncePaneText(this, 0);
     }
     return TRUE;
 }
@@ -142,7 +173,8 @@ void CStatusBar::paintEvent(QPaintEvent* /*event*/) {
         const bool message = i == 0;
         const QString text =
             message && !currentMessage().isEmpty() ? currentMessage() : m_panes[i].text;
-        const QPalette::ColorGroup group = message ? QPalette::Active : QPalette::Disabled;
+        const bool indicator = !message && !m_panes[i].fitsText;
+        const QPalette::ColorGroup group = indicator ? QPalette::Disabled : QPalette::Active;
         dc.SetTextColor(FromQColor(palette().color(group, QPalette::WindowText)));
         CRect textRect = pane;
         textRect.DeflateRect(kTextMargin, 1);

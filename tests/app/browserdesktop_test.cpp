@@ -31,6 +31,8 @@ TEST(BrowserDesktopTest, CommandLineIsAnsweredWithoutADisplay) {
         {{"--help"}, "--master <HOST[:PORT]>", 0},
         {{"--help"}, "[korvath://HOST:PORT]", 0},
         {{"korvath://127.0.0.1:0"}, "", 2},
+        {{"korvath://--help:1"}, "", 2},
+        {{"korvath://-foo:27015"}, "", 2},
         {{"--version"}, "Korvath Servers Browser 0.3.0\n", 0},
         {{"-platform", "xcb", "-reverse", "--style=fusion", "-qwindowgeometry", "9x9", "--version"},
          "Korvath Servers Browser 0.3.0\n",
@@ -76,7 +78,7 @@ TEST(BrowserDesktopTest, FirstStartThenWindowAndBarsComeBackAsTheyWereLeft) {
         for (int i = 0; i < frame.StatusBar().GetCount(); ++i) {
             panes << frame.StatusBar().GetPaneText(i);
         }
-        EXPECT_EQ(panes, QStringList({"Ready", "CAP", "NUM", "SCRL"}));
+        EXPECT_EQ(panes, QStringList({"Ready", "", "", "CAP", "NUM", "SCRL"}));
         for (const QSize size : {frame.size(), QSize(300, 200)}) {
             frame.resize(size);
             QCoreApplication::processEvents();

@@ -2,6 +2,7 @@
 // queried with every full refresh against korvath-sim on loopback.
 
 #include "app/commandids.h"
+#include "app/favouritesettings.h"
 #include "app/profilesettings.h"
 #include "net/refreshstop.h"
 #include "tests/app/browsertesting.h"
@@ -10,6 +11,7 @@
 #include "tests/support/testmutex.h"
 
 #include <gtest/gtest.h>
+#include <QDir>
 #include <QMenuBar>
 
 namespace kr::test {
@@ -81,6 +83,34 @@ TEST_F(FavouritesTest, ToggleOnTheSelectedRowIsKeptAcrossRuns) {
         EXPECT_EQ(grid.Favourites().Entries(),
                   adding ? QStringList{"127.0.0.1:27001"} : QStringList{});
     }
+}
+
+// Two windows on one file whose list runs past the cap and holds a form the program does not
+// read: each change reaches the file as that one change, and every other entry stays. A write
+// that fails is told (even root cannot write a folder in the file's place).
+TEST_F(FavouritesTest, EachChangeIsAppliedToTheFileAsItIsThen) {
+    QStringList file = {"odd form:1"};
+    for (int port = 1; port <= 257; ++port) {
+        file << QString("127.0.0.1:%1").arg(port);
+    }
+    SetFavourites(file);
+    CFavouriteServers first, second;
+    CFavouriteSettings firstFile, secondFile;
+    firstFile.Load(first);
+    secondFile.Load(second);
+    ASSERT_TRUE(first.Remove("127.0.0.1:1") && second.Remove("127.0.0.1:2"));
+    EXPECT_EQ(firstFile.Save(first), "");
+    EXPECT_EQ(secondFile.Save(second), "");
+    ASSERT_TRUE(first.Add("127.0.0.1:1"));
+    EXPECT_EQ(firstFile.Save(first), "");
+    file.remove(1, 2);
+    file << "127.0.0.1:1";
+    EXPECT_EQ(CProfileSettings().value(kSection).toStringList(), file);
+    const QString path = CProfileSettings().fileName();
+    ASSERT_TRUE(QFile::rename(path, path + ".away") && QDir().mkpath(path));
+    first.Remove("127.0.0.1:3");
+    EXPECT_EQ(firstFile.Save(first), "The favourites could not be saved to " + path);
+    ASSERT_TRUE(QDir().rmdir(path) && QFile::rename(path + ".away", path));
 }
 
 // A full refresh with favourites: one the master lists (queried once), one it lists whose game

@@ -43,6 +43,14 @@ TEST(GameCommandTest, WordsCodesAndRefusals) {
                                          : got == want)
             << got.left(80).toStdString();
     }
+    // Whoever hands the address over (link, row, favourite), the game never gets an option.
+    for (const auto& [host, port] : {std::pair<QString, uint16_t>{"-foo", 27015},
+                                     {"--help", 1},
+                                     {"a.b-", 1},
+                                     {"10.0.0.5", 0}}) {
+        EXPECT_TRUE(ExpandGameCommand("run %h", host, port).error.contains("not a server address"))
+            << host.toStdString();
+    }
 }
 
 TEST(GameCommandTest, JoinLinksNameOneServer) {
@@ -56,7 +64,9 @@ TEST(GameCommandTest, JoinLinksNameOneServer) {
              "korvath://127.0.0.1", "korvath://127.0.0.1:0", "korvath://127.0.0.1:65536",
              "korvath:// 127.0.0.1:1", "korvath://127.0.0.1:1\n", "korvath:///127.0.0.1:1//",
              "other://127.0.0.1:1", "korvath://" + QString(5000, 'a') + ":1", "korvath://a;b:1",
-             "korvath://$(touch x):1", "korvath://[::1]:1", "korvath://\x1b[31m:1"}) {
+             "korvath://$(touch x):1", "korvath://[::1]:1", "korvath://\x1b[31m:1",
+             "korvath://--help:1", "korvath://-foo:27015", "korvath:a-.b:1", "korvath:a.-b:1",
+             "korvath://010.0.0.1:1", "korvath://0x7f.1:1", "korvath://2130706433:27015"}) {
         EXPECT_EQ(address(link), "") << link.toStdString();
     }
 }

@@ -10,7 +10,6 @@
 
 #include <gtest/gtest.h>
 #include <QClipboard>
-#include <QLabel>
 #include <QMenu>
 #include <QTest>
 #include <QToolTip>
@@ -47,7 +46,7 @@ TEST(ServerActionsTest, RefreshListRunsAWholeNewRefreshWheneverNoneIsRunning) {
         int all = 0;
         frame.View().Grid().CountServerRows(shown, all);
         rowCounts.push_back(all);
-        EXPECT_EQ(frame.findChild<QLabel*>("answeredCount")->text(), answered) << again;
+        EXPECT_EQ(frame.StatusBar().GetPaneText(CMainFrame::kAnsweredPane), answered) << again;
     }
     EXPECT_EQ(greyedMeanwhile, 4);
     EXPECT_TRUE(frame.Action(ID_REFRESH_LIST)->isEnabled());
@@ -193,6 +192,17 @@ TEST_F(ServerRowsTest, JoinQueriesTheServerAgainAndAsksWhenItCannotTakeAPlayer) 
         QTest::qWait(started.empty() ? 300 : 0);  // a start that must not come would have by then
         EXPECT_EQ(started.empty() ? ReadWholeFile(game.path + ".out") : game.Arguments(), started);
     }
+}
+
+// Join on a row no game can join (port 0, as a master may list it) says why in a warning box.
+TEST_F(ServerRowsTest, JoinSaysWhyARowCannotBeJoined) {
+    Open({"127.0.0.1:0"});
+    MessageBoxWatcher boxes;
+    Grid().SetItemState(2, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    Frame().Action(ID_JOIN_SERVER)->trigger();
+    ASSERT_EQ(boxes.seen.size(), 1u);
+    EXPECT_EQ(boxes.seen[0].icon, QMessageBox::Warning);
+    EXPECT_TRUE(boxes.seen[0].text.starts_with("\"127.0.0.1:0\" is not a server address"));
 }
 
 }  // namespace

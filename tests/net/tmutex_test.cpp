@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include "platform/posix/trace.h"
+#include "tests/support/fakenotice.h"
 #include "tests/support/tempdir.h"
 #include "tests/support/testmutex.h"
 
@@ -82,6 +83,17 @@ TEST_F(TMutexTest, MutexOfADeadHolderIsTakenOver) {
     }
     EXPECT_TRUE(FreeForOtherThread());
     EXPECT_EQ(Trace(), "Wait ok\nMutex released by other process\n~TMutex()\n");
+}
+
+// A refused object (world-writable) is not used: waits succeed at once, and the status bar says so.
+TEST_F(TMutexTest, RefusedMutexIsNotUsedAndSaysSo) {
+    ASSERT_TRUE(kr::test::MakeMutexObject(m_name, 0666, 0));
+    kr::test::FakeNotice notice;
+    TMutex mutex(m_name);
+    EXPECT_TRUE(mutex.Wait() && mutex.m_lockCount == 0);
+    EXPECT_EQ(notice.StatusTexts(),
+              std::vector<std::string>{"Mutex \"" + m_name +
+                                       "\" not used: another user owns it or others can write it"});
 }
 
 }  // namespace

@@ -45,9 +45,10 @@ TEST(UdpQuerySocketTest, ExchangesOneDatagramWithItsPeerOnly) {
     EXPECT_EQ(notice.StatusTexts().size() + notice.MessageBoxes().size(), 0u);
 }
 
-// Texts that are neither a dotted address nor a possible host name, and names under the reserved
-// "invalid", are refused without a lookup (status text and message box); a port outside 16 bits
-// is a connect error (status text only). Nothing stays open.
+// Texts that are neither a dotted quad nor a possible host name (other numeric forms are neither,
+// as resolvers read them differently), and names under the reserved "invalid", are refused
+// without a lookup (status text and message box); a port outside 16 bits is a connect error
+// (status text only). Nothing stays open.
 TEST(UdpQuerySocketTest, BadHostOrPortIsReportedAndNothingIsOpened) {
     const int before = OpenDescriptors();
     const auto check = [](const char* host, int port, const std::string& status,
@@ -60,8 +61,9 @@ TEST(UdpQuerySocketTest, BadHostOrPortIsReportedAndNothingIsOpened) {
         EXPECT_EQ(notice.StatusTexts(), std::vector<std::string>{status});
         EXPECT_EQ(notice.MessageBoxes(), boxes);
     };
-    for (const char* host : {"", "bad host", "under_score", "a..b", ".", "x:1", "1.2.3.4 ", "-\x01",
-                             "1.2.3.4/8", "no-such-host.invalid", "x.INVALID."}) {
+    for (const char* host :
+         {"", "bad host", "under_score", "a..b", ".", "x:1", "1.2.3.4 ", "-\x01", "1.2.3.4/8",
+          "no-such-host.invalid", "x.INVALID.", "010.0.0.1", "0x7f.1", "2130706433"}) {
         check(host, 18444, "Invalid Server ip!",
               {{"Invalid Server ip!", "KR Server Browser", NoticeIcon::None}});
     }

@@ -1,18 +1,25 @@
 #include "platform/qt/statusbar.h"
+#include "platform/qt/statusbar_accessible.h"
 
 #include "tests/support/rendering.h"
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QTest>
+
+#include <span>
 
 namespace {
 
 const int kIndicators[] = {0, 59137, 59138, 59139};
 
+// The main window's panes: message, two count panes that fit their texts, the indicators.
+const int kWindowPanes[] = {0, 0, 0, 59137, 59138, 59139};
+
 struct Bar : CStatusBar {
-    Bar() {
-        SetIndicators(kIndicators, 4, [](int id) -> QString {
+    explicit Bar(std::span<const int> ids = kIndicators) {
+        SetIndicators(ids.data(), static_cast<int>(ids.size()), [](int id) -> QString {
             return id == 59137 ? "CAP" : id == 59138 ? "NUM" : "SCRL";
         });
         resize(400, sizeHint().height());
@@ -36,10 +43,7 @@ TEST(CStatusBar, PaneZeroStretchesAndTheOthersKeepTheirWidth) {
     const QFontMetrics metrics(bar.font());
     std::vector<CRect> before;
     for (int i = 0; i < 4; ++i) {
-        before.push_back(bar.Pane(i));
-        EXPECT_TRUE(i == 0 || (before[i].left >= before[i - 1].right &&
-                               before[i].Width() > metrics.horizontalAdvance(bar.GetPaneText(i))))
-            << i;
+        before.push_back(bar.Pane(i));  // overlaps and widths: the window's panes' test below
     }
     EXPECT_TRUE(before[0].left == 0 && before[3].right <= 400);
     EXPECT_GE(before[0].Height(), metrics.height());
@@ -55,8 +59,6 @@ TEST(CStatusBar, PaneZeroStretchesAndTheOthersKeepTheirWidth) {
     CRect bad(1, 2, 3, 4);
     EXPECT_TRUE(!bar.GetItemRect(4, &bad) && bad.IsRectNull());
     EXPECT_FALSE(bar.SetPaneText(-1, "x"));
-    bar.resize(20, bar.height());  // too narrow: pane 0 gets no width, never a negative one
-    EXPECT_EQ(bar.Pane(0).Width(), 0);
 }
 
 // Pane texts show, and a status tip shows over pane 0 without changing its text.
@@ -71,6 +73,59 @@ TEST(CStatusBar, ShowsPaneTextsAndStatusTipsOverPaneZero) {
     bar.clearMessage();
     EXPECT_EQ(bar.grab().toImage(), empty);
     EXPECT_TRUE(bar.DarkPixels(1) == 0 && bar.DarkPixels(1, 220) > 5);  // dimmed indicators
+}
+
+// Each pane with a width has room for its text and no two overlap; the count panes keep their
+// width however narrow the bar, the indicators give way when they do not fit.
+TEST(CStatusBar, PanesFitTheirTextsAndNeverOverlap) {
+    Bar bar(kWindowPanes);
+    bar.SetPaneText(1, "14 of 120 answered");
+    bar.SetPaneText(2, "14 of 120 servers shown");
+    const QFontMetrics metrics(bar.font());
+    for (const int width : {980, 500, 200}) {  // the indicators fit in the first two only
+        bar.resize(width, bar.height());
+        EXPECT_GE(bar.Pane(0).Width(), 0) << width;  // too narrow: none, never a negative one
+        for (int i = 1; i < bar.GetCount(); ++i) {
+            const CRect pane = bar.Pane(i), left = bar.Pane(i - 1);
+            EXPECT_EQ(pane.Width() == 0, i > 2 && width == 200) << width << " " << i;
+            EXPECT_TRUE(pane.Width() == 0 ||
+                        pane.Width() > metrics.horizontalAdvance(bar.GetPaneText(i)));
+            EXPECT_TRUE(pane.IsRectEmpty() || left.IsRectEmpty() || pane.left >= left.right);
+        }
+    }
+    bar.SetPaneText(2, "");  // no filter: the pane takes no room
+    EXPECT_EQ(bar.Pane(2).Width(), 0);
+}
+
+std::vector<std::pair<int, QString>> g_events;  // (child, its name) of each name change
+
+void RecordNameChange(QAccessibleEvent* event) {
+    if (event->type() == QAccessible::NameChanged) {
+        g_events.emplace_back(event->child(),
+                              event->accessibleInterface()->text(QAccessible::Name));
+    }
+}
+
+// Assistive technology reads every pane's text, and hears pane 0 change (only when it does).
+TEST(CStatusBar, OffersEachPaneTextAndAnnouncesPaneZero) {
+    Bar bar(kWindowPanes);
+    bar.SetPaneText(2, "14 of 120 servers shown");
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(&bar);
+    ASSERT_NE(face, nullptr);
+    EXPECT_EQ(face->role(), QAccessible::StatusBar);
+    for (int i = 0; i < bar.GetCount(); ++i) {
+        QAccessibleInterface* pane = face->child(i);
+        ASSERT_NE(pane, nullptr);
+        EXPECT_EQ(pane->text(QAccessible::Name), bar.GetPaneText(i)) << i;
+        EXPECT_EQ(face->indexOfChild(pane), i);
+    }
+    g_events.clear();
+    const StatusBarEventSink previous = SetStatusBarEventSink(RecordNameChange);
+    bar.SetPaneText(0, "Contacting Master Server");
+    bar.SetPaneText(0, "Contacting Master Server");
+    bar.SetPaneText(1, "15 of 120 answered");
+    SetStatusBarEventSink(previous);
+    EXPECT_EQ(g_events, (std::vector<std::pair<int, QString>>{{0, "Contacting Master Server"}}));
 }
 
 }  // namespace

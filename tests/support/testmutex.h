@@ -6,6 +6,9 @@
 #include "net/serverquerythread.h"
 #include "platform/posix/namedmutex.h"
 
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -33,6 +36,20 @@ struct TestUpdateMutex : TestMutexName {
     TestUpdateMutex() { SetUpdateMutexName(name); }
     ~TestUpdateMutex() { SetUpdateMutexName("update"); }
 };
+
+// Makes the mutex's shared-memory object as another process might have left it: the mode
+// (whatever the umask), the size, then `change` on its descriptor (0: done). False on a failure.
+inline bool MakeMutexObject(const std::string& name, mode_t mode, off_t size,
+                            int (*change)(int) = nullptr) {
+    const int fd = shm_open(NamedMutex::ObjectName(name).c_str(), O_RDWR | O_CREAT, mode);
+    if (fd < 0) {
+        return false;
+    }
+    const bool made =
+        fchmod(fd, mode) == 0 && ftruncate(fd, size) == 0 && (change == nullptr || change(fd) == 0);
+    close(fd);
+    return made;
+}
 
 // What another thread gets when it tries the mutex for 50 ms (it gives a hold back at once).
 inline NamedMutex::LockResult TryFromOtherThread(const std::string& name) {
