@@ -56,7 +56,7 @@ bool CLinkRelay::HandToRunningCopy(const QString& link) {
     if (!answered()) {
         // Giving up: from here on the running copy's answer fails to arrive, and it then drops
         // the link, which this copy offers instead. An answer that came meanwhile is still read.
-        shutdown(int(socket.socketDescriptor()), SHUT_RD);
+        ::shutdown(int(socket.socketDescriptor()), SHUT_RD);
         socket.waitForReadyRead(0);
     }
     return socket.readLine(kTakenLength + 1) == kTaken;

@@ -37,6 +37,23 @@ private:
     const ScopedTempDir m_runtime{true};  // a child's output lands there too
 };
 
+// A relay listening in the runtime folder, and the links it passed on.
+struct ListeningRelay {
+    ListeningRelay() {
+        QObject::connect(&relay, &CLinkRelay::linkReceived,
+                         [this](const QString& link) { received << link; });
+    }
+    // The links passed on, joined by "|", once there is one.
+    std::string Received() {
+        [[maybe_unused]] const bool any = QTest::qWaitFor([this] { return !received.isEmpty(); });
+        return received.join('|').toStdString();
+    }
+
+    CLinkRelay relay;
+    const bool listening = relay.Listen();
+    QStringList received;
+};
+
 // Hands each link over in turn from another thread; the future counts the ones taken.
 std::future<qsizetype> HandOverMeanwhile(const QStringList& links) {
     return std::async(std::launch::async, [links] {
@@ -129,26 +146,19 @@ TEST_F(LinkRelayTest, TheRelayListensAgainAndClosesIdlePeersPastTheCap) {
 // A running copy busy for longer than a hand-over waits (this thread): the later copy gives up
 // and offers its link itself, and the running copy, once free, drops that link.
 TEST_F(LinkRelayTest, ALinkWhoseSenderGaveUpIsDropped) {
-    CLinkRelay relay;
-    ASSERT_TRUE(relay.Listen());
-    QStringList received;
-    QObject::connect(&relay, &CLinkRelay::linkReceived,
-                     [&](const QString& link) { received << link; });
+    ListeningRelay relay;
+    ASSERT_TRUE(relay.listening);
     EXPECT_EQ(HandOverMeanwhile({"korvath://127.0.0.1:1"}).get(), 0);
     EXPECT_EQ(HandOver({"korvath://127.0.0.1:2"}), 1);
-    ASSERT_TRUE(QTest::qWaitFor([&received] { return !received.isEmpty(); }));
-    EXPECT_EQ(received.join('|').toStdString(), "korvath://127.0.0.1:2");
+    EXPECT_EQ(relay.Received(), "korvath://127.0.0.1:2");
 }
 
 // A whole line past the limit is refused, and its sender dropped at once: by the time a later
 // link is taken, not after the relay's wait for a line (this thread, which runs the timer of that
 // wait, waits itself meanwhile).
 TEST_F(LinkRelayTest, ALineOverTheLimitIsRefusedAtOnce) {
-    CLinkRelay relay;
-    ASSERT_TRUE(relay.Listen());
-    QStringList received;
-    QObject::connect(&relay, &CLinkRelay::linkReceived,
-                     [&](const QString& link) { received << link; });
+    ListeningRelay relay;
+    ASSERT_TRUE(relay.listening);
     QLocalSocket sender;
     sender.connectToServer(CLinkRelay::SocketPath());
     sender.write(QByteArray(1999, 'x') + '\n');
@@ -156,8 +166,7 @@ TEST_F(LinkRelayTest, ALineOverTheLimitIsRefusedAtOnce) {
     EXPECT_EQ(HandOver({"korvath://127.0.0.1:1"}), 1);
     EXPECT_TRUE(sender.state() == QLocalSocket::UnconnectedState ||
                 sender.waitForDisconnected(CLinkRelay::kWaitMs));
-    ASSERT_TRUE(QTest::qWaitFor([&received] { return !received.isEmpty(); }));
-    EXPECT_EQ(received.join('|').toStdString(), "korvath://127.0.0.1:1");
+    EXPECT_EQ(relay.Received(), "korvath://127.0.0.1:1");
 }
 
 // Without a usable runtime folder (here neither $XDG_RUNTIME_DIR nor the fallback in the
