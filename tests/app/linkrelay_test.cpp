@@ -61,12 +61,12 @@ std::future<qsizetype> HandOverMeanwhile(const QStringList& links) {
     });
 }
 
-// The same, this thread serving the relay meanwhile.
-qsizetype HandOver(const QStringList& links) {
-    std::future<qsizetype> taken = HandOverMeanwhile(links);
-    [[maybe_unused]] const bool ended = QTest::qWaitFor(
-        [&taken] { return taken.wait_for(0s) == std::future_status::ready; }, 60000);
-    return taken.get();
+// Waits for the future, this thread serving the relay meanwhile.
+template <typename Result>
+Result WhileServing(std::future<Result> future) {
+    [[maybe_unused]] const bool ready = QTest::qWaitFor(
+        [&future] { return future.wait_for(0s) == std::future_status::ready; }, 60000);
+    return future.get();
 }
 
 // A thousand links handed over while a question is open: each is answered at once, no question
@@ -124,7 +124,7 @@ TEST_F(LinkRelayTest, TheRelayListensAgainAndClosesIdlePeersPastTheCap) {
     }
     rlimit limit{};
     getrlimit(RLIMIT_NOFILE, &limit);
-    const rlim_t normal = limit.rlim_cur;
+    const rlimit normal = limit;
     limit.rlim_cur = std::distance(std::filesystem::directory_iterator("/proc/self/fd"),
                                    std::filesystem::directory_iterator()) +
                      CLinkRelay::kMaxPeers + 8;
@@ -139,34 +139,26 @@ TEST_F(LinkRelayTest, TheRelayListensAgainAndClosesIdlePeersPastTheCap) {
     std::for_each(idle.begin() + 1, idle.end(), ConnectIdle);
     EXPECT_TRUE(QFileInfo::exists(path));
     std::for_each(idle.begin(), idle.end(), close);
-    limit.rlim_cur = normal;
-    setrlimit(RLIMIT_NOFILE, &limit);
+    setrlimit(RLIMIT_NOFILE, &normal);
 }
 
-// A running copy busy for longer than a hand-over waits (this thread): the later copy gives up
-// and offers its link itself, and the running copy, once free, drops that link.
-TEST_F(LinkRelayTest, ALinkWhoseSenderGaveUpIsDropped) {
+// A link is taken only whole and while its sender waits. A running copy busy for longer than a
+// hand-over waits (this thread): the later copy gives up and offers its link itself, and the
+// running copy, once free, drops that link. A whole line past the limit is refused and its
+// sender dropped at once, by the time a later link is taken, not after the relay's wait for a
+// line (this thread, which runs the timer of that wait, waits itself meanwhile).
+TEST_F(LinkRelayTest, ALinkIsTakenOnlyWholeAndWhileItsSenderWaits) {
     ListeningRelay relay;
     ASSERT_TRUE(relay.listening);
     EXPECT_EQ(HandOverMeanwhile({"korvath://127.0.0.1:1"}).get(), 0);
-    EXPECT_EQ(HandOver({"korvath://127.0.0.1:2"}), 1);
-    EXPECT_EQ(relay.Received(), "korvath://127.0.0.1:2");
-}
-
-// A whole line past the limit is refused, and its sender dropped at once: by the time a later
-// link is taken, not after the relay's wait for a line (this thread, which runs the timer of that
-// wait, waits itself meanwhile).
-TEST_F(LinkRelayTest, ALineOverTheLimitIsRefusedAtOnce) {
-    ListeningRelay relay;
-    ASSERT_TRUE(relay.listening);
     QLocalSocket sender;
     sender.connectToServer(CLinkRelay::SocketPath());
     sender.write(QByteArray(1999, 'x') + '\n');
     ASSERT_TRUE(sender.waitForBytesWritten());
-    EXPECT_EQ(HandOver({"korvath://127.0.0.1:1"}), 1);
+    EXPECT_EQ(WhileServing(HandOverMeanwhile({"korvath://127.0.0.1:2"})), 1);
     EXPECT_TRUE(sender.state() == QLocalSocket::UnconnectedState ||
                 sender.waitForDisconnected(CLinkRelay::kWaitMs));
-    EXPECT_EQ(relay.Received(), "korvath://127.0.0.1:1");
+    EXPECT_EQ(relay.Received(), "korvath://127.0.0.1:2");
 }
 
 // Without a usable runtime folder (here neither $XDG_RUNTIME_DIR nor the fallback in the
@@ -185,14 +177,12 @@ TEST_F(LinkRelayTest, WithoutAUsableRuntimeFolderTheRelayIsOff) {
 // A later copy whose link the running one takes says that its options for a new window went
 // unused.
 TEST_F(LinkRelayTest, OptionsForANewWindowAreNamedWhenTheLinkIsHandedOver) {
-    CLinkRelay relay;
-    ASSERT_TRUE(relay.Listen());
-    auto later = std::async(std::launch::async, [] {
+    ListeningRelay relay;
+    ASSERT_TRUE(relay.listening);
+    const ChildRun run = WhileServing(std::async(std::launch::async, [] {
         return RunChild(KR_BROWSER_PATH, {"--demo", "-master", "127.0.0.1", "korvath://1.2.3.4:5"},
                         0, 0, {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"});
-    });
-    ASSERT_TRUE(QTest::qWaitFor([&] { return later.wait_for(0s) == std::future_status::ready; }));
-    const ChildRun run = later.get();
+    }));
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_NE(run.err.find("--master, --demo apply only to a new window"), std::string::npos)
         << run.err;
