@@ -1,7 +1,6 @@
 // The relay that hands join links from a later copy to the running window, under load and abuse.
 
 #include "tests/app/browsertesting.h"
-#include "tests/support/childprocess.h"
 #include "tests/support/tempdir.h"
 
 #include <gtest/gtest.h>
@@ -34,24 +33,7 @@ protected:
 
 private:
     const std::string m_previous = getenv("XDG_RUNTIME_DIR") ? getenv("XDG_RUNTIME_DIR") : "";
-    const ScopedTempDir m_runtime{true};  // a child's output lands there too
-};
-
-// A relay listening in the runtime folder, and the links it passed on.
-struct ListeningRelay {
-    ListeningRelay() {
-        QObject::connect(&relay, &CLinkRelay::linkReceived,
-                         [this](const QString& link) { received << link; });
-    }
-    // The links passed on, joined by "|", once there is one.
-    std::string Received() {
-        [[maybe_unused]] const bool any = QTest::qWaitFor([this] { return !received.isEmpty(); });
-        return received.join('|').toStdString();
-    }
-
-    CLinkRelay relay;
-    const bool listening = relay.Listen();
-    QStringList received;
+    const ScopedTempDir m_runtime;
 };
 
 // Hands each link over in turn from another thread; the future counts the ones taken.
@@ -59,14 +41,6 @@ std::future<qsizetype> HandOverMeanwhile(const QStringList& links) {
     return std::async(std::launch::async, [links] {
         return std::count_if(links.begin(), links.end(), &CLinkRelay::HandToRunningCopy);
     });
-}
-
-// Waits for the future, this thread serving the relay meanwhile.
-template <typename Result>
-Result WhileServing(std::future<Result> future) {
-    [[maybe_unused]] const bool ready = QTest::qWaitFor(
-        [&future] { return future.wait_for(0s) == std::future_status::ready; }, 60000);
-    return future.get();
 }
 
 // A thousand links handed over while a question is open: each is answered at once, no question
@@ -148,17 +122,22 @@ TEST_F(LinkRelayTest, TheRelayListensAgainAndClosesIdlePeersPastTheCap) {
 // sender dropped at once, by the time a later link is taken, not after the relay's wait for a
 // line (this thread, which runs the timer of that wait, waits itself meanwhile).
 TEST_F(LinkRelayTest, ALinkIsTakenOnlyWholeAndWhileItsSenderWaits) {
-    ListeningRelay relay;
-    ASSERT_TRUE(relay.listening);
+    CLinkRelay relay;
+    ASSERT_TRUE(relay.Listen());
+    QStringList received;
+    QObject::connect(&relay, &CLinkRelay::linkReceived, [&](const QString& l) { received << l; });
     EXPECT_EQ(HandOverMeanwhile({"korvath://127.0.0.1:1"}).get(), 0);
     QLocalSocket sender;
     sender.connectToServer(CLinkRelay::SocketPath());
     sender.write(QByteArray(1999, 'x') + '\n');
     ASSERT_TRUE(sender.waitForBytesWritten());
-    EXPECT_EQ(WhileServing(HandOverMeanwhile({"korvath://127.0.0.1:2"})), 1);
+    std::future<qsizetype> taken = HandOverMeanwhile({"korvath://127.0.0.1:2"});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return taken.wait_for(0s) == std::future_status::ready; }));
+    EXPECT_EQ(taken.get(), 1);
     EXPECT_TRUE(sender.state() == QLocalSocket::UnconnectedState ||
                 sender.waitForDisconnected(CLinkRelay::kWaitMs));
-    EXPECT_EQ(relay.Received(), "korvath://127.0.0.1:2");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !received.isEmpty(); }));
+    EXPECT_EQ(received.join('|').toStdString(), "korvath://127.0.0.1:2");
 }
 
 // Without a usable runtime folder (here neither $XDG_RUNTIME_DIR nor the fallback in the
@@ -172,20 +151,6 @@ TEST_F(LinkRelayTest, WithoutAUsableRuntimeFolderTheRelayIsOff) {
     EXPECT_FALSE(CLinkRelay::HandToRunningCopy("korvath://127.0.0.1:1"));
     EXPECT_FALSE(CLinkRelay().Listen());
     unsetenv("TMPDIR");
-}
-
-// A later copy whose link the running one takes says that its options for a new window went
-// unused.
-TEST_F(LinkRelayTest, OptionsForANewWindowAreNamedWhenTheLinkIsHandedOver) {
-    ListeningRelay relay;
-    ASSERT_TRUE(relay.listening);
-    const ChildRun run = WhileServing(std::async(std::launch::async, [] {
-        return RunChild(KR_BROWSER_PATH, {"--demo", "-master", "127.0.0.1", "korvath://1.2.3.4:5"},
-                        0, 0, {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"});
-    }));
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_NE(run.err.find("--master, --demo apply only to a new window"), std::string::npos)
-        << run.err;
 }
 
 }  // namespace
