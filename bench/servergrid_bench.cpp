@@ -1,5 +1,6 @@
 // The server grid at 1,000, 10,000 and 100,000 servers: filing rows into collapsed groups and
-// into an expanded group, expanding and collapsing a group with all its servers, the ping sort,
+// into an expanded group, expanding and collapsing a group with all its servers (collapsing also
+// at the top, the middle and the end of a list of twice as many rows), the ping sort,
 // and the heap the grid takes per server. The grid is shown on the offscreen platform, so filing
 // into an expanded group pays for its repaints, the last one (the end of the last frame)
 // included.
@@ -111,6 +112,35 @@ void ExpandOrCollapse(benchmark::State& state, bool expand) {
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
+// Collapsing the 1.20 / DM group of N servers where the list holds N more server rows: all of
+// them below it (position 0, the top), half above and half below (1, the middle) or all above
+// (2, the end), in the expanded groups 1.00 / VLD and 1.30 / DM. Collapsing renumbers the rows
+// below, so N, N / 2 or none (five group rows). The expansion between runs, not timed, leaves the
+// list's last change at the group's end, as when the user has just opened it.
+void CollapseAt(benchmark::State& state, int position) {
+    const int64_t count = state.range(0);
+    std::vector<ServerRecord> records = MakeRecords(2 * count, true);
+    for (int64_t i = 0; i < count; ++i) {
+        ServerRecord& other = records[static_cast<std::size_t>(count + i)];
+        const bool above = i < count * position / 2;
+        other.m_version = VersionGroupText(above ? 0 : 3);
+        other.m_gameType = GameTypeGroupText(above ? 0 : 2);
+    }
+    std::unique_ptr<CServerGrid> grid;
+    CGridTreeItem* dm = MakeGrid(grid, true, records);
+    for (const auto& [version, type] :
+         {std::pair{"1.00", "*"}, {"1.00", "VLD"}, {"1.30", "*"}, {"1.30", "DM"}, {"1.20", "DM"}}) {
+        Expand(*grid, grid->FindGroupNode(version, type));
+    }
+    for (auto _ : state) {
+        grid->CollapseNode(dm);
+        state.PauseTiming();
+        Expand(*grid, dm);
+        state.ResumeTiming();
+    }
+    state.SetItemsProcessed(state.iterations() * count);
+}
+
 // The sort at the end of a refresh; before each run the servers of every group are shuffled
 // and one group is left expanded.
 void SortTree(benchmark::State& state) {
@@ -189,6 +219,9 @@ BENCHMARK_CAPTURE(FileRows, IntoExpandedGroup, true)->Apply(Sizes);
 // otherwise be run for as long as its own time takes to add up.
 BENCHMARK_CAPTURE(ExpandOrCollapse, Expand, true)->Apply(Sizes)->Iterations(200);
 BENCHMARK_CAPTURE(ExpandOrCollapse, Collapse, false)->Apply(Sizes)->Iterations(200);
+BENCHMARK_CAPTURE(CollapseAt, Top, 0)->Apply(Sizes)->Iterations(200);
+BENCHMARK_CAPTURE(CollapseAt, Middle, 1)->Apply(Sizes)->Iterations(200);
+BENCHMARK_CAPTURE(CollapseAt, End, 2)->Apply(Sizes)->Iterations(200);
 BENCHMARK(SortTree)->Apply(Sizes);
 BENCHMARK_CAPTURE(Refilter, Search, false)->Apply(Sizes);
 BENCHMARK_CAPTURE(Refilter, Clear, true)->Apply(Sizes);

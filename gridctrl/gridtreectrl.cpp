@@ -196,6 +196,14 @@ CGridTreeItem* CGridTreeCtrl::InsertChildNode(CGridTreeItem* parent, CGridItemIn
     if (parent == nullptr) {
         return nullptr;
     }
+    const bool parentShown = RowFromNode(parent) != -1;
+    // A collapsed parent cannot show the child: inserting a row anyway would put it out of
+    // order, so the child goes without a row like its siblings. An expanded one that is not to
+    // show it is collapsed first, while its rows still match its children.
+    const bool showRow = parentShown && !bHidden && bShowRow && !parent->m_bCollapsed;
+    if (parentShown && !bHidden && !showRow && !parent->m_bCollapsed) {
+        CollapseNode(parent);
+    }
     auto* node = new CGridTreeItem;
     node->m_pInfo = info != nullptr ? info : new CGridItemInfo;
     node->m_nLevel = parent->m_nLevel + 1;
@@ -206,19 +214,15 @@ CGridTreeItem* CGridTreeCtrl::InsertChildNode(CGridTreeItem* parent, CGridItemIn
     }
     parent->m_listChildren.push_back(node);
     ForgetUnhiddenChildren();
-    const int parentRow = RowFromNode(parent);
-    if (parentRow == -1) {
+    if (!parentShown) {
         // Nothing below a parent that is not shown has a row: collapsing it keeps that true.
         CollapseWithoutRows(parent);
         return node;
     }
-    if (bHidden) {
-        return node;
-    }
-    // A collapsed parent cannot show the child: inserting a row anyway would put it out of
-    // order, so the child goes without a row like its siblings.
-    if (!bShowRow || parent->m_bCollapsed) {
-        parent->m_bCollapsed = TRUE;
+    if (!showRow) {
+        if (!bHidden) {
+            parent->m_bCollapsed = TRUE;
+        }
         return node;
     }
     const int row = RowForShownNode(node);
@@ -387,7 +391,9 @@ void CGridTreeCtrl::DeleteChildNodes(CGridTreeItem* node,
         return;
     }
     CollapseNode(node);
-    node->m_bCollapsed = TRUE;  // also when not shown: the children left get no rows
+    // Also when not shown (hidden, or below a hidden node): the children left get no rows, and
+    // expanded descendants are collapsed with it, as collapsing a shown node does.
+    CollapseWithoutRows(node);
     int branchesFreed = 0;
     std::erase_if(node->m_listChildren, [&](CGridTreeItem* child) {
         if (!which(child)) {
@@ -482,18 +488,11 @@ void CGridTreeCtrl::SetNodeRow(CGridTreeItem* node, int nRow) {
 }
 
 // m_nRow of a hidden node still holds its last row, which another node may show now: the row
-// is written only when it really is the node's.
+// is repainted only when it really is the node's.
 void CGridTreeCtrl::RefreshRowTexts(CGridTreeItem* node) {
-    if (node == nullptr || node->m_nRow == -1 || NodeFromRow(node->m_nRow) != node) {
-        return;
+    if (node != nullptr && node->m_nRow != -1 && NodeFromRow(node->m_nRow) == node) {
+        RedrawItems(node->m_nRow, node->m_nRow);
     }
-    const CGridItemInfo* info = node->m_pInfo;
-    SetRedraw(FALSE);
-    SetItemText(node->m_nRow, 0, info->m_strText);
-    for (int k = 0; k < info->m_arrSubTexts.size(); ++k) {
-        SetItemText(node->m_nRow, k + 1, info->GetSubText(k));
-    }
-    SetRedraw(TRUE);
 }
 
 int CGridTreeCtrl::RevealNode(CGridTreeItem* node) {
@@ -633,6 +632,10 @@ int CGridTreeCtrl::GetNodeImage(CGridTreeItem*) {
 
 COLORREF CGridTreeCtrl::GetFocusCellColor() {
     return RGB(192, 0, 0);
+}
+
+BOOL CGridTreeCtrl::OnDropping(CGridTreeItem*, CGridTreeItem*) {
+    return TRUE;
 }
 
 BOOL CGridTreeCtrl::OnExpanding(CGridTreeItem*, int) {

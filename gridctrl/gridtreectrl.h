@@ -35,13 +35,19 @@ class CGridCellEdit;
 // Cost: every shown node's m_nRow is kept valid as rows change, by renumbering only the rows at
 // and below the change (the rows that moved), and RowFromNode checks a node's ancestors and its
 // row, O(depth). A shown child's place comes from its previous sibling's last shown descendant,
-// O(depth + hidden siblings passed). So with a rows below the change: inserting a shown child is
-// O(depth + a), a hidden one O(1), expanding a node with c children O(c + a), collapsing one
-// O(depth + b + a), b the children of the expanded nodes below it that have children themselves
-// (the hidden rows go in one deletion, and a node whose children are all leaves, which each node
-// counts, is not looked into), deleting a node O(its rows + siblings + a) (it is found in its
-// parent's list); hiding one node costs as collapsing it, showing one as expanding it.
-// Filing into the last shown group therefore costs O(1) rows per child. Node accessors are O(1).
+// O(depth + hidden siblings passed). The list keeps its rows in a gap buffer: inserting or
+// deleting a run of rows also costs g, the distance from the list's previous change to the run
+// (none next to it: the rows of a node just expanded are at the gap when it collapses). So with
+// a rows below the change: inserting a shown child is O(depth + a + g), one without a row
+// O(depth) (below a shown, expanded parent, which then collapses, as collapsing it), expanding a
+// node with c children O(c + a + g), collapsing one O(depth + b + a + g), b the children of the
+// expanded nodes below it that have children themselves (the hidden rows go in one deletion, and
+// a node whose children are all leaves, which each node counts, is not looked into), deleting a
+// node O(depth + siblings + its subtree + a + g) (it is found in its parent's list, and every
+// node below it is freed, shown or not); hiding one node costs as collapsing it, showing one as
+// expanding it. Collapsing a group at the top of a long list thus costs the renumbering of every
+// row below it; filing into the last shown group costs O(1) rows per child. Node accessors are
+// O(1).
 // GetRowsNumbered counts the m_nRow writes, the measure of that cost.
 // Threads: the user-interface thread only; the control holds no lock.
 class CGridTreeCtrl : public CListCtrl {
@@ -55,7 +61,7 @@ public:
 
     CGridItemInfo* GetInfo(const CGridTreeItem* node) const;
     // Replaces the node's row data (the node owns it: a different old one is freed; null is
-    // refused). With bRefreshRow the row's texts are written again (RefreshRowTexts).
+    // refused). With bRefreshRow the row is repainted (RefreshRowTexts).
     void SetInfo(CGridTreeItem* node, CGridItemInfo* info, BOOL bRefreshRow);
     BOOL IsCollapsed(const CGridTreeItem* node) const;
     void SetCollapsed(CGridTreeItem* node, BOOL bCollapsed);
@@ -79,10 +85,11 @@ public:
     // A new last root at level 1 with its row at the end. Its check box is not set.
     CGridTreeItem* InsertRootNode(CGridItemInfo* info);
     // A new last child of parent. With bShowRow (for a shown, expanded parent) it gets its row,
-    // with its check box set when m_bChecked is; otherwise the parent is marked collapsed (with
-    // its expanded descendants when it is not shown). When the parent cannot show it (not shown
-    // or collapsed), bShowRow is treated as FALSE. With bHidden the child is hidden: it gets no
-    // row, and a shown parent is left as it is.
+    // with its check box set when m_bChecked is; otherwise the parent is collapsed (a shown one
+    // as CollapseNode does, its children's rows going; one that is not shown marked so with its
+    // expanded descendants). When the parent cannot show it (not shown or collapsed), bShowRow is
+    // treated as FALSE. With bHidden the child is hidden: it gets no row, and a shown parent is
+    // left as it is.
     CGridTreeItem* InsertChildNode(CGridTreeItem* parent, CGridItemInfo* info, BOOL bShowRow,
                                    BOOL bHidden = FALSE);
     // Shows the direct children of a collapsed node that is shown at nRow; returns the last row
@@ -99,15 +106,18 @@ public:
     // bCollapse marks the node and each expanded descendant with children collapsed, hidden ones
     // included. Step of collapsing, hiding and deleting: the node is shown, its subtree numbered
     // as it was before any row of this change went; rows are not renumbered. One deletion of
-    // the run of rows, O(depth), plus with bCollapse O(children of the expanded nodes below).
+    // the run of rows, O(depth + g) (see the class comment), plus with bCollapse O(children of
+    // the expanded nodes below).
     void HideDescendantRows(CGridTreeItem* node, BOOL bCollapse, int nFirstRow);
     // Deletes the node shown at nRow with its subtree, rows and row data, then selects and
     // focuses row nRow, or nRow - 1 when nRow no longer exists (nothing when nRow is 0). Nothing
     // happens when the node is not at nRow.
     void DeleteNodeAndRows(CGridTreeItem* node, int nRow);
-    // Collapses the node (its rows below go) and frees each direct child for which `which` is
-    // true, with its subtree and row data; the others keep their order. Nothing for a node without
-    // children. O(children + rows) when the node is shown, O(children) when not.
+    // Collapses the node (its rows below go; one that is not shown is marked collapsed with its
+    // expanded descendants) and frees each direct child for which `which` is true, with its
+    // subtree and row data; the others keep their order. Nothing for a node without children.
+    // O(children + freed nodes + b), plus collapsing a shown node's rows, O(depth + a + g) (see
+    // the class comment).
     void DeleteChildNodes(CGridTreeItem* node,
                           const std::function<bool(const CGridTreeItem*)>& which);
     // Frees a root (row data first, then the node with its subtree). Not a root: ignored.
@@ -139,8 +149,9 @@ public:
     void SetHiddenNodes(const std::function<bool(const CGridTreeItem*)>& isHidden);
     // The number of m_nRow writes since the control was made: the rows its changes touched.
     std::uint64_t GetRowsNumbered() const { return m_nRowsNumbered; }
-    // Writes the node's texts into its row again (column 0 and one column per sub-text), with
-    // drawing off meanwhile. Nothing unless the node is shown at m_nRow.
+    // Repaints the node's row after its row data changed: a call-back row keeps no copy of a
+    // text, so the list and assistive technology read the new texts at once. Nothing unless the
+    // node is shown at m_nRow. O(1).
     void RefreshRowTexts(CGridTreeItem* node);
     // Expands the node's ancestors top-down, selects and focuses its row and scrolls it into view
     // (a partly visible row will do); returns the row, -1 when the node is not in the tree.
@@ -167,10 +178,12 @@ public:
 
     // Copies source with its whole subtree as the last child of target: the copy of source gets
     // a row when target's children are shown, everything below it none (so copies with children
-    // are collapsed). Each copy's row data is CloneInfo of the original's. FALSE only for a null
-    // target (or source). Cost O(rows) for the top copy's row, then O(1) per copied node.
+    // are collapsed). Each copy's row data is CloneInfo of the original's. FALSE, and nothing
+    // copied, for a null target or source and for a target in source's subtree (source itself
+    // included). Cost O(depth + rows) for the top copy's row, then O(1) per copied node.
     BOOL CopySubtree(CGridTreeItem* target, CGridTreeItem* source);
-    // Copies the children of source, recursively, below destination, without rows.
+    // Copies the children of source, recursively, below destination, without rows. Nothing for a
+    // null node or a destination in source's subtree. O(depth) plus O(1) per copied node.
     void CopyChildren(CGridTreeItem* destination, CGridTreeItem* source);
 
     // ---- Columns and the cell focus. ----
@@ -213,7 +226,7 @@ public:
     // Fill of the focused cell of the selected row. Default RGB(192, 0, 0).
     virtual COLORREF GetFocusCellColor();
     // An in-place edit ended with item->pszText for row item->iItem, column item->iSubItem.
-    // Default: stores it in the node's row data (growing the sub-texts) and in the cell.
+    // Default: stores it in the node's row data (growing the sub-texts) and repaints the row.
     virtual void OnCellTextChanged(CGridTreeItem* node, LVITEM* item);
     // A press on a row that did not expand or collapse a node, after the list processed it (the
     // button was released without a drag). Default: an edit box over the tree column's label
@@ -224,6 +237,8 @@ public:
     // colour at (m_nIconWidth + 4, 0), on the window colour made transparent; null when column 0
     // has no width.
     virtual std::unique_ptr<CImageList> CreateDragImage(int nRow);
+    // Veto before a drop moves the dragged node below target (TRUE: go ahead). Default TRUE.
+    virtual BOOL OnDropping(CGridTreeItem* dragged, CGridTreeItem* target);
     // Veto before (TRUE: go ahead) and report after an expansion or collapse by the user.
     virtual BOOL OnExpanding(CGridTreeItem* node, int nRow);
     virtual BOOL OnExpanded(CGridTreeItem* node, int nRow);
@@ -288,11 +303,12 @@ protected:
     // Moves highlight the row under the cursor as the drop target; resting 300 ms in the top or
     // bottom zone (m_nIconHeight + 1 pixel rows) scrolls a line per tick, resting on a collapsed
     // node with children expands it. Releasing the left button drops: unless the target is the
-    // dragged node, its parent or below it, or the dragged node is a root, the subtree is copied
-    // under the target (CopySubtree), the original deleted with its rows, and the target selected,
-    // all with drawing off and one repaint. Escape (seen at the next move), a right or middle
-    // button, a lost capture, or rows changed by anything else meanwhile cancel the drag: tree,
-    // rows and selection stay as they were, the image goes and the capture is released.
+    // dragged node, its parent or below it, the dragged node is a root, or OnDropping refuses
+    // the target, the subtree is copied under the target (CopySubtree), the original deleted with
+    // its rows, and the target selected, all with drawing off and one repaint. Escape (seen at
+    // the next move), a right or middle button, a lost capture, or rows changed by anything else
+    // meanwhile cancel the drag: tree, rows and selection stay as they were, the image goes and
+    // the capture is released.
     // m_nDragRow stays set after a cancel; only a drop resets it. Escape pressed while the
     // control has the keyboard focus cancels at once and goes no further (it closes no dialog);
     // without a drag, Escape goes on to the parent.
@@ -380,6 +396,8 @@ private:
     bool TrackDropRow(CPoint point);
     int DragScrollZone(int y) const;
     void ExpandDropRow();
+    // CopyChildren once the destination is known to lie outside the source's subtree.
+    void CopyChildrenBelow(CGridTreeItem* destination, const CGridTreeItem* source);
     static CGridTreeItem* FindNextBelow(CGridTreeItem* top, const CGridTreeItem* current,
                                         bool& bFound, BOOL bVisibleOnly);
 

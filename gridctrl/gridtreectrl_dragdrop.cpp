@@ -158,8 +158,8 @@ void CGridTreeCtrl::OnLButtonUp(UINT nFlags, CPoint point) {
     CGridTreeItem* target = NodeFromRow(m_nDropRow);
     if (dragged == nullptr || target == nullptr || m_nDragRow == m_nDropRow ||
         dragged->m_pParent == nullptr || target == dragged->m_pParent ||
-        IsInSubtree(dragged, target)) {
-        return;  // nothing dropped: a root, its own parent, itself or its own subtree
+        IsInSubtree(dragged, target) || !OnDropping(dragged, target)) {
+        return;  // nothing dropped: a root, its own parent, itself, its own subtree or a refusal
     }
     CWaitCursor wait;
     SetRedraw(FALSE);
@@ -199,7 +199,7 @@ void CGridTreeCtrl::OnMButtonDown(UINT nFlags, CPoint point) {
 }
 
 BOOL CGridTreeCtrl::CopySubtree(CGridTreeItem* target, CGridTreeItem* source) {
-    if (target == nullptr || source == nullptr) {
+    if (target == nullptr || source == nullptr || IsInSubtree(source, target)) {
         return FALSE;
     }
     CGridTreeItem* copy =
@@ -211,11 +211,18 @@ BOOL CGridTreeCtrl::CopySubtree(CGridTreeItem* target, CGridTreeItem* source) {
 }
 
 void CGridTreeCtrl::CopyChildren(CGridTreeItem* destination, CGridTreeItem* source) {
+    // A destination in the source's subtree would grow the lists the copy walks.
+    if (destination != nullptr && source != nullptr && !IsInSubtree(source, destination)) {
+        CopyChildrenBelow(destination, source);
+    }
+}
+
+void CGridTreeCtrl::CopyChildrenBelow(CGridTreeItem* destination, const CGridTreeItem* source) {
     if (!source->m_listChildren.empty()) {
         destination->m_bCollapsed = TRUE;  // also when every copied child is hidden
     }
     for (CGridTreeItem* child : source->m_listChildren) {
-        CopyChildren(
+        CopyChildrenBelow(
             InsertChildNode(destination, CloneInfo(child->m_pInfo), FALSE, child->m_bHidden),
             child);
     }

@@ -91,6 +91,5 @@ void CGridTreeCtrl::OnCellTextChanged(CGridTreeItem* node, LVITEM* item) {
     } else {
         info->m_arrSubTexts.set(item->iSubItem - 1, text);
     }
-    SetInfo(node, info, FALSE);
-    SetItemText(item->iItem, item->iSubItem, text);
+    SetInfo(node, info, TRUE);
 }

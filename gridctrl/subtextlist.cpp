@@ -20,8 +20,15 @@ std::u16string_view Units(QStringView text) {
     return std::u16string_view(text.utf16(), static_cast<std::size_t>(text.size()));
 }
 
-// Makes the block of a list from its texts: read(k) gives text k as a string view whose
-// elements are its characters' codes.
+// A character's code: a UTF-16 unit as it is, a Latin-1 byte as its unsigned value.
+char16_t Unit(char16_t unit) {
+    return unit;
+}
+char16_t Unit(char byte) {
+    return static_cast<unsigned char>(byte);
+}
+
+// Makes the block of a list from its texts: read(k) gives text k as a UTF-16 or a Latin-1 view.
 template <typename Read>
 std::unique_ptr<char16_t[]> MakeBlock(std::size_t count, Read read) {
     if (count == 0) {
@@ -37,7 +44,7 @@ std::unique_ptr<char16_t[]> MakeBlock(std::size_t count, Read read) {
     std::uint32_t end = 0;
     for (std::size_t k = 0; k < count; ++k) {
         const auto text = read(k);
-        out = std::copy(text.begin(), text.end(), out);
+        out = std::transform(text.begin(), text.end(), out, [](auto c) { return Unit(c); });
         end += static_cast<std::uint32_t>(text.size());
         PutNumber(block.get(), 1 + k, end);
     }
@@ -55,11 +62,7 @@ CSubTextList::CSubTextList(const QStringList& texts)
 
 CSubTextList CSubTextList::FromLatin1(std::initializer_list<std::string_view> texts) {
     CSubTextList list;
-    list.m_block = MakeBlock(texts.size(), [&](std::size_t k) {
-        const std::string_view text = texts.begin()[k];
-        return std::basic_string_view<unsigned char>(
-            reinterpret_cast<const unsigned char*>(text.data()), text.size());
-    });
+    list.m_block = MakeBlock(texts.size(), [&](std::size_t k) { return texts.begin()[k]; });
     return list;
 }
 

@@ -91,6 +91,9 @@ public:
     // "Favourites (no answer)") are never dragged: a drop frees the dragged node, and the grid
     // must go on naming its groups.
     std::unique_ptr<CImageList> CreateDragImage(int nRow) override;
+    // Drops land on group rows only: a server row or a sample row below another row would no
+    // longer be a server row, so it would neither be counted, filtered nor removed by a refresh.
+    BOOL OnDropping(CGridTreeItem* dragged, CGridTreeItem* target) override;
 
     // Puts the tree in ping order (the number at the start of sub-text 0, see pingsort.h) and
     // rebuilds the list with the root rows only, all collapsed, nothing selected. With
@@ -240,7 +243,7 @@ protected:
     // Gestures (servergrid_gestures.cpp). A double-click does what the tree does, then asks to
     // join a server row. A right-button context menu event selects the row under it and asks for
     // the menu; one from the keyboard is taken and left to the keys above (some platforms send
-    // both). A tool tip over a group row tells its servers.
+    // both). A tool tip over a version or game-type row tells its servers.
     void OnDblClk(CPoint ptAction) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     bool viewportEvent(QEvent* event) override;
@@ -250,6 +253,10 @@ private:
     // with room for ten entries below it, the widest entry's extent, dropped down, the cell's
     // text selected. Nothing when the row cannot be made visible.
     void OpenDropDown(int nRow, int nCol, const QStringList& choices);
+    // A version or game-type row (one of the group table); O(20).
+    bool IsVersionOrTypeRow(const CGridTreeItem* node) const;
+    // A group row: a version or game-type row, or "Favourites (no answer)".
+    bool IsGroupRow(const CGridTreeItem* node) const;
     // Every node, roots in order each followed by its subtree in pre-order. O(nodes).
     std::vector<CGridTreeItem*> PreOrderNodes() const;
     // Tells a found node and offers to delete it: shows it, selects it, asks, deletes on OK.

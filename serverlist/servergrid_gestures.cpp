@@ -83,7 +83,7 @@ bool CServerGrid::viewportEvent(QEvent* event) {
     LVHITTESTINFO hit;
     hit.pt = CPoint(help->pos());
     const CGridTreeItem* node = NodeFromRow(SubItemHitTest(&hit));
-    if (node == nullptr || IsServerRow(node) || GetInfo(node)->m_strText.isEmpty()) {
+    if (!IsVersionOrTypeRow(node)) {
         QToolTip::hideText();
         return true;
     }

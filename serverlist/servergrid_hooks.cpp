@@ -1,6 +1,6 @@
 // The server grid's answers to the control's hooks: a read-only list whose only changeable cells
-// are drop-down cells, drags gated by m_bDragEnabled, copies that keep their data, and Enter
-// querying the selected server again.
+// are drop-down cells, drags gated by m_bDragEnabled and dropped onto group rows only, copies
+// that keep their data, and Enter querying the selected server again.
 
 #include "gridctrl/gridcellcombo.h"
 #include "net/serverquery.h"
@@ -100,13 +100,24 @@ CGridItemInfo* CServerGrid::CloneInfo(CGridItemInfo* pSource) {
     return copy.release();
 }
 
+bool CServerGrid::IsVersionOrTypeRow(const CGridTreeItem* node) const {
+    return node != nullptr &&
+           std::any_of(m_groupNodes.begin(), m_groupNodes.end(),
+                       [node](const GroupNodeEntry& entry) { return entry.m_pNode == node; });
+}
+
+bool CServerGrid::IsGroupRow(const CGridTreeItem* node) const {
+    return node != nullptr && (node == NoAnswerRoot() || IsVersionOrTypeRow(node));
+}
+
 std::unique_ptr<CImageList> CServerGrid::CreateDragImage(int) {
-    const CGridTreeItem* node = NodeFromRow(m_nDragRow);
-    const bool group =
-        (node != nullptr && node == NoAnswerRoot()) ||
-        std::any_of(m_groupNodes.begin(), m_groupNodes.end(),
-                    [node](const GroupNodeEntry& entry) { return entry.m_pNode == node; });
-    return m_bDragEnabled && !group ? CGridTreeCtrl::CreateDragImage(m_nDragRow) : nullptr;
+    return m_bDragEnabled && !IsGroupRow(NodeFromRow(m_nDragRow))
+               ? CGridTreeCtrl::CreateDragImage(m_nDragRow)
+               : nullptr;
+}
+
+BOOL CServerGrid::OnDropping(CGridTreeItem*, CGridTreeItem* target) {
+    return IsGroupRow(target);
 }
 
 BOOL CServerGrid::OnReturnKey() {

@@ -20,6 +20,12 @@ TEST(GridInvariants, CatchEveryKindOfMismatch) {
     const std::pair<const char*, std::function<void(Tree&)>> cases[] = {
         {"none", [](Tree&) {}},
         {"cell text", [](Tree& t) { t.grid.SetItemText(1, 1, "x"); }},
+        {"text of a column past the sub-texts",
+         [](Tree& t) {
+             t.grid.InsertColumn(0, {}, LVCFMT_LEFT, 9);
+             t.grid.InsertColumn(1, {}, LVCFMT_LEFT, 9);
+             t.grid.SetItemText(2, 1, "x");
+         }},
         {"indent", [](Tree& t) { t.Set(LVIF_INDENT, 1, 1, nullptr); }},
         {"m_nRow", [](Tree& t) { t.grid.SetRow(t.child, 5); }},
         {"parent", [](Tree& t) { t.grid.SetParentNode(t.child, nullptr); }},

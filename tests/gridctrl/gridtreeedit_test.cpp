@@ -72,6 +72,8 @@ TEST(GridEdit, EscapeKeepsTheCellWhileEnterAndTabStoreTheText) {
         EXPECT_TRUE(grid.Open() == nullptr);
         EXPECT_EQ(grid.GetInfo(grid.N("A"))->GetSubText(1), want);
         EXPECT_EQ(grid.GetItemText(1, 2), want);
+        grid.GetInfo(grid.N("A"))->m_arrSubTexts = QStringList();  // the cell kept no copy
+        EXPECT_TRUE(Settled(grid));
     }
 }
 }  // namespace

@@ -8,8 +8,10 @@
 #include "tests/support/rendering.h"
 
 #include <QAbstractButton>
+#include <QHelpEvent>
 #include <QMessageBox>
 #include <QTest>
+#include <QToolTip>
 
 #include <gtest/gtest.h>
 
@@ -181,8 +183,9 @@ TEST_F(ServerGridTest, SampleItemsUnderAnExpandedRowAreShownAtOnce) {
 
 // Rows: 1.00, VLD, a server, the sample "Zed", TDM, DM, ... A drag starts only while dragging is
 // on, and never from a group row: a drop frees the dragged node, and the group table must go on
-// naming it, so servers filed afterwards still land in their group.
-TEST_F(ServerGridTest, OnlyServerAndSampleRowsAreDraggedAndOnlyWhileDraggingIsOn) {
+// naming it, so servers filed afterwards still land in their group. Drops land on group rows
+// only, and only a version or game-type row's tool tip counts servers.
+TEST_F(ServerGridTest, OnlyServerAndSampleRowsAreDraggedOntoGroupRowsOnly) {
     m_grid.resize(500, 300);
     m_grid.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_grid));
@@ -203,6 +206,11 @@ TEST_F(ServerGridTest, OnlyServerAndSampleRowsAreDraggedAndOnlyWhileDraggingIsOn
         QTest::mouseRelease(m_grid.viewport(), Qt::LeftButton, {}, at(onto));
         return dragging;
     };
+    for (const auto& [row, tip] : {std::pair{3, ""}, {1, "1 server(s)"}}) {
+        QHelpEvent help(QEvent::ToolTip, at(row), m_grid.viewport()->mapToGlobal(at(row)));
+        QApplication::sendEvent(m_grid.viewport(), &help);
+        EXPECT_EQ(QToolTip::text(), tip) << row;
+    }
     const std::pair<int, bool> rows[] = {{0, false}, {1, false}, {2, true}, {3, true}};
     for (const BOOL enabled : {FALSE, TRUE}) {
         m_grid.m_bDragEnabled = enabled;
@@ -211,7 +219,8 @@ TEST_F(ServerGridTest, OnlyServerAndSampleRowsAreDraggedAndOnlyWhileDraggingIsOn
         }
     }
     const std::string tree = Outline(m_grid, Roots(m_grid));
-    EXPECT_FALSE(drag(1, 4));  // VLD onto TDM
+    EXPECT_FALSE(drag(1, 4));               // VLD onto TDM
+    EXPECT_TRUE(drag(2, 3) && drag(3, 2));  // the server onto the sample row, and back
     EXPECT_EQ(Outline(m_grid, Roots(m_grid)), tree);
     EXPECT_TRUE(drag(2, 5));  // the server onto DM: moved
     AddServerRow(MakeRecord("1.00", "VLD", "50", "late"), &m_grid);
