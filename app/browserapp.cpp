@@ -17,7 +17,9 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 
 namespace {
 // The name message boxes and --version show; the settings file is named by CProfileSettings.
@@ -78,22 +80,62 @@ bool CBrowserApp::CreateMainWindow() {
 }
 
 bool CBrowserApp::HandLinkToRunningCopy() const {
-    return !m_joinLink.isEmpty() && CLinkRelay::HandToRunningCopy(m_joinLink);
+    if (m_joinLink.isEmpty() || !CLinkRelay::HandToRunningCopy(m_joinLink)) {
+        return false;
+    }
+    if (!m_newWindowOptions.isEmpty()) {
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(tr("The link went to the window already open; %1 apply only to "
+                                   "a new window and were not used.")
+                                    .arg(m_newWindowOptions.join(", "))));
+    }
+    return true;
 }
 
 void CBrowserApp::OfferJoin(const QString& link) {
-    const std::optional<ServerAddress> server = ParseJoinLink(link);
+    std::optional<ServerAddress> server = ParseJoinLink(link);
     if (!server) {
         return;
     }
+    if (m_asking) {
+        const auto same = [&server](const ServerAddress& other) {
+            return other.m_ip == server->m_ip && other.m_port == server->m_port;
+        };
+        if (same(*m_asking) || std::any_of(m_waitingLinks.begin(), m_waitingLinks.end(), same)) {
+            return;
+        }
+        if (m_waitingLinks.size() < kMaxWaitingLinks) {
+            m_waitingLinks.push_back(std::move(*server));
+            return;
+        }
+        ++m_droppedLinks;
+        m_pMainFrame->StatusBar().SetPaneText(
+            0, tr("Join links dropped while a question was open: %1").arg(m_droppedLinks));
+        return;
+    }
+    // The questions are asked here, one after the other: a link that comes while one is open
+    // only waits, so no question ever opens inside another.
+    m_asking = std::move(server);
+    while (m_asking) {
+        AskToJoin(*m_asking);
+        m_asking.reset();
+        if (!m_waitingLinks.empty()) {
+            m_asking = std::move(m_waitingLinks.front());
+            m_waitingLinks.pop_front();
+        }
+    }
+    m_droppedLinks = 0;
+}
+
+void CBrowserApp::AskToJoin(const ServerAddress& server) {
     CMainFrame& frame = *m_pMainFrame;
     frame.setWindowState(frame.windowState() & ~Qt::WindowMinimized);
     frame.raise();
     frame.activateWindow();
-    const QString host = QString::fromStdString(server->m_ip);
-    const QString question = tr("Join %1:%2?").arg(host).arg(server->m_port);
+    const QString host = QString::fromStdString(server.m_ip);
+    const QString question = tr("Join %1:%2?").arg(host).arg(server.m_port);
     if (QMessageBox::question(&frame, JoinBoxTitle(), question) == QMessageBox::Yes) {
-        StartGame(host, uint16_t(server->m_port), &frame);
+        StartGame(host, uint16_t(server.m_port), &frame);
     }
 }
 
@@ -103,6 +145,8 @@ bool CBrowserApp::ParseCommandLine(const QStringList& arguments) {
     QCoreApplication::setApplicationVersion(kVersion);
     QCommandLineParser parser;
     parser.setApplicationDescription(LoadResourceString(AFX_IDS_APP_TITLE));
+    // Qt's options are single-dash words ("-platform offscreen"): ours are read the same way.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption master("master", tr("Master server to ask for the list."),
@@ -111,13 +155,12 @@ bool CBrowserApp::ParseCommandLine(const QStringList& arguments) {
     const QCommandLineOption demo(
         "demo", tr("Adds a Demo menu that reaches the grid's demonstration commands."));
     parser.addOption(demo);
+    AddQtOptions(parser);
     parser.addPositionalArgument(
         "link", tr("Offers to join the server of a join link (in a copy already running, if any)."),
         "[korvath://HOST:PORT]");
     if (!parser.parse(arguments)) {
-        std::fprintf(stderr, "%s\n", qPrintable(parser.errorText()));
-        m_exitCode = 2;
-        return false;
+        return RefuseCommandLine(parser.errorText());
     }
     if (parser.isSet(help) || parser.isSet(version)) {
         const QString text = parser.isSet(help)
@@ -129,18 +172,12 @@ bool CBrowserApp::ParseCommandLine(const QStringList& arguments) {
     }
     const QStringList positional = parser.positionalArguments();
     if (positional.size() > 1) {
-        std::fprintf(stderr, "%s\n",
-                     qPrintable(tr("Unexpected argument: %1").arg(positional.at(1))));
-        m_exitCode = 2;
-        return false;
+        return RefuseCommandLine(tr("Unexpected argument: %1").arg(positional.at(1)));
     }
     if (!positional.isEmpty()) {
         if (!ParseJoinLink(positional.first())) {
-            std::fprintf(stderr, "%s\n",
-                         qPrintable(tr("Not a join link: %1 (expected korvath://HOST:PORT)")
-                                        .arg(positional.first())));
-            m_exitCode = 2;
-            return false;
+            return RefuseCommandLine(
+                tr("Not a join link: %1 (expected korvath://HOST:PORT)").arg(positional.first()));
         }
         m_joinLink = positional.first();
     }
@@ -149,16 +186,65 @@ bool CBrowserApp::ParseCommandLine(const QStringList& arguments) {
         const std::optional<MasterEndpoint> endpoint =
             ParseMasterOption(parser.value(master).toStdString());
         if (!endpoint) {
-            std::fprintf(
-                stderr, "%s\n",
-                qPrintable(
-                    tr("Bad --master value: %1 (expected HOST[:PORT])").arg(parser.value(master))));
-            m_exitCode = 2;
-            return false;
+            return RefuseCommandLine(
+                tr("Bad --master value: %1 (expected HOST[:PORT])").arg(parser.value(master)));
         }
         SetMasterServer(endpoint->host, endpoint->port);
     }
+    for (const QCommandLineOption* option : {&master, &demo}) {
+        if (parser.isSet(*option)) {
+            m_newWindowOptions << "--" + option->names().first();
+        }
+    }
     return true;
+}
+
+void CBrowserApp::AddQtOptions(QCommandLineParser& parser) {
+    // The options QApplication reads (and removes from its arguments) when the window system is
+    // reached; here they are only let through. Each takes a value but those named last.
+    static const char* const kOptions[] = {"platform",
+                                           "platformpluginpath",
+                                           "platformtheme",
+                                           "plugin",
+                                           "qwindowgeometry",
+                                           "qwindowicon",
+                                           "qwindowtitle",
+                                           "session",
+                                           "display",
+                                           "geometry",
+                                           "title",
+                                           "icon",
+                                           "name",
+                                           "visual",
+                                           "style",
+                                           "stylesheet",
+                                           "qmljsdebugger",
+                                           "reverse",
+                                           "widgetcount",
+                                           "sync",
+                                           "nograb",
+                                           "dograb",
+                                           "testability"};
+    constexpr size_t kFlags = 6;
+    for (size_t n = 0; n < std::size(kOptions); ++n) {
+        QCommandLineOption option(kOptions[n]);
+        if (n + kFlags < std::size(kOptions)) {
+            option.setValueName("VALUE");
+        }
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+
+bool CBrowserApp::RefuseCommandLine(const QString& message) {
+    std::fprintf(stderr, "%s\n", qPrintable(message));
+    m_commandLineError = message;
+    m_exitCode = 2;
+    return false;
+}
+
+void CBrowserApp::ShowCommandLineError() const {
+    QMessageBox::critical(nullptr, kProgramName, m_commandLineError);
 }
 
 QSize CBrowserApp::DefaultFrameSize() {

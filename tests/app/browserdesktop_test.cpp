@@ -27,14 +27,18 @@ TEST(BrowserDesktopTest, CommandLineIsAnsweredWithoutADisplay) {
         std::vector<std::string> arguments;
         std::string output;
         int exitCode;
-    } cases[] = {{{"--help"}, "--master <HOST[:PORT]>", 0},
-                 {{"--help"}, "[korvath://HOST:PORT]", 0},
-                 {{"korvath://127.0.0.1:0"}, "", 2},
-                 {{"korvath://--help:1"}, "", 2},
-                 {{"korvath://-foo:27015"}, "", 2},
-                 {{"--version"}, "Korvath Servers Browser 0.3.0\n", 0},
-                 {{"--bogus"}, "", 2},
-                 {{"extra"}, "", 2}};
+    } cases[] = {
+        {{"--help"}, "--master <HOST[:PORT]>", 0},
+        {{"--help"}, "[korvath://HOST:PORT]", 0},
+        {{"korvath://127.0.0.1:0"}, "", 2},
+        {{"korvath://--help:1"}, "", 2},
+        {{"korvath://-foo:27015"}, "", 2},
+        {{"--version"}, "Korvath Servers Browser 0.3.0\n", 0},
+        {{"-platform", "xcb", "-reverse", "--style=fusion", "-qwindowgeometry", "9x9", "--version"},
+         "Korvath Servers Browser 0.3.0\n",
+         0},
+        {{"--bogus"}, "", 2},
+        {{"extra"}, "", 2}};
     const ScopedTempDir dir(true);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments.back());
@@ -43,6 +47,18 @@ TEST(BrowserDesktopTest, CommandLineIsAnsweredWithoutADisplay) {
         EXPECT_EQ(run.exitCode, c.exitCode) << run.err;
         EXPECT_NE(run.out.find(c.output), std::string::npos) << run.out;
     }
+}
+
+// A refused command line's message also shows in a box, for a start where nobody sees standard
+// error (main() decides that).
+TEST(BrowserDesktopTest, ARefusedCommandLineCanShowItsMessageInABox) {
+    CBrowserApp browser;
+    EXPECT_FALSE(browser.ParseCommandLine(
+        {"korvath-browser", "korvath://127.0.0.1:1", "korvath://127.0.0.1:2"}));
+    MessageBoxWatcher boxes;
+    browser.ShowCommandLineError();
+    EXPECT_EQ(boxes.Texts(),
+              std::vector<std::string>{"Unexpected argument: korvath://127.0.0.1:2"});
 }
 
 // A first start: title, default size, idle status bar, the grid filling the view from (-1, -1).
