@@ -9,12 +9,14 @@ class CServerGrid;
 
 // The window front end of a refresh, grid side: files every queried server into a CServerGrid
 // on the grid's thread (the user-interface thread), sorts the grid at the end and keeps handling
-// that thread's events while the driver waits for the queries. Status texts and the progress bar
+// that thread's events while the driver waits (for the master download, the name lookups and the
+// queries). Status texts and the progress bar
 // are left to a derived front end (the main window): here they do nothing.
 //
 // Threads: the refresh runs on the grid's thread. The query thread's calls are carried over to it
 // as queued calls (a direct call when made there already), blocking but for PostFileAndStep; they
-// complete because that thread handles its events in WaitForWorkerEnd while the queries run.
+// complete because that thread handles its events in WaitForWorkerEnd while the download, the
+// lookups and the queries run.
 class ServerGridRefreshHost : public IRefreshHost {
 public:
     explicit ServerGridRefreshHost(CServerGrid* grid) : m_pGrid(grid) {}
