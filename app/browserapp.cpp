@@ -162,8 +162,10 @@ bool CBrowserApp::ParseCommandLine(const QStringList& arguments) {
     if (!parser.parse(arguments)) {
         return RefuseCommandLine(parser.errorText());
     }
-    if (parser.isSet(help) || parser.isSet(version)) {
-        const QString text = parser.isSet(help)
+    // Qt adds "--help-all" with the help option; it answers as "--help" does.
+    const bool wantsHelp = parser.isSet(help) || parser.isSet("help-all");
+    if (wantsHelp || parser.isSet(version)) {
+        const QString text = wantsHelp
                                  ? parser.helpText()
                                  : QCoreApplication::applicationName() + " " + kVersion + "\n";
         std::fputs(qPrintable(text), stdout);

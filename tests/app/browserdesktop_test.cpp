@@ -29,7 +29,7 @@ TEST(BrowserDesktopTest, CommandLineIsAnsweredWithoutADisplay) {
         int exitCode;
     } cases[] = {
         {{"--help"}, "--master <HOST[:PORT]>", 0},
-        {{"--help"}, "[korvath://HOST:PORT]", 0},
+        {{"--help-all"}, "[korvath://HOST:PORT]", 0},
         {{"korvath://127.0.0.1:0"}, "", 2},
         {{"korvath://--help:1"}, "", 2},
         {{"korvath://-foo:27015"}, "", 2},
