@@ -3,6 +3,7 @@
 #include "app/profilesettings.h"
 #include "serverlist/favouriteservers.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 namespace {
@@ -41,7 +42,9 @@ QString CFavouriteSettings::Save(const CFavouriteServers& favourites) {
     }
     settings.sync();
     if (settings.status() != QSettings::NoError) {
-        return QStringLiteral("The favourites could not be saved to %1").arg(settings.fileName());
+        return QCoreApplication::translate("CFavouriteSettings",
+                                           "The favourites could not be saved to %1")
+            .arg(settings.fileName());
     }
     m_saved = now;
     return QString();

@@ -58,6 +58,14 @@
         <source>Bad --master value: %1 (expected HOST[:PORT])</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The link went to the window already open; %1 apply only to a new window and were not used.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Join links dropped while a question was open: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CBrowserView</name>
@@ -76,6 +84,21 @@ Print... on the File menu can write the list to a PDF file instead.</source>
     </message>
     <message>
         <source>The list has %1 page(s), none from page %2 on, so nothing was printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server %1 is full. Join it anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server %1 does not answer. Join it anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CFavouriteSettings</name>
+    <message>
+        <source>The favourites could not be saved to %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -346,6 +369,10 @@ Print... on the File menu can write the list to a PDF file instead.</source>
     </message>
     <message>
         <source>The game command names no program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a server address a game can join: a host name or an IPv4 address (a.b.c.d), a colon and a port from 1 to 65535.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
