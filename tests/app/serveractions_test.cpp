@@ -80,7 +80,7 @@ QStringList PopupTexts(const std::function<void()>& gesture) {
 }
 
 // An active browser window with a server of each address filed under 1.00 VLD, both groups
-// expanded: rows 1.00, VLD, the servers from row 2 on, TDM, DM.
+// expanded and the first server selected: rows 1.00, VLD, the servers from row 2 on, TDM, DM.
 class ServerRowsTest : public ::testing::Test {
 protected:
     void Open(const std::vector<std::string>& addresses) {
@@ -91,20 +91,13 @@ protected:
             record.m_address = addresses[n];
             AddServerRow(record, &Grid());
         }
-        for (const char* group : {"*", "VLD"}) {
-            CGridTreeItem* node = Grid().FindGroupNode("1.00", group);
-            Grid().ExpandNode(node, Grid().RowFromNode(node));
-        }
+        Grid().RevealNode(Children(Grid(), Grid().FindGroupNode("1.00", "VLD")).front());
         Frame().activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&Frame()));
     }
     CMainFrame& Frame() { return *m_browser->MainFrame(); }
     CServerGrid& Grid() { return Frame().View().Grid(); }
-    QPoint At(int row) {
-        CRect bounds;
-        Grid().GetItemRect(row, &bounds, LVIR_BOUNDS);
-        return QPoint(150, bounds.top + 4);
-    }
+    QPoint At(int row) { return RowPoint(Grid(), row); }
 
     std::unique_ptr<CBrowserApp> m_browser;
 };

@@ -119,9 +119,7 @@ TEST(ViewCommandsTest, EscapeInTheDemoGridEndsADragFirstThenTheDialog) {
         grid.ExpandNode(grid.NodeFromRow(0), 0);
         grid.InsertSampleItems(grid.NodeFromRow(0), "S");  // row 4: a row that can be dragged
         grid.m_bDragEnabled = TRUE;
-        CRect row;
-        grid.GetItemRect(4, &row, LVIR_BOUNDS);
-        BeginDrag(grid.viewport(), row.ToQRect().center());
+        BeginDrag(grid.viewport(), RowPoint(grid, 4));
         for (const bool dragging : {true, false}) {
             EXPECT_EQ(grid.HasCapture(), dragging);
             QTest::keyClick(dialog->focusWidget(), Qt::Key_Escape);

@@ -24,22 +24,17 @@ using namespace kr::test;
 const std::string kGroups = "VLD TDM DM";
 
 // Records the rows it paints, once a paint.
-class PaintedRowsGrid : public CServerGrid {
+class PaintedRowsGrid : public PreparedGrid {
 public:
     void DrawItem(DRAWITEMSTRUCT* pDrawItem) override {
         m_painted.insert(static_cast<int>(pDrawItem->itemID));
-        CServerGrid::DrawItem(pDrawItem);
+        PreparedGrid::DrawItem(pDrawItem);
     }
     std::multiset<int> m_painted;
 };
 
 class ServerGridTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(m_grid.Create(nullptr, 256));
-        m_grid.PrepareGrid();
-    }
-
     CGridTreeItem* Group(const std::string& version, const std::string& type) {
         return m_grid.FindGroupNode(version, type);
     }
@@ -194,11 +189,7 @@ TEST_F(ServerGridTest, OnlyServerAndSampleRowsAreDraggedOntoGroupRowsOnly) {
     m_grid.InsertSampleItems(vld, "Zed");
     Expand(Group("1.00", "*"));
     Expand(vld);
-    const auto at = [this](int row) {
-        CRect bounds;
-        m_grid.GetItemRect(row, &bounds, LVIR_BOUNDS);
-        return QPoint(150, bounds.top + 4);
-    };
+    const auto at = [this](int row) { return RowPoint(m_grid, row); };
     const auto drag = [&](int row, int onto) {  // real mouse events on the viewport
         BeginDrag(m_grid.viewport(), at(row));
         MoveMouse(m_grid.viewport(), at(onto));
@@ -236,9 +227,7 @@ TEST_F(ServerGridTest, OnlyServerAndSampleRowsAreDraggedOntoGroupRowsOnly) {
 TEST_F(ServerGridTest, FindDemoDeletesTheFoundNodeWhereverItsRowHasGone) {
     for (const bool deletedMeanwhile : {false, true}) {
         SCOPED_TRACE(deletedMeanwhile);
-        CServerGrid grid;
-        ASSERT_TRUE(grid.Create(nullptr, 4097));
-        grid.PrepareGrid();
+        PreparedGrid grid;
         CGridTreeItem* vld = grid.FindGroupNode("1.00", "VLD");
         CGridTreeItem* tdm = grid.FindGroupNode("1.00", "TDM");
         AddServerRow(MakeRecord("1.00", "VLD"), &grid);
