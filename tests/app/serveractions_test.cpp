@@ -12,14 +12,16 @@
 #include <QClipboard>
 #include <QMenu>
 #include <QTest>
+#include <QToolButton>
 #include <QToolTip>
 
 namespace kr::test {
 namespace {
 
 // F5 once, then Ctrl+R twice: each Refresh List downloads and queries the whole list anew and
-// files it in place of the last one; Ctrl+R pressed during it is greyed and does nothing; an F5
-// after the first refresh still asks nothing. The pane tells what answered.
+// files it in place of the last one; Ctrl+R pressed during it is greyed and does nothing, and so
+// do F5 and the New Full List button, as real key and mouse events; an F5 after the first refresh
+// still asks nothing. The pane tells what answered.
 TEST(ServerActionsTest, RefreshListRunsAWholeNewRefreshWheneverNoneIsRunning) {
     const TestUpdateMutex mutex;
     const ScopedTempDir dir(true);
@@ -34,10 +36,14 @@ TEST(ServerActionsTest, RefreshListRunsAWholeNewRefreshWheneverNoneIsRunning) {
     }
     const QString answered = QString("%1 of 12 answered").arg(answering);
     std::vector<int> rowCounts;
+    QWidget* button = frame.ToolBar().widgetForAction(frame.Action(ID_NEW_FULL_LIST));
+    ASSERT_NE(qobject_cast<QToolButton*>(button), nullptr);
     int greyedMeanwhile = 0;  // each refresh greys Ctrl+R, which then does nothing
     QObject::connect(&frame.View(), &CBrowserView::refreshStarted, &frame, [&] {
         greyedMeanwhile += !frame.Action(ID_REFRESH_LIST)->isEnabled();
         QTest::keyClick(&frame, Qt::Key_R, Qt::ControlModifier);
+        QTest::keyClick(&frame, Qt::Key_F5);
+        QTest::mouseClick(button, Qt::LeftButton);
     });
     for (const bool again : {false, true, false, true}) {
         again ? QTest::keyClick(&frame, Qt::Key_R, Qt::ControlModifier)
