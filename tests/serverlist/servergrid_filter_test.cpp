@@ -15,15 +15,11 @@ namespace {
 
 using namespace kr::test;
 
-// Rows of every column, one text a row.
-std::vector<std::string> AllRows(const CServerGrid& grid) {
-    std::vector<std::string> rows;
+// The cells of every row, one text a row.
+QStringList AllRows(const CServerGrid& grid) {
+    QStringList rows;
     for (int row = 0; row < grid.GetItemCount(); ++row) {
-        std::string text;
-        for (int col = 0; col < grid.GetColumnCount(); ++col) {
-            text += grid.GetItemText(row, col).toStdString() + "|";
-        }
-        rows.push_back(text);
+        rows << RowCells(grid, row);
     }
     return rows;
 }
@@ -50,8 +46,7 @@ TEST(ServerGridFilter, FilteredFilingHidesOnlyWhatDoesNotMatchAndClearingRestore
     }
     filtered.CountServerRows(shown, all);
     EXPECT_EQ(std::make_pair(shown, all), std::make_pair(2, 4));
-    std::vector<std::string> rows = AllRows(filtered);
-    EXPECT_EQ(rows.size(), AllRows(plain).size() - 2) << "groups stay, two servers go";
+    EXPECT_EQ(AllRows(filtered).size(), AllRows(plain).size() - 2) << "groups stay, two servers go";
     for (PreparedGrid* grid : {&filtered, &plain}) {
         grid->SortTree(TRUE);
         ExpandAll(*grid);

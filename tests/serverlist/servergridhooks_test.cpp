@@ -84,11 +84,8 @@ TEST_F(ServerGridHooksTest, EnterRewritesTheServersRowInPlaceFromAFreshReply) {
         // mark of the row as it is and sends nothing.
         for (CGridTreeItem* group : {m_grid.FindGroupNode("1.20", "*"), m_dm}) {
             const auto shown = [&] {
-                QStringList cells{RowText(*m_grid.GetInfo(group)).c_str()};
-                for (int col = 0; col < m_grid.GetColumnCount(); ++col) {
-                    cells << m_grid.GetItemText(m_grid.RowFromNode(group), col);
-                }
-                return cells.join('|');
+                return RowText(*m_grid.GetInfo(group)).c_str() +
+                       ("|" + RowCells(m_grid, m_grid.RowFromNode(group)));
             };
             const QString before = shown();
             PressEnterOn(group);

@@ -72,6 +72,15 @@ struct PreparedGrid : CServerGrid {
     }
 };
 
+// The texts of every cell of the row, joined with "|".
+inline QString RowCells(const CListCtrl& grid, int row) {
+    QStringList cells;
+    for (int col = 0; col < grid.GetColumnCount(); ++col) {
+        cells << grid.GetItemText(row, col);
+    }
+    return cells.join('|');
+}
+
 // Where the tests press, drop and ask for tips on a row: 150 pixels in, 4 below its top.
 inline QPoint RowPoint(const CListCtrl& grid, int row) {
     CRect bounds;
