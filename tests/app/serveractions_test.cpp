@@ -114,9 +114,8 @@ TEST_F(ServerRowsTest, ContextMenusCopyAndToolTipsFollowTheRow) {
     Open({"127.0.0.1:27001", "127.0.0.1:27002"});
     CMainFrame& frame = Frame();
     CServerGrid& grid = Grid();
-    const auto at = [this](int row) { return At(row); };
     const auto event = [&](QContextMenuEvent::Reason reason, int row) {
-        QContextMenuEvent e(reason, at(row), grid.viewport()->mapToGlobal(at(row)));
+        QContextMenuEvent e(reason, At(row), grid.viewport()->mapToGlobal(At(row)));
         QApplication::sendEvent(grid.viewport(), &e);
     };
     const QStringList server = {"&Join", "&Query Again",      "&Copy Address", "Copy Join &Link",
@@ -155,7 +154,7 @@ TEST_F(ServerRowsTest, ContextMenusCopyAndToolTipsFollowTheRow) {
         ServerFilter filter;
         filter.m_strSearch = search;
         grid.SetFilter(filter);
-        QHelpEvent help(QEvent::ToolTip, at(0), grid.viewport()->mapToGlobal(at(0)));
+        QHelpEvent help(QEvent::ToolTip, At(0), grid.viewport()->mapToGlobal(At(0)));
         QApplication::sendEvent(grid.viewport(), &help);
         EXPECT_EQ(QToolTip::text(), tip);
     }
