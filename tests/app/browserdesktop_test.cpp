@@ -1,4 +1,4 @@
-// The browser as a desktop program, from the command line to the refresh by key and mouse.
+// The browser as a desktop program: command line, window, bars, menus, settings and trace lines.
 
 #include "app/appicons.h"
 #include "app/commandids.h"
@@ -15,7 +15,6 @@
 #include <QMenuBar>
 #include <QSettings>
 #include <QTest>
-#include <QToolButton>
 
 namespace kr::test {
 namespace {
@@ -220,39 +219,6 @@ TEST(BrowserDesktopTest, TraceLinesGoToTheirLoggingCategoryWhenAskedFor) {
     }
     unsetenv("KR_TRACE");
     QLoggingCategory::setFilterRules("");
-}
-
-// F5 and the toolbar button, as real key and mouse events: whichever starts the refresh, the
-// other gesture during it and both after it ask the master nothing more.
-TEST(BrowserDesktopTest, F5AndTheToolbarButtonRefreshOnce) {
-    const TestUpdateMutex mutex;
-    for (const bool byKey : {true, false}) {
-        const ScopedTempDir dir(true);
-        BrowserOnSim run({"--servers", "20", "--silent", "10"});  // two wait for the time-out
-        ASSERT_NE(run.browser, nullptr);
-        CMainFrame& frame = *run.browser->MainFrame();
-        frame.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
-        QWidget* button = frame.ToolBar().widgetForAction(frame.Action(ID_NEW_FULL_LIST));
-        ASSERT_NE(qobject_cast<QToolButton*>(button), nullptr);
-        const auto press = [&](bool key) {
-            key ? QTest::keyClick(&frame, Qt::Key_F5) : QTest::mouseClick(button, Qt::LeftButton);
-        };
-        bool refreshingMeanwhile = false;
-        QTimer::singleShot(300, [&] {
-            refreshingMeanwhile = frame.View().IsRefreshing();
-            press(!byKey);
-        });
-
-        press(byKey);  // returns when the refresh has ended
-
-        EXPECT_TRUE(refreshingMeanwhile) << byKey;
-        press(true);
-        press(false);
-        const std::map<std::string, long> stats = run.sim.Stats();
-        EXPECT_EQ(stats.at("master_requests"), 1) << byKey;
-        EXPECT_EQ(stats.at("queries"), 20) << byKey;  // each server once
-    }
 }
 
 }  // namespace

@@ -12,14 +12,16 @@
 #include <QClipboard>
 #include <QMenu>
 #include <QTest>
+#include <QToolButton>
 #include <QToolTip>
 
 namespace kr::test {
 namespace {
 
 // F5 once, then Ctrl+R twice: each Refresh List downloads and queries the whole list anew and
-// files it in place of the last one; Ctrl+R pressed during it is greyed and does nothing; an F5
-// after the first refresh still asks nothing. The pane tells what answered.
+// files it in place of the last one; Ctrl+R pressed during it is greyed and does nothing, and so
+// do F5 and the New Full List button, as real key and mouse events; an F5 after the first refresh
+// still asks nothing. The pane tells what answered.
 TEST(ServerActionsTest, RefreshListRunsAWholeNewRefreshWheneverNoneIsRunning) {
     const TestUpdateMutex mutex;
     const ScopedTempDir dir(true);
@@ -34,10 +36,14 @@ TEST(ServerActionsTest, RefreshListRunsAWholeNewRefreshWheneverNoneIsRunning) {
     }
     const QString answered = QString("%1 of 12 answered").arg(answering);
     std::vector<int> rowCounts;
+    QWidget* button = frame.ToolBar().widgetForAction(frame.Action(ID_NEW_FULL_LIST));
+    ASSERT_NE(qobject_cast<QToolButton*>(button), nullptr);
     int greyedMeanwhile = 0;  // each refresh greys Ctrl+R, which then does nothing
     QObject::connect(&frame.View(), &CBrowserView::refreshStarted, &frame, [&] {
         greyedMeanwhile += !frame.Action(ID_REFRESH_LIST)->isEnabled();
         QTest::keyClick(&frame, Qt::Key_R, Qt::ControlModifier);
+        QTest::keyClick(&frame, Qt::Key_F5);
+        QTest::mouseClick(button, Qt::LeftButton);
     });
     for (const bool again : {false, true, false, true}) {
         again ? QTest::keyClick(&frame, Qt::Key_R, Qt::ControlModifier)
@@ -80,7 +86,7 @@ QStringList PopupTexts(const std::function<void()>& gesture) {
 }
 
 // An active browser window with a server of each address filed under 1.00 VLD, both groups
-// expanded: rows 1.00, VLD, the servers from row 2 on, TDM, DM.
+// expanded and the first server selected: rows 1.00, VLD, the servers from row 2 on, TDM, DM.
 class ServerRowsTest : public ::testing::Test {
 protected:
     void Open(const std::vector<std::string>& addresses) {
@@ -91,20 +97,13 @@ protected:
             record.m_address = addresses[n];
             AddServerRow(record, &Grid());
         }
-        for (const char* group : {"*", "VLD"}) {
-            CGridTreeItem* node = Grid().FindGroupNode("1.00", group);
-            Grid().ExpandNode(node, Grid().RowFromNode(node));
-        }
+        Grid().RevealNode(Children(Grid(), Grid().FindGroupNode("1.00", "VLD")).front());
         Frame().activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&Frame()));
     }
     CMainFrame& Frame() { return *m_browser->MainFrame(); }
     CServerGrid& Grid() { return Frame().View().Grid(); }
-    QPoint At(int row) {
-        CRect bounds;
-        Grid().GetItemRect(row, &bounds, LVIR_BOUNDS);
-        return QPoint(150, bounds.top + 4);
-    }
+    QPoint At(int row) { return RowPoint(Grid(), row); }
 
     std::unique_ptr<CBrowserApp> m_browser;
 };
@@ -115,9 +114,8 @@ TEST_F(ServerRowsTest, ContextMenusCopyAndToolTipsFollowTheRow) {
     Open({"127.0.0.1:27001", "127.0.0.1:27002"});
     CMainFrame& frame = Frame();
     CServerGrid& grid = Grid();
-    const auto at = [this](int row) { return At(row); };
     const auto event = [&](QContextMenuEvent::Reason reason, int row) {
-        QContextMenuEvent e(reason, at(row), grid.viewport()->mapToGlobal(at(row)));
+        QContextMenuEvent e(reason, At(row), grid.viewport()->mapToGlobal(At(row)));
         QApplication::sendEvent(grid.viewport(), &e);
     };
     const QStringList server = {"&Join", "&Query Again",      "&Copy Address", "Copy Join &Link",
@@ -156,7 +154,7 @@ TEST_F(ServerRowsTest, ContextMenusCopyAndToolTipsFollowTheRow) {
         ServerFilter filter;
         filter.m_strSearch = search;
         grid.SetFilter(filter);
-        QHelpEvent help(QEvent::ToolTip, at(0), grid.viewport()->mapToGlobal(at(0)));
+        QHelpEvent help(QEvent::ToolTip, At(0), grid.viewport()->mapToGlobal(At(0)));
         QApplication::sendEvent(grid.viewport(), &help);
         EXPECT_EQ(QToolTip::text(), tip);
     }

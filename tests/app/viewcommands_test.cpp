@@ -30,8 +30,6 @@ TEST(ViewCommandsTest, DemoMenuCommandsReachTheGrid) {
     ASSERT_EQ(menus.size(), 5);
     EXPECT_EQ(menus[3]->text(), "&Demo");
     QMenu* demo = menus[3]->menu();
-    EXPECT_EQ(frame.Action(ID_DEMO_SET_IMAGE)->statusTip(),
-              "set new image on currently selected item");
     EXPECT_TRUE(frame.Action(ID_FILE_PRINT)->isEnabled() &&
                 frame.Action(ID_FILE_PRINT_PREVIEW)->isEnabled());
 
@@ -119,9 +117,7 @@ TEST(ViewCommandsTest, EscapeInTheDemoGridEndsADragFirstThenTheDialog) {
         grid.ExpandNode(grid.NodeFromRow(0), 0);
         grid.InsertSampleItems(grid.NodeFromRow(0), "S");  // row 4: a row that can be dragged
         grid.m_bDragEnabled = TRUE;
-        CRect row;
-        grid.GetItemRect(4, &row, LVIR_BOUNDS);
-        BeginDrag(grid.viewport(), row.ToQRect().center());
+        BeginDrag(grid.viewport(), RowPoint(grid, 4));
         for (const bool dragging : {true, false}) {
             EXPECT_EQ(grid.HasCapture(), dragging);
             QTest::keyClick(dialog->focusWidget(), Qt::Key_Escape);

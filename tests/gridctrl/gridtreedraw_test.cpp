@@ -11,16 +11,6 @@ namespace {
 
 using namespace kr::test;
 
-int Count(const QImage& image, const CRect& rect, COLORREF color) {
-    int n = 0;
-    for (int x = rect.left; x < rect.right; ++x) {
-        for (int y = rect.top; y < rect.bottom; ++y) {
-            n += PixelAt(image, x, y) == color;
-        }
-    }
-    return n;
-}
-
 // Rows R1 A A1 A2 B R2 R3 (R1 and A expanded; R2 holds C).
 class GridDraw : public ::testing::Test {
 protected:
@@ -48,12 +38,13 @@ TEST_F(GridDraw, ExpandBoxIsElevenSquareWithPlusOrMinusAndLineDown) {
         const int xc = 16 * level - 8, yc = YMid(node);
         const CRect box(xc - 5, yc - 5, xc + 6, yc + 6);
         // The frame colour is exactly the 40 edge pixels of the 11 x 11 box.
-        EXPECT_EQ(Count(image, Strip(node, 0, 16 * level), kBoxFrameColor), 40);
-        EXPECT_EQ(Count(image, box, kBoxFrameColor), 40);
+        EXPECT_EQ(CountPixels(image, Strip(node, 0, 16 * level), kBoxFrameColor), 40);
+        EXPECT_EQ(CountPixels(image, box, kBoxFrameColor), 40);
         // A 5-pixel bar, and for the plus a 5-pixel upright: end points left out.
-        EXPECT_EQ(Count(image, CRect(xc - 2, yc, xc + 3, yc + 1), black), 5);
-        EXPECT_EQ(Count(image, CRect(xc, yc - 2, xc + 1, yc + 3), black), plus ? 5 : 1);
-        EXPECT_EQ(Count(image, box, RGB(255, 255, 255)), 81 - (plus ? 9 : 5));  // nothing else
+        EXPECT_EQ(CountPixels(image, CRect(xc - 2, yc, xc + 3, yc + 1), black), 5);
+        EXPECT_EQ(CountPixels(image, CRect(xc, yc - 2, xc + 1, yc + 3), black), plus ? 5 : 1);
+        EXPECT_EQ(CountPixels(image, box, RGB(255, 255, 255)),
+                  81 - (plus ? 9 : 5));  // nothing else
         // Under an expanded node's image its children's line starts.
         EXPECT_EQ(PixelAt(image, xc + 16, Strip(node, 0, 0).bottom - 1) == kTreeLineColor, !plus);
     }
@@ -68,16 +59,16 @@ TEST_F(GridDraw, ConnectorsFollowLastChildrenAndAncestorsButNeverRoots) {
         SCOPED_TRACE(std::string(node) + " at " + std::to_string(x));
         const CRect r = Strip(node, x, x + 1);
         const int mid = YMid(node);
-        EXPECT_EQ(Count(image, CRect(x, r.top, x + 1, mid + 1), kTreeLineColor),
+        EXPECT_EQ(CountPixels(image, CRect(x, r.top, x + 1, mid + 1), kTreeLineColor),
                   shape == kNone ? 0 : mid + 1 - r.top);
-        EXPECT_EQ(Count(image, CRect(x, mid + 1, x + 1, r.bottom), kTreeLineColor),
+        EXPECT_EQ(CountPixels(image, CRect(x, mid + 1, x + 1, r.bottom), kTreeLineColor),
                   shape == kThrough ? r.bottom - mid - 1 : 0);
         if (shape == kL) {  // the stub to the image, its end point left out
-            EXPECT_EQ(Count(image, CRect(x - 1, mid, x + 9, mid + 1), kTreeLineColor), 8);
+            EXPECT_EQ(CountPixels(image, CRect(x - 1, mid, x + 9, mid + 1), kTreeLineColor), 8);
         }
     }
     const CRect bare = Strip("R3", 0, 16);  // a root without children: nothing left of its image
-    EXPECT_EQ(Count(image, bare, paper), bare.Width() * bare.Height());
+    EXPECT_EQ(CountPixels(image, bare, paper), bare.Width() * bare.Height());
 }
 
 TEST_F(GridDraw, NodeImageIsClippedAtColumnZeroThenLeftOutWithItsLines) {
@@ -89,9 +80,9 @@ TEST_F(GridDraw, NodeImageIsClippedAtColumnZeroThenLeftOutWithItsLines) {
         grid.SetColumnWidth(0, width0);
         const QImage image = grid.Render();
         const int y = YMid("A2");
-        EXPECT_EQ(Count(image, CRect(40, y, 80, y + 1), kNodeImageColor), pixels);
-        EXPECT_EQ(Count(image, Strip("A2", 24, 25), kTreeLineColor) > 0, lines);
-        EXPECT_EQ(Count(image, Strip("A2", 40, 41), kTreeLineColor) > 0, lines);
+        EXPECT_EQ(CountPixels(image, CRect(40, y, 80, y + 1), kNodeImageColor), pixels);
+        EXPECT_EQ(CountPixels(image, Strip("A2", 24, 25), kTreeLineColor) > 0, lines);
+        EXPECT_EQ(CountPixels(image, Strip("A2", 40, 41), kTreeLineColor) > 0, lines);
     }
 }
 
@@ -104,11 +95,11 @@ TEST_F(GridDraw, FocusColourOnlyInTheFocusCellOfTheSelectedRow) {
         grid.m_nFocusColumn = column;
         grid.m_bDragging = dragging;
         const QImage image = grid.Render();
-        const int all = Count(image, CRect(image.rect()), RGB(192, 0, 0));
+        const int all = CountPixels(image, CRect(image.rect()), RGB(192, 0, 0));
         const CRect cell = Strip("A1", lefts[std::max(marked, 0)], lefts[std::max(marked, 0) + 1]);
-        EXPECT_TRUE(marked == -1
-                        ? all == 0
-                        : all == Count(image, cell, RGB(192, 0, 0)) && all > cell.Height() * 40)
+        EXPECT_TRUE(marked == -1 ? all == 0
+                                 : all == CountPixels(image, cell, RGB(192, 0, 0)) &&
+                                       all > cell.Height() * 40)
             << column;
     }
 }
@@ -121,7 +112,7 @@ TEST_F(GridDraw, RightAlignedTextTurnsLeftAlignedOnceShortened) {
         std::pair<int, int> span(-1, -1);
         for (int x = 200; x < 280; ++x) {
             const CRect strip = Strip("R3", x, x + 1);
-            if (Count(image, strip, paper) < strip.Height()) {
+            if (CountPixels(image, strip, paper) < strip.Height()) {
                 span = {span.first == -1 ? x : span.first, x};
             }
         }

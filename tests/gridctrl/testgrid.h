@@ -41,6 +41,17 @@ inline COLORREF PixelAt(const QImage& image, int x, int y) {
     return RGB(qRed(p), qGreen(p), qBlue(p));
 }
 
+// How many pixels of the rectangle have the colour.
+inline int CountPixels(const QImage& image, const CRect& rect, COLORREF color) {
+    int n = 0;
+    for (int x = rect.left; x < rect.right; ++x) {
+        for (int y = rect.top; y < rect.bottom; ++y) {
+            n += PixelAt(image, x, y) == color;
+        }
+    }
+    return n;
+}
+
 // The rows agree with the tree, drawing is on and no wait cursor is left behind.
 inline testing::AssertionResult Settled(const CGridTreeCtrl& grid) {
     if (!grid.viewport()->updatesEnabled() || QApplication::overrideCursor() != nullptr) {

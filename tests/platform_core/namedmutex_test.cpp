@@ -21,34 +21,29 @@ struct Block {
     pthread_mutex_t mutex;
 };
 
+// Objects of one name share one mutex, which the holder may take again through any of them and
+// must give back every hold. Also when its creator died while initialising: the next opener
+// finishes the job instead of giving up.
 TEST(NamedMutexTest, ObjectsOfOneNameShareOneRecursiveMutex) {
-    TestMutexName name;
-    auto first = NamedMutex::Open(name.name);
-    auto second = NamedMutex::Open(name.name);
-    ASSERT_TRUE(first && second);
-    EXPECT_EQ(first->LockFor(kWait), Result::Locked);
-    EXPECT_EQ(TryFromOtherThread(name.name), Result::TimedOut);
-    // The holder may take it again through any object and must give back every hold.
-    EXPECT_EQ(second->LockFor(kWait), Result::Locked);
-    first->Unlock();
-    EXPECT_EQ(TryFromOtherThread(name.name), Result::TimedOut);
-    second->Unlock();
-    EXPECT_EQ(TryFromOtherThread(name.name), Result::Locked);
-}
-
-// A creator that died while initialising: the next opener finishes the job instead of giving up.
-TEST(NamedMutexTest, ObjectLeftHalfInitialisedIsRecovered) {
-    TestMutexName name;
-    ASSERT_TRUE(kr::test::MakeMutexObject(name.name, 0600, sizeof(Block), [](int fd) {
-        const uint32_t initialising = 1;  // the state word of an unfinished creation
-        return write(fd, &initialising, sizeof(initialising)) == 4 ? 0 : -1;
-    }));
-    auto mutex = NamedMutex::Open(name.name);
-    ASSERT_TRUE(mutex);
-    EXPECT_EQ(mutex->LockFor(kWait), Result::Locked);
-    EXPECT_EQ(TryFromOtherThread(name.name), Result::TimedOut);
-    mutex->Unlock();
-    EXPECT_EQ(TryFromOtherThread(name.name), Result::Locked);
+    for (const bool halfInitialised : {false, true}) {
+        SCOPED_TRACE(halfInitialised);
+        TestMutexName name;
+        ASSERT_TRUE(!halfInitialised ||
+                    kr::test::MakeMutexObject(name.name, 0600, sizeof(Block), [](int fd) {
+                        const uint32_t initialising = 1;  // the state word while creating
+                        return write(fd, &initialising, sizeof(initialising)) == 4 ? 0 : -1;
+                    }));
+        auto first = NamedMutex::Open(name.name);
+        auto second = NamedMutex::Open(name.name);
+        ASSERT_TRUE(first && second);
+        EXPECT_EQ(first->LockFor(kWait), Result::Locked);
+        EXPECT_EQ(TryFromOtherThread(name.name), Result::TimedOut);
+        EXPECT_EQ(second->LockFor(kWait), Result::Locked);
+        first->Unlock();
+        EXPECT_EQ(TryFromOtherThread(name.name), Result::TimedOut);
+        second->Unlock();
+        EXPECT_EQ(TryFromOtherThread(name.name), Result::Locked);
+    }
 }
 
 // The object is the user's own, under a name with the user id, 0600 whatever the umask.

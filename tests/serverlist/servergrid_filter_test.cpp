@@ -15,31 +15,24 @@ namespace {
 
 using namespace kr::test;
 
-// Rows of every column, one text a row.
-std::vector<std::string> AllRows(const CServerGrid& grid) {
-    std::vector<std::string> rows;
+// The cells of every row, one text a row.
+QStringList AllRows(const CServerGrid& grid) {
+    QStringList rows;
     for (int row = 0; row < grid.GetItemCount(); ++row) {
-        std::string text;
-        for (int col = 0; col < grid.GetColumnCount(); ++col) {
-            text += grid.GetItemText(row, col).toStdString() + "|";
-        }
-        rows.push_back(text);
+        rows << RowCells(grid, row);
     }
     return rows;
 }
 
 TEST(ServerGridFilter, FilteredFilingHidesOnlyWhatDoesNotMatchAndClearingRestoresTheGrid) {
-    CServerGrid filtered, plain;
-    for (CServerGrid* grid : {&filtered, &plain}) {
-        ASSERT_TRUE(grid->Create(nullptr, 256));
-        grid->PrepareGrid();
-        ExpandAll(*grid);
-    }
+    PreparedGrid filtered, plain;
+    ExpandAll(filtered);
+    ExpandAll(plain);
     const std::string names[] = {"Rusty Anvil", "Dust Bowl", "rusty nail", "Iron Keep"};
     filtered.SetFilter(ServerFilter{"RUSTY"});
     int shown = 0, all = 0;
     for (int i = 0; i < 4; ++i) {
-        for (CServerGrid* grid : {&filtered, &plain}) {
+        for (PreparedGrid* grid : {&filtered, &plain}) {
             AddServerRow(MakeRecord("1.00", i % 2 ? "DM" : "VLD", std::to_string(90 - i), names[i]),
                          grid);
         }
@@ -53,9 +46,8 @@ TEST(ServerGridFilter, FilteredFilingHidesOnlyWhatDoesNotMatchAndClearingRestore
     }
     filtered.CountServerRows(shown, all);
     EXPECT_EQ(std::make_pair(shown, all), std::make_pair(2, 4));
-    std::vector<std::string> rows = AllRows(filtered);
-    EXPECT_EQ(rows.size(), AllRows(plain).size() - 2) << "groups stay, two servers go";
-    for (CServerGrid* grid : {&filtered, &plain}) {
+    EXPECT_EQ(AllRows(filtered).size(), AllRows(plain).size() - 2) << "groups stay, two servers go";
+    for (PreparedGrid* grid : {&filtered, &plain}) {
         grid->SortTree(TRUE);
         ExpandAll(*grid);
     }
@@ -67,9 +59,7 @@ TEST(ServerGridFilter, FilteredFilingHidesOnlyWhatDoesNotMatchAndClearingRestore
 // Typed letters select the next server whose name starts with them; a second's pause starts a
 // new prefix; a prefix nothing matches leaves the selection; no editor opens.
 TEST(ServerGridFilter, TypedLettersSelectTheNextServerByName) {
-    CServerGrid grid;
-    ASSERT_TRUE(grid.Create(nullptr, 256));
-    grid.PrepareGrid();
+    PreparedGrid grid;
     ExpandAll(grid);
     for (const char* name : {"Rusty Anvil", "Iron Keep", "rusty nail"}) {
         AddServerRow(MakeRecord("1.00", "VLD", "50", name), &grid);

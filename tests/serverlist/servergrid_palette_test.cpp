@@ -50,9 +50,7 @@ double CellContrast(const QImage& cell) {
 // palette's colours would be). The drag image leaves the window colour transparent.
 TEST(ServerGridPalette, DarkPaletteKeepsEveryTextReadable) {
     const QPalette light = QApplication::palette();
-    CServerGrid grid;
-    ASSERT_TRUE(grid.Create(nullptr, 256));
-    grid.PrepareGrid();
+    PreparedGrid grid;
     for (int n = 0; n < 3; ++n) {
         ServerRecord record = MakeRecord("1.20", "DM", std::to_string(20 + n), "[EU] Anvil");
         record.m_private = n == 1;

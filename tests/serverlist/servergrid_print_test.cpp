@@ -57,9 +57,7 @@ void ExpectSameFields(const QStringList& lines, const QStringList& expected) {
 // screen's) and a field too long for its column cut with "…"; a field that would pass the right
 // edge goes onto a new line. (The pages: the browser's printing to a file.)
 TEST(ServerGridPrint, PrintTreeWritesEveryNodeWithFieldsAtTheColumnStops) {
-    CServerGrid grid;
-    ASSERT_TRUE(grid.Create(nullptr, 256));
-    grid.PrepareGrid();
+    PreparedGrid grid;
     const QString longName(60, 'W');
     AddServerRow(MakeRecord("1.10", "DM", "7", longName.toStdString()), &grid);
     QStringList expected = {"Korvath Servers", "\tPing\tServer\tMap\tPlayers\tMod\t\t\tIp:Port\t"};

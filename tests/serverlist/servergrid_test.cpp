@@ -24,33 +24,21 @@ using namespace kr::test;
 const std::string kGroups = "VLD TDM DM";
 
 // Records the rows it paints, once a paint.
-class PaintedRowsGrid : public CServerGrid {
+class PaintedRowsGrid : public PreparedGrid {
 public:
     void DrawItem(DRAWITEMSTRUCT* pDrawItem) override {
         m_painted.insert(static_cast<int>(pDrawItem->itemID));
-        CServerGrid::DrawItem(pDrawItem);
+        PreparedGrid::DrawItem(pDrawItem);
     }
     std::multiset<int> m_painted;
 };
 
 class ServerGridTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(m_grid.Create(nullptr, 256));
-        m_grid.PrepareGrid();
-    }
-
     CGridTreeItem* Group(const std::string& version, const std::string& type) {
         return m_grid.FindGroupNode(version, type);
     }
     void Expand(CGridTreeItem* node) { m_grid.ExpandNode(node, m_grid.RowFromNode(node)); }
-    QString RowTexts(int row) {
-        QStringList texts;
-        for (int col = 0; col < m_grid.GetColumnCount(); ++col) {
-            texts << m_grid.GetItemText(row, col);
-        }
-        return texts.join('|');
-    }
 
     PaintedRowsGrid m_grid;
 };
@@ -63,7 +51,7 @@ TEST_F(ServerGridTest, PreparedTreeIsFiveCollapsedVersionsWithThreeTypesEach) {
                                                   kGroups + "] 1.30[" + kGroups + "] 1.40[" +
                                                   kGroups + "]");
     ASSERT_EQ(m_grid.GetItemCount(), 5);
-    EXPECT_EQ(RowTexts(1), "1.10| |||||||");
+    EXPECT_EQ(RowCells(m_grid, 1), "1.10| |||||||");
     std::string table;  // key=text/image
     for (const GroupNodeEntry& entry : m_grid.GroupNodes()) {
         table += entry.m_key + "=" + m_grid.GetInfo(entry.m_pNode)->m_strText.toStdString() + "/" +
@@ -121,7 +109,7 @@ TEST_F(ServerGridTest, FilingShowsTheRowAtOnceOnlyInAShownExpandedGroup) {
     c.m_private = true;
     AddServerRow(c, &m_grid);
     ASSERT_EQ(m_grid.GetItemCount(), 11);
-    EXPECT_EQ(RowTexts(8), "|30|c\u00e9|map| 3/16||||127.0.0.1:27001");  // after a and b
+    EXPECT_EQ(RowCells(m_grid, 8), "|30|c\u00e9|map| 3/16||||127.0.0.1:27001");  // after a and b
     EXPECT_EQ(m_grid.GetInfo(m_grid.NodeFromRow(8))->m_mapCellImage,
               (TCellMap<int>{{kPrivateCellKey, kCellImagePrivate}}));
     EXPECT_EQ(m_grid.GetNodeImage(m_grid.NodeFromRow(8)), kTreeImageServer);
@@ -171,7 +159,7 @@ TEST_F(ServerGridTest, RowsPouringInArePaintedAtOnceThenOncePerFrame) {
 TEST_F(ServerGridTest, SampleItemsUnderAnExpandedRowAreShownAtOnce) {
     Expand(Group("1.10", "*"));
     m_grid.InsertSampleItems(m_grid.NodeFromRow(1), "Zed");
-    ASSERT_EQ(RowTexts(5), "Zed|I am|now|going to insert|some items||||");
+    ASSERT_EQ(RowCells(m_grid, 5), "Zed|I am|now|going to insert|some items||||");
     CGridTreeItem* node = m_grid.NodeFromRow(5);
     EXPECT_EQ(m_grid.GetNodeImage(node), kTreeImageClosedFolder);
     Expand(node);
@@ -194,11 +182,7 @@ TEST_F(ServerGridTest, OnlyServerAndSampleRowsAreDraggedOntoGroupRowsOnly) {
     m_grid.InsertSampleItems(vld, "Zed");
     Expand(Group("1.00", "*"));
     Expand(vld);
-    const auto at = [this](int row) {
-        CRect bounds;
-        m_grid.GetItemRect(row, &bounds, LVIR_BOUNDS);
-        return QPoint(150, bounds.top + 4);
-    };
+    const auto at = [this](int row) { return RowPoint(m_grid, row); };
     const auto drag = [&](int row, int onto) {  // real mouse events on the viewport
         BeginDrag(m_grid.viewport(), at(row));
         MoveMouse(m_grid.viewport(), at(onto));
@@ -236,9 +220,7 @@ TEST_F(ServerGridTest, OnlyServerAndSampleRowsAreDraggedOntoGroupRowsOnly) {
 TEST_F(ServerGridTest, FindDemoDeletesTheFoundNodeWhereverItsRowHasGone) {
     for (const bool deletedMeanwhile : {false, true}) {
         SCOPED_TRACE(deletedMeanwhile);
-        CServerGrid grid;
-        ASSERT_TRUE(grid.Create(nullptr, 4097));
-        grid.PrepareGrid();
+        PreparedGrid grid;
         CGridTreeItem* vld = grid.FindGroupNode("1.00", "VLD");
         CGridTreeItem* tdm = grid.FindGroupNode("1.00", "TDM");
         AddServerRow(MakeRecord("1.00", "VLD"), &grid);
@@ -302,7 +284,7 @@ TEST_F(ServerGridTest, EveryCellPaintsAtAnyPixelRatio) {
     m_grid.resize(900, 300);
     m_grid.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_grid));
-    ASSERT_EQ(RowTexts(6), "|50|[EU] Rusty Anvil|map| 3/16|mod|||127.0.0.1:27001");
+    ASSERT_EQ(RowCells(m_grid, 6), "|50|[EU] Rusty Anvil|map| 3/16|mod|||127.0.0.1:27001");
     for (const qreal ratio : {1.0, 1.5, 2.0}) {
         EXPECT_EQ(InkedCells(m_grid, 6, ratio), std::vector<bool>(8, true)) << ratio;
     }

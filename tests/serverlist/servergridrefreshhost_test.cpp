@@ -35,9 +35,7 @@ public:
 // A worker's filing and step run on the grid's thread, which handles its events (a timer here)
 // while it waits for the worker's end, and the wait ends with that end.
 TEST(ServerGridRefreshHostTest, WorkerCallsRunOnTheGridThreadWhileItWaits) {
-    CServerGrid grid;
-    ASSERT_TRUE(grid.Create(nullptr, 256));
-    grid.PrepareGrid();
+    kr::test::PreparedGrid grid;
     CountingHost host(&grid);
     TEvent ended;
     std::atomic<bool> timerRan{false};
@@ -68,9 +66,7 @@ TEST(ServerGridRefreshHostTest, WorkerCallsRunOnTheGridThreadWhileItWaits) {
 // Servers posted to a grid that goes before it handles its events are never filed, and the
 // poster still hears of it, so a query thread waiting for that never hangs.
 TEST(ServerGridRefreshHostTest, PostedServersAreReportedFiledWhenTheGridGoesFirst) {
-    auto grid = std::make_unique<CServerGrid>();
-    ASSERT_TRUE(grid->Create(nullptr, 256));
-    grid->PrepareGrid();
+    auto grid = std::make_unique<kr::test::PreparedGrid>();
     CountingHost host(grid.get());
     const std::vector<QueriedServer> posted{{kr::test::MakeRecord("1.30", "VLD"), 0}};
     std::atomic<bool> filed{false};

@@ -8,6 +8,7 @@
 #include "serverlist/servergrid.h"
 #include "tests/support/simprocess.h"
 
+#include <QPoint>
 #include <QStringList>
 
 #include <gtest/gtest.h>
@@ -61,6 +62,30 @@ inline std::string Outline(const CGridTreeCtrl& grid, const std::vector<CGridTre
         }
     }
     return outline;
+}
+
+// A server grid made and prepared: five collapsed versions with three game types each.
+struct PreparedGrid : CServerGrid {
+    explicit PreparedGrid(QWidget* parent = nullptr) {
+        EXPECT_TRUE(Create(parent, 256));
+        PrepareGrid();
+    }
+};
+
+// The texts of every cell of the row, joined with "|".
+inline QString RowCells(const CListCtrl& grid, int row) {
+    QStringList cells;
+    for (int col = 0; col < grid.GetColumnCount(); ++col) {
+        cells << grid.GetItemText(row, col);
+    }
+    return cells.join('|');
+}
+
+// Where the tests press, drop and ask for tips on a row: 150 pixels in, 4 below its top.
+inline QPoint RowPoint(const CListCtrl& grid, int row) {
+    CRect bounds;
+    grid.GetItemRect(row, &bounds, LVIR_BOUNDS);
+    return QPoint(150, bounds.top + 4);
 }
 
 inline void ExpandAll(CGridTreeCtrl& grid) {
