@@ -304,18 +304,16 @@ void CGridTreeCtrl::HideDescendantRows(CGridTreeItem* node, BOOL bCollapse, int 
 }
 
 void CGridTreeCtrl::CollapseNode(CGridTreeItem* node) {
+    // Nothing below a collapsed node has a row or is expanded: there is nothing to hide.
     const int row = RowFromNode(node);
-    if (!HasChildren(node) || row == -1) {
+    if (!HasChildren(node) || row == -1 || node->m_bCollapsed) {
         return;
     }
-    const bool expanded = !node->m_bCollapsed;
     SetRedraw(FALSE);
     HideDescendantRows(node, TRUE, row + 1);
     RenumberRowsFrom(row + 1);
     SetRedraw(TRUE);
-    if (expanded) {
-        NotifyExpandStateChanged(row);
-    }
+    NotifyExpandStateChanged(row);
 }
 
 // Shown at nRow: expands the node when it has children, then each child in turn at the row

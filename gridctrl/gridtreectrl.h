@@ -40,14 +40,14 @@ class CGridCellEdit;
 // (none next to it: the rows of a node just expanded are at the gap when it collapses). So with
 // a rows below the change: inserting a shown child is O(depth + a + g), one without a row
 // O(depth) (below a shown, expanded parent, which then collapses, as collapsing it), expanding a
-// node with c children O(c + a + g), collapsing one O(depth + b + a + g), b the children of the
-// expanded nodes below it that have children themselves (the hidden rows go in one deletion, and
-// a node whose children are all leaves, which each node counts, is not looked into), deleting a
-// node O(depth + siblings + its subtree + a + g) (it is found in its parent's list, and every
-// node below it is freed, shown or not); hiding one node costs as collapsing it, showing one as
-// expanding it. Collapsing a group at the top of a long list thus costs the renumbering of every
-// row below it; filing into the last shown group costs O(1) rows per child. Node accessors are
-// O(1).
+// node with c children O(c + a + g), collapsing one O(depth + b + a + g) (one already collapsed
+// O(depth): nothing changes), b the children of the expanded nodes below it that have children
+// themselves (the hidden rows go in one deletion, and a node whose children are all leaves,
+// which each node counts, is not looked into), deleting a node O(depth + siblings + its subtree
+// + a + g) (it is found in its parent's list, and every node below it is freed, shown or not);
+// hiding one node costs as collapsing it, showing one as expanding it. Collapsing a group at the
+// top of a long list thus costs the renumbering of every row below it; filing into the last
+// shown group costs O(1) rows per child. Node accessors are O(1).
 // GetRowsNumbered counts the m_nRow writes, the measure of that cost.
 // Threads: the user-interface thread only; the control holds no lock.
 class CGridTreeCtrl : public CListCtrl {

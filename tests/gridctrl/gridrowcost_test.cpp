@@ -58,6 +58,7 @@ TEST(GridRowCost, ExpandCollapseDeleteTouchWhatTheyShowHideAndMove) {
         std::uint64_t most;  // rows numbered at most
     } cases[] = {
         {"", [](GroupGrid& g) { g.CollapseNode(g.N("G")); }, 2},
+        {"G", [](GroupGrid& g) { g.CollapseNode(g.N("G")); }, 0},
         {"G", [](GroupGrid& g) { g.Expand({"G"}); }, kChildren + 2},
         {"R1", [](GroupGrid& g) { g.ExpandSubtree(g.N("R1"), nullptr); }, kChildren + 4},
         {"", [](GroupGrid& g) { g.DeleteNodeAndRows(g.N("G"), 1); }, 2},
