@@ -9,6 +9,27 @@ constexpr char kSection[] = "Main Window";
 constexpr char kGeometry[] = "Geometry";
 constexpr char kBars[] = "Bars";
 constexpr char kStatusBar[] = "Status Bar";
+constexpr char kColumnWidths[] = "Column Widths";
+constexpr int kMaxColumnWidth = 4000;
+
+void SaveColumnWidths(QSettings& settings, const CServerGrid& grid) {
+    QStringList widths;
+    for (int col = 0; col < grid.GetColumnCount(); ++col) {
+        widths << QString::number(grid.GetColumnWidth(col));
+    }
+    settings.setValue(kColumnWidths, widths);
+}
+
+void RestoreColumnWidths(const QSettings& settings, CServerGrid& grid) {
+    const QStringList widths = settings.value(kColumnWidths).toStringList();
+    const bool bOneEach = widths.size() == grid.GetColumnCount();
+    for (int col = 0; col < grid.GetColumnCount(); ++col) {
+        bool bNumber = false;
+        const int width = bOneEach ? widths[col].trimmed().toInt(&bNumber) : -1;
+        const bool bUsable = bNumber && width >= 0 && width <= kMaxColumnWidth;
+        grid.SetColumnWidth(col, bUsable ? width : CServerGrid::DescribedColumnWidth(col));
+    }
+}
 }  // namespace
 
 void SaveWindowSettings(CMainFrame& frame) {
@@ -17,11 +38,13 @@ void SaveWindowSettings(CMainFrame& frame) {
     settings.setValue(kGeometry, frame.saveGeometry());
     settings.setValue(kBars, frame.saveState());
     settings.setValue(kStatusBar, !frame.StatusBar().isHidden());
+    SaveColumnWidths(settings, frame.View().Grid());
 }
 
 bool RestoreWindowSettings(CMainFrame& frame) {
     CProfileSettings settings;
     settings.beginGroup(kSection);
+    RestoreColumnWidths(settings, frame.View().Grid());
     if (!frame.restoreGeometry(settings.value(kGeometry).toByteArray())) {
         return false;
     }

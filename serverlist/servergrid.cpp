@@ -3,6 +3,8 @@
 #include "net/servergroups.h"
 #include "net/serverrecord.h"
 
+#include <iterator>
+
 namespace {
 
 constexpr int kImageSize = 16;
@@ -85,6 +87,16 @@ void CServerGrid::PrepareGrid() {
             CGridTreeItem* typeNode = InsertChildNode(versionNode, typeInfo.release(), FALSE);
             RegisterGroupNode(version, GameTypeGroupText(t), typeNode);
         }
+    }
+}
+
+int CServerGrid::DescribedColumnWidth(int col) {
+    return col >= 0 && col < static_cast<int>(std::size(kColumns)) ? kColumns[col].width : 0;
+}
+
+void CServerGrid::ResetColumnWidths() {
+    for (int col = 0; col < GetColumnCount(); ++col) {
+        SetColumnWidth(col, DescribedColumnWidth(col));
     }
 }
 

@@ -55,6 +55,10 @@ public:
     // emptied and refilled with 20 entries: each version ("1.00*"), then its three types
     // ("1.00VLD", ...). Call once, right after the window has been created.
     void PrepareGrid();
+    // Column col's described width in pixels (0 past the nine columns).
+    static int DescribedColumnWidth(int col);
+    // Gives every column its described width again.
+    void ResetColumnWidths();
 
     // Appends a group-table entry with the key first + second.
     void RegisterGroupNode(const std::string& first, const std::string& second,

@@ -114,6 +114,47 @@ TEST(BrowserDesktopTest, FirstStartThenWindowAndBarsComeBackAsTheyWereLeft) {
     }
 }
 
+// Column widths the player dragged come back at the next start; a stored width that is not a
+// number from 0 to 4,000 gets its described width, and so does every column when the stored list
+// does not hold one width per column.
+TEST(BrowserDesktopTest, ColumnWidthsComeBackAndHostileOnesFallBackToTheDescribedOnes) {
+    const QList<int> described{77, 34, 193, 150, 50, 110, 18, 18, 125};
+    const QList<int> dragged{0, 40, 300, 4000, 50, 110, 18, 18, 200};
+    const struct {
+        QVariant stored;  // none: the widths the program saved at the end of a run
+        QList<int> widths;
+    } cases[] = {
+        {QVariant(), dragged},
+        {QStringList{"-1", "4001", "99999", "x", "", "1e3", "4000", "0", " 7"},
+         {77, 34, 193, 150, 50, 110, 4000, 0, 7}},
+        {QStringList{"10", "10"}, described},
+        {QString("garbage"), described},
+        {42, described},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stored.toString().toStdString());
+        CProfileSettings().clear();
+        if (c.stored.isValid()) {
+            CProfileSettings().setValue("Main Window/Column Widths", c.stored);
+        } else {
+            auto browser = StartBrowser({});
+            ASSERT_NE(browser, nullptr);
+            for (int col = 0; col < dragged.size(); ++col) {
+                browser->MainFrame()->View().Grid().SetColumnWidth(col, dragged[col]);
+            }
+            browser->ExitInstance();
+        }
+        auto browser = StartBrowser({});
+        ASSERT_NE(browser, nullptr);
+        const CServerGrid& grid = browser->MainFrame()->View().Grid();
+        QList<int> widths;
+        for (int col = 0; col < grid.GetColumnCount(); ++col) {
+            widths << grid.GetColumnWidth(col);
+        }
+        EXPECT_EQ(widths, c.widths);
+    }
+}
+
 // Two buttons with a gap between them, their tips and prompts; the menus (separators shown as
 // "-") offer no full-list item; ids without a handler are refused. The window's icon sizes, crisp
 // toolbar images, its desktop name, message boxes parented to it, and Ctrl+Q closing it.
