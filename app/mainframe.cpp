@@ -58,6 +58,7 @@ bool CMainFrame::OnCreate() {
         }
     });
     BuildFilterBar(m_pViewMenu);
+    BuildColumnsMenu();
     return true;
 }
 
@@ -138,7 +139,8 @@ void CMainFrame::BuildStatusBar() {
 }
 
 bool CMainFrame::SendCommand(int id) {
-    return m_pView->OnCommand(id) || OnFrameCommand(id) || OnFilterCommand(id) || OnAppCommand(id);
+    return m_pView->OnCommand(id) || OnFrameCommand(id) || OnFilterCommand(id) ||
+           OnColumnsCommand(id) || OnAppCommand(id);
 }
 
 bool CMainFrame::OnFrameCommand(int id) {

@@ -23,7 +23,8 @@ class QPrinter;
 // and the grid's context menu offers them too (on a group row: expand all, collapse). When a
 // refresh ends a pane tells "A of L answered". The favourites are loaded from the settings with
 // the window (a line in the status bar tells what was dropped) and each change is saved
-// (CFavouriteSettings; a line in the status bar tells when the write failed).
+// (CFavouriteSettings; a line in the status bar tells when the write failed). A right-click on
+// the grid's header offers "Reset Columns".
 //
 // Commands keep their numeric ids: menus, toolbar and keys all go through SendCommand, which
 // offers an id to the view first, then to the frame, then to the application's handlers.
@@ -67,6 +68,9 @@ private:
     void BuildFilterBar(QMenu* view);
     void ShowFilterCount();
     bool OnFilterCommand(int id);
+    // The grid header's right-click menu and its command (mainframe_columns.cpp).
+    void BuildColumnsMenu();
+    bool OnColumnsCommand(int id);
     // The Servers menu, the grid's context menu and the answered pane (mainframe_servers.cpp).
     void BuildServersMenu();
     // Enables the items that need a server row, and names the favourite toggle, for the

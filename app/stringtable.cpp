@@ -36,6 +36,9 @@ const QHash<int, const char*>& Table() {
         {ID_VIEW_FIND_SERVER,
          QT_TRANSLATE_NOOP("StringTable",
                            "Search the servers by name, map, mod or address\nFind Server")},
+        {ID_RESET_COLUMNS,
+         QT_TRANSLATE_NOOP("StringTable",
+                           "Give every column its first width again\nReset Columns")},
         {ID_FAVOURITE_TOGGLE,
          QT_TRANSLATE_NOOP(
              "StringTable",

@@ -7,9 +7,11 @@
 #include "platform/posix/usernotice.h"
 #include "tests/app/browsertesting.h"
 #include "tests/support/childprocess.h"
+#include "tests/support/popupmenu.h"
 
 #include <gtest/gtest.h>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QLoggingCategory>
 #include <QMenu>
 #include <QMenuBar>
@@ -146,12 +148,22 @@ TEST(BrowserDesktopTest, ColumnWidthsComeBackAndHostileOnesFallBackToTheDescribe
         }
         auto browser = StartBrowser({});
         ASSERT_NE(browser, nullptr);
-        const CServerGrid& grid = browser->MainFrame()->View().Grid();
+        CServerGrid& grid = browser->MainFrame()->View().Grid();
         QList<int> widths;
         for (int col = 0; col < grid.GetColumnCount(); ++col) {
             widths << grid.GetColumnWidth(col);
         }
         EXPECT_EQ(widths, c.widths);
+        if (!c.stored.isValid()) {  // the header's right-click menu puts the described ones back
+            QHeaderView* header = grid.GetHeaderCtrl();
+            const QPoint at(5, 5);
+            QContextMenuEvent click(QContextMenuEvent::Mouse, at, header->mapToGlobal(at));
+            const auto rightClick = [&] { QApplication::sendEvent(header->viewport(), &click); };
+            EXPECT_EQ(PopupTexts(rightClick, "Reset Columns"), QStringList{"Reset Columns"});
+            for (int col = 0; col < grid.GetColumnCount(); ++col) {
+                EXPECT_EQ(grid.GetColumnWidth(col), described[col]) << col;
+            }
+        }
     }
 }
 

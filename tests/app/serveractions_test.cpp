@@ -5,6 +5,7 @@
 #include "tests/app/standingame.h"
 #include "tests/serverlist/servergridtesting.h"
 #include "tests/support/fakegameservers.h"
+#include "tests/support/popupmenu.h"
 #include "tests/support/tempdir.h"
 #include "tests/support/testmutex.h"
 
@@ -63,26 +64,6 @@ TEST(ServerActionsTest, RefreshListRunsAWholeNewRefreshWheneverNoneIsRunning) {
     EXPECT_EQ(stats.at("queries"), 36);
     EXPECT_EQ(LineCount("servers.txt"), 36u);
     EXPECT_EQ(frame.View().Grid().GetItemCount(), 5) << "sorted and collapsed as after F5";
-}
-
-// The texts of the popup menu that opens while `gesture` runs; the menu is closed unchosen.
-QStringList PopupTexts(const std::function<void()>& gesture) {
-    QStringList texts;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
-            for (QAction* action : menu->actions()) {
-                texts << (action->isSeparator() ? QString("-")
-                          : action->isEnabled() ? action->text()
-                                                : "(" + action->text() + ")");
-            }
-            menu->close();
-        }
-    });
-    poll.start(20);
-    gesture();
-    QTest::qWait(100);
-    return texts;
 }
 
 // An active browser window with a server of each address filed under 1.00 VLD, both groups
