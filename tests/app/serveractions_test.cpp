@@ -5,12 +5,12 @@
 #include "tests/app/standingame.h"
 #include "tests/serverlist/servergridtesting.h"
 #include "tests/support/fakegameservers.h"
-#include "tests/support/popupmenu.h"
 #include "tests/support/tempdir.h"
 #include "tests/support/testmutex.h"
 
 #include <gtest/gtest.h>
 #include <QClipboard>
+#include <QHeaderView>
 #include <QMenu>
 #include <QTest>
 #include <QToolButton>
@@ -66,6 +66,30 @@ TEST(ServerActionsTest, RefreshListRunsAWholeNewRefreshWheneverNoneIsRunning) {
     EXPECT_EQ(frame.View().Grid().GetItemCount(), 5) << "sorted and collapsed as after F5";
 }
 
+// The texts of the popup menu that opens while `gesture` runs; its item `choose` is triggered,
+// then the menu is closed.
+QStringList PopupTexts(const std::function<void()>& gesture, const QString& choose = {}) {
+    QStringList texts;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            for (QAction* action : menu->actions()) {
+                texts << (action->isSeparator() ? QString("-")
+                          : action->isEnabled() ? action->text()
+                                                : "(" + action->text() + ")");
+                if (action->text() == choose) {
+                    action->trigger();
+                }
+            }
+            menu->close();
+        }
+    });
+    poll.start(20);
+    gesture();
+    QTest::qWait(100);
+    return texts;
+}
+
 // An active browser window with a server of each address filed under 1.00 VLD, both groups
 // expanded and the first server selected: rows 1.00, VLD, the servers from row 2 on, TDM, DM.
 class ServerRowsTest : public ::testing::Test {
@@ -90,7 +114,8 @@ protected:
 };
 
 // The right button selects the row under it first; the
-// Menu key and Shift+F10 open the menu of the selected row. Copy and the group tool tip.
+// Menu key and Shift+F10 open the menu of the selected row; the header's offers Reset Columns.
+// Copy and the group tool tip.
 TEST_F(ServerRowsTest, ContextMenusCopyAndToolTipsFollowTheRow) {
     Open({"127.0.0.1:27001", "127.0.0.1:27002"});
     CMainFrame& frame = Frame();
@@ -102,17 +127,22 @@ TEST_F(ServerRowsTest, ContextMenusCopyAndToolTipsFollowTheRow) {
     const QStringList server = {"&Join", "&Query Again",      "&Copy Address", "Copy Join &Link",
                                 "-",     "Add to &Favourites"};
     const QStringList group = {"E&xpand All", "&Collapse"};
+    const QStringList reset = {"Reset Columns"};
+    QContextMenuEvent onHeader(QContextMenuEvent::Mouse, {}, grid.mapToGlobal(QPoint()));
     const std::tuple<std::function<void()>, int, QStringList> cases[] = {
         {[&] { event(QContextMenuEvent::Mouse, 1); }, 1, group},
         {[&] { QTest::keyClick(&grid, Qt::Key_Menu); }, 1, group},
         {[&] { event(QContextMenuEvent::Keyboard, 3); }, 1, {}},  // the keys above open it
         {[&] { event(QContextMenuEvent::Mouse, 2); }, 2, server},
         {[&] { QTest::keyClick(&grid, Qt::Key_F10, Qt::ShiftModifier); }, 2, server},
+        {[&] { QApplication::sendEvent(grid.GetHeaderCtrl()->viewport(), &onHeader); }, 2, reset},
     };
+    grid.SetColumnWidth(2, 999);
     for (const auto& [gesture, selected, texts] : cases) {
-        EXPECT_EQ(PopupTexts(gesture), texts) << selected;
+        EXPECT_EQ(PopupTexts(gesture, reset[0]), texts) << selected;
         EXPECT_EQ(grid.GetSelectedRow(), selected);
     }
+    EXPECT_EQ(grid.GetColumnWidth(2), 193) << "Reset Columns from the header's menu";
 
     // Ctrl+C on the server row, Copy Join Link from its menu, Ctrl+C on a group row: nothing.
     QClipboard* clipboard = QGuiApplication::clipboard();
