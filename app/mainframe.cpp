@@ -6,6 +6,7 @@
 #include "app/favouritesettings.h"
 #include "app/filterbar.h"
 #include "app/gamesettingsdlg.h"
+#include "app/sortmenu.h"
 #include "app/stringtable.h"
 #include "net/refreshstop.h"
 #include "platform/qt/ctrlid.h"
@@ -58,6 +59,7 @@ bool CMainFrame::OnCreate() {
         }
     });
     BuildFilterBar(m_pViewMenu);
+    new CSortMenu(&grid, m_pViewMenu, this);
     return true;
 }
 

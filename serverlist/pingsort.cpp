@@ -1,6 +1,7 @@
 #include "serverlist/pingsort.h"
 
 #include "serverlist/servergrid.h"
+#include "serverlist/sortorder.h"
 
 #include <algorithm>
 #include <climits>
@@ -66,8 +67,15 @@ void CServerGrid::SortChildNodes(CGridTreeItem* node, BOOL bRecursive) {
     if (node == nullptr) {
         return;
     }
-    if (node->m_listChildren.size() > 1) {
-        SortNodeList(node->m_listChildren);
+    GridNodeList& children = node->m_listChildren;
+    if (children.size() > 1) {
+        const bool servers = std::all_of(children.begin(), children.end(),
+                                         [this](const CGridTreeItem* n) { return IsServerRow(n); });
+        if (servers) {
+            SortServerNodes(children, m_sortOrder);
+        } else {
+            SortNodeList(children);
+        }
     }
     if (bRecursive && node->m_nBranchChildren > 0) {  // leaves have nothing to sort
         for (CGridTreeItem* child : node->m_listChildren) {
@@ -96,4 +104,17 @@ void CServerGrid::SortTree(BOOL bSortChildren) {
         InsertNodeRow(root, row++, root->m_nLevel, FALSE);
     }
     RenumberRows();
+}
+
+void CServerGrid::SetSortOrder(const SortOrder& order) {
+    m_sortOrder = order;
+}
+
+void CServerGrid::Resort() {
+    const int top = GetTopIndex();
+    for (CGridTreeItem* root : m_listRoots) {
+        SortChildNodes(root, TRUE);
+    }
+    SetHiddenNodes([](const CGridTreeItem* node) { return node->m_bHidden != FALSE; });
+    Scroll(CSize(0, (top - GetTopIndex()) * GetRowHeight()));
 }
