@@ -4,6 +4,7 @@
 #include "serverlist/servergrid.h"
 
 #include <QActionGroup>
+#include <QHeaderView>
 #include <QMenu>
 
 namespace {
@@ -40,7 +41,33 @@ CSortMenu::CSortMenu(CServerGrid* grid, QMenu* view, QObject* parent)
     connect(m_pDescending, &QAction::triggered, this, [this](bool on) {
         Apply({m_pGrid->GetSortOrder().key, on});
     });
+
+    m_pHeaderSorting = view->addAction(tr("Sort by Clicking Column Headers"));
+    m_pHeaderSorting->setCheckable(true);
+    connect(m_pHeaderSorting, &QAction::triggered, this, [this](bool on) {
+        SetHeaderSorting(on);
+        CProfileSettings().setValue(QString(kGroup) + "/ByHeader", on);
+    });
+    connect(grid->GetHeaderCtrl(), &QHeaderView::sectionClicked, this, &CSortMenu::OnHeaderClicked);
+    m_pHeaderSorting->setChecked(settings.value("ByHeader", false).toBool());
+    SetHeaderSorting(m_pHeaderSorting->isChecked());
+}
+
+void CSortMenu::SetHeaderSorting(bool on) {
+    QHeaderView* header = m_pGrid->GetHeaderCtrl();
+    header->setSectionsClickable(on);
+    header->setSortIndicatorShown(on);
     ShowOrder();
+}
+
+void CSortMenu::OnHeaderClicked(int column) {
+    const SortOrder order = m_pGrid->GetSortOrder();
+    SortKey key = order.key;
+    if (!m_pHeaderSorting->isChecked() || !ColumnSortKey(column, &key)) {
+        ShowOrder();  // the header flips its indicator on any click: it shows the order again
+        return;
+    }
+    Apply({key, key == order.key ? !order.descending : SortsDescendingFirst(key)});
 }
 
 void CSortMenu::Apply(const SortOrder& order) {
@@ -57,4 +84,6 @@ void CSortMenu::ShowOrder() {
     const SortOrder& order = m_pGrid->GetSortOrder();
     m_pKeys->actions().at(static_cast<int>(order.key))->setChecked(true);
     m_pDescending->setChecked(order.descending);
+    m_pGrid->GetHeaderCtrl()->setSortIndicator(
+        SortKeyColumn(order.key), order.descending ? Qt::DescendingOrder : Qt::AscendingOrder);
 }

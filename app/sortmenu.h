@@ -15,6 +15,9 @@ class QMenu;
 // scroll position (CServerGrid::Resort), and the sort at the end of a refresh applies it too.
 // The key and direction are kept in the settings ("Sort" group); a stored key the program does
 // not know reads as Ping.
+// View > "Sort by Clicking Column Headers" (off at first, kept in the settings): while on, a click
+// on the header of a column with a key sorts by it, a second click on the same header reverses
+// the order, and the header shows the sort indicator; while off, a click changes nothing.
 class CSortMenu : public QObject {
     Q_OBJECT
 public:
@@ -24,8 +27,11 @@ public:
 private:
     void Apply(const SortOrder& order);
     void ShowOrder();
+    void SetHeaderSorting(bool on);
+    void OnHeaderClicked(int column);
 
     CServerGrid* m_pGrid;
     QActionGroup* m_pKeys;
     QAction* m_pDescending;
+    QAction* m_pHeaderSorting;
 };
