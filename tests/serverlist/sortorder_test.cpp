@@ -6,73 +6,40 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
-#include <vector>
 
 namespace {
 
 using namespace kr::test;
 
-struct Row {
-    const char* ping;
-    const char* name;
-    const char* players;
-    const char* address;
-};
-
-struct OrderCase {
-    SortOrder order;
-    std::vector<Row> rows;
-    std::string expected;  // the rows' indices in sorted order
-};
-
+// Rows as "ping|name|players|address"; the expected order as the rows' indices.
 TEST(SortOrderTest, OrdersServerRowsByKeyThenPingThenAddress) {
-    const Row pings[] = {{"50", "a", "1/8", "127.0.0.2:1"},
-                         {"9999", "b", "?/?", "127.0.0.1:1"},
-                         {"7", "c", "1/8", "127.0.0.1:1"},
-                         {"50", "d", "1/8", "127.0.0.1:9"}};
-    const std::vector<Row> ping(std::begin(pings), std::end(pings));
-    const std::vector<Row> names = {{"5", "Server 10", "", "127.0.0.1:1"},
-                                    {"5", "server 9", "", "127.0.0.1:1"},
-                                    {"9", "alpha", "", "127.0.0.1:1"},
-                                    {"4", "Alpha", "", "127.0.0.1:1"}};
-    const std::vector<Row> players = {{"5", "", "3/16", "127.0.0.1:1"},
-                                      {"5", "", "?/?", "127.0.0.1:1"},
-                                      {"5", "", "12/16", "127.0.0.1:1"},
-                                      {"2", "", "3/8", "127.0.0.1:1"}};
-    const std::vector<Row> addresses = {{"5", "", "", "127.0.0.10:5"},
-                                        {"5", "", "", "host:1"},
-                                        {"5", "", "", "127.0.0.2:100"},
-                                        {"5", "", "", "127.0.0.2:1"}};
-    const OrderCase cases[] = {
-        {{SortKey::Ping, false}, ping, "2 3 0 1"},  // equal pings by address, 9999 last
-        {{SortKey::Ping, true}, ping, "3 0 2 1"},   // 9999 still last
-        {{SortKey::Server, false}, names, "3 2 1 0"},
-        {{SortKey::Server, true}, names, "0 1 3 2"},  // ties stay by ping
-        {{SortKey::Players, true}, players, "2 3 0 1"},
-        {{SortKey::Players, false}, players, "3 0 2 1"},
-        {{SortKey::Address, false}, addresses, "3 2 0 1"},
+    const char* const rows[] = {"50|Server 10|3/16|127.0.0.2:1", "9999|server 9|?/?|127.0.0.1:1",
+                                "7|alpha|12/16|127.0.0.10:5", "50|Alpha|3/8|127.0.0.1:9",
+                                "50|server 9|3/16|host:1"};
+    const std::pair<SortOrder, std::string> cases[] = {
+        {{SortKey::Ping, false}, "2 3 0 4 1"},    {{SortKey::Ping, true}, "3 0 4 2 1"},
+        {{SortKey::Server, false}, "2 3 4 1 0"},  {{SortKey::Server, true}, "0 4 1 2 3"},
+        {{SortKey::Players, true}, "2 3 0 4 1"},  {{SortKey::Players, false}, "3 0 4 2 1"},
+        {{SortKey::Address, false}, "1 3 0 2 4"},
     };
-    for (const OrderCase& c : cases) {
-        std::vector<std::unique_ptr<CGridTreeItem>> owned;
-        GridNodeList nodes;
-        for (const Row& row : c.rows) {
-            owned.push_back(std::make_unique<CGridTreeItem>());
-            owned.back()->m_pInfo = new CGridItemInfo;
-            owned.back()->m_pInfo->m_arrSubTexts = {row.ping, row.name, "", row.players,
-                                                    "",       "",       "", row.address};
-            owned.back()->m_pInfo->m_nUserData = static_cast<std::uint32_t>(nodes.size());
-            nodes.push_back(owned.back().get());
+    for (const auto& [order, expected] : cases) {
+        CGridTreeItem list;             // frees its children and their row data
+        for (const char* row : rows) {  // the row's index as its mod
+            const QStringList f = QString(row).split('|');
+            auto* info = new CGridItemInfo;
+            const QString index = QString::number(list.m_listChildren.size());
+            info->m_arrSubTexts = {f[0], f[1], "", f[2], index, "", "", f[3]};
+            list.m_listChildren.push_back(new CGridTreeItem);
+            list.m_listChildren.back()->m_pInfo = info;
         }
-        SortServerNodes(nodes, c.order);
-        std::string order;
-        for (CGridTreeItem* node : nodes) {
-            order += (order.empty() ? "" : " ") + std::to_string(node->m_pInfo->m_nUserData);
-            delete node->m_pInfo;
+        SortServerNodes(list.m_listChildren, order);
+        QStringList sorted;
+        for (const CGridTreeItem* node : list.m_listChildren) {
+            sorted << node->m_pInfo->GetSubText(kModSubText);
         }
-        EXPECT_EQ(order, c.expected)
-            << SortKeyName(c.order.key).toStdString() << c.order.descending;
+        EXPECT_EQ(sorted.join(' ').toStdString(), expected)
+            << SortKeyName(order.key).toStdString() << order.descending;
     }
 }
 
@@ -81,10 +48,8 @@ TEST(SortOrderTest, OrdersServerRowsByKeyThenPingThenAddress) {
 TEST(SortOrderTest, ResortKeepsTheViewAndTheRefreshSortAppliesTheKey) {
     PreparedGrid grid;
     grid.resize(400, 200);
-    grid.Favourites().Add("127.0.0.1:1");
-    ServerRecord silent = MakeRecord("9.99", "DM");
-    silent.m_address = "127.0.0.1:1";
-    grid.FileUngroupedFavourite(silent);
+    grid.Favourites().Add("127.0.0.1:27001");               // MakeRecord's address
+    grid.FileUngroupedFavourite(MakeRecord("9.99", "DM"));  // no such group
     for (int i = 0; i < 30; ++i) {
         AddServerRow(MakeRecord("1.00", "VLD", std::to_string(99 - i), "s" + std::to_string(i)),
                      &grid);
