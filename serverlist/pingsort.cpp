@@ -67,15 +67,8 @@ void CServerGrid::SortChildNodes(CGridTreeItem* node, BOOL bRecursive) {
     if (node == nullptr) {
         return;
     }
-    GridNodeList& children = node->m_listChildren;
-    if (children.size() > 1) {
-        const bool servers = std::all_of(children.begin(), children.end(),
-                                         [this](const CGridTreeItem* n) { return IsServerRow(n); });
-        if (servers) {
-            SortServerNodes(children, m_sortOrder);
-        } else {
-            SortNodeList(children);
-        }
+    if (node->m_listChildren.size() > 1) {
+        SortServerNodes(node->m_listChildren, m_sortOrder);
     }
     if (bRecursive && node->m_nBranchChildren > 0) {  // leaves have nothing to sort
         for (CGridTreeItem* child : node->m_listChildren) {

@@ -97,9 +97,9 @@ public:
     BOOL OnDropping(CGridTreeItem* dragged, CGridTreeItem* target) override;
 
     // Puts the tree in order and rebuilds the list with the root rows only, all collapsed,
-    // nothing selected. A list of server rows (IsServerRow) takes the grid's sort order
-    // (SetSortOrder, sortorder.h); any other list, the roots and the groups included, ping order
-    // (the number at the start of sub-text 0, see pingsort.h). With bSortChildren every level
+    // nothing selected. The lists below the roots take the grid's sort order
+    // (SetSortOrder, sortorder.h), in which group rows compare equal; the roots ping order (the
+    // number at the start of sub-text 0, see pingsort.h). With bSortChildren every level
     // below the roots is sorted first. Nodes that compare equal keep their order, so the version
     // and game-type groups stay as PrepareGrid made them. A grid without roots is left alone.
     // Cost O(n log n) per level, each node's key read once (a text key's collation key made once

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -55,18 +56,20 @@ bool ReadAddress(QStringView text, std::int64_t& value) {
     return dots == 4 && part >= 0;
 }
 
-// One server's values, read once before the sort.
+// One node's values, read once before the sort; a missing value is the largest, so it comes last.
 struct Entry {
-    CGridTreeItem* node;
-    std::int64_t number;  // the key's number (numeric keys), else the index of its collation key
-    bool unknown;         // the key's value is missing: last in either direction
+    std::uint64_t primary;  // the key's number in sort order, or the index of its collation key
+    std::uint64_t address;
     int ping;
-    std::int64_t address;
-    bool noAddress;
+    CGridTreeItem* node;
 };
 
-int Sign(std::int64_t a, std::int64_t b) {
-    return (a > b) - (a < b);
+constexpr std::uint64_t kMissing = UINT64_MAX;
+
+// The number with its sign bit flipped: signed order as unsigned order, reversed when descending.
+std::uint64_t Ordered(std::int64_t value, bool descending) {
+    const std::uint64_t biased = static_cast<std::uint64_t>(value) ^ (std::uint64_t{1} << 63);
+    return descending ? ~biased : biased;
 }
 
 }  // namespace
@@ -107,66 +110,64 @@ void SortServerNodes(GridNodeList& nodes, const SortOrder& order) {
                            : order.key == SortKey::Map  ? kMapSubText
                            : order.key == SortKey::Mod  ? kModSubText
                                                         : -1;
-    // The C locale's collator compares code points and knows no numeric mode: English rules then.
-    const QLocale locale =
-        QLocale().language() == QLocale::C ? QLocale(QLocale::English) : QLocale();
-    QCollator collator(locale);
-    collator.setNumericMode(true);
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    // Made only for a text key: opening a collator costs more than sorting a small group.
+    std::optional<QCollator> collator;
+    if (textColumn >= 0) {
+        // The C locale's collator compares code points and knows no numeric mode: English rules.
+        collator.emplace(QLocale().language() == QLocale::C ? QLocale(QLocale::English)
+                                                            : QLocale());
+        collator->setNumericMode(true);
+        collator->setCaseSensitivity(Qt::CaseInsensitive);
+    }
     std::vector<QCollatorSortKey> collationKeys;
     if (textColumn >= 0) {
         collationKeys.reserve(nodes.size());
     }
+    const CGridItemInfo empty;
     std::vector<Entry> entries;
     entries.reserve(nodes.size());
     for (std::size_t i = 0; i < nodes.size(); ++i) {
         PrefetchAhead(nodes, i);
-        const CGridItemInfo& info = *nodes[i]->m_pInfo;
-        Entry entry{nodes[i], 0,    false, PingTextValue(ServerRowField(info, kPingSubText)),
-                    0,        false};
-        entry.noAddress = !ReadAddress(ServerRowField(info, kAddressSubText), entry.address);
+        const CGridItemInfo& info = nodes[i]->m_pInfo != nullptr ? *nodes[i]->m_pInfo : empty;
+        Entry entry{0, 0, PingTextValue(ServerRowField(info, kPingSubText)), nodes[i]};
+        std::int64_t address = 0;
+        const bool hasAddress = ReadAddress(ServerRowField(info, kAddressSubText), address);
+        entry.address = hasAddress ? static_cast<std::uint64_t>(address) : kMissing;
         int players = 0;
         int maximum = 0;
         switch (order.key) {
             case SortKey::Ping:
-                entry.number = entry.ping;
-                entry.unknown = entry.ping >= kUnansweredPing;
+                entry.primary = entry.ping >= kUnansweredPing
+                                    ? kMissing
+                                    : Ordered(entry.ping, order.descending);
                 break;
             case SortKey::Players:
-                entry.unknown =
-                    !ReadServerPlayers(ServerRowField(info, kPlayersSubText), players, maximum);
-                entry.number = players;
+                entry.primary =
+                    ReadServerPlayers(ServerRowField(info, kPlayersSubText), players, maximum)
+                        ? Ordered(players, order.descending)
+                        : kMissing;
                 break;
             case SortKey::Address:
-                entry.number = entry.address;
-                entry.unknown = entry.noAddress;
+                entry.primary = hasAddress ? Ordered(address, order.descending) : kMissing;
                 break;
             default:
-                entry.number = static_cast<std::int64_t>(collationKeys.size());
+                entry.primary = collationKeys.size();
                 collationKeys.push_back(
-                    collator.sortKey(ServerRowField(info, textColumn).toString()));
+                    collator->sortKey(ServerRowField(info, textColumn).toString()));
         }
         entries.push_back(entry);
     }
-    const bool byText = textColumn >= 0;
     const int direction = order.descending ? -1 : 1;
     std::stable_sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
-        int c = Sign(a.unknown, b.unknown);
-        if (c == 0) {
-            c = direction * (byText ? collationKeys[static_cast<std::size_t>(a.number)].compare(
-                                          collationKeys[static_cast<std::size_t>(b.number)])
-                                    : Sign(a.number, b.number));
+        if (textColumn >= 0) {
+            const int c = direction * collationKeys[a.primary].compare(collationKeys[b.primary]);
+            if (c != 0) {
+                return c < 0;
+            }
+        } else if (a.primary != b.primary) {
+            return a.primary < b.primary;
         }
-        if (c == 0) {
-            c = Sign(a.ping, b.ping);
-        }
-        if (c == 0) {
-            c = Sign(a.noAddress, b.noAddress);
-        }
-        if (c == 0) {
-            c = Sign(a.address, b.address);
-        }
-        return c < 0;
+        return a.ping != b.ping ? a.ping < b.ping : a.address < b.address;
     });
     auto slot = nodes.begin();
     for (const Entry& entry : entries) {

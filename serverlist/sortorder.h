@@ -28,10 +28,12 @@ bool SortsDescendingFirst(SortKey key);
 int SortKeyColumn(SortKey key);
 bool ColumnSortKey(int column, SortKey* key);
 
-// Puts a list of server rows (see CServerGrid::IsServerRow) in the order. Texts compare as
-// people read them (case-insensitive, numbers inside them by value, QCollator's numeric mode);
-// ping and players by number, an unanswered ping (9999 or more) and players that are not "n/m"
-// last in either direction; addresses by the numeric IPv4 address then the port, texts that are
-// not "a.b.c.d:port" last. Cost O(n log n) comparisons of values read once per server: a text
-// key's collation key is made once per server, not once per comparison.
+// Puts a list of nodes, normally server rows, in the order. Texts compare as people read them
+// (case-insensitive, numbers inside them by value, QCollator's numeric mode); ping and players
+// by number, an unanswered ping (9999 or more) and players that are not "n/m" last in either
+// direction; addresses by the numeric IPv4 address then the port, texts that are not
+// "a.b.c.d:port" last. Group rows have none of these texts, so they compare equal and a list of
+// groups keeps its order. A node without row data counts as one with empty texts.
+// Cost O(n log n) comparisons of values read once per node: a text key's collation key is made
+// once per server, not once per comparison.
 void SortServerNodes(GridNodeList& nodes, const SortOrder& order);
