@@ -6,6 +6,7 @@
 #include "app/favouritesettings.h"
 #include "app/filterbar.h"
 #include "app/gamesettingsdlg.h"
+#include "app/sortmenu.h"
 #include "app/stringtable.h"
 #include "net/refreshstop.h"
 #include "platform/qt/ctrlid.h"
@@ -59,6 +60,7 @@ bool CMainFrame::OnCreate() {
     });
     BuildFilterBar(m_pViewMenu);
     BuildColumnsMenu();
+    new CSortMenu(&grid, m_pViewMenu, this);
     return true;
 }
 

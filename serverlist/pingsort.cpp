@@ -1,6 +1,7 @@
 #include "serverlist/pingsort.h"
 
 #include "serverlist/servergrid.h"
+#include "serverlist/sortorder.h"
 
 #include <algorithm>
 #include <climits>
@@ -67,7 +68,7 @@ void CServerGrid::SortChildNodes(CGridTreeItem* node, BOOL bRecursive) {
         return;
     }
     if (node->m_listChildren.size() > 1) {
-        SortNodeList(node->m_listChildren);
+        SortServerNodes(node->m_listChildren, m_sortOrder);
     }
     if (bRecursive && node->m_nBranchChildren > 0) {  // leaves have nothing to sort
         for (CGridTreeItem* child : node->m_listChildren) {
@@ -96,4 +97,17 @@ void CServerGrid::SortTree(BOOL bSortChildren) {
         InsertNodeRow(root, row++, root->m_nLevel, FALSE);
     }
     RenumberRows();
+}
+
+void CServerGrid::SetSortOrder(const SortOrder& order) {
+    m_sortOrder = order;
+}
+
+void CServerGrid::Resort() {
+    const int top = GetTopIndex();
+    for (CGridTreeItem* root : m_listRoots) {
+        SortChildNodes(root, TRUE);
+    }
+    SetHiddenNodes([](const CGridTreeItem* node) { return node->m_bHidden != FALSE; });
+    Scroll(CSize(0, (top - GetTopIndex()) * GetRowHeight()));
 }

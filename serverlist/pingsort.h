@@ -4,9 +4,9 @@
 
 #include <QString>
 
-// The ping order of the server grid (CServerGrid::SortTree and SortChildNodes): by the number at
-// the start of sub-text 0, which server rows fill with the ping text. Group rows (" " or no
-// sub-text) count as 0.
+// The ping order of the server grid (the roots in CServerGrid::SortTree; the Ping key of
+// sortorder.h reads the same number): by the number at the start of sub-text 0, which server
+// rows fill with the ping text. Group rows (" " or no sub-text) count as 0.
 
 // The number a text starts with, read the way atoi reads it: leading blanks (space, tab, line
 // feed, vertical tab, form feed, carriage return) skipped, an optional sign, then the decimal

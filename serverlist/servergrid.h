@@ -5,6 +5,7 @@
 #include "serverlist/favouriteservers.h"
 #include "serverlist/serverfilter.h"
 #include "serverlist/serverrowtexts.h"
+#include "serverlist/sortorder.h"
 
 #include <cstdint>
 #include <memory>
@@ -99,17 +100,28 @@ public:
     // longer be a server row, so it would neither be counted, filtered nor removed by a refresh.
     BOOL OnDropping(CGridTreeItem* dragged, CGridTreeItem* target) override;
 
-    // Puts the tree in ping order (the number at the start of sub-text 0, see pingsort.h) and
-    // rebuilds the list with the root rows only, all collapsed, nothing selected. With
-    // bSortChildren every level below the roots is sorted first. Nodes that compare equal keep
-    // their order, so the version and game-type groups stay as PrepareGrid made them. A grid
-    // without roots is left alone. Cost O(n log n) per level, each ping read once per node, plus
-    // collapsing the roots (see CollapseNode).
+    // Puts the tree in order and rebuilds the list with the root rows only, all collapsed,
+    // nothing selected. The lists below the roots take the grid's sort order
+    // (SetSortOrder, sortorder.h), in which group rows compare equal; the roots ping order (the
+    // number at the start of sub-text 0, see pingsort.h). With bSortChildren every level
+    // below the roots is sorted first. Nodes that compare equal keep their order, so the version
+    // and game-type groups stay as PrepareGrid made them. A grid without roots is left alone.
+    // Cost O(n log n) per level, each node's key read once (a text key's collation key made once
+    // per server), plus collapsing the roots (see CollapseNode).
     void SortTree(BOOL bSortChildren);
-    // Sorts the node's children in ping order; with bRecursive then every child's children, down
-    // to the leaves (also below a node with fewer than two children). Only the tree is reordered:
-    // the rows are not touched, so use it on nodes whose children are hidden, or rebuild after.
+    // Sorts the node's children as SortTree does; with bRecursive then every child's children,
+    // down to the leaves (also below a node with fewer than two children). Only the tree is
+    // reordered: the rows are not touched, so use it on nodes whose children are hidden, or
+    // rebuild after.
     void SortChildNodes(CGridTreeItem* node, BOOL bRecursive);
+    // The order of server rows from now on (Ping ascending after construction). Rows already in
+    // the grid keep their place until the next sort.
+    void SetSortOrder(const SortOrder& order);
+    const SortOrder& GetSortOrder() const { return m_sortOrder; }
+    // Sorts every level below the roots (the roots keep their order) and lays the rows out again,
+    // keeping what is expanded, the selected and focused rows and the top row index (the scroll
+    // position). O(n log n) plus O(nodes + rows) for the rows.
+    void Resort();
 
     // The front end for RefreshList; not owned, null: none. Without one, RefreshList uses a
     // front end of its own that fills this grid and shows no status or progress.
@@ -278,6 +290,7 @@ private:
     QString m_strTyped;       // the type-ahead prefix
     uint32_t m_nTypedAt = 0;  // GetTickCount of its last key
     ServerFilter m_filter;
+    SortOrder m_sortOrder;
     bool m_bFilterActive = false;  // m_filter.IsActive(), asked once per filed row
     ServerRowMatcher m_matcher{m_filter};
 };

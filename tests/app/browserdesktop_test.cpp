@@ -170,8 +170,9 @@ TEST(BrowserDesktopTest, ToolBarMenusIconsMessageBoxesAndTheDesktopEntry) {
     EXPECT_EQ(
         menus.join(' ').toStdString(),
         "&File: &Print... Print Pre&view P&rint Setup... - &Game Settings... - E&xit &View: "
-        "&Toolbar &Status Bar &Filter Bar F&ind Server &Servers: &Refresh List - &Join &Query "
-        "Again &Copy Address Copy Join &Link - Add to &Favourites &Help: &About ...");
+        "&Toolbar &Status Bar &Filter Bar F&ind Server Sort &By Sort by Clicking Column Headers "
+        "&Servers: &Refresh List - &Join &Query Again &Copy Address Copy Join &Link - Add to "
+        "&Favourites &Help: &About ...");
     EXPECT_FALSE(frame.SendCommand(ID_EDIT_CUT));
     EXPECT_FALSE(frame.SendCommand(ID_FILE_NEW));
 
