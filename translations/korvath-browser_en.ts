@@ -333,6 +333,10 @@ Print... on the File menu can write the list to a PDF file instead.</source>
         <source>%1 of %2 answered</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Reset Columns</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CNodeNameDlg</name>
@@ -350,6 +354,45 @@ Print... on the File menu can write the list to a PDF file instead.</source>
     </message>
     <message>
         <source>Enter new node name</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CSortMenu</name>
+    <message>
+        <source>Ping</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mod</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ip:Port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort &amp;By</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Descending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort by Clicking Column Headers</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -519,6 +562,11 @@ Collapse</source>
     </message>
     <message>
         <source>SCRL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give every column its first width again
+Reset Columns</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
