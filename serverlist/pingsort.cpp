@@ -68,7 +68,7 @@ void CServerGrid::SortChildNodes(CGridTreeItem* node, BOOL bRecursive) {
         return;
     }
     if (node->m_listChildren.size() > 1) {
-        SortServerNodes(node->m_listChildren, m_sortOrder);
+        SortServerNodes(node->m_listChildren, m_sortOrder, m_collationRanks);
     }
     if (bRecursive && node->m_nBranchChildren > 0) {  // leaves have nothing to sort
         for (CGridTreeItem* child : node->m_listChildren) {
@@ -86,6 +86,7 @@ void CServerGrid::SortTree(BOOL bSortChildren) {
         CollapseNode(root);
     }
     if (bSortChildren) {
+        m_collationRanks.Trim();
         for (CGridTreeItem* root : m_listRoots) {
             SortChildNodes(root, TRUE);
         }
@@ -105,6 +106,7 @@ void CServerGrid::SetSortOrder(const SortOrder& order) {
 
 void CServerGrid::Resort() {
     const int top = GetTopIndex();
+    m_collationRanks.Trim();
     for (CGridTreeItem* root : m_listRoots) {
         SortChildNodes(root, TRUE);
     }

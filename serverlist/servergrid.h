@@ -106,8 +106,10 @@ public:
     // number at the start of sub-text 0, see pingsort.h). With bSortChildren every level
     // below the roots is sorted first. Nodes that compare equal keep their order, so the version
     // and game-type groups stay as PrepareGrid made them. A grid without roots is left alone.
-    // Cost O(n log n) per level, each node's key read once (a text key's collation key made once
-    // per server), plus collapsing the roots (see CollapseNode).
+    // Cost O(n log n) per level, each node's key read once, plus collapsing the roots (see
+    // CollapseNode); a text key's collation key is made once per server text, and the texts of
+    // a list ranked when its rows were not ranked together before, both kept for the next sorts
+    // (CollationRanks).
     void SortTree(BOOL bSortChildren);
     // Sorts the node's children as SortTree does; with bRecursive then every child's children,
     // down to the leaves (also below a node with fewer than two children). Only the tree is
@@ -291,7 +293,8 @@ private:
     uint32_t m_nTypedAt = 0;  // GetTickCount of its last key
     ServerFilter m_filter;
     SortOrder m_sortOrder;
-    bool m_bFilterActive = false;  // m_filter.IsActive(), asked once per filed row
+    CollationRanks m_collationRanks;  // for the sorts by a text key, kept across them
+    bool m_bFilterActive = false;     // m_filter.IsActive(), asked once per filed row
     ServerRowMatcher m_matcher{m_filter};
 };
 

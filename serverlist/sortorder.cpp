@@ -3,12 +3,8 @@
 #include "serverlist/pingsort.h"
 #include "serverlist/serverrowtexts.h"
 
-#include <QCollator>
-#include <QLocale>
-
 #include <algorithm>
 #include <cstdint>
-#include <optional>
 #include <vector>
 
 namespace {
@@ -105,23 +101,22 @@ bool ColumnSortKey(int column, SortKey* key) {
     return false;
 }
 
-void SortServerNodes(GridNodeList& nodes, const SortOrder& order) {
-    const int textColumn = order.key == SortKey::Server ? kNameSubText
-                           : order.key == SortKey::Map  ? kMapSubText
-                           : order.key == SortKey::Mod  ? kModSubText
-                                                        : -1;
-    // Made only for a text key: opening a collator costs more than sorting a small group.
-    std::optional<QCollator> collator;
-    if (textColumn >= 0) {
-        // The C locale's collator compares code points and knows no numeric mode: English rules.
-        collator.emplace(QLocale().language() == QLocale::C ? QLocale(QLocale::English)
-                                                            : QLocale());
-        collator->setNumericMode(true);
-        collator->setCaseSensitivity(Qt::CaseInsensitive);
-    }
-    std::vector<QCollatorSortKey> collationKeys;
-    if (textColumn >= 0) {
-        collationKeys.reserve(nodes.size());
+void SortServerNodes(GridNodeList& nodes, const SortOrder& order, CollationRanks& ranks) {
+    const int textField = order.key == SortKey::Server ? kNameSubText
+                          : order.key == SortKey::Map  ? kMapSubText
+                          : order.key == SortKey::Mod  ? kModSubText
+                                                       : -1;
+    std::vector<std::uint32_t> rowSlots;
+    if (textField >= 0) {
+        rowSlots.reserve(nodes.size());
+        for (std::size_t i = 0; i < nodes.size(); ++i) {
+            PrefetchAhead(nodes, i);
+            std::uint32_t none = 0;  // a node without row data: a slot of its own each time
+            CGridItemInfo* info = nodes[i]->m_pInfo;
+            rowSlots.push_back(ranks.Slot(info != nullptr ? ServerRowField(*info, textField) : u"",
+                                          info != nullptr ? info->m_nUserData : none));
+        }
+        ranks.RankTogether(rowSlots);
     }
     const CGridItemInfo empty;
     std::vector<Entry> entries;
@@ -151,20 +146,12 @@ void SortServerNodes(GridNodeList& nodes, const SortOrder& order) {
                 entry.primary = hasAddress ? Ordered(address, order.descending) : kMissing;
                 break;
             default:
-                entry.primary = collationKeys.size();
-                collationKeys.push_back(
-                    collator->sortKey(ServerRowField(info, textColumn).toString()));
+                entry.primary = Ordered(ranks.RankOf(rowSlots[i]), order.descending);
         }
         entries.push_back(entry);
     }
-    const int direction = order.descending ? -1 : 1;
-    std::stable_sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
-        if (textColumn >= 0) {
-            const int c = direction * collationKeys[a.primary].compare(collationKeys[b.primary]);
-            if (c != 0) {
-                return c < 0;
-            }
-        } else if (a.primary != b.primary) {
+    std::stable_sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
+        if (a.primary != b.primary) {
             return a.primary < b.primary;
         }
         return a.ping != b.ping ? a.ping < b.ping : a.address < b.address;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gridctrl/gridtreeitem.h"
+#include "serverlist/collationranks.h"
 
 #include <QString>
 
@@ -28,12 +29,13 @@ bool SortsDescendingFirst(SortKey key);
 int SortKeyColumn(SortKey key);
 bool ColumnSortKey(int column, SortKey* key);
 
-// Puts a list of nodes, normally server rows, in the order. Texts compare as people read them
-// (case-insensitive, numbers inside them by value, QCollator's numeric mode); ping and players
+// Puts a list of nodes, normally server rows, in the order. Texts compare by their rank in
+// `ranks` (as people read them: case-insensitive, numbers inside them by value); ping and players
 // by number, an unanswered ping (9999 or more) and players that are not "n/m" last in either
 // direction; addresses by the numeric IPv4 address then the port, texts that are not
 // "a.b.c.d:port" last. Group rows have none of these texts, so they compare equal and a list of
 // groups keeps its order. A node without row data counts as one with empty texts.
-// Cost O(n log n) comparisons of values read once per node: a text key's collation key is made
-// once per server, not once per comparison.
-void SortServerNodes(GridNodeList& nodes, const SortOrder& order);
+// Cost O(n log n) comparisons of numbers read once per node; for a text key, the ranks of the
+// texts first (CollationRanks): a collation key for each text not seen before, and O(n log n)
+// key comparisons unless these rows were ranked together before.
+void SortServerNodes(GridNodeList& nodes, const SortOrder& order, CollationRanks& ranks);

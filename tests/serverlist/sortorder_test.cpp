@@ -23,6 +23,7 @@ TEST(SortOrderTest, OrdersServerRowsByKeyThenPingThenAddress) {
         {{SortKey::Players, true}, "2 3 0 4 1"},  {{SortKey::Players, false}, "3 0 4 2 1"},
         {{SortKey::Address, false}, "1 3 0 2 4"},
     };
+    CollationRanks ranks;  // shared by the cases, as a grid's is by its sorts
     for (const auto& [order, expected] : cases) {
         CGridTreeItem list;             // frees its children and their row data
         for (const char* row : rows) {  // the row's index as its mod
@@ -33,7 +34,7 @@ TEST(SortOrderTest, OrdersServerRowsByKeyThenPingThenAddress) {
             list.m_listChildren.push_back(new CGridTreeItem);
             list.m_listChildren.back()->m_pInfo = info;
         }
-        SortServerNodes(list.m_listChildren, order);
+        SortServerNodes(list.m_listChildren, order, ranks);
         QStringList sorted;
         for (const CGridTreeItem* node : list.m_listChildren) {
             sorted << node->m_pInfo->GetSubText(kModSubText);
@@ -72,6 +73,24 @@ TEST(SortOrderTest, ResortKeepsTheViewAndTheRefreshSortAppliesTheKey) {
     grid.SortTree(TRUE);
     EXPECT_EQ(Texts(grid, Children(grid, vld), kNameSubText)[1], "s28");
     EXPECT_EQ(Roots(grid).back(), grid.NoAnswerRoot());
+}
+
+// Collation keys kept from one sort are not reused under another locale: "ä" sorts with "a" in
+// English and after "z" in Swedish.
+TEST(SortOrderTest, KeptCollationKeysFollowTheLocale) {
+    PreparedGrid grid;
+    for (const char* name : {"zeta", "\xe4pple"}) {  // names are Latin-1 on the wire
+        AddServerRow(MakeRecord("1.00", "VLD", "50", name), &grid);
+    }
+    grid.SetSortOrder({SortKey::Server, false});
+    CGridTreeItem* vld = grid.FindGroupNode("1.00", "VLD");
+    const QLocale before;
+    for (const auto& [locale, first] : {std::pair{"en_GB", "\xc3\xa4pple"}, {"sv_SE", "zeta"}}) {
+        QLocale::setDefault(QLocale(QString::fromLatin1(locale)));
+        grid.Resort();
+        EXPECT_EQ(Texts(grid, Children(grid, vld), kNameSubText)[0], first) << locale;
+    }
+    QLocale::setDefault(before);
 }
 
 }  // namespace
