@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <unordered_map>
 
@@ -195,12 +196,30 @@ public:
     // The column's position in display order; -1 when there is no such column.
     int ColumnToPosition(int nCol) const;
 
+    // ---- Shown columns (gridtreectrl_columns.cpp). The column order never changes. ----
+
+    // Hides or shows column nCol. A hidden column keeps its place and the width it had, which it
+    // gets back when shown; meanwhile it takes no room (GetColumnWidth reads 0, its header
+    // section is hidden), is neither drawn nor hit, no editor opens on it, assistive technology
+    // does not see it, and the cell focus passes it by: a focus on it moves to the nearest shown
+    // column, to the left first. Nothing for a column that does not exist or already is as asked.
+    // O(columns) plus one repaint.
+    void SetColumnShown(int nCol, BOOL bShown);
+    // FALSE for a hidden column and one that does not exist. O(1).
+    BOOL IsColumnShown(int nCol) const;
+    // The width the column has when shown: its width while shown, the kept one while hidden; 0
+    // for a column that does not exist. SetShownWidth sets it (at once for a shown column, for
+    // its return for a hidden one; SetColumnWidth is lost on a hidden column). O(log columns).
+    int GetShownWidth(int nCol) const;
+    void SetShownWidth(int nCol, int cx);
+
     // ---- Hooks, asked by drawing, input, editing and drag and drop. ----
 
     // Paints one row: tree lines, expand box, node image, check box, column-0 text, then each
     // sub-item cell that meets the clip box with its colour, image and text, the focus cell and
-    // the drop-down buttons of a selected row. Nothing at all while the list has no small image
-    // list. Cost O(columns + level) plus the text fitting of the visible cells.
+    // the drop-down buttons of a selected row; nothing of a hidden column. Nothing at all while
+    // the list has no small image list. Cost O(columns + level) plus the text fitting of the
+    // visible cells.
     void DrawItem(DRAWITEMSTRUCT* pDrawItem) override;
     // Copies a dragged node's row data for its copy; null gives the copy an empty one.
     virtual CGridItemInfo* CloneInfo(CGridItemInfo* pSource);
@@ -212,13 +231,13 @@ public:
     // to the left edge first; the box ends at the column's right or the client area's right
     // edge, whichever comes first, is aligned as the column is, and starts m_nIconWidth further
     // right over a cell with an image. Null for a row that does not exist or a column that is
-    // not a sub-item. The box owns itself; the pointer is good until the edit ends.
+    // not a shown sub-item. The box owns itself; the pointer is good until the edit ends.
     CGridCellEdit* EditCell(int nRow, int nCol);
     // The rectangle an editor of the sub-item cell (nCol >= 1) of nRow takes, the cell brought
     // into view first: the row scrolled into view (partly visible will do), a cell left of the
     // client area or beyond its right edge scrolled to the left edge; the right edge is the
     // column's right or the client area's right edge, whichever comes first. FALSE when the row
-    // cannot be made visible or the column is not a sub-item. O(columns).
+    // cannot be made visible or the column is not a shown sub-item. O(columns).
     BOOL GetCellEditorRect(int nRow, int nCol, CRect& rect);
 
     // Column-0 image of the node's row; -1 keeps the row's current image. Default 0.
@@ -229,7 +248,8 @@ public:
     // Default: stores it in the node's row data (growing the sub-texts) and repaints the row.
     virtual void OnCellTextChanged(CGridTreeItem* node, LVITEM* item);
     // A press on a row that did not expand or collapse a node, after the list processed it (the
-    // button was released without a drag). Default: an edit box over the tree column's label
+    // button was released without a drag). Default, on a shown column: an edit box over the
+    // tree column's label
     // (id 4659, neither scrolled nor aligned nor moved by an image), or EditCell for a sub-item.
     virtual void OnCellClicked(UINT nFlags, CPoint point, LVHITTESTINFO* hit);
     // The drag image of a row; null refuses the drag. Default: one image of column 0's width and
@@ -319,7 +339,8 @@ protected:
     void OnRButtonDown(UINT nFlags, CPoint point) override;
     void OnMButtonDown(UINT nFlags, CPoint point) override;
     void OnTimer(UINT nIDEvent) override;
-    // Enter is offered to OnReturnKey first; Left and Right move the cell focus and are consumed.
+    // Enter is offered to OnReturnKey first; Left and Right move the cell focus to the next shown
+    // column that way (none: it stays) and are consumed.
     void OnKeyDown(int nVKey) override;
     // Space (check boxes), keypad plus, minus and asterisk on the selected row.
     void OnListKeyDown(int nVKey) override;
@@ -328,7 +349,8 @@ protected:
     void OnVScroll() override;
     // The check box and expand box under (x, y), hit-testing into *hit: toggles the check box
     // when pressed, opens or closes the node when its box is pressed (asking OnExpanding or
-    // OnCollapsing). FALSE exactly when a node was expanded or collapsed.
+    // OnCollapsing; a hidden column 0 has no box). FALSE exactly when a node was expanded or
+    // collapsed.
     BOOL HandleBoxClick(int x, int y, LVHITTESTINFO* hit);
     // Inserts the node's row at nRow the one way rows are inserted: a text call-back row with the
     // node as item data and the indent, checked when bApplyCheck and m_bChecked are set.
@@ -374,6 +396,9 @@ private:
     int ExpandShownSubtree(CGridTreeItem* node, int nRow, int* pLastRow);
     void SetNodeRow(CGridTreeItem* node, int nRow);
     int PositionToColumn(int nPosition) const;  // -1 when there is no such position
+    // The first display position from nPosition on, stepping by nStep (1 or -1), whose column is
+    // shown; -1 when none. O(columns).
+    int ShownPositionFrom(int nPosition, int nStep) const;
     void TakeFocus();
     // Tree lines and expand boxes from the palette's window and window-text colours: the box
     // filled with the one, its sign drawn in the other, lines and frame blends of the two (on
@@ -405,4 +430,5 @@ private:
     bool m_bDragMovesRows = false;      // the drag itself is changing rows (hover expansion)
     std::uint64_t m_nRowsNumbered = 0;  // m_nRow writes, see GetRowsNumbered
     mutable std::unordered_map<const CGridTreeItem*, const CGridTreeItem*> m_lastUnhiddenChild;
+    std::map<int, int> m_keptWidths;  // the widths hidden columns come back with, by column
 };

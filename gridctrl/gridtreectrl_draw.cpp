@@ -161,8 +161,10 @@ void CGridTreeCtrl::DrawItem(DRAWITEMSTRUCT* pDrawItem) {
     const int previousMode = pDC->SetBkMode(TRANSPARENT);
     CRect textRect = label;
     textRect.DeflateRect(2, 0);
-    pDC->DrawText(FitTextToWidth(*pDC, info.m_strText, label.Width(), 2).text, textRect,
-                  DT_LEFT | kTextFormat);
+    if (IsColumnShown(0)) {  // a text cut to its first letter would show over column 1
+        pDC->DrawText(FitTextToWidth(*pDC, info.m_strText, label.Width(), 2).text, textRect,
+                      DT_LEFT | kTextFormat);
+    }
 
     // Sub-item cells; those wholly outside the clip box horizontally cost nothing but their
     // drop-down button, which the clip box cuts away.
@@ -264,7 +266,8 @@ void CGridTreeCtrl::DrawDropDownButton(CDC* pDC, CGridTreeItem* node, int nRow, 
     int kind = 0;
     CRect rect;
     if (info == nullptr || !Lookup(info->m_mapCellKind, nCol - 1, kind) ||
-        kind != kCellKindDropDown || !GetSubItemRect(nRow, nCol, LVIR_BOUNDS, rect)) {
+        kind != kCellKindDropDown || !IsColumnShown(nCol) ||
+        !GetSubItemRect(nRow, nCol, LVIR_BOUNDS, rect)) {
         return;
     }
     rect.left = rect.right - GetSystemMetrics(SM_CXVSCROLL);

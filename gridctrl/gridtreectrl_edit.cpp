@@ -10,7 +10,7 @@
 
 void CGridTreeCtrl::OnCellClicked(UINT, CPoint, LVHITTESTINFO* hit) {
     CRect label;
-    if (hit == nullptr || hit->iItem == -1) {
+    if (hit == nullptr || hit->iItem == -1 || !IsColumnShown(hit->iSubItem)) {
         return;
     }
     if (hit->iSubItem != 0) {
@@ -21,7 +21,7 @@ void CGridTreeCtrl::OnCellClicked(UINT, CPoint, LVHITTESTINFO* hit) {
 }
 
 BOOL CGridTreeCtrl::GetCellEditorRect(int nRow, int nCol, CRect& rect) {
-    if (nCol < 1 || nCol >= GetColumnCount() || !EnsureVisible(nRow, TRUE) ||
+    if (nCol < 1 || !IsColumnShown(nCol) || !EnsureVisible(nRow, TRUE) ||
         !GetSubItemRect(nRow, nCol, LVIR_BOUNDS, rect)) {
         return FALSE;
     }

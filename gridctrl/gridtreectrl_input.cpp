@@ -6,6 +6,7 @@
 #include "gridctrl/gridtreectrl.h"
 #include "platform/qt/waitcursor.h"
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -41,7 +42,7 @@ BOOL CGridTreeCtrl::HandleBoxClick(int x, int y, LVHITTESTINFO* hit) {
         SetCheck(nRow, !GetCheck(nRow));
         node->m_pInfo->m_bChecked = !node->m_pInfo->m_bChecked;
     }
-    if (LastUnhiddenChild(node) == nullptr) {
+    if (LastUnhiddenChild(node) == nullptr || !IsColumnShown(0)) {
         return TRUE;  // no box is drawn
     }
     CRect bounds;
@@ -133,12 +134,10 @@ void CGridTreeCtrl::OnKeyDown(int nVKey) {
     if (nVKey == VK_RETURN) {
         OnReturnKey();
     } else if (nVKey == VK_LEFT || nVKey == VK_RIGHT) {
-        const int last = GetColumnCount() - 1;
-        const int next = m_nFocusColumn + (nVKey == VK_LEFT ? -1 : 1);
-        if (next < 0) {
-            m_nFocusColumn = 0;
-        } else if (next > last) {
-            m_nFocusColumn = last;
+        const int step = nVKey == VK_LEFT ? -1 : 1;
+        const int next = ShownPositionFrom(m_nFocusColumn + step, step);
+        if (next == -1) {
+            m_nFocusColumn = std::clamp(m_nFocusColumn, 0, std::max(0, GetColumnCount() - 1));
         } else {
             m_nFocusColumn = next;
             MakeColumnVisible(PositionToColumn(m_nFocusColumn));

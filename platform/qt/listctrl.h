@@ -22,10 +22,11 @@ class QStandardItemModel;
 //
 // Coordinates are those of the viewport, the area below the header: row r's top is
 // (r - GetTopIndex()) * GetRowHeight(), and every rectangle follows the horizontal scroll position.
-// Columns are shown in index order (the header's sections cannot be moved). Widgets laid over
-// cells (in-place editors) are children of the viewport: they move with the rows when the list
-// scrolls (the drag image, also a child, stays put), and are told before rows are inserted or
-// deleted (rowsAboutToChange).
+// Columns are shown in index order (the header's sections cannot be moved). A column whose header
+// section is hidden is laid out, painted and hit-tested as one of width 0 (GetColumnWidth reads
+// 0), and assistive technology does not see it. Widgets laid over cells (in-place editors) are
+// children of the viewport: they move with the rows when the list scrolls (the drag image, also a
+// child, stays put), and are told before rows are inserted or deleted (rowsAboutToChange).
 //
 // Rows carry texts (column 0 and sub-items), item data, an indent counted in small-image widths,
 // an image index and state bits (LVIS_SELECTED, LVIS_FOCUSED, LVIS_CUT, LVIS_DROPHILITED and the

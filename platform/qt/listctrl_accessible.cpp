@@ -5,6 +5,7 @@
 
 #include <QHeaderView>
 
+#include <algorithm>
 #include <cstdlib>
 #include <utility>
 
@@ -23,6 +24,35 @@ bool Listening() {
 
 void Send(QAccessibleEvent& event) {
     g_sink != nullptr ? g_sink(&event) : QAccessible::updateAccessibility(&event);
+}
+
+// Assistive technology sees the shown columns alone, numbered from 0 in order (a hidden column
+// is the header's hidden section). ShownIndex of a hidden column is that of the next shown one,
+// so an event on a row's column 0 lands on its first cell; ListColumn is -1 past the last.
+int ShownColumnCount(const CListCtrl& list) {
+    return list.GetColumnCount() - list.GetHeaderCtrl()->hiddenSectionCount();
+}
+
+int ShownIndex(const CListCtrl& list, int nCol) {
+    int index = 0;
+    for (int col = 0; col < nCol; ++col) {
+        index += list.GetHeaderCtrl()->isSectionHidden(col) ? 0 : 1;
+    }
+    return std::min(index, std::max(0, ShownColumnCount(list) - 1));
+}
+
+int ListColumn(const CListCtrl& list, int nShown) {
+    for (int col = 0; col < list.GetColumnCount() && nShown >= 0; ++col) {
+        if (!list.GetHeaderCtrl()->isSectionHidden(col) && nShown-- == 0) {
+            return col;
+        }
+    }
+    return -1;
+}
+
+QString Heading(const CListCtrl& list, int nCol) {
+    LVCOLUMN info;
+    return list.GetColumn(nCol, &info) ? info.pszText : QString();
 }
 
 void SendCellEvent(CListCtrl* list, QAccessibleEvent&& event, int nRow, int nCol) {
@@ -128,12 +158,13 @@ CListCtrlAccessible::~CListCtrlAccessible() {
 }
 
 int CListCtrlAccessible::ChildIndex(const CListCtrl& list, int nRow, int nCol) {
-    return list.GetColumnCount() * (nRow + 1) + nCol;
+    return ShownColumnCount(list) * (nRow + 1) + ShownIndex(list, nCol);
 }
 
 CListCellAccessible* CListCtrlAccessible::Cell(int nRow, int nCol) const {
     const CListCtrl* list = List();
-    if (nRow < -1 || nRow >= list->GetItemCount() || nCol < 0 || nCol >= list->GetColumnCount()) {
+    if (nRow < -1 || nRow >= list->GetItemCount() || nCol < 0 || nCol >= list->GetColumnCount() ||
+        list->GetHeaderCtrl()->isSectionHidden(nCol)) {
         return nullptr;
     }
     const std::int64_t key = (std::int64_t{nRow + 1} << 32) | nCol;
@@ -152,7 +183,7 @@ CListCellAccessible* CListCtrlAccessible::Cell(int nRow, int nCol) const {
 }
 
 QAccessibleInterface* CListCtrlAccessible::cellAt(int row, int column) const {
-    return Cell(row, column);
+    return Cell(row, ListColumn(*List(), column));
 }
 
 QAccessible::Role CListCtrlAccessible::role() const {
@@ -165,13 +196,15 @@ int CListCtrlAccessible::childCount() const {
 
 QAccessibleInterface* CListCtrlAccessible::child(int index) const {
     const int columns = columnCount();
-    return index < 0 || columns == 0 ? nullptr : Cell(index / columns - 1, index % columns);
+    return index < 0 || columns == 0
+               ? nullptr
+               : Cell(index / columns - 1, ListColumn(*List(), index % columns));
 }
 
 int CListCtrlAccessible::indexOfChild(const QAccessibleInterface* child) const {
     const auto* cell = dynamic_cast<const CListCellAccessible*>(child);
     return cell != nullptr && cell->table() == this && cell->isValid()
-               ? ChildIndex(*List(), cell->rowIndex(), cell->columnIndex())
+               ? ChildIndex(*List(), cell->rowIndex(), cell->ListColumn())
                : -1;
 }
 
@@ -209,15 +242,14 @@ QList<QAccessibleInterface*> CListCtrlAccessible::selectedCells() const {
     QList<QAccessibleInterface*> cells;
     for (const int row : selectedRows()) {
         for (int col = 0; col < columnCount(); ++col) {
-            cells.append(Cell(row, col));
+            cells.append(cellAt(row, col));
         }
     }
     return cells;
 }
 
 QString CListCtrlAccessible::columnDescription(int column) const {
-    LVCOLUMN info;
-    return List()->GetColumn(column, &info) ? info.pszText : QString();
+    return Heading(*List(), ListColumn(*List(), column));
 }
 
 int CListCtrlAccessible::selectedRowCount() const {
@@ -225,7 +257,7 @@ int CListCtrlAccessible::selectedRowCount() const {
 }
 
 int CListCtrlAccessible::columnCount() const {
-    return List()->GetColumnCount();
+    return ShownColumnCount(*List());
 }
 
 int CListCtrlAccessible::rowCount() const {
@@ -261,7 +293,8 @@ CListCellAccessible::CListCellAccessible(CListCtrlAccessible* table, int nRow, i
 
 bool CListCellAccessible::isValid() const {
     const CListCtrl* list = List();
-    if (m_nCol >= list->GetColumnCount() || m_nRow >= list->GetItemCount()) {
+    if (m_nCol >= list->GetColumnCount() || list->GetHeaderCtrl()->isSectionHidden(m_nCol) ||
+        m_nRow >= list->GetItemCount()) {
         return false;
     }
     return m_nRow == -1 || m_nRowChanges == list->GetRowChanges() ||
@@ -283,7 +316,7 @@ QString CListCellAccessible::text(QAccessible::Text t) const {
     if (t != QAccessible::Name || !isValid()) {
         return QString();
     }
-    return m_nRow == -1 ? m_table->columnDescription(m_nCol) : List()->GetItemText(m_nRow, m_nCol);
+    return m_nRow == -1 ? Heading(*List(), m_nCol) : List()->GetItemText(m_nRow, m_nCol);
 }
 
 QRect CListCellAccessible::rect() const {
@@ -349,4 +382,8 @@ QList<QAccessibleInterface*> CListCellAccessible::columnHeaderCells() const {
     CListCellAccessible* header = m_table->Cell(-1, m_nCol);
     return header != nullptr ? QList<QAccessibleInterface*>{header}
                              : QList<QAccessibleInterface*>();
+}
+
+int CListCellAccessible::columnIndex() const {
+    return ShownIndex(*List(), m_nCol);
 }

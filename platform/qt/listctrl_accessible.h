@@ -3,12 +3,14 @@
 // The list view as assistive technology sees it: a table (a tree when the list shows one) of
 // column header cells and one accessible row of cells per list row, laid out as Qt's item views
 // lay out theirs: children 0 .. columns - 1 are the column headers, then the cells row by row,
-// so cell (row, column) is child columns + row * columns + column. The list installs the factory
-// once, when the first list is made (InstallListAccessibility).
+// so cell (row, column) is child columns + row * columns + column. Only the shown columns count
+// (a hidden column is the header's hidden section): column is the index among them. The list
+// installs the factory once, when the first list is made (InstallListAccessibility).
 //
 // Texts are read live (call-back rows through OnGetDispInfo); the expanded state, the focused
 // column and the tree role come from the list's hooks RowExpandState, FocusedColumn, ShowsTree.
-// Every query is O(1) in the number of rows: nothing walks the rows.
+// Every query is O(1) in the number of rows: nothing walks the rows; one that maps a column
+// between the list's and the shown ones is O(columns).
 // Threads: the user-interface thread only.
 
 #include "platform/qt/listctrl.h"
@@ -39,10 +41,11 @@ public:
     ~CListCtrlAccessible() override;
 
     CListCtrl* List() const { return static_cast<CListCtrl*>(widget()); }
-    // The interface of cell (nRow, nCol), nRow -1 for the column's header cell; null outside
-    // the rows and columns. O(1).
+    // The interface of cell (nRow, nCol), nRow -1 for the column's header cell, nCol the list's
+    // column; null outside the rows and the shown columns. O(1).
     CListCellAccessible* Cell(int nRow, int nCol) const;
-    // The child index of the list's cell (row -1: a header): columns * (row + 1) + column.
+    // The child index of the list's cell (row -1: a header), nCol the list's column: shown
+    // columns * (row + 1) + its index among them (a hidden one: the next shown one's).
     static int ChildIndex(const CListCtrl& list, int nRow, int nCol);
 
     QAccessible::Role role() const override;
@@ -81,10 +84,10 @@ private:
 };
 
 // One cell of a row (TreeItem in a tree, else Cell) or, at row -1, a column header cell.
-// It reads the list live. It stays valid while its row index holds the row it was made for:
-// no row was inserted or deleted since, or the row there carries the same non-zero item data
-// (rows changed below it); a header cell while its column exists. Invalid, it answers empty
-// texts and the invalid state, and never reads a row that is gone.
+// It reads the list live. It stays valid while its column is shown and its row index holds the
+// row it was made for: no row was inserted or deleted since, or the row there carries the same
+// non-zero item data (rows changed below it); a header cell while its column is shown. Invalid, it
+// answers empty texts and the invalid state, and never reads a row that is gone.
 class CListCellAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {
 public:
     CListCellAccessible(CListCtrlAccessible* table, int nRow, int nCol);
@@ -112,7 +115,8 @@ public:
     bool isSelected() const override;
     QList<QAccessibleInterface*> columnHeaderCells() const override;
     QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
-    int columnIndex() const override { return m_nCol; }
+    int columnIndex() const override;          // among the shown columns
+    int ListColumn() const { return m_nCol; }  // the list's column
     int rowIndex() const override { return m_nRow; }
     int columnExtent() const override { return 1; }
     int rowExtent() const override { return 1; }

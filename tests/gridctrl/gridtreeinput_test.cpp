@@ -1,9 +1,11 @@
 #include "gridctrl/gridtreectrl.h"
 
+#include "platform/qt/syscolors.h"
 #include "tests/gridctrl/testgrid.h"
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QTest>
 
 #include <tuple>
@@ -94,6 +96,40 @@ TEST(GridInput, LeftAndRightMoveTheFocusColumnIntoViewClamped) {
         EXPECT_GE(grid.Bounds(0).left + lefts[column], 0) << i;
         EXPECT_LE(grid.Bounds(0).left + lefts[column + 1], grid.viewport()->width()) << i;
     }
+}
+
+// A hidden column takes no room and comes back with its width; it is not hit, the cell focus
+// passes it by and leaves it, no editor opens on it, assistive technology does not see it, and a
+// hidden column 0 draws no text over the next column.
+TEST(GridInput, AHiddenColumnIsNeitherHitFocusedEditedSeenNorDrawn) {
+    EditGrid grid;  // rows R1 A B R2, columns c0 200, c1 to c3 80 with "1", the name, "x"
+    grid.Select("R1");
+    grid.SetColumnShown(1, FALSE);
+    EXPECT_TRUE(grid.GetColumnWidth(1) == 0 && grid.GetShownWidth(1) == 80);
+    LVHITTESTINFO hit;
+    hit.pt = CPoint(210, grid.Bounds(0).top + 2);
+    EXPECT_TRUE(grid.SubItemHitTest(&hit) == 0 && hit.iSubItem == 2);
+    EXPECT_EQ(grid.EditCell(0, 1), nullptr);
+    std::string focus;
+    for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Left, Qt::Key_Left}) {
+        QTest::keyClick(&grid, key);
+        focus += std::to_string(grid.m_nFocusColumn);
+    }
+    grid.m_nFocusColumn = 2;
+    grid.SetColumnShown(2, FALSE);
+    EXPECT_EQ(focus + std::to_string(grid.m_nFocusColumn), "23200");
+    QAccessibleTableInterface* table =
+        QAccessible::queryAccessibleInterface(&grid)->tableInterface();
+    EXPECT_EQ(table->columnCount(), 2);
+    EXPECT_EQ(table->columnDescription(1) + "=" + table->cellAt(0, 1)->text(QAccessible::Name),
+              "c3=x");
+    grid.SetColumnShown(1, TRUE);
+    grid.SetColumnShown(0, FALSE);
+    EXPECT_EQ(grid.GetColumnWidth(1), 80);
+    const CRect r2 = grid.Bounds(grid.Row("R2"));
+    const CRect strip(0, r2.top, 40, r2.bottom);
+    EXPECT_EQ(CountPixels(grid.Render(), strip, GetSysColor(COLOR_WINDOW, &grid)),
+              strip.Width() * strip.Height());
 }
 
 }  // namespace
