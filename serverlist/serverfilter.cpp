@@ -4,13 +4,21 @@
 #include "serverlist/pingsort.h"
 #include "serverlist/serverrowtexts.h"
 
+#include <utility>
+
 bool ServerFilter::IsActive() const {
     return !m_strSearch.trimmed().isEmpty() || m_bHideEmpty || m_bHideFull || m_nMaxPing > 0 ||
            m_bFavouritesOnly;
 }
 
-ServerRowMatcher::ServerRowMatcher(const ServerFilter& filter)
-    : m_filter(filter), m_words(filter.m_strSearch.split(u' ', Qt::SkipEmptyParts)) {}
+std::vector<int> SearchableSubTexts() {
+    return {kNameSubText, kMapSubText, kModSubText, kAddressSubText};
+}
+
+ServerRowMatcher::ServerRowMatcher(const ServerFilter& filter, std::vector<int> searched)
+    : m_filter(filter),
+      m_words(filter.m_strSearch.split(u' ', Qt::SkipEmptyParts)),
+      m_searched(std::move(searched)) {}
 
 bool ServerRowMatcher::Matches(const CGridItemInfo& info, bool bFavourite) const {
     if (m_filter.m_bFavouritesOnly && !bFavourite) {
@@ -18,7 +26,7 @@ bool ServerRowMatcher::Matches(const CGridItemInfo& info, bool bFavourite) const
     }
     for (const QString& word : m_words) {
         bool found = false;
-        for (const int field : {kNameSubText, kMapSubText, kModSubText, kAddressSubText}) {
+        for (const int field : m_searched) {
             found = found || ServerRowField(info, field).contains(word, Qt::CaseInsensitive);
         }
         if (!found) {

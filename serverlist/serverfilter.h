@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 class CGridItemInfo;
 
 // What the filter bar asks of the server rows. The default filter lets every row through.
@@ -17,14 +19,20 @@ struct ServerFilter {
     bool operator==(const ServerFilter&) const = default;
 };
 
+// The sub-texts the search words are looked for in: name, map, mod and address.
+std::vector<int> SearchableSubTexts();
+
 // A filter made ready for matching many rows: the search words are split once.
 class ServerRowMatcher {
 public:
-    explicit ServerRowMatcher(const ServerFilter& filter);
+    // searched: the sub-texts to look in, a part of SearchableSubTexts (the grid leaves out those
+    // of hidden columns: a player finds nothing by a text they cannot see).
+    explicit ServerRowMatcher(const ServerFilter& filter,
+                              std::vector<int> searched = SearchableSubTexts());
 
     // The row data of a server row (sub-texts ping, name, map, players "n/m", mod, "", "",
-    // address) passes when every search word occurs, ignoring case, in its name, map, mod or
-    // address, and, unless it is a favourite, when it is not hidden as empty, full or over the
+    // address) passes when every search word occurs, ignoring case, in one of the searched
+    // sub-texts, and, unless it is a favourite, when it is not hidden as empty, full or over the
     // ping limit (an unanswered "9999" is over any limit). "Favourites only" lets favourites
     // alone through. Cost O(words x text length).
     bool Matches(const CGridItemInfo& info, bool bFavourite) const;
@@ -32,4 +40,5 @@ public:
 private:
     ServerFilter m_filter;
     QStringList m_words;
+    std::vector<int> m_searched;
 };

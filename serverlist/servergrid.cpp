@@ -94,12 +94,6 @@ int CServerGrid::DescribedColumnWidth(int col) {
     return col >= 0 && col < static_cast<int>(std::size(kColumns)) ? kColumns[col].width : 0;
 }
 
-void CServerGrid::ResetColumnWidths() {
-    for (int col = 0; col < GetColumnCount(); ++col) {
-        SetColumnWidth(col, DescribedColumnWidth(col));
-    }
-}
-
 void CServerGrid::RegisterGroupNode(const std::string& first, const std::string& second,
                                     CGridTreeItem* node) {
     m_groupNodes.push_back(GroupNodeEntry{first + second, node});

@@ -58,8 +58,17 @@ public:
     void PrepareGrid();
     // Column col's described width in pixels (0 past the nine columns).
     static int DescribedColumnWidth(int col);
-    // Gives every column its described width again.
+
+    // ---- Shown columns (servergrid_columns.cpp). ----
+
+    // Shows every column again and gives each its described width.
     void ResetColumnWidths();
+    // Server and Ip:Port are always shown; every other column may be hidden.
+    static bool CanHideColumn(int col);
+    // Shows or hides a column that may be hidden (others: nothing). The filter's text search
+    // looks in the shown columns only, and is applied again at once when it has words. O(columns)
+    // plus that (SetFilter).
+    void ShowColumn(int col, bool bShown);
 
     // Appends a group-table entry with the key first + second.
     void RegisterGroupNode(const std::string& first, const std::string& second,
@@ -208,13 +217,13 @@ public:
     // title "Korvath Servers" at (10, h), h being the font's height plus external leading; when
     // a row is selected, then the column headings' line, and for each root a blank line, the
     // root's line and a line for every node below it in pre-order, shown or not. A line is the
-    // node's text and then each sub-text, each followed by a tab, written at x = 10 with a tab
-    // stop at each column's edge: the grid's column widths scaled by the device's logical DPI
-    // over the screen's. A field that would come within a space of the next stop is cut with
-    // "…"; the sub-texts that would pass the device's right edge continue on the next line, one
-    // column in. On a paged device a line that would pass the bottom of the page begins a new
-    // page (lines start at y = h there; the title and headings are on the first page only).
-    // Cost O(nodes x sub-texts x line length).
+    // node's text and then each sub-text, those of hidden columns left out, each followed by a
+    // tab, written at x = 10 with a tab stop at each shown column's edge: the grid's column
+    // widths scaled by the device's logical DPI over the screen's. A field that would come within a
+    // space of the next stop is cut with "…"; the sub-texts that would pass the device's right edge
+    // continue on the next line, one column in. On a paged device a line that would pass the bottom
+    // of the page begins a new page (lines start at y = h there; the title and headings are on the
+    // first page only). Cost O(nodes x sub-texts x line length).
     void PrintTree(CDC* pDC);
     // The first node, roots in order each followed by its subtree in pre-order, whose text equals
     // text exactly and each of whose extra texts equals one of its sub-texts, comparing ASCII
@@ -285,6 +294,10 @@ private:
     CFavouriteServers m_favourites;
     CGridTreeItem* m_pNoAnswerRoot = nullptr;  // checked against the roots before every use
     void SelectTypedServer();
+    // The sub-texts the filter's search looks in: the searchable ones whose columns are shown.
+    std::vector<int> SearchedSubTexts() const;
+    // Applies the filter again when its search has words, after the shown columns changed.
+    void SearchShownColumns();
     // The Menu key or Shift+F10: asks for the selected row's context menu (below its label) and
     // is taken; false for any other key (servergrid_gestures.cpp).
     bool RequestContextMenuByKey(const QKeyEvent& event);

@@ -15,7 +15,7 @@ bool CServerGrid::PassesFilter(const CGridItemInfo& info) const {
 void CServerGrid::SetFilter(const ServerFilter& filter) {
     m_filter = filter;
     m_bFilterActive = filter.IsActive();
-    m_matcher = ServerRowMatcher(filter);
+    m_matcher = ServerRowMatcher(filter, SearchedSubTexts());
     SetHiddenNodes([this](const CGridTreeItem* node) {
         return IsServerRow(node) && !PassesFilter(*node->m_pInfo);
     });

@@ -26,13 +26,30 @@ void CServerGrid::PrintTree(CDC* pDC) {
     if (GetSelectedRow() == -1) {
         return;
     }
+    // The shown columns are printed, in order; a hidden one's field is left out.
+    std::vector<int> shown;
+    for (int col = 0; col < GetColumnCount(); ++col) {
+        if (IsColumnShown(col)) {
+            shown.push_back(col);
+        }
+    }
+    const auto shownFields = [&](const QStringList& all) {
+        QStringList fields;
+        for (const int col : shown) {
+            if (col < all.size()) {
+                fields << all[col];
+            }
+        }
+        return fields + all.mid(GetColumnCount());
+    };
     // Where each column's field ends, from kPrintLeft: the grid's column widths, screen pixels
     // scaled to the device's, each column at least one unit wide so that every tab lands on a
     // stop of its own. A field keeps a space clear before the next column.
     std::vector<int> cellEnds;
     const int deviceDpi = pDC->GetDeviceCaps(LOGPIXELSX);
     const int screenDpi = std::max(1, logicalDpiX());
-    for (int col = 0, screenEnd = 0; col < GetColumnCount(); ++col) {
+    int screenEnd = 0;
+    for (const int col : shown) {
         screenEnd += GetColumnWidth(col);
         const int end = (screenEnd * deviceDpi + screenDpi / 2) / screenDpi;
         cellEnds.push_back(std::max(end, cellEnds.empty() ? 1 : cellEnds.back() + 1));
@@ -96,12 +113,12 @@ void CServerGrid::PrintTree(CDC* pDC) {
         GetColumn(col, &column);
         headings << column.pszText;
     }
-    writeFields(headings);
+    writeFields(shownFields(headings));
     for (CGridTreeItem* node : PreOrderNodes()) {
         if (node->m_pParent == nullptr) {
             y += h;  // a blank line before each root's block
         }
         const CGridItemInfo* info = GetInfo(node);
-        writeFields(QStringList{info->m_strText} + info->m_arrSubTexts.toList());
+        writeFields(shownFields(QStringList{info->m_strText} + info->m_arrSubTexts.toList()));
     }
 }

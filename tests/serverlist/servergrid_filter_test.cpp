@@ -54,6 +54,13 @@ TEST(ServerGridFilter, FilteredFilingHidesOnlyWhatDoesNotMatchAndClearingRestore
     filtered.SetFilter(ServerFilter{});
     EXPECT_TRUE(GridInvariantsHold(filtered));
     EXPECT_EQ(AllRows(filtered), AllRows(plain));
+    // The search looks in the shown columns only: every server's mod is "mod".
+    filtered.SetFilter(ServerFilter{"mod"});
+    for (const bool bModShown : {false, true}) {
+        filtered.ShowColumn(5, bModShown);
+        filtered.CountServerRows(shown, all);
+        EXPECT_EQ(shown, bModShown ? 4 : 0);
+    }
 }
 
 // Typed letters select the next server whose name starts with them; a second's pause starts a

@@ -103,6 +103,17 @@ TEST(ServerGridPrint, PrintTreeWritesEveryNodeWithFieldsAtTheColumnStops) {
             }
         }
     }
+    // A hidden column's field and stop are left out: Players takes Map's stop.
+    grid.ShowColumn(3, false);
+    QImage page(4000, 4000, QImage::Format_RGB32);
+    page.setDotsPerMeterX(7559);
+    QPainter painter(&page);
+    RecordingDC dc(&painter, nullptr);
+    dc.right = 4000;
+    grid.PrintTree(&dc);
+    EXPECT_EQ(dc.texts[1], "\tPing\tServer\tPlayers\tMod\t\t\tIp:Port\t");
+    EXPECT_TRUE(dc.texts[10].endsWith("\t 3/16\tmod\t\t\t127.0.0.1:27001\t") &&
+                dc.spans[10][3].first == stops[3]);
 }
 
 }  // namespace
