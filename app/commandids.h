@@ -32,7 +32,10 @@ constexpr int ID_COPY_JOIN_LINK = 32796;    // korvath://ip:port of the selected
 constexpr int ID_GAME_SETTINGS = 32797;     // the game command's dialog
 constexpr int ID_GROUP_EXPAND_ALL = 32798;  // a group row's context menu: keypad asterisk
 constexpr int ID_GROUP_COLLAPSE = 32799;    // and keypad minus
-constexpr int ID_RESET_COLUMNS = 32810;     // the grid header's menu: the described widths
+constexpr int ID_RESET_COLUMNS = 32810;     // the grid header's menu: the described layout
+// The grid header's menu: ID_SHOW_COLUMN_FIRST + n shows or hides column n (0 to 8).
+constexpr int ID_SHOW_COLUMN_FIRST = 32811;
+constexpr int ID_SHOW_COLUMN_LAST = 32819;
 
 // The grid's demonstration commands. Only the --demo menu sends them.
 constexpr int ID_DEMO_INSERT_ITEMS = 131;      // node name prompt, then the sample subtree

@@ -24,7 +24,7 @@ class QPrinter;
 // refresh ends a pane tells "A of L answered". The favourites are loaded from the settings with
 // the window (a line in the status bar tells what was dropped) and each change is saved
 // (CFavouriteSettings; a line in the status bar tells when the write failed). A right-click on
-// the grid's header offers "Reset Columns".
+// the grid's header offers each column to show or hide and "Reset Columns".
 //
 // Commands keep their numeric ids: menus, toolbar and keys all go through SendCommand, which
 // offers an id to the view first, then to the frame, then to the application's handlers.
@@ -68,7 +68,7 @@ private:
     void BuildFilterBar(QMenu* view);
     void ShowFilterCount();
     bool OnFilterCommand(int id);
-    // The grid header's right-click menu and its command (mainframe_columns.cpp).
+    // The grid header's right-click menu and its commands (mainframe_columns.cpp).
     void BuildColumnsMenu();
     bool OnColumnsCommand(int id);
     // The Servers menu, the grid's context menu and the answered pane (mainframe_servers.cpp).

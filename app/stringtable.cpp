@@ -38,7 +38,7 @@ const QHash<int, const char*>& Table() {
                            "Search the servers by name, map, mod or address\nFind Server")},
         {ID_RESET_COLUMNS,
          QT_TRANSLATE_NOOP("StringTable",
-                           "Give every column its first width again\nReset Columns")},
+                           "Show every column with its first width again\nReset Columns")},
         {ID_FAVOURITE_TOGGLE,
          QT_TRANSLATE_NOOP(
              "StringTable",

@@ -15,7 +15,7 @@ constexpr int kMaxColumnWidth = 4000;
 void SaveColumnWidths(QSettings& settings, const CServerGrid& grid) {
     QStringList widths;
     for (int col = 0; col < grid.GetColumnCount(); ++col) {
-        widths << QString::number(grid.GetColumnWidth(col));
+        widths << QString::number(grid.GetShownWidth(col));
     }
     settings.setValue(kColumnWidths, widths);
 }
@@ -30,6 +30,30 @@ void RestoreColumnWidths(const QSettings& settings, CServerGrid& grid) {
         grid.SetColumnWidth(col, bUsable ? width : CServerGrid::DescribedColumnWidth(col));
     }
 }
+
+// ---- Hidden columns: their indexes. ----
+constexpr char kHiddenColumns[] = "Hidden Columns";
+
+void SaveHiddenColumns(QSettings& settings, const CServerGrid& grid) {
+    QStringList hidden;
+    for (int col = 0; col < grid.GetColumnCount(); ++col) {
+        if (!grid.IsColumnShown(col)) {
+            hidden << QString::number(col);
+        }
+    }
+    settings.setValue(kHiddenColumns, hidden);
+}
+
+// Anything but the index of a column that may be hidden is passed over (ShowColumn refuses it).
+void RestoreHiddenColumns(const QSettings& settings, CServerGrid& grid) {
+    for (const QString& entry : settings.value(kHiddenColumns).toStringList()) {
+        bool bNumber = false;
+        const int col = entry.trimmed().toInt(&bNumber);
+        if (bNumber) {
+            grid.ShowColumn(col, false);
+        }
+    }
+}
 }  // namespace
 
 void SaveWindowSettings(CMainFrame& frame) {
@@ -39,12 +63,14 @@ void SaveWindowSettings(CMainFrame& frame) {
     settings.setValue(kBars, frame.saveState());
     settings.setValue(kStatusBar, !frame.StatusBar().isHidden());
     SaveColumnWidths(settings, frame.View().Grid());
+    SaveHiddenColumns(settings, frame.View().Grid());
 }
 
 bool RestoreWindowSettings(CMainFrame& frame) {
     CProfileSettings settings;
     settings.beginGroup(kSection);
     RestoreColumnWidths(settings, frame.View().Grid());
+    RestoreHiddenColumns(settings, frame.View().Grid());
     if (!frame.restoreGeometry(settings.value(kGeometry).toByteArray())) {
         return false;
     }

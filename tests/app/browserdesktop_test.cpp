@@ -114,32 +114,41 @@ TEST(BrowserDesktopTest, FirstStartThenWindowAndBarsComeBackAsTheyWereLeft) {
     }
 }
 
-// Dragged column widths come back at the next start; a stored width that is not a number from
-// 0 to 4,000 gets its described width, and every column does when the count is wrong.
+// Dragged column widths and hidden columns come back at the next start (a hidden one with its
+// width); a stored width that is not a number from 0 to 4,000 gets its described width, and
+// every column does when the count is wrong; a stored hidden column that is not the index of a
+// column that may be hidden is passed over.
 TEST(BrowserDesktopTest, ColumnWidthsComeBackAndHostileOnesFallBackToTheDescribedOnes) {
     const QList<int> described{77, 34, 193, 150, 50, 110, 18, 18, 125};
     const QList<int> dragged{0, 40, 300, 4000, 50, 110, 18, 18, 200};
-    const std::pair<QVariant, QList<int>> cases[] = {
-        {QVariant(), dragged},  // none stored: the widths the run before saved
+    const std::tuple<QVariant, QVariant, QList<int>, QList<int>> cases[] = {
+        {QVariant(), QVariant(), dragged, {3, 5}},  // none stored: what the run before saved
         {QStringList{"-1", "4001", "99999", "x", "", "1e3", "4000", "0", " 7"},
-         {77, 34, 193, 150, 50, 110, 4000, 0, 7}},
-        {QStringList{"10", "10"}, described}};
-    for (const auto& [stored, expected] : cases) {
+         QStringList{"x", "-1", "9", "2", "8", "4", "4", " 6", "", "1e1"},
+         {77, 34, 193, 150, 50, 110, 4000, 0, 7},
+         {4, 6}},
+        {QStringList{"10", "10"}, QStringList(100000, "1"), described, {1}}};
+    for (const auto& [stored, storedHidden, expected, expectedHidden] : cases) {
         CProfileSettings().clear();
         CProfileSettings().setValue("Main Window/Column Widths", stored);
+        CProfileSettings().setValue("Main Window/Hidden Columns", storedHidden);
         for (int run = stored.isValid() ? 1 : 0; run < 2; ++run) {
             auto browser = StartBrowser({});
             ASSERT_NE(browser, nullptr);
             CServerGrid& grid = browser->MainFrame()->View().Grid();
-            QList<int> widths;
+            QList<int> widths, hidden;
             for (int col = 0; col < grid.GetColumnCount(); ++col) {
-                widths << grid.GetColumnWidth(col);
-                grid.SetColumnWidth(col, dragged.value(col));
+                widths << grid.GetShownWidth(col);
+                hidden << (grid.IsColumnShown(col) ? QList<int>() : QList<int>{col});
+                grid.SetShownWidth(col, dragged.value(col));
+                grid.ShowColumn(col, col != 3 && col != 5);
             }
             EXPECT_EQ(widths, run == 0 ? described : expected) << run;
+            EXPECT_EQ(hidden, run == 0 ? QList<int>() : expectedHidden) << run;
             browser->ExitInstance();
         }
     }
+    CProfileSettings().clear();  // later tests of this run start with the described columns
 }
 
 // Two buttons with a gap between them, their tips and prompts; the menus (separators shown as

@@ -66,17 +66,18 @@ TEST(ServerActionsTest, RefreshListRunsAWholeNewRefreshWheneverNoneIsRunning) {
     EXPECT_EQ(frame.View().Grid().GetItemCount(), 5) << "sorted and collapsed as after F5";
 }
 
-// The texts of the popup menu that opens while `gesture` runs; its item `choose` is triggered,
-// then the menu is closed.
+// The texts of the popup menu that opens while `gesture` runs ("*" marks a checked item, a
+// disabled one is in brackets); its item `choose` is triggered, then the menu is closed.
 QStringList PopupTexts(const std::function<void()>& gesture, const QString& choose = {}) {
     QStringList texts;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
         if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
             for (QAction* action : menu->actions()) {
+                const QString text = (action->isChecked() ? "*" : "") + action->text();
                 texts << (action->isSeparator() ? QString("-")
-                          : action->isEnabled() ? action->text()
-                                                : "(" + action->text() + ")");
+                          : action->isEnabled() ? text
+                                                : "(" + text + ")");
                 if (action->text() == choose) {
                     action->trigger();
                 }
@@ -114,7 +115,8 @@ protected:
 };
 
 // The right button selects the row under it first; the
-// Menu key and Shift+F10 open the menu of the selected row; the header's offers Reset Columns.
+// Menu key and Shift+F10 open the menu of the selected row; the header's offers each column to
+// show or hide (Server and Ip:Port always shown) and Reset Columns.
 // Copy and the group tool tip.
 TEST_F(ServerRowsTest, ContextMenusCopyAndToolTipsFollowTheRow) {
     Open({"127.0.0.1:27001", "127.0.0.1:27002"});
@@ -129,20 +131,27 @@ TEST_F(ServerRowsTest, ContextMenusCopyAndToolTipsFollowTheRow) {
     const QStringList group = {"E&xpand All", "&Collapse"};
     const QStringList reset = {"Reset Columns"};
     QContextMenuEvent onHeader(QContextMenuEvent::Mouse, {}, grid.mapToGlobal(QPoint()));
+    const auto header = [&] {
+        QApplication::sendEvent(grid.GetHeaderCtrl()->viewport(), &onHeader);
+    };
+    QStringList columns = {"*Group",   "*Ping",      "(*Server)",  "*Map", "*Players", "*Mod",
+                           "*Private", "*Dedicated", "(*Ip:Port)", "-",    reset[0]};
+    EXPECT_EQ(PopupTexts(header, "Map"), columns);
+    columns[3] = "Map";
     const std::tuple<std::function<void()>, int, QStringList> cases[] = {
         {[&] { event(QContextMenuEvent::Mouse, 1); }, 1, group},
         {[&] { QTest::keyClick(&grid, Qt::Key_Menu); }, 1, group},
         {[&] { event(QContextMenuEvent::Keyboard, 3); }, 1, {}},  // the keys above open it
         {[&] { event(QContextMenuEvent::Mouse, 2); }, 2, server},
         {[&] { QTest::keyClick(&grid, Qt::Key_F10, Qt::ShiftModifier); }, 2, server},
-        {[&] { QApplication::sendEvent(grid.GetHeaderCtrl()->viewport(), &onHeader); }, 2, reset},
+        {header, 2, columns},
     };
     grid.SetColumnWidth(2, 999);
     for (const auto& [gesture, selected, texts] : cases) {
         EXPECT_EQ(PopupTexts(gesture, reset[0]), texts) << selected;
         EXPECT_EQ(grid.GetSelectedRow(), selected);
     }
-    EXPECT_EQ(grid.GetColumnWidth(2), 193) << "Reset Columns from the header's menu";
+    EXPECT_TRUE(grid.GetColumnWidth(2) == 193 && grid.IsColumnShown(3)) << "Reset Columns";
 
     // Ctrl+C on the server row, Copy Join Link from its menu, Ctrl+C on a group row: nothing.
     QClipboard* clipboard = QGuiApplication::clipboard();
