@@ -33,6 +33,8 @@ constexpr int ID_GAME_SETTINGS = 32797;     // the game command's dialog
 constexpr int ID_GROUP_EXPAND_ALL = 32798;  // a group row's context menu: keypad asterisk
 constexpr int ID_GROUP_COLLAPSE = 32799;    // and keypad minus
 constexpr int ID_RESET_COLUMNS = 32810;     // the grid header's menu: the described widths
+// The details pane.
+constexpr int ID_VIEW_SERVER_DETAILS = 32820;  // F9: shows or hides the selected server's details
 
 // The grid's demonstration commands. Only the --demo menu sends them.
 constexpr int ID_DEMO_INSERT_ITEMS = 131;      // node name prompt, then the sample subtree
