@@ -6,67 +6,54 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 namespace kr::test {
 namespace {
 
-// Each case files the record of 127.0.0.1:27001 under 1.20 DM `filings` times, changed for
-// filing n; the master lists the address or not, the user has it as a favourite or not. The
-// lines are among the pane's; the tip, when given, is the row's whole tool tip.
+// Each case files the record of 127.0.0.1:27001 under 1.20 DM once (or 12 times), with ping n at
+// filing n and the traits named: the master lists it, the user has it as a favourite, private,
+// dedicated, no mod, silent (no answer). The lines are among the pane's; the tip, when given, is
+// the row's whole tool tip.
 TEST(ServerDetailsTest, PaneLinesAndToolTipTellEverythingKnownOfTheRow) {
     struct Case {
-        std::function<void(ServerRecord&, int)> change;
-        int filings;
-        bool listed;
-        bool favourite;
+        QString traits;
         QStringList lines;
-        QString tip;
+        QString tip = {};
     };
     const Case cases[] = {
-        {[](ServerRecord& r, int) { r.m_mod.clear(), r.m_private = r.m_dedicated = true; },
-         1,
-         true,
-         false,
+        {"listed private dedicated no-mod",
          {"Name: server", "Address: 127.0.0.1:27001", "Version: 1.20, game type: DM", "Map: map",
-          "Mod: none", "Players: 3 of 16, 13 free", "Ping: 50 ms",
+          "Mod: none", "Players: 3 of 16, 13 free", "Ping: 1 ms",
           "Server: dedicated, needs a password", "Listed by the master: yes", "Favourite: no"},
          "server (127.0.0.1:27001)\n1.20 DM, map map, mod none\n"
-         "players 3 of 16, 13 free, ping 50 ms, dedicated, needs a password"},
-        {[](ServerRecord&, int) {},
-         1,
-         false,
-         true,
-         {"Mod: mod", "Server: listen server", "Listed by the master: no", "Favourite: yes"},
-         {}},
-        {[](ServerRecord& r, int) { r.Reset(), r.m_ping = 9999, r.m_pingText = "9999"; },
-         1,
-         true,
-         false,
+         "players 3 of 16, 13 free, ping 1 ms, dedicated, needs a password"},
+        {"favourite",
+         {"Mod: mod", "Server: listen server", "Listed by the master: no", "Favourite: yes"}},
+        {"listed silent",
          {"Players: unknown", "Ping: no answer", "Last answer: none this run",
-          "Pings this run (newest first): none"},
-         {}},
-        {[](ServerRecord& r, int n) { r.m_ping = n, r.m_pingText = std::to_string(n); },
-         12,
-         false,
-         false,
-         {"Ping: 12 ms", "Pings this run (newest first): 12, 11, 10, 9, 8, 7, 6, 5, 4, 3 ms"},
-         {}},
+          "Pings this run (newest first): none"}},
+        {"filed 12 times",
+         {"Ping: 12 ms", "Pings this run (newest first): 12, 11, 10, 9, 8, 7, 6, 5, 4, 3 ms"}},
     };
     for (const Case& c : cases) {
         g_serverAddresses = {};
-        if (c.listed) {
+        if (c.traits.contains("listed")) {
             g_serverAddresses.push_back({"127.0.0.1", 27001});
         }
         PreparedGrid grid;
-        if (c.favourite) {
+        if (c.traits.contains("favourite")) {
             grid.Favourites().Add("127.0.0.1:27001");
         }
-        for (int n = 1; n <= c.filings; ++n) {
-            ServerRecord record = MakeRecord("1.20", "DM");
-            record.m_ping = 50;
-            record.m_playersText = " 3/16";
-            c.change(record, n);
+        for (int n = 1; n <= (c.traits.contains("12") ? 12 : 1); ++n) {
+            ServerRecord record = MakeRecord("1.20", "DM", std::to_string(n));
+            record.m_ping = n;
+            record.m_private = c.traits.contains("private");
+            record.m_dedicated = c.traits.contains("dedicated");
+            if (c.traits.contains("no-mod")) {
+                record.m_mod.clear();
+            }
+            if (c.traits.contains("silent")) {
+                record.Reset();
+            }
             AddServerRow(record, &grid);
         }
         const CGridTreeItem* row = Children(grid, grid.FindGroupNode("1.20", "DM")).back();
