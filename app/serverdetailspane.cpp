@@ -24,8 +24,9 @@ CServerDetailsPane::CServerDetailsPane(CServerGrid* grid, QWidget* parent)
     m_pText->setFocusPolicy(Qt::StrongFocus);
     m_pText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_pText->setWordWrap(true);
-    m_pText->setAccessibleName(tr("Server details"));
+    // Assistive technology reads the label's text as its name; the area around it names it.
     auto* scroll = new QScrollArea(this);
+    scroll->setAccessibleName(tr("Server details"));
     scroll->setWidgetResizable(true);
     scroll->setWidget(m_pText);
     setWidget(scroll);

@@ -11,8 +11,10 @@
 #include "tests/support/testmutex.h"
 
 #include <gtest/gtest.h>
+#include <QAccessible>
 #include <QClipboard>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMenu>
 #include <QRegularExpression>
 #include <QTest>
@@ -246,6 +248,9 @@ TEST_F(ServerRowsTest, DetailsPaneFollowsTheSelectionTheRequeryAndRemovedRows) {
             << " in\n"
             << pane.Text().toStdString();
         EXPECT_TRUE(pane.isVisible() && Frame().Action(ID_VIEW_SERVER_DETAILS)->isChecked());
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(pane.findChild<QLabel*>())
+                      ->text(QAccessible::Name),
+                  pane.Text());
     }
     QTest::keyClick(&grid, Qt::Key_F9);
     EXPECT_TRUE(pane.isHidden());
