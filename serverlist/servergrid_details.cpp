@@ -45,7 +45,9 @@ std::optional<ServerDetails> CServerGrid::DetailsOf(const CGridTreeItem* node) c
     if (const CServerHistory::Entry* entry =
             m_history.Find(details.address.toLatin1().toStdString())) {
         details.listed = entry->listed;
-        details.lastAnswer = entry->lastAnswer;
+        if (entry->lastAnswer != 0) {
+            details.lastAnswer = QDateTime::fromSecsSinceEpoch(entry->lastAnswer);
+        }
         details.pings.assign(entry->pings.begin(), entry->pings.begin() + entry->pingCount);
     }
     return details;

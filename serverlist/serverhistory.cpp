@@ -5,6 +5,8 @@
 #include "net/serverrecord.h"
 #include "serverlist/serverrowtexts.h"
 
+#include <QDateTime>
+
 #include <arpa/inet.h>
 
 #include <algorithm>
@@ -33,45 +35,53 @@ bool PackServerAddress(const std::string& address, uint64_t& packed) {
 }  // namespace
 
 void CServerHistory::RecordFiled(const ServerRecord& record) {
-    const bool listed = IsListed(record.m_address);
-    Record(record).listed = listed;
+    uint64_t packed = 0;
+    if (PackServerAddress(record.m_address, packed)) {
+        const bool listed = IsListed(packed);
+        Record(packed, record).listed = listed;
+    }
 }
 
 void CServerHistory::RecordQueriedAgain(const ServerRecord& record) {
-    Record(record);
+    uint64_t packed = 0;
+    if (PackServerAddress(record.m_address, packed)) {
+        Record(packed, record);
+    }
 }
 
-CServerHistory::Entry& CServerHistory::Record(const ServerRecord& record) {
-    Entry& entry = m_entries[record.m_address];
+CServerHistory::Entry& CServerHistory::Record(uint64_t packed, const ServerRecord& record) {
+    Entry& entry = m_entries[packed];
     if (record.m_ping < static_cast<uint32_t>(kUnansweredPing)) {
         std::copy_backward(entry.pings.begin(), entry.pings.end() - 1, entry.pings.end());
-        entry.pings[0] = record.m_ping;
-        entry.pingCount = std::min(entry.pingCount + 1, kMaxPings);
-        entry.lastAnswer = QDateTime::currentDateTime();
+        entry.pings[0] = static_cast<uint16_t>(record.m_ping);
+        entry.pingCount = static_cast<uint8_t>(std::min(entry.pingCount + 1, kMaxPings));
+        entry.lastAnswer = static_cast<uint32_t>(QDateTime::currentSecsSinceEpoch());
     }
     return entry;
 }
 
 const CServerHistory::Entry* CServerHistory::Find(const std::string& address) const {
-    const auto entry = m_entries.find(address);
-    return entry != m_entries.end() ? &entry->second : nullptr;
+    uint64_t packed = 0;
+    if (!PackServerAddress(address, packed)) {
+        return nullptr;
+    }
+    const auto entry = m_entries.constFind(packed);
+    return entry != m_entries.cend() ? &*entry : nullptr;
 }
 
-bool CServerHistory::IsListed(const std::string& address) {
+bool CServerHistory::IsListed(uint64_t packed) {
     // Rows are filed only once the download has ended, so the list stands still while read.
     if (m_listedRefresh != g_refreshCount) {
         m_listedRefresh = g_refreshCount;
         m_listed.clear();
         m_listed.reserve(g_serverAddresses.size());
         for (const ServerAddress& server : g_serverAddresses) {
-            uint64_t packed = 0;
-            if (PackServerAddress(server.m_ip + ':' + std::to_string(server.m_port), packed)) {
-                m_listed.push_back(packed);
+            uint64_t listed = 0;
+            if (PackServerAddress(server.m_ip + ':' + std::to_string(server.m_port), listed)) {
+                m_listed.push_back(listed);
             }
         }
         std::sort(m_listed.begin(), m_listed.end());
     }
-    uint64_t packed = 0;
-    return PackServerAddress(address, packed) &&
-           std::binary_search(m_listed.begin(), m_listed.end(), packed);
+    return std::binary_search(m_listed.begin(), m_listed.end(), packed);
 }

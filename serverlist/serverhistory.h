@@ -1,29 +1,29 @@
 #pragma once
 
-#include <QDateTime>
+#include <QHash>
 
 #include <array>
 #include <cstdint>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 class ServerRecord;
 
 // What this run learnt of each server beyond its row: its last pings, when it last answered and
-// whether the master's list named it. Keyed by the address its query used ("ip:port"). Memory:
-// one entry of about 150 bytes per server filed or queried again this run, at most kMaxPings
-// pings in each, plus 8 bytes per server of the master's last list.
+// whether the master's list named it. Keyed by the address its query used, packed ("a.b.c.d:port";
+// a host name, which only a favourite that could not be resolved carries, has no entry). Memory:
+// about 55 bytes per server filed or queried again this run (an entry of kMaxPings pings at most
+// in a hash table), plus 8 bytes per server of the master's last list.
 // Threads: the grid's thread only.
 class CServerHistory {
 public:
     static constexpr int kMaxPings = 10;
 
     struct Entry {
-        std::array<uint32_t, kMaxPings> pings{};  // newest first; pingCount of them are used
-        int pingCount = 0;
-        QDateTime lastAnswer;  // local time; invalid while it never answered
-        bool listed = false;   // the master's list of its last filing named it
+        std::array<uint16_t, kMaxPings> pings{};  // newest first; pingCount of them are used
+        uint32_t lastAnswer = 0;  // seconds since the epoch; 0 while it never answered
+        uint8_t pingCount = 0;
+        bool listed = false;  // the master's list of its last filing named it
     };
 
     // A record AddServerRow files: an answer (a ping below 9999) adds its ping, dropping the
@@ -37,10 +37,10 @@ public:
     const Entry* Find(const std::string& address) const;
 
 private:
-    Entry& Record(const ServerRecord& record);
-    bool IsListed(const std::string& address);
+    Entry& Record(uint64_t packed, const ServerRecord& record);
+    bool IsListed(uint64_t packed);
 
-    std::unordered_map<std::string, Entry> m_entries;
+    QHash<uint64_t, Entry> m_entries;
     std::vector<uint64_t> m_listed;  // the master's last list as ip << 16 | port, sorted
     int32_t m_listedRefresh = -1;    // the refresh (g_refreshCount) m_listed was read for
 };
