@@ -61,6 +61,7 @@ bool CMainFrame::OnCreate() {
     BuildFilterBar(m_pViewMenu);
     BuildColumnsMenu();
     new CSortMenu(&grid, m_pViewMenu, this);
+    BuildDetailsPane(m_pViewMenu);
     return true;
 }
 
@@ -142,7 +143,7 @@ void CMainFrame::BuildStatusBar() {
 
 bool CMainFrame::SendCommand(int id) {
     return m_pView->OnCommand(id) || OnFrameCommand(id) || OnFilterCommand(id) ||
-           OnColumnsCommand(id) || OnAppCommand(id);
+           OnColumnsCommand(id) || OnDetailsCommand(id) || OnAppCommand(id);
 }
 
 bool CMainFrame::OnFrameCommand(int id) {

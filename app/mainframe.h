@@ -11,6 +11,7 @@
 #include <QToolBar>
 
 class CFilterBar;
+class CServerDetailsPane;
 class QAction;
 class QMenu;
 class QPrinter;
@@ -96,4 +97,17 @@ private:
     QPrinter* m_pPrinter;
     QHash<int, QAction*> m_actions;
     bool m_bCloseRequested = false;
+
+public:
+    // ---- The details pane (mainframe_details.cpp). ----
+
+    CServerDetailsPane& DetailsPane() { return *m_pDetailsPane; }
+    // Docks the pane at the bottom, hidden, as on a first start.
+    void ResetDetailsPane();
+
+private:
+    // View > "Server Details" (F9) and the pane it shows or hides.
+    void BuildDetailsPane(QMenu* view);
+    bool OnDetailsCommand(int id);
+    CServerDetailsPane* m_pDetailsPane = nullptr;
 };

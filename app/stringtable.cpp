@@ -61,6 +61,10 @@ const QHash<int, const char*>& Table() {
         {ID_GROUP_EXPAND_ALL,
          QT_TRANSLATE_NOOP("StringTable", "Expand the group and everything in it\nExpand All")},
         {ID_GROUP_COLLAPSE, QT_TRANSLATE_NOOP("StringTable", "Collapse the group\nCollapse")},
+        // The details pane.
+        {ID_VIEW_SERVER_DETAILS,
+         QT_TRANSLATE_NOOP("StringTable",
+                           "Show or hide everything known of the selected server\nServer Details")},
         {ID_DEMO_SET_IMAGE,
          QT_TRANSLATE_NOOP("StringTable", "set new image on currently selected item")},
         {ID_INDICATOR_CAPS, QT_TRANSLATE_NOOP("StringTable", "CAP")},

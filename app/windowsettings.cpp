@@ -3,6 +3,7 @@
 #include "app/commandids.h"
 #include "app/mainframe.h"
 #include "app/profilesettings.h"
+#include "app/serverdetailspane.h"
 
 namespace {
 constexpr char kSection[] = "Main Window";
@@ -11,6 +12,8 @@ constexpr char kBars[] = "Bars";
 constexpr char kStatusBar[] = "Status Bar";
 constexpr char kColumnWidths[] = "Column Widths";
 constexpr int kMaxColumnWidth = 4000;
+// The bars' state since the details pane came; a state of another version is not applied.
+constexpr int kBarsVersion = 1;
 
 void SaveColumnWidths(QSettings& settings, const CServerGrid& grid) {
     QStringList widths;
@@ -60,7 +63,7 @@ void SaveWindowSettings(CMainFrame& frame) {
     CProfileSettings settings;
     settings.beginGroup(kSection);
     settings.setValue(kGeometry, frame.saveGeometry());
-    settings.setValue(kBars, frame.saveState());
+    settings.setValue(kBars, frame.saveState(kBarsVersion));
     settings.setValue(kStatusBar, !frame.StatusBar().isHidden());
     SaveColumnWidths(settings, frame.View().Grid());
     SaveHiddenColumns(settings, frame.View().Grid());
@@ -74,7 +77,10 @@ bool RestoreWindowSettings(CMainFrame& frame) {
     if (!frame.restoreGeometry(settings.value(kGeometry).toByteArray())) {
         return false;
     }
-    frame.restoreState(settings.value(kBars).toByteArray());
+    if (!frame.restoreState(settings.value(kBars).toByteArray(), kBarsVersion)) {
+        frame.ResetDetailsPane();
+    }
+    frame.Action(ID_VIEW_SERVER_DETAILS)->setChecked(!frame.DetailsPane().isHidden());
     // A bar hidden before the window is first shown gets no hide event to update its check mark.
     frame.Action(ID_VIEW_TOOLBAR)->setChecked(!frame.ToolBar().isHidden());
     if (!settings.value(kStatusBar, true).toBool()) {

@@ -5,7 +5,9 @@ class CMainFrame;
 // The main window's place between runs, in the settings' "Main Window" section: its size,
 // position and state (normal, maximised), the toolbar's place and visibility, and whether the
 // status bar shows, and the width of each grid column as the player left it (a hidden column's:
-// the width it comes back with) and which columns are hidden.
+// the width it comes back with) and which columns are hidden. The bars' state carries the details
+// pane's place, size and visibility, under a version number: a state of another version, or one
+// that does not read, leaves the pane hidden at the bottom.
 void SaveWindowSettings(CMainFrame& frame);
 // Puts the window back as saved; false when nothing usable was saved (a first start), which
 // leaves the window as it is. The grid's columns get their saved widths whatever that returns;

@@ -147,6 +147,7 @@ void AddServerRow(const ServerRecord& record, CServerGrid* grid) {
     if (grid == nullptr) {
         return;
     }
+    grid->History().RecordFiled(record);
     CGridTreeItem* parent = grid->FindGroupNode(record.m_version, record.m_gameType);
     if (parent == nullptr) {
         grid->FileUngroupedFavourite(record);

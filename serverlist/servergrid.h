@@ -3,12 +3,15 @@
 #include "gridctrl/gridtreectrl.h"
 #include "net/refreshdriver.h"
 #include "serverlist/favouriteservers.h"
+#include "serverlist/serverdetails.h"
 #include "serverlist/serverfilter.h"
+#include "serverlist/serverhistory.h"
 #include "serverlist/serverrowtexts.h"
 #include "serverlist/sortorder.h"
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -96,9 +99,10 @@ public:
     CGridItemInfo* CloneInfo(CGridItemInfo* pSource) override;
     // Enter: queries the server of the selected row again (its "Ip:Port" text) on this thread,
     // blocking for up to the query's 2-second time-out under the wait cursor, and rewrites the
-    // row's texts and images from the reply in place (no move, no sort); a server that does not
-    // answer leaves "?", "9999", "?/?". Nothing without a selected row or a focused column, and
-    // nothing for a row whose address does not name a server (group rows): nothing is sent.
+    // row's texts and images from the reply in place (no move, no sort) and notes the reply in
+    // the history; a server that does not answer leaves "?", "9999", "?/?". Nothing without a
+    // selected row or a focused column, and nothing for a row whose address does not name a server
+    // (group rows): nothing is sent.
     BOOL OnReturnKey() override;
     // Rows can be dragged only while m_bDragEnabled is set (FALSE after construction); then with
     // the default image of the dragged row. Group rows (versions, game types and
@@ -270,7 +274,8 @@ protected:
     // Gestures (servergrid_gestures.cpp). A double-click does what the tree does, then asks to
     // join a server row. A right-button context menu event selects the row under it and asks for
     // the menu; one from the keyboard is taken and left to the keys above (some platforms send
-    // both). A tool tip over a version or game-type row tells its servers.
+    // both). A tool tip over a version or game-type row tells its servers; over a server row,
+    // the server in three lines (ServerToolTip).
     void OnDblClk(CPoint ptAction) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     bool viewportEvent(QEvent* event) override;
@@ -309,6 +314,23 @@ private:
     CollationRanks m_collationRanks;  // for the sorts by a text key, kept across them
     bool m_bFilterActive = false;     // m_filter.IsActive(), asked once per filed row
     ServerRowMatcher m_matcher{m_filter};
+
+public:
+    // ---- Server details (servergrid_details.cpp). ----
+
+    // This run's pings and answers of the servers filed (AddServerRow) or queried again (Enter).
+    CServerHistory& History() { return m_history; }
+    // What is known of a server row (IsServerRow): its texts and marks, its group's version and
+    // game type, whether it is a favourite, and its history; nullopt for any other node.
+    // O(1) but for the look-ups in the history and the favourites.
+    std::optional<ServerDetails> DetailsOf(const CGridTreeItem* node) const;
+    // The details pane's text for the node: a server row's lines, a version or game-type row's
+    // counts (O(subtree)), "No server selected" for null or any other row. Read afresh for every
+    // call: nothing of the node is kept.
+    QString DetailsText(const CGridTreeItem* node) const;
+
+private:
+    CServerHistory m_history;
 };
 
 // The row data of a server: empty tree text; sub-texts ping, name, map, players, mod, "", "",
@@ -321,6 +343,7 @@ std::unique_ptr<CGridItemInfo> MakeServerRowInfo(const ServerRecord& record);
 // (CServerGrid::FileUngroupedFavourite). The server gets its row at once when
 // the group is shown and expanded (the grid is then repainted at once, or at the end of the
 // frame when it was repainted so within the current one: RedrawWithinFrame), else the group is
-// marked collapsed and shows it when expanded. Grid's thread only. Cost O(depth + rows below
-// the new row) with a row (CGridTreeCtrl::InsertChildNode), else O(1).
+// marked collapsed and shows it when expanded. Every record is first noted in the grid's
+// history (CServerHistory::RecordFiled), filed or not. Grid's thread only. Cost O(depth + rows
+// below the new row) with a row (CGridTreeCtrl::InsertChildNode), else O(1), plus the history's.
 void AddServerRow(const ServerRecord& record, CServerGrid* grid);

@@ -1,5 +1,5 @@
 // What the user does to a server or group row beyond the tree's own handling: join it by a
-// double-click, ask for its context menu, read its server count in a tool tip.
+// double-click, ask for its context menu, read its server count or the server in a tool tip.
 
 #include "serverlist/servergrid.h"
 
@@ -83,6 +83,10 @@ bool CServerGrid::viewportEvent(QEvent* event) {
     LVHITTESTINFO hit;
     hit.pt = CPoint(help->pos());
     const CGridTreeItem* node = NodeFromRow(SubItemHitTest(&hit));
+    if (const std::optional<ServerDetails> details = DetailsOf(node)) {
+        QToolTip::showText(help->globalPos(), ServerToolTip(*details), viewport());
+        return true;
+    }
     if (!IsVersionOrTypeRow(node)) {
         QToolTip::hideText();
         return true;

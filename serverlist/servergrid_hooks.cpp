@@ -138,6 +138,7 @@ BOOL CServerGrid::OnReturnKey() {
         const CWaitCursor wait;  // the query blocks this thread for up to its time-out
         QueryServerByAddress(address, record);
     }
+    m_history.RecordQueriedAgain(record);
     const std::unique_ptr<CGridItemInfo> fresh = MakeServerRowInfo(record);
     info->m_strText.clear();
     QStringList texts = info->m_arrSubTexts.toList();  // texts past the server's own stay

@@ -199,6 +199,9 @@ signals:
     // Rows are about to be inserted or deleted: a widget over a cell must end before its row
     // number goes stale. Emitted at the start of InsertItem, DeleteItem and DeleteAllItems.
     void rowsAboutToChange();
+    // Another row, or none, is selected through SetItemState (a click, a key, a call); not when
+    // the selected row goes with its deletion (rowsAboutToChange tells that).
+    void selectionChanged();
 
 protected:
     // Window creation step; 0 or -1. The list view itself always succeeds.

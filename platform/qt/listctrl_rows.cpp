@@ -228,6 +228,9 @@ void CListCtrl::ApplyState(int nItem, UINT nState, UINT nMask) {
     if (m_nSelectedItem != oldSelected || m_nFocusedItem != oldFocused) {
         AnnounceSelectionAndFocus(oldSelected, oldFocused);
     }
+    if (m_nSelectedItem != oldSelected) {
+        emit selectionChanged();
+    }
 }
 
 void CListCtrl::ShiftTrackedRows(int nFirst, int nDelta) {

@@ -3,6 +3,7 @@
 #include "app/appicons.h"
 #include "app/commandids.h"
 #include "app/profilesettings.h"
+#include "app/serverdetailspane.h"
 #include "net/tmutex.h"
 #include "platform/posix/usernotice.h"
 #include "tests/app/browsertesting.h"
@@ -89,10 +90,11 @@ TEST(BrowserDesktopTest, FirstStartThenWindowAndBarsComeBackAsTheyWereLeft) {
         frame.setGeometry(placed);
         frame.addToolBar(Qt::LeftToolBarArea, &frame.ToolBar());
         const std::unique_ptr<QMenu> menu(frame.createPopupMenu());
-        QAction* entry = menu->actions().value(0);
-        ASSERT_NE(entry, nullptr);
-        EXPECT_EQ(entry->text(), "Toolbar");
-        entry->trigger();
+        const QList<QAction*> entries = menu->actions();
+        const auto entry = std::find_if(entries.begin(), entries.end(),
+                                        [](QAction* a) { return a->text() == "Toolbar"; });
+        ASSERT_NE(entry, entries.end());
+        (*entry)->trigger();
         menu->setParent(nullptr);
         EXPECT_FALSE(frame.Action(ID_VIEW_TOOLBAR)->isChecked());
         frame.SendCommand(ID_VIEW_STATUS_BAR);
@@ -151,6 +153,38 @@ TEST(BrowserDesktopTest, ColumnWidthsComeBackAndHostileOnesFallBackToTheDescribe
     CProfileSettings().clear();  // later tests of this run start with the described columns
 }
 
+// The details pane comes back where it was left, shown; a stored state of the version before it
+// or garbage leaves it hidden at the bottom.
+TEST(BrowserDesktopTest, DetailsPaneComesBackAndAStateOfAnotherVersionFallsBack) {
+    CProfileSettings().clear();
+    QByteArray left;
+    QByteArray before;
+    {
+        auto browser = StartBrowser({});
+        ASSERT_NE(browser, nullptr);
+        CMainFrame& frame = *browser->MainFrame();
+        frame.SendCommand(ID_VIEW_SERVER_DETAILS);
+        frame.addDockWidget(Qt::RightDockWidgetArea, &frame.DetailsPane());
+        before = frame.saveState();
+        browser->ExitInstance();
+        left = CProfileSettings().value("Main Window/Bars").toByteArray();
+    }
+    const std::tuple<QByteArray, bool, Qt::DockWidgetArea> cases[] = {
+        {left, true, Qt::RightDockWidgetArea},
+        {before, false, Qt::BottomDockWidgetArea},
+        {QByteArray("\xff\0garbage", 9), false, Qt::BottomDockWidgetArea}};
+    for (const auto& [stored, shown, area] : cases) {
+        CProfileSettings().setValue("Main Window/Bars", stored);
+        auto browser = StartBrowser({});
+        ASSERT_NE(browser, nullptr);
+        CMainFrame& frame = *browser->MainFrame();
+        EXPECT_EQ(frame.DetailsPane().isVisible(), shown);
+        EXPECT_EQ(frame.Action(ID_VIEW_SERVER_DETAILS)->isChecked(), shown);
+        EXPECT_EQ(frame.dockWidgetArea(&frame.DetailsPane()), area);
+    }
+    CProfileSettings().clear();
+}
+
 // Two buttons with a gap between them, their tips and prompts; the menus (separators shown as
 // "-") offer no full-list item; ids without a handler are refused. The window's icon sizes, crisp
 // toolbar images, its desktop name, message boxes parented to it, and Ctrl+Q closing it.
@@ -180,7 +214,8 @@ TEST(BrowserDesktopTest, ToolBarMenusIconsMessageBoxesAndTheDesktopEntry) {
         menus.join(' ').toStdString(),
         "&File: &Print... Print Pre&view P&rint Setup... - &Game Settings... - E&xit &View: "
         "&Toolbar &Status Bar &Filter Bar F&ind Server Sort &By Sort by Clicking Column Headers "
-        "&Servers: &Refresh List - &Join &Query Again &Copy Address Copy Join &Link - Add to "
+        "Server &Details &Servers: &Refresh List - &Join &Query Again &Copy Address Copy Join "
+        "&Link - Add to "
         "&Favourites &Help: &About ...");
     EXPECT_FALSE(frame.SendCommand(ID_EDIT_CUT));
     EXPECT_FALSE(frame.SendCommand(ID_FILE_NEW));

@@ -1,6 +1,8 @@
-// What the user does with the servers a refresh found: refresh again, context menus, copy.
+// What the user does with the servers a refresh found: refresh again, context menus, copy, the
+// details pane.
 
 #include "app/commandids.h"
+#include "app/serverdetailspane.h"
 #include "tests/app/browsertesting.h"
 #include "tests/app/standingame.h"
 #include "tests/serverlist/servergridtesting.h"
@@ -9,9 +11,12 @@
 #include "tests/support/testmutex.h"
 
 #include <gtest/gtest.h>
+#include <QAccessible>
 #include <QClipboard>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QTest>
 #include <QToolButton>
 #include <QToolTip>
@@ -221,6 +226,43 @@ TEST_F(ServerRowsTest, JoinSaysWhyARowCannotBeJoined) {
     ASSERT_EQ(boxes.seen.size(), 1u);
     EXPECT_EQ(boxes.seen[0].icon, QMessageBox::Warning);
     EXPECT_TRUE(boxes.seen[0].text.starts_with("\"127.0.0.1:0\" is not a server address"));
+}
+
+// F9 shows the details pane, which follows the selection, a group row's counts, the row Enter
+// rewrites, and the rows removed under it (never read once freed: the suite runs under the
+// address sanitizer too); F9 hides it again.
+TEST_F(ServerRowsTest, DetailsPaneFollowsTheSelectionTheRequeryAndRemovedRows) {
+    FakeGameServers servers({{InfoReply(0x86, "fresh", 1, 3, 16, "m", "", 5)}});
+    Open({servers.Address(0), "127.0.0.1:27002"});
+    CServerGrid& grid = Grid();
+    const CServerDetailsPane& pane = Frame().DetailsPane();
+    const auto select = [&](int row) {
+        grid.SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    };
+    // What the pane must show after each step, as a pattern.
+    const std::pair<std::function<void()>, QString> steps[] = {
+        {[&] { QTest::keyClick(&grid, Qt::Key_F9); },
+         "Address: " + QString::fromStdString(servers.Address(0))},
+        {[&] { select(1); }, "1.00 VLD: 2 of 2 server\\(s\\) shown"},
+        {[&] { select(3); }, "Address: 127.0.0.1:27002"},
+        {[&] { select(2), QTest::keyClick(&grid, Qt::Key_Return); },
+         "Name: fresh\\n(.*\\n)*Server: dedicated, needs a password\\n(.*\\n)*"
+         "Pings this run \\(newest first\\): \\d+, 0 ms"},
+        {[&] { grid.RemoveServerRows(); }, "^No server selected$"}};
+    for (const auto& [step, pattern] : steps) {
+        step();
+        EXPECT_TRUE(QTest::qWaitFor([&] {
+            return pane.Text().contains(QRegularExpression(pattern));
+        })) << pattern.toStdString()
+            << " in\n"
+            << pane.Text().toStdString();
+        EXPECT_TRUE(pane.isVisible() && Frame().Action(ID_VIEW_SERVER_DETAILS)->isChecked());
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(pane.findChild<QLabel*>())
+                      ->text(QAccessible::Name),
+                  pane.Text());
+    }
+    QTest::keyClick(&grid, Qt::Key_F9);
+    EXPECT_TRUE(pane.isHidden());
 }
 
 }  // namespace
