@@ -24,6 +24,8 @@ CServerDetailsPane::CServerDetailsPane(CServerGrid* grid, QWidget* parent)
     m_pText->setFocusPolicy(Qt::StrongFocus);
     m_pText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_pText->setWordWrap(true);
+    const int margin = m_pText->fontMetrics().height() / 2;  // text off the pane's edges
+    m_pText->setContentsMargins(margin, margin / 2, margin, margin / 2);
     // Assistive technology reads the label's text as its name; the area around it names it.
     auto* scroll = new QScrollArea(this);
     scroll->setAccessibleName(tr("Server details"));
