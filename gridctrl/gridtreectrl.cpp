@@ -4,6 +4,7 @@
 #include "platform/qt/waitcursor.h"
 
 #include <algorithm>
+#include <unordered_set>
 #include <vector>
 
 namespace {
@@ -60,6 +61,7 @@ int CGridTreeCtrl::OnCreate() {
 }
 
 void CGridTreeCtrl::FreeNode(CGridTreeItem* node) {
+    ++m_nNodesFreed;
     delete node->m_pInfo;
     delete node;
 }
@@ -80,6 +82,16 @@ void CGridTreeCtrl::SetInfo(CGridTreeItem* node, CGridItemInfo* info, BOOL bRefr
     }
     if (bRefreshRow) {
         RefreshRowTexts(node);
+    }
+}
+
+BOOL CGridTreeCtrl::IsDimmed(const CGridTreeItem* node) const {
+    return node != nullptr && node->m_bDimmed ? TRUE : FALSE;
+}
+
+void CGridTreeCtrl::SetDimmed(CGridTreeItem* node, BOOL bDimmed) {
+    if (node != nullptr) {
+        node->m_bDimmed = bDimmed != FALSE;
     }
 }
 
@@ -404,6 +416,37 @@ void CGridTreeCtrl::DeleteChildNodes(CGridTreeItem* node,
     NoteChildrenRemoved(node, branchesFreed);
     ForgetUnhiddenChildren();
     RedrawRow(RowFromNode(node));  // its expand box may have gone
+}
+
+void CGridTreeCtrl::DeleteNodes(const std::function<bool(const CGridTreeItem*)>& which) {
+    // The chosen nodes are hidden first, so their rows go in one layout that keeps the rest.
+    std::unordered_set<const CGridTreeItem*> doomed;
+    std::unordered_set<CGridTreeItem*> parents;
+    SetHiddenNodes([&](const CGridTreeItem* node) {
+        if (doomed.contains(node->m_pParent)) {
+            doomed.insert(node);  // goes with its parent; the walk is in pre-order
+            return true;
+        }
+        if (which(node)) {
+            doomed.insert(node);
+            parents.insert(node->m_pParent);
+            return true;
+        }
+        return node->m_bHidden != FALSE;
+    });
+    for (CGridTreeItem* parent : parents) {
+        int branchesFreed = 0;
+        std::erase_if(parent->m_listChildren, [&](CGridTreeItem* child) {
+            if (!doomed.contains(child)) {
+                return false;
+            }
+            branchesFreed += HasChildren(child) ? 1 : 0;
+            FreeNode(child);
+            return true;
+        });
+        NoteChildrenRemoved(parent, branchesFreed);
+    }
+    ForgetUnhiddenChildren();
 }
 
 void CGridTreeCtrl::RemoveRootNode(CGridTreeItem* node) {

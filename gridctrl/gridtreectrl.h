@@ -121,6 +121,11 @@ public:
     // the class comment).
     void DeleteChildNodes(CGridTreeItem* node,
                           const std::function<bool(const CGridTreeItem*)>& which);
+    // Frees every node below the roots for which `which` is true (asked once per node, in
+    // pre-order, not below a node it chose) with its subtree and row data, and lays out the rows
+    // again as SetHiddenNodes does: what is expanded stays expanded, and the selection, the
+    // focus and the top row stay when their nodes stay. O(nodes + rows), drawing off meanwhile.
+    void DeleteNodes(const std::function<bool(const CGridTreeItem*)>& which);
     // Frees a root (row data first, then the node with its subtree). Not a root: ignored.
     // Rows are not touched: the caller deletes them first.
     void RemoveRootNode(CGridTreeItem* node);
@@ -150,6 +155,13 @@ public:
     void SetHiddenNodes(const std::function<bool(const CGridTreeItem*)>& isHidden);
     // The number of m_nRow writes since the control was made: the rows its changes touched.
     std::uint64_t GetRowsNumbered() const { return m_nRowsNumbered; }
+    // The number of times a node was freed with its subtree since the control was made: an owner
+    // that keeps node pointers knows from a change that some may be gone.
+    std::uint64_t GetNodesFreed() const { return m_nNodesFreed; }
+    // A dimmed row is drawn in the palette's disabled text colour (an owner's "not current" mark).
+    // The row is not repainted: the caller repaints what it dimmed.
+    BOOL IsDimmed(const CGridTreeItem* node) const;
+    void SetDimmed(CGridTreeItem* node, BOOL bDimmed);
     // Repaints the node's row after its row data changed: a call-back row keeps no copy of a
     // text, so the list and assistive technology read the new texts at once. Nothing unless the
     // node is shown at m_nRow. O(1).
@@ -217,9 +229,10 @@ public:
 
     // Paints one row: tree lines, expand box, node image, check box, column-0 text, then each
     // sub-item cell that meets the clip box with its colour, image and text, the focus cell and
-    // the drop-down buttons of a selected row; nothing of a hidden column. Nothing at all while
-    // the list has no small image list. Cost O(columns + level) plus the text fitting of the
-    // visible cells.
+    // the drop-down buttons of a selected row; nothing of a hidden column. The texts of a dimmed
+    // row that is not selected take the palette's disabled text colour. Nothing at all while the
+    // list has no small image list. Cost O(columns + level) plus the text fitting of the visible
+    // cells.
     void DrawItem(DRAWITEMSTRUCT* pDrawItem) override;
     // Copies a dragged node's row data for its copy; null gives the copy an empty one.
     virtual CGridItemInfo* CloneInfo(CGridItemInfo* pSource);
@@ -372,7 +385,7 @@ protected:
     CImageList* m_hSmallImages = nullptr;  // the list's small images, fetched when drawing
 
 private:
-    static void FreeNode(CGridTreeItem* node);
+    void FreeNode(CGridTreeItem* node);  // counted in m_nNodesFreed
     // The node at pos in the list, advancing pos (null after the last); null for a null pos.
     static CGridTreeItem* NextInList(const GridNodeList& list, POSITION& pos);
     static bool IsShownInTree(const CGridTreeItem* node);
@@ -429,6 +442,7 @@ private:
     LVHITTESTINFO m_pressHit;           // the hit record of the press the list is watching
     bool m_bDragMovesRows = false;      // the drag itself is changing rows (hover expansion)
     std::uint64_t m_nRowsNumbered = 0;  // m_nRow writes, see GetRowsNumbered
+    std::uint64_t m_nNodesFreed = 0;    // see GetNodesFreed
     mutable std::unordered_map<const CGridTreeItem*, const CGridTreeItem*> m_lastUnhiddenChild;
     std::map<int, int> m_keptWidths;  // the widths hidden columns come back with, by column
 };

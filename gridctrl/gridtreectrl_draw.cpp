@@ -1,5 +1,6 @@
 // Painting of the grid's rows: tree lines and expand boxes, images, check boxes, cell colours,
-// texts fitted with "...", the focus cell and the drop-down buttons of the selected row.
+// texts fitted with "..." (dimmed rows' in the disabled text colour), the focus cell and the
+// drop-down buttons of the selected row.
 //
 // Texts are drawn in the transparent background mode over the fills made before them, so a
 // focused or coloured cell keeps its colour behind its text (in the opaque mode each text would
@@ -88,7 +89,10 @@ void CGridTreeCtrl::DrawItem(DRAWITEMSTRUCT* pDrawItem) {
 
     const bool selected = (pDrawItem->itemState & ODS_SELECTED) != 0;
     const COLORREF crBack = GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW, this);
-    const COLORREF crText = GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT, this);
+    const int textColour = selected          ? COLOR_HIGHLIGHTTEXT
+                           : node->m_bDimmed ? COLOR_GRAYTEXT
+                                             : COLOR_WINDOWTEXT;
+    const COLORREF crText = GetSysColor(textColour, this);
 
     const int image = GetNodeImage(node);
     if (image != -1 && image != item.iImage) {

@@ -55,6 +55,7 @@ public:
     // (reordering children leaves it right), so that collapsing a node whose children are all
     // leaves looks at none of them.
     int m_nBranchChildren = 0;
+    bool m_bDimmed = false;  // drawn in the disabled text colour (fits the node's padding)
 };
 
 // Asks for node i + 16 of the list and for the row data of node i + 8 ahead of their turn, for a
