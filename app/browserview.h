@@ -12,8 +12,8 @@ class QPrinter;
 
 // The view: the server grid as its only child, kept at (-1, -1) with the view's client size, and
 // the command target of "New Full List", of the commands on the selected server (join, query
-// again, copy, the favourite toggle) and on a group row, of "Refresh List", of printing and of
-// the grid's demonstration commands.
+// again, copy, the favourite toggle) and on a group row, of "Refresh List" and "Query Shown
+// Servers", of printing and of the grid's demonstration commands.
 class CBrowserView : public QWidget {
     Q_OBJECT
 public:
@@ -54,10 +54,9 @@ public:
     int m_bAllowDrag = 1;  // check state of the drag toggle
 
 signals:
-    // "New Full List" or "Refresh List" is about to refresh.
+    // "New Full List", "Refresh List" or "Query Shown Servers" is about to refresh.
     void refreshStarted();
-    // A refresh started by "New Full List" or "Refresh List" has ended (the window may close
-    // now).
+    // A refresh started by one of them has ended (the window may close now).
     void refreshEnded();
 
 protected:

@@ -1,4 +1,5 @@
-// The view's commands on the selected server or group row, and "Refresh List".
+// The view's commands on the selected server or group row, "Refresh List" and "Query Shown
+// Servers".
 
 #include "app/browserview.h"
 #include "app/commandids.h"
@@ -11,6 +12,9 @@ bool CBrowserView::OnServerCommand(int id) {
     switch (id) {
         case ID_REFRESH_LIST:
             RunRefresh(&CServerGrid::RefreshListAgain);
+            return true;
+        case ID_QUERY_SHOWN:
+            RunRefresh(&CServerGrid::QueryShownServers);
             return true;
         case ID_JOIN_SERVER:
             OnJoinServer();

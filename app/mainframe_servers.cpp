@@ -23,6 +23,9 @@ void CMainFrame::BuildServersMenu() {
     QAction* refresh = MakeAction(ID_REFRESH_LIST, tr("&Refresh List"));
     refresh->setShortcut(QKeySequence("Ctrl+R"));
     servers->addAction(refresh);
+    QAction* queryShown = MakeAction(ID_QUERY_SHOWN, tr("Query &Shown Servers"));
+    queryShown->setShortcut(QKeySequence(Qt::Key_F6));
+    servers->addAction(queryShown);
     servers->addSeparator();
     const std::pair<int, const char*> items[] = {{ID_JOIN_SERVER, QT_TR_NOOP("&Join")},
                                                  {ID_QUERY_AGAIN, QT_TR_NOOP("&Query Again")},
@@ -42,10 +45,12 @@ void CMainFrame::BuildServersMenu() {
     // The shortcuts work whatever the menu last showed: the view checks the row itself.
     connect(servers, &QMenu::aboutToShow, this, &CMainFrame::UpdateServerActions);
     connect(servers, &QMenu::aboutToHide, this, [this] { EnableServerActions(true); });
-    connect(m_pView, &CBrowserView::refreshStarted, refresh,
-            [refresh] { refresh->setEnabled(false); });
-    connect(m_pView, &CBrowserView::refreshEnded, refresh,
-            [refresh] { refresh->setEnabled(true); });
+    for (QAction* action : {refresh, queryShown}) {
+        connect(m_pView, &CBrowserView::refreshStarted, action,
+                [action] { action->setEnabled(false); });
+        connect(m_pView, &CBrowserView::refreshEnded, action,
+                [action] { action->setEnabled(true); });
+    }
     connect(&m_pView->Grid(), &CServerGrid::contextMenuRequested, this,
             &CMainFrame::ShowGridContextMenu);
 }

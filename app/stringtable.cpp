@@ -46,6 +46,10 @@ const QHash<int, const char*>& Table() {
         {ID_REFRESH_LIST,
          QT_TRANSLATE_NOOP("StringTable",
                            "Download the list of servers again and query them all\nRefresh List")},
+        {ID_QUERY_SHOWN,
+         QT_TRANSLATE_NOOP("StringTable",
+                           "Ask the servers shown in the list again, without the master server"
+                           "\nQuery Shown Servers")},
         {ID_JOIN_SERVER,
          QT_TRANSLATE_NOOP("StringTable", "Start the game on the selected server\nJoin")},
         {ID_QUERY_AGAIN,

@@ -57,7 +57,7 @@ MasterEndpoint ResolvedMaster(IRefreshHost& host) {
 
 // Queries the servers on the query thread, which files and counts each, while the driver waits.
 // When the thread cannot be started every server still counts as done.
-void QueryServers(IRefreshHost& host, std::span<const ServerAddress> servers) {
+void RunQueryThread(IRefreshHost& host, std::span<const ServerAddress> servers) {
     ServerQueryThread queries(host, servers);
     if (!RunWorker(host, queries)) {
         for (size_t i = 0; i < servers.size(); ++i) {
@@ -103,7 +103,7 @@ void QueryWithFavourites(IRefreshHost& host, std::span<const ServerAddress> list
                               favourites.unlisted.end());
         queried = withFavourites;
     }
-    QueryServers(host, queried);
+    RunQueryThread(host, queried);
     if (favourites.unresolved.empty() || g_refreshStop.TryWait()) {
         return;
     }
@@ -111,6 +111,13 @@ void QueryWithFavourites(IRefreshHost& host, std::span<const ServerAddress> list
         favourites.unresolved[i].listIndex = queried.size() + i;
     }
     host.FileAndStep(favourites.unresolved);
+}
+
+// "%d server(s)" for the count.
+std::string CountText(std::size_t count) {
+    char text[32];
+    std::snprintf(text, sizeof(text), "%d server(s)", static_cast<int>(count));
+    return text;
 }
 
 }  // namespace
@@ -154,12 +161,7 @@ RefreshOutcome RefreshServerListAgain(IRefreshHost& host) {
 
     FavouriteQueries favourites = ResolveHostsFavourites(host, g_serverAddresses);
     const size_t count = g_serverAddresses.size();
-    std::string countText;
-    {
-        char text[32];
-        std::snprintf(text, sizeof(text), "%d server(s)", static_cast<int>(count));
-        countText = text;
-    }
+    const std::string countText = CountText(count);
     host.BeginProgress(countText, static_cast<int>(count + favourites.unlisted.size() +
                                                    favourites.unresolved.size()));
     QueryWithFavourites(host, g_serverAddresses, favourites);
@@ -174,4 +176,19 @@ RefreshOutcome RefreshServerListAgain(IRefreshHost& host) {
     const bool unreachable = downloadEnd == ListDownloadEnd::NotConnected ||
                              downloadEnd == ListDownloadEnd::RequestNotSent;
     return unreachable ? RefreshOutcome::MasterUnreachable : RefreshOutcome::Completed;
+}
+
+RefreshOutcome QueryServers(IRefreshHost& host, std::span<const ServerAddress> servers) {
+    host.LocateStatusBar();
+    const std::string countText = CountText(servers.size());
+    host.BeginProgress(countText, static_cast<int>(servers.size()));
+    RunQueryThread(host, servers);
+    if (g_refreshStop.TryWait()) {
+        host.EndProgress();
+        return RefreshOutcome::Stopped;
+    }
+    host.SortRows();
+    SetStatusText(countText);
+    host.EndProgress();
+    return RefreshOutcome::Completed;
 }

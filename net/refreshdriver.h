@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 
 #include "net/refreshhost.h"
+#include "net/serveraddress.h"
 
 // Number of refreshes started. A refresh runs only while it is 0 and raises it, so the full list
 // is fetched once per program run. Written only by the thread that runs refreshes.
@@ -44,3 +46,13 @@ RefreshOutcome RefreshServerList(IRefreshHost& host);
 // "Refresh List": the same refresh whether or not one has run before (never NotRun). The front
 // end removes the rows of the previous one first; g_serverAddresses is filled anew by the download.
 RefreshOutcome RefreshServerListAgain(IRefreshHost& host);
+
+// "Query Shown Servers": the servers given, asked again without the master, on the thread that
+// owns the front end, whether or not a refresh has run before (g_refreshCount is left alone):
+// host.LocateStatusBar; host.BeginProgress("%d server(s)", N); one ServerQueryThread queries
+// them (as RefreshServerList's listed servers: at most 10 at once, list order, each once, filed
+// and counted through PostFileAndStep under "update") while the driver waits in
+// host.WaitForWorkerEnd; host.SortRows; the count text as status text; host.EndProgress.
+// Completed, or Stopped when g_refreshStop ended the queries (no sort, no count text). The
+// servers stay as they are until it returns.
+RefreshOutcome QueryServers(IRefreshHost& host, std::span<const ServerAddress> servers);

@@ -149,6 +149,9 @@ void AddServerRow(const ServerRecord& record, CServerGrid* grid) {
     }
     grid->History().RecordFiled(record);
     CGridTreeItem* parent = grid->FindGroupNode(record.m_version, record.m_gameType);
+    if (grid->RewriteWaitingRow(record, parent)) {
+        return;
+    }
     if (parent == nullptr) {
         grid->FileUngroupedFavourite(record);
         return;
@@ -158,6 +161,7 @@ void AddServerRow(const ServerRecord& record, CServerGrid* grid) {
 
 void CServerGrid::InsertServerNode(CGridTreeItem* parent, std::unique_ptr<CGridItemInfo> info) {
     emit serverRowsChanged();
+    info->m_nUserData = m_nRound;
     const int parentRow = RowFromNode(parent);
     const BOOL bShowRow = parentRow != -1 && !IsCollapsed(parent);
     const BOOL bHidden = !PassesFilter(*info);

@@ -6,6 +6,7 @@
 #include "serverlist/serverdetails.h"
 #include "serverlist/serverfilter.h"
 #include "serverlist/serverhistory.h"
+#include "serverlist/serverrowindex.h"
 #include "serverlist/serverrowtexts.h"
 #include "serverlist/sortorder.h"
 
@@ -146,12 +147,11 @@ public:
     // "New Full List": runs RefreshServerList with the installed front end and returns when the
     // refresh has ended. Window events are handled meanwhile. Once per program run.
     RefreshOutcome RefreshList();
-    // "Refresh List": RemoveServerRows, then RefreshServerListAgain as RefreshList does; runs
-    // whether or not a refresh has run before.
+    // "Refresh List": RefreshServerListAgain as RefreshList does, whether or not a refresh has
+    // run before, keeping the list (BeginKeepingRows): every server row is dimmed until its
+    // answer rewrites it; when the refresh completes, the rows the new list did not name are
+    // removed but the favourites'; the end sort is Resort.
     RefreshOutcome RefreshListAgain();
-    // Removes every server row and "Favourites (no answer)" with its rows; the groups and the
-    // demonstration's sample rows stay, every root collapsed. O(nodes + rows).
-    void RemoveServerRows();
 
     // ---- Favourites (servergrid_favourites.cpp). ----
 
@@ -179,7 +179,7 @@ public:
     CGridTreeItem* NoAnswerRoot() const;
 
     // Files a server row under the group (AddServerRow's insertion, see there), hidden when the
-    // filter does not pass it.
+    // filter does not pass it, its row data's m_nUserData the round of the refresh that filed it.
     void InsertServerNode(CGridTreeItem* parent, std::unique_ptr<CGridItemInfo> info);
 
     // ---- Gestures on server and group rows (servergrid_gestures.cpp). ----
@@ -331,6 +331,42 @@ public:
 
 private:
     CServerHistory m_history;
+
+    // ---- Refreshes that keep the list (servergrid_keeprows.cpp, servergrid_refresh.cpp). ----
+public:
+    // "Query Shown Servers": queries again, without the master (QueryServers), every server row
+    // the filter passes, in collapsed groups too, whose "Ip:Port" is a dotted IPv4 address and a
+    // port, keeping the list as "Refresh List" does; nothing is removed. Returns when it has
+    // ended, handling window events meanwhile.
+    RefreshOutcome QueryShownServers();
+    // The sort at the end of a refresh: SortTree with the children, or Resort in a refresh that
+    // keeps the list.
+    void SortAfterRefresh();
+    // AddServerRow's part in a refresh that keeps the list: the record's row that waits for it
+    // (its address, or the favourite's text it was filed under) is rewritten in place
+    // (RewriteServerRow, keeping its "Ip:Port" text), or, when the answer names another group,
+    // moved there as a row filed anew. False when no row waits for the record. O(1) but for the
+    // row's change.
+    bool RewriteWaitingRow(const ServerRecord& record, CGridTreeItem* group);
+    // Writes the record's texts and marks over the server row in place, undimmed (texts past the
+    // server's own stay; with bKeepAddress so does the "Ip:Port" text), and hides or shows it as
+    // the filter says. O(1) when its filter state stays.
+    void RewriteServerRow(CGridTreeItem* node, const ServerRecord& record, bool bKeepAddress);
+
+private:
+    // Starts a refresh that keeps the list: a new round, and each server row (with bShownOnly
+    // those that QueryShownServers asks) dimmed and waiting for its answer; returns the addresses
+    // of the rows that QueryShownServers asks (none without bShownOnly). O(nodes).
+    std::vector<ServerAddress> BeginKeepingRows(bool bShownOnly);
+    // Ends it; with bRemoveUnanswered the server rows not filed in this round go, but the
+    // favourites'; expansion, selection and the top row stay. O(nodes + rows).
+    void EndKeepingRows(bool bRemoveUnanswered);
+    // Makes the index of waiting rows anew when nodes were freed behind its back. O(nodes) then.
+    void UpdateWaitingIndex();
+
+    ServerRowIndex m_waitingRows;
+    std::uint32_t m_nRound = 0;  // the refresh; a server row's m_nUserData is the one that filed it
+    bool m_bKeepingRows = false;
 };
 
 // The row data of a server: empty tree text; sub-texts ping, name, map, players, mod, "", "",
@@ -340,8 +376,9 @@ std::unique_ptr<CGridItemInfo> MakeServerRowInfo(const ServerRecord& record);
 
 // Files a queried server as the last child of the group that matches its version and game
 // type; a record whose key names no group changes nothing, unless it is a favourite's
-// (CServerGrid::FileUngroupedFavourite). The server gets its row at once when
-// the group is shown and expanded (the grid is then repainted at once, or at the end of the
+// (CServerGrid::FileUngroupedFavourite). In a refresh that keeps the list, a row that waits for
+// the record is rewritten instead (CServerGrid::RewriteWaitingRow). The server gets its row at once
+// when the group is shown and expanded (the grid is then repainted at once, or at the end of the
 // frame when it was repainted so within the current one: RedrawWithinFrame), else the group is
 // marked collapsed and shows it when expanded. Every record is first noted in the grid's
 // history (CServerHistory::RecordFiled), filed or not. Grid's thread only. Cost O(depth + rows

@@ -139,7 +139,17 @@ BOOL CServerGrid::OnReturnKey() {
         QueryServerByAddress(address, record);
     }
     m_history.RecordQueriedAgain(record);
+    RewriteServerRow(node, record, false);
+    return TRUE;
+}
+
+void CServerGrid::RewriteServerRow(CGridTreeItem* node, const ServerRecord& record,
+                                   bool bKeepAddress) {
+    CGridItemInfo* info = GetInfo(node);
     const std::unique_ptr<CGridItemInfo> fresh = MakeServerRowInfo(record);
+    if (bKeepAddress) {
+        fresh->m_arrSubTexts.set(kAddressSubText, info->GetSubText(kAddressSubText));
+    }
     info->m_strText.clear();
     QStringList texts = info->m_arrSubTexts.toList();  // texts past the server's own stay
     texts.resize(std::max(texts.size(), qsizetype{kServerSubTextCount}));
@@ -149,8 +159,8 @@ BOOL CServerGrid::OnReturnKey() {
     info->m_arrSubTexts = texts;
     info->m_mapCellImage[kPrivateCellKey] = record.m_private ? kCellImagePrivate : -1;
     info->m_mapCellImage[kDedicatedCellKey] = record.m_dedicated ? kCellImageDedicated : -1;
+    SetDimmed(node, FALSE);
     SetInfo(node, info, TRUE);
     SetNodeHidden(node, !PassesFilter(*info));
     emit serverRowsChanged();
-    return TRUE;
 }

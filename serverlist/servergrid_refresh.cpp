@@ -2,11 +2,13 @@
 
 #include "serverlist/servergridrefreshhost.h"
 
+#include <functional>
+
 namespace {
 
 // Runs a refresh with the grid's front end, or with one of its own when none is installed.
 RefreshOutcome RunWithHost(CServerGrid* grid, IRefreshHost* installed,
-                           RefreshOutcome (*refresh)(IRefreshHost&)) {
+                           const std::function<RefreshOutcome(IRefreshHost&)>& refresh) {
     if (installed != nullptr) {
         return refresh(*installed);
     }
@@ -21,23 +23,18 @@ RefreshOutcome CServerGrid::RefreshList() {
 }
 
 RefreshOutcome CServerGrid::RefreshListAgain() {
-    RemoveServerRows();
-    return RunWithHost(this, m_pRefreshHost, RefreshServerListAgain);
+    BeginKeepingRows(false);
+    const RefreshOutcome outcome = RunWithHost(this, m_pRefreshHost, RefreshServerListAgain);
+    // Only a list the master gave in full tells which servers are gone.
+    EndKeepingRows(outcome == RefreshOutcome::Completed);
+    return outcome;
 }
 
-void CServerGrid::RemoveServerRows() {
-    SetRedraw(FALSE);
-    for (CGridTreeItem* root : m_listRoots) {
-        CollapseNode(root);
-    }
-    const auto isServer = [this](const CGridTreeItem* node) { return IsServerRow(node); };
-    for (const GroupNodeEntry& entry : m_groupNodes) {
-        DeleteChildNodes(entry.m_pNode, isServer);
-    }
-    if (CGridTreeItem* root = NoAnswerRoot()) {
-        DeleteNodeAndRows(root, RowFromNode(root));
-    }
-    SetRedraw(TRUE);
-    Invalidate(TRUE);
-    emit serverRowsChanged();
+RefreshOutcome CServerGrid::QueryShownServers() {
+    const std::vector<ServerAddress> servers = BeginKeepingRows(true);
+    const RefreshOutcome outcome =
+        RunWithHost(this, m_pRefreshHost,
+                    [&servers](IRefreshHost& host) { return QueryServers(host, servers); });
+    EndKeepingRows(false);
+    return outcome;
 }

@@ -60,7 +60,7 @@ void ServerGridRefreshHost::FavouritesResolved(std::span<const ResolvedFavourite
 }
 
 void ServerGridRefreshHost::SortRows() {
-    RunOnGridThread([this] { m_pGrid->SortTree(TRUE); });
+    RunOnGridThread([this] { m_pGrid->SortAfterRefresh(); });
 }
 
 void ServerGridRefreshHost::WaitForWorkerEnd(TEvent& workerEnded) {

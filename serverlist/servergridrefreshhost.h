@@ -34,7 +34,7 @@ public:
     std::vector<std::string> FavouriteServers() override;
     // Hands the resolved addresses to the grid's favourites, on the grid's thread.
     void FavouritesResolved(std::span<const ResolvedFavourite> favourites) override;
-    // SortTree with the children, on the grid's thread.
+    // The grid's end-of-refresh sort (CServerGrid::SortAfterRefresh), on the grid's thread.
     void SortRows() override;
     void EndProgress() override {}
     // Handles the calling thread's events, sleeping while there are none, until the event has

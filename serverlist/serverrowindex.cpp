@@ -1,0 +1,20 @@
+#include "serverlist/serverrowindex.h"
+
+void ServerRowIndex::Clear(std::uint64_t nodesFreed) {
+    m_rows.clear();
+    m_nodesFreed = nodesFreed;
+}
+
+void ServerRowIndex::Add(const QString& address, CGridTreeItem* node) {
+    m_rows.emplace(address, node);
+}
+
+CGridTreeItem* ServerRowIndex::Take(const QString& address) {
+    const auto it = m_rows.find(address);
+    if (it == m_rows.end()) {
+        return nullptr;
+    }
+    CGridTreeItem* node = it->second;
+    m_rows.erase(it);
+    return node;
+}
