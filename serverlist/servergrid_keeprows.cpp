@@ -82,23 +82,30 @@ bool CServerGrid::RewriteWaitingRow(const ServerRecord& record, CGridTreeItem* g
         RewriteServerRow(node, record, true);
         return true;
     }
-    // Its answer names another group: it goes there as a row filed anew.
+    // Its answer names another group: it goes there as a row filed anew, selected when it was.
     std::unique_ptr<CGridItemInfo> info = MakeServerRowInfo(record);
     info->m_arrSubTexts.set(kAddressSubText, node->m_pInfo->GetSubText(kAddressSubText));
+    const bool bSelected = GetSelectedRow() != -1 && NodeFromRow(GetSelectedRow()) == node;
     SetNodeHidden(node, TRUE);  // its row goes first
     DetachNode(node, TRUE);
     m_waitingRows.Synced(GetNodesFreed());
     InsertServerNode(group, std::move(info));
+    const int row = RowFromNode(group->m_listChildren.back());
+    if (bSelected && row != -1) {
+        SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    }
     return true;
 }
 
 void CServerGrid::EndKeepingRows(bool bRemoveUnanswered) {
     m_bKeepingRows = false;
     if (bRemoveUnanswered) {
+        const int top = GetTopIndex();  // kept as Resort keeps it
         DeleteNodes([this](const CGridTreeItem* node) {
             return IsServerRow(node) && node->m_pInfo->m_nUserData != m_nRound &&
                    !IsFavouriteRow(node);
         });
+        Scroll(CSize(0, (top - GetTopIndex()) * GetRowHeight()));
         emit serverRowsChanged();
     }
 }

@@ -20,6 +20,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <set>
 
 namespace kr::test {
 namespace {
@@ -36,13 +37,15 @@ public:
 
     int steps = 0, maximum = -1, bars = 0;
     std::vector<std::pair<int, int>> done;
+    std::vector<std::pair<int, int>> dimmed;  // dimmed server rows before and after each call
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched == &m_grid && event->type() == QEvent::MetaCall) {
-            const int before = steps, servers = Servers();
+            const int before = steps, servers = Servers(), dimmedBefore = Dimmed();
             watched->event(event);
             done.emplace_back(steps - before, Servers() - servers);
+            dimmed.emplace_back(dimmedBefore, Dimmed());
             return true;
         }
         auto* bar = event->type() == QEvent::ChildPolished
@@ -66,6 +69,11 @@ private:
             count += group.m_key.back() == '*' ? 0 : m_grid.GetChildCount(group.m_pNode);
         }
         return count;
+    }
+    int Dimmed() const {
+        const std::vector<CGridTreeItem*> rows = ServerNodes(m_grid);
+        return std::count_if(rows.begin(), rows.end(),
+                             [this](CGridTreeItem* node) { return m_grid.IsDimmed(node); });
     }
     CServerGrid& m_grid;
     QSet<QObject*> m_watched;
@@ -229,6 +237,80 @@ TEST_F(BrowserRefreshTest, CloseDuringASlowDownloadEndsTheRefresh) {
     EXPECT_FALSE(Frame().isVisible());
     EXPECT_EQ(progress.bars, 0);
     EXPECT_EQ(recorder.StatusTexts(), std::vector<std::string>{"Contacting Master Server"});
+}
+
+// Refresh List after F5: each row waits dimmed until its answer rewrites it in place; the row of a
+// server the new list does not name stays dimmed to the end and goes, a favourite's stays (it did
+// not answer, and says so); the selection, what is expanded and the top row are kept.
+TEST_F(BrowserRefreshTest, RefreshListKeepsTheListAndDimsRowsUntilTheyAnswer) {
+    ASSERT_NO_FATAL_FAILURE(Start(Words("--servers 40 --silent 10 --random 5")));
+    Frame().resize(640, 300);
+    ASSERT_TRUE(Frame().SendCommand(ID_NEW_FULL_LIST));
+    Grid().Favourites().Add("127.0.0.1:2");
+    for (const char* address : {"127.0.0.1:1", "127.0.0.1:2"}) {
+        ServerRecord record = MakeRecord("1.40", "DM", "5", "gone");
+        record.m_address = address;
+        AddServerRow(record, &Grid());
+    }
+    ExpandAll(Grid());
+    const std::vector<CGridTreeItem*> before = ServerNodes(Grid());
+    CGridTreeItem* selected = before[before.size() - 3];  // the last server of the fleet's
+    Grid().RevealNode(selected);
+    const int top = Grid().GetTopIndex(), rows = Grid().GetItemCount();
+    ASSERT_GT(top, 0);
+    RefreshWatcher progress(Frame());
+
+    ASSERT_TRUE(Frame().SendCommand(ID_REFRESH_LIST));
+
+    EXPECT_EQ(std::pair(progress.dimmed.front().first, progress.dimmed.back().second),
+              std::pair(static_cast<int>(before.size()), 1));
+    for (const auto& [dimmedBefore, dimmedAfter] : progress.dimmed) {
+        EXPECT_LE(dimmedAfter, dimmedBefore);
+    }
+    const std::vector<CGridTreeItem*> after = ServerNodes(Grid());
+    std::set<CGridTreeItem*> kept(before.begin(), before.end());
+    kept.erase(before[before.size() - 2]);  // "127.0.0.1:1"
+    EXPECT_EQ(std::set(after.begin(), after.end()), kept);
+    EXPECT_EQ(RowText(*Grid().GetInfo(after.back())), "127.0.0.1:2|?|?|?/?|?|-1|-1");
+    EXPECT_EQ(Grid().NodeFromRow(Grid().GetSelectedRow()), selected);
+    EXPECT_EQ(std::pair(Grid().GetTopIndex(), Grid().GetItemCount()), std::pair(top, rows - 1));
+    EXPECT_TRUE(GridInvariantsHold(Grid()));
+}
+
+// Query Shown Servers while the master is silent: only the rows the filter shows, in collapsed
+// groups too, are asked again and rewritten, and go to the group their answer names; the master
+// is not asked.
+TEST_F(BrowserRefreshTest, QueryShownServersAsksOnlyTheShownRowsWithoutTheMaster) {
+    ASSERT_NO_FATAL_FAILURE(Start(Words("--servers 6 --master-silent")));
+    FakeNotice recorder(GetUserNotice());
+    const std::vector<FleetEntry> fleet = m_run->sim.Fleet();
+    std::multiset<std::string> expected;
+    for (std::size_t i = 0; i < fleet.size(); ++i) {
+        ServerRecord record = MakeRecord("1.00", "DM", i % 2 ? "500" : "50", "old");
+        record.m_address = fleet[i].address;
+        AddServerRow(record, &Grid());
+        const std::string group = GroupKey(fleet[i]).empty() ? "1.00DM" : GroupKey(fleet[i]);
+        expected.insert(i % 2 ? "1.00DM " + RowText(*MakeServerRowInfo(record))
+                              : group + " " + ExpectedRowText(fleet[i]));
+    }
+    ServerFilter filter;
+    filter.m_nMaxPing = 100;  // hides the odd ones
+    Grid().SetFilter(filter);
+
+    ASSERT_TRUE(Frame().SendCommand(ID_QUERY_SHOWN));
+
+    std::multiset<std::string> rows;
+    for (const GroupNodeEntry& group : Grid().GroupNodes()) {
+        for (CGridTreeItem* node : Children(Grid(), group.m_pNode)) {
+            if (Grid().IsServerRow(node)) {
+                rows.insert(group.m_key + " " + RowText(*Grid().GetInfo(node)));
+            }
+        }
+    }
+    EXPECT_EQ(rows, expected);
+    EXPECT_EQ(recorder.StatusTexts(), std::vector<std::string>{"3 server(s)"});
+    const std::map<std::string, long> stats = m_run->sim.Stats();
+    EXPECT_EQ(std::pair(stats.at("queries"), stats.at("master_requests")), std::pair(3L, 0L));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "tests/gridctrl/testgrid.h"
 
 #include <gtest/gtest.h>
+#include <QPalette>
 
 #include <tuple>
 
@@ -123,6 +124,17 @@ TEST_F(GridDraw, RightAlignedTextTurnsLeftAlignedOnceShortened) {
     const auto shortened = ink("a name far too long for the column");
     // Left-aligned, and measured with the grid's font: the dots end clear of the cell's edge.
     EXPECT_TRUE(shortened.first >= 206 && shortened.first <= 208 && shortened.second < 278);
+}
+
+TEST_F(GridDraw, DimmedRowTextTakesThePalettesDisabledTextColour) {
+    QPalette palette = grid.palette();
+    palette.setColor(QPalette::Disabled, QPalette::Text, Qt::red);
+    grid.setPalette(palette);
+    grid.GetInfo(grid.N("R3"))->m_arrSubTexts.set(0, "WWW");
+    for (const bool dimmed : {false, true}) {
+        grid.SetDimmed(grid.N("R3"), dimmed);
+        EXPECT_EQ(CountPixels(grid.Render(), Strip("R3", 200, 280), RGB(255, 0, 0)) > 0, dimmed);
+    }
 }
 
 }  // namespace

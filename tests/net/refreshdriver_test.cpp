@@ -164,6 +164,20 @@ TEST_F(RefreshDriverTest, QueriesEveryListedServerOnceAndEndsInOrder) {
     EXPECT_EQ(master.Received().size(), 4u) << "request and three acknowledgements only";
 }
 
+// Servers asked again without a master (none is set up): each is queried, filed and counted once,
+// then the rows are sorted; a run that names no master leaves the refresh count alone.
+TEST_F(RefreshDriverTest, QueryServersAsksTheGivenServersWithoutAMaster) {
+    FakeGameServers servers({{InfoReply(0x85, "a", 0, 1, 32, "map", "", 1)}, {{}, true}});
+    const std::vector<ServerAddress> addresses = {
+        {"127.0.0.1", static_cast<uint32_t>(servers.Port(0))},
+        {"127.0.0.1", static_cast<uint32_t>(servers.Port(1))}};
+    EXPECT_EQ(QueryServers(m_host, addresses), RefreshOutcome::Completed);
+    EXPECT_EQ(std::tuple(m_host.m_sortedAfter, m_host.m_filed[0].m_name, m_host.m_filed[1].m_name,
+                         g_refreshCount),
+              std::tuple(2, "a", "?", 0));
+    EXPECT_EQ(m_notice.StatusTexts(), Texts{"2 server(s)"});
+}
+
 // The queries go on while the front end has not filed what it was handed: it may hold up to 32
 // hand-overs (of at most 10 servers each), and only past that do the queries wait for it. Every
 // server is still filed once and counted once.

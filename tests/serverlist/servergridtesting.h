@@ -64,6 +64,24 @@ inline std::string Outline(const CGridTreeCtrl& grid, const std::vector<CGridTre
     return outline;
 }
 
+// The server rows of the grid, in tree order.
+inline void AppendServerNodes(const CServerGrid& grid, CGridTreeItem* node,
+                              std::vector<CGridTreeItem*>& servers) {
+    if (grid.IsServerRow(node)) {
+        servers.push_back(node);
+    }
+    for (CGridTreeItem* child : Children(grid, node)) {
+        AppendServerNodes(grid, child, servers);
+    }
+}
+inline std::vector<CGridTreeItem*> ServerNodes(const CServerGrid& grid) {
+    std::vector<CGridTreeItem*> servers;
+    for (CGridTreeItem* root : Roots(grid)) {
+        AppendServerNodes(grid, root, servers);
+    }
+    return servers;
+}
+
 // A server grid made and prepared: five collapsed versions with three game types each.
 struct PreparedGrid : CServerGrid {
     explicit PreparedGrid(QWidget* parent = nullptr) {
