@@ -404,6 +404,13 @@ void CGridTreeCtrl::DeleteChildNodes(CGridTreeItem* node,
     // Also when not shown (hidden, or below a hidden node): the children left get no rows, and
     // expanded descendants are collapsed with it, as collapsing a shown node does.
     CollapseWithoutRows(node);
+    FreeChildren(node, which);
+    ForgetUnhiddenChildren();
+    RedrawRow(RowFromNode(node));  // its expand box may have gone
+}
+
+void CGridTreeCtrl::FreeChildren(CGridTreeItem* node,
+                                 const std::function<bool(const CGridTreeItem*)>& which) {
     int branchesFreed = 0;
     std::erase_if(node->m_listChildren, [&](CGridTreeItem* child) {
         if (!which(child)) {
@@ -414,8 +421,6 @@ void CGridTreeCtrl::DeleteChildNodes(CGridTreeItem* node,
         return true;
     });
     NoteChildrenRemoved(node, branchesFreed);
-    ForgetUnhiddenChildren();
-    RedrawRow(RowFromNode(node));  // its expand box may have gone
 }
 
 void CGridTreeCtrl::DeleteNodes(const std::function<bool(const CGridTreeItem*)>& which) {
@@ -435,16 +440,8 @@ void CGridTreeCtrl::DeleteNodes(const std::function<bool(const CGridTreeItem*)>&
         return node->m_bHidden != FALSE;
     });
     for (CGridTreeItem* parent : parents) {
-        int branchesFreed = 0;
-        std::erase_if(parent->m_listChildren, [&](CGridTreeItem* child) {
-            if (!doomed.contains(child)) {
-                return false;
-            }
-            branchesFreed += HasChildren(child) ? 1 : 0;
-            FreeNode(child);
-            return true;
-        });
-        NoteChildrenRemoved(parent, branchesFreed);
+        FreeChildren(parent,
+                     [&doomed](const CGridTreeItem* child) { return doomed.contains(child); });
     }
     ForgetUnhiddenChildren();
 }

@@ -120,6 +120,19 @@ std::string CountText(std::size_t count) {
     return text;
 }
 
+// The end of the queries: unless the refresh was stopped, the sort and the count text as status
+// text; then the progress bar goes. False when stopped.
+bool EndQueries(IRefreshHost& host, const std::string& countText) {
+    if (g_refreshStop.TryWait()) {
+        host.EndProgress();
+        return false;
+    }
+    host.SortRows();
+    SetStatusText(countText);
+    host.EndProgress();
+    return true;
+}
+
 }  // namespace
 
 RefreshOutcome RefreshServerList(IRefreshHost& host) {
@@ -165,14 +178,9 @@ RefreshOutcome RefreshServerListAgain(IRefreshHost& host) {
     host.BeginProgress(countText, static_cast<int>(count + favourites.unlisted.size() +
                                                    favourites.unresolved.size()));
     QueryWithFavourites(host, g_serverAddresses, favourites);
-
-    if (g_refreshStop.TryWait()) {
-        host.EndProgress();
+    if (!EndQueries(host, countText)) {
         return RefreshOutcome::Stopped;
     }
-    host.SortRows();
-    SetStatusText(countText);
-    host.EndProgress();
     const bool unreachable = downloadEnd == ListDownloadEnd::NotConnected ||
                              downloadEnd == ListDownloadEnd::RequestNotSent;
     return unreachable ? RefreshOutcome::MasterUnreachable : RefreshOutcome::Completed;
@@ -183,12 +191,5 @@ RefreshOutcome QueryServers(IRefreshHost& host, std::span<const ServerAddress> s
     const std::string countText = CountText(servers.size());
     host.BeginProgress(countText, static_cast<int>(servers.size()));
     RunQueryThread(host, servers);
-    if (g_refreshStop.TryWait()) {
-        host.EndProgress();
-        return RefreshOutcome::Stopped;
-    }
-    host.SortRows();
-    SetStatusText(countText);
-    host.EndProgress();
-    return RefreshOutcome::Completed;
+    return EndQueries(host, countText) ? RefreshOutcome::Completed : RefreshOutcome::Stopped;
 }
