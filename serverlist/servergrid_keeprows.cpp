@@ -99,6 +99,7 @@ bool CServerGrid::RewriteWaitingRow(const ServerRecord& record, CGridTreeItem* g
 
 void CServerGrid::EndKeepingRows(bool bRemoveUnanswered) {
     m_bKeepingRows = false;
+    m_waitingRows.Clear(GetNodesFreed());
     if (bRemoveUnanswered) {
         const int top = GetTopIndex();  // kept as Resort keeps it
         DeleteNodes([this](const CGridTreeItem* node) {

@@ -16,7 +16,8 @@ class CGridTreeItem;
 // anew then, and after freeing nodes that are not in it calls Synced. Grid's thread only.
 class ServerRowIndex {
 public:
-    // Forgets every row; the owner then adds the waiting rows. nodesFreed: the grid's count now.
+    // Forgets every row and frees the memory; the owner then adds the waiting rows (or none, at
+    // the end of a refresh). nodesFreed: the grid's count now.
     void Clear(std::uint64_t nodesFreed);
     bool Current(std::uint64_t nodesFreed) const { return nodesFreed == m_nodesFreed; }
     // Takes the grid's count after the owner freed only nodes that are not in the index.
