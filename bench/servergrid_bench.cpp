@@ -159,7 +159,7 @@ void SortTree(benchmark::State& state, SortKey key, bool newTexts) {
                 std::shuffle(order.begin(), order.end(), random);
                 std::copy(order.begin(), order.end(), servers.begin());
                 for (CGridTreeItem* server : servers) {
-                    server->m_pInfo->m_nUserData = newTexts ? 0 : server->m_pInfo->m_nUserData;
+                    server->m_pInfo->m_nSortSlot = newTexts ? 0 : server->m_pInfo->m_nSortSlot;
                 }
             }
         }

@@ -23,6 +23,7 @@ public:
     QString GetSubText(int k) const;
 
     std::uint32_t m_nUserData = 0;           // carried along by copies, never read by the grid
+    std::uint32_t m_nSortSlot = 0;           // the owner's sort cache, never read by the grid
     TCellMap<int> m_mapCellKind;             // kCellKindDropDown, else a plain text cell
     TCellMap<COLORREF> m_mapCellBackColor;   // cell fill; kNoColor: none
     TCellMap<QStringList> m_mapCellChoices;  // choices of a drop-down cell

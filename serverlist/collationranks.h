@@ -10,7 +10,7 @@
 
 // The collation order of the texts the server grid sorts by (names, maps, mods), kept across
 // sorts. Each text gets a slot with its collation key (made once, about 0.6 us); a row remembers
-// its slot number (CGridItemInfo::m_nUserData). The slots of a list sorted together get ranks
+// its slot number (CGridItemInfo::m_nSortSlot). The slots of a list sorted together get ranks
 // that are valid among them, so a re-sort of the same rows reads one number a row and compares
 // numbers, not keys. Texts compare as people read them: the user's locale (English rules under
 // the C locale, whose collator knows no numeric mode), case-insensitive, numbers inside them by

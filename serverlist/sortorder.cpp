@@ -114,7 +114,7 @@ void SortServerNodes(GridNodeList& nodes, const SortOrder& order, CollationRanks
             std::uint32_t none = 0;  // a node without row data: a slot of its own each time
             CGridItemInfo* info = nodes[i]->m_pInfo;
             rowSlots.push_back(ranks.Slot(info != nullptr ? ServerRowField(*info, textField) : u"",
-                                          info != nullptr ? info->m_nUserData : none));
+                                          info != nullptr ? info->m_nSortSlot : none));
         }
         ranks.RankTogether(rowSlots);
     }
