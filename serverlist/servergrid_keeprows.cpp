@@ -109,6 +109,10 @@ void CServerGrid::EndKeepingRows(bool bRemoveUnanswered) {
         Scroll(CSize(0, (top - GetTopIndex()) * GetRowHeight()));
         emit serverRowsChanged();
     }
+    // Its favourites may all have answered and gone to their groups.
+    if (CGridTreeItem* root = NoAnswerRoot(); root != nullptr && root->m_listChildren.empty()) {
+        DeleteNodeAndRows(root, RowFromNode(root));
+    }
 }
 
 void CServerGrid::SortAfterRefresh() {

@@ -294,6 +294,13 @@ TEST_F(BrowserRefreshTest, QueryShownServersAsksOnlyTheShownRowsWithoutTheMaster
         expected.insert(i % 2 ? "1.00DM " + RowText(*MakeServerRowInfo(record))
                               : group + " " + ExpectedRowText(fleet[i]));
     }
+    // A favourite that did not answer before answers now: it goes to its group, and
+    // "Favourites (no answer)", left empty, goes.
+    Grid().Favourites().Add(QString::fromStdString(fleet[0].address));
+    ServerRecord lost = MakeRecord("9.99", "DM");
+    lost.m_address = fleet[0].address;
+    Grid().FileUngroupedFavourite(lost);
+    expected.insert(GroupKey(fleet[0]) + " " + ExpectedRowText(fleet[0]));
     ServerFilter filter;
     filter.m_nMaxPing = 100;  // hides the odd ones
     Grid().SetFilter(filter);
@@ -309,9 +316,10 @@ TEST_F(BrowserRefreshTest, QueryShownServersAsksOnlyTheShownRowsWithoutTheMaster
         }
     }
     EXPECT_EQ(rows, expected);
-    EXPECT_EQ(recorder.StatusTexts(), std::vector<std::string>{"3 server(s)"});
+    EXPECT_EQ(Grid().NoAnswerRoot(), nullptr);
+    EXPECT_EQ(recorder.StatusTexts(), std::vector<std::string>{"4 server(s)"});
     const std::map<std::string, long> stats = m_run->sim.Stats();
-    EXPECT_EQ(std::pair(stats.at("queries"), stats.at("master_requests")), std::pair(3L, 0L));
+    EXPECT_EQ(std::pair(stats.at("queries"), stats.at("master_requests")), std::pair(4L, 0L));
 }
 
 }  // namespace
