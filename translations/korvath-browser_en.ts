@@ -337,6 +337,26 @@ Print... on the File menu can write the list to a PDF file instead.</source>
         <source>Reset Columns</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Private</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dedicated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Server &amp;Details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Query &amp;Shown Servers</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CNodeNameDlg</name>
@@ -354,6 +374,17 @@ Print... on the File menu can write the list to a PDF file instead.</source>
     </message>
     <message>
         <source>Enter new node name</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CServerDetailsPane</name>
+    <message>
+        <source>Server Details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Server details</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -565,8 +596,18 @@ Collapse</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Give every column its first width again
+        <source>Show every column with its first width again
 Reset Columns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ask the servers shown in the list again, without the master server
+Query Shown Servers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show or hide everything known of the selected server
+Server Details</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
