@@ -58,6 +58,8 @@ signals:
     void refreshStarted();
     // A refresh started by one of them has ended (the window may close now).
     void refreshEnded();
+    // Quick Join joined nothing; why, for the status bar.
+    void quickJoinFailed(const QString& why);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -74,6 +76,11 @@ private:
     // Join: the server is queried again as Enter does, then, when it is full or did not answer,
     // the user is asked whether to join anyway; then the game is started on its address.
     void OnJoinServer();
+    // Quick Join (browserview_quickjoin.cpp): the candidates of QuickJoinCandidates, best first,
+    // are queried again one by one, at most kQuickJoinTries of them; the first that still has
+    // room is joined as Join does. Without a candidate, or when none tried had room,
+    // quickJoinFailed tells why. Nothing while a refresh runs. Blocks for up to 2 s a try.
+    void OnQuickJoin();
 
     // Printing commands (browserview_print.cpp).
     void OnFilePrint(bool bDirect);

@@ -19,6 +19,9 @@ bool CBrowserView::OnServerCommand(int id) {
         case ID_JOIN_SERVER:
             OnJoinServer();
             return true;
+        case ID_QUICK_JOIN:
+            OnQuickJoin();
+            return true;
         case ID_QUERY_AGAIN:
             m_wndGrid.OnReturnKey();
             return true;

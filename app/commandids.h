@@ -38,6 +38,8 @@ constexpr int ID_SHOW_COLUMN_FIRST = 32811;
 constexpr int ID_SHOW_COLUMN_LAST = 32819;
 constexpr int ID_VIEW_SERVER_DETAILS = 32820;  // F9: shows or hides the selected server's details
 constexpr int ID_QUERY_SHOWN = 32821;          // F6: the shown server rows asked again, no master
+// Quick Join.
+constexpr int ID_QUICK_JOIN = 32825;  // Ctrl+J: joins the best shown server
 
 // The grid's demonstration commands. Only the --demo menu sends them.
 constexpr int ID_DEMO_INSERT_ITEMS = 131;      // node name prompt, then the sample subtree

@@ -124,12 +124,16 @@ bool CMainFrame::BuildToolBar() {
     refresh->setShortcut(QKeySequence(Qt::Key_F5));
     QAction* about = MakeAction(ID_APP_ABOUT, tr("&About ..."));
     about->setIcon(ToolBarIcon(1));
-    if (refresh->icon().isNull() || about->icon().isNull()) {
+    QAction* quickJoin = MakeAction(ID_QUICK_JOIN, tr("Quic&k Join"));
+    quickJoin->setIcon(ToolBarIcon(2));
+    quickJoin->setShortcut(QKeySequence("Ctrl+J"));
+    if (refresh->icon().isNull() || about->icon().isNull() || quickJoin->icon().isNull()) {
         return false;
     }
     m_pToolBar->addAction(refresh);
     m_pToolBar->addSeparator();
     m_pToolBar->addAction(about);
+    m_pToolBar->addAction(quickJoin);
     addToolBar(Qt::TopToolBarArea, m_pToolBar);
     return true;
 }

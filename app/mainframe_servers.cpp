@@ -3,6 +3,7 @@
 
 #include "app/commandids.h"
 #include "app/mainframe.h"
+#include "serverlist/quickjoin.h"
 
 #include <QMenu>
 #include <QMenuBar>
@@ -38,6 +39,7 @@ void CMainFrame::BuildServersMenu() {
     Action(ID_JOIN_SERVER)->setShortcut(QKeySequence("Ctrl+Return"));
     Action(ID_EDIT_COPY)->setShortcut(QKeySequence::Copy);
     Action(ID_FAVOURITE_TOGGLE)->setShortcut(QKeySequence("Ctrl+D"));
+    servers->addAction(Action(ID_QUICK_JOIN));
     AddServerRowCommands(servers);
     MakeAction(ID_GROUP_EXPAND_ALL, tr("E&xpand All"));
     MakeAction(ID_GROUP_COLLAPSE, tr("&Collapse"));
@@ -53,6 +55,19 @@ void CMainFrame::BuildServersMenu() {
     }
     connect(&m_pView->Grid(), &CServerGrid::contextMenuRequested, this,
             &CMainFrame::ShowGridContextMenu);
+
+    // Quick Join: greyed while a refresh runs (which may free rows) and while no server row is
+    // there; it tells in the status bar when it joined nothing.
+    const auto updateQuickJoin = [this] {
+        Action(ID_QUICK_JOIN)
+            ->setEnabled(!m_pView->IsRefreshing() && HasServerRows(m_pView->Grid()));
+    };
+    connect(m_pView, &CBrowserView::refreshStarted, this, updateQuickJoin);
+    connect(m_pView, &CBrowserView::refreshEnded, this, updateQuickJoin);
+    connect(&m_pView->Grid(), &CServerGrid::serverRowsChanged, this, updateQuickJoin);
+    connect(m_pView, &CBrowserView::quickJoinFailed, this,
+            [this](const QString& why) { m_pStatusBar->SetPaneText(0, why); });
+    updateQuickJoin();
 }
 
 void CMainFrame::EnableServerActions(bool bEnable) {

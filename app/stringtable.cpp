@@ -69,6 +69,11 @@ const QHash<int, const char*>& Table() {
         {ID_VIEW_SERVER_DETAILS,
          QT_TRANSLATE_NOOP("StringTable",
                            "Show or hide everything known of the selected server\nServer Details")},
+        // Quick Join.
+        {ID_QUICK_JOIN,
+         QT_TRANSLATE_NOOP("StringTable",
+                           "Join the shown server with the most players and a low ping"
+                           "\nQuick Join")},
         {ID_DEMO_SET_IMAGE,
          QT_TRANSLATE_NOOP("StringTable", "set new image on currently selected item")},
         {ID_INDICATOR_CAPS, QT_TRANSLATE_NOOP("StringTable", "CAP")},

@@ -123,15 +123,19 @@ BOOL CServerGrid::OnDropping(CGridTreeItem*, CGridTreeItem* target) {
 BOOL CServerGrid::OnReturnKey() {
     const int row = GetSelectedRow();
     CGridTreeItem* node = row != -1 && m_nFocusColumn != -1 ? NodeFromRow(row) : nullptr;
-    CGridItemInfo* info = GetInfo(node);
+    return QueryRowAgain(node) ? TRUE : FALSE;
+}
+
+bool CServerGrid::QueryRowAgain(CGridTreeItem* node) {
+    const CGridItemInfo* info = GetInfo(node);
     if (info == nullptr) {
-        return FALSE;
+        return false;
     }
     // A row whose address names no server (a group row has none) keeps its texts: nothing would
     // be sent, and writing an empty record over it would wipe its label.
     const std::string address = info->GetSubText(kAddressSubText).toLatin1().toStdString();
     if (!SplitServerAddress(address)) {
-        return FALSE;
+        return false;
     }
     ServerRecord record;
     {
@@ -140,7 +144,7 @@ BOOL CServerGrid::OnReturnKey() {
     }
     m_history.RecordQueriedAgain(record);
     RewriteServerRow(node, record, false);
-    return TRUE;
+    return true;
 }
 
 void CServerGrid::RewriteServerRow(CGridTreeItem* node, const ServerRecord& record,

@@ -44,10 +44,11 @@ TEST(ServerActionsTest, RefreshListRunsAWholeNewRefreshWheneverNoneIsRunning) {
     std::vector<int> rowCounts;
     QWidget* button = frame.ToolBar().widgetForAction(frame.Action(ID_NEW_FULL_LIST));
     ASSERT_NE(qobject_cast<QToolButton*>(button), nullptr);
-    int greyedMeanwhile = 0;  // each refresh greys Ctrl+R, which then does nothing
+    int greyedMeanwhile = 0;  // each refresh greys Ctrl+R, F6 and Ctrl+J, which then do nothing
     QObject::connect(&frame.View(), &CBrowserView::refreshStarted, &frame, [&] {
         greyedMeanwhile += !frame.Action(ID_REFRESH_LIST)->isEnabled() &&
-                           !frame.Action(ID_QUERY_SHOWN)->isEnabled();
+                           !frame.Action(ID_QUERY_SHOWN)->isEnabled() &&
+                           !frame.Action(ID_QUICK_JOIN)->isEnabled();
         QTest::keyClick(&frame, Qt::Key_R, Qt::ControlModifier);
         QTest::keyClick(&frame, Qt::Key_F6);
         QTest::keyClick(&frame, Qt::Key_F5);

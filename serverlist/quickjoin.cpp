@@ -1,0 +1,94 @@
+// Quick Join's choice among the shown server rows, read from their texts.
+
+#include "serverlist/quickjoin.h"
+
+#include "net/favouriteaddress.h"
+#include "serverlist/pingsort.h"
+#include "serverlist/servergrid.h"
+
+#include <algorithm>
+#include <tuple>
+
+namespace {
+
+// What the ranking reads of a candidate row.
+struct Candidate {
+    CGridTreeItem* node;
+    int players;
+    int ping;
+    bool favourite;
+    QString address;
+};
+
+// A private server needs a password, which Quick Join cannot give yet: the one place where a
+// remembered password will let one in.
+bool CanEnter(const CGridItemInfo& info) {
+    const auto image = info.m_mapCellImage.find(kPrivateCellKey);
+    return image == info.m_mapCellImage.end() || image->second != kCellImagePrivate;
+}
+
+void CollectCandidates(const CServerGrid& grid, CGridTreeItem* node, int pingLimit,
+                       std::vector<Candidate>& candidates) {
+    for (POSITION pos = grid.GetFirstChildPosition(node); pos;) {
+        CollectCandidates(grid, grid.GetNextChild(node, pos), pingLimit, candidates);
+    }
+    if (!grid.IsServerRow(node) || grid.IsHidden(node)) {
+        return;
+    }
+    const CGridItemInfo& info = *grid.GetInfo(node);
+    const int ping = PingTextValue(ServerRowField(info, kPingSubText));
+    int players = 0;
+    int maximum = 0;
+    ReadServerPlayers(ServerRowField(info, kPlayersSubText), players, maximum);
+    const QString address = ServerRowField(info, kAddressSubText).toString();
+    if (ReadServerAvailability(info) != ServerAvailability::Open || maximum <= 0 ||
+        ping > pingLimit || !CanEnter(info) || !ParseFavouriteAddress(address.toStdString())) {
+        return;
+    }
+    candidates.push_back({node, players, ping, grid.IsFavouriteRow(node), address});
+}
+
+bool HasServerRowBelow(const CServerGrid& grid, CGridTreeItem* node) {
+    if (grid.IsServerRow(node)) {
+        return true;
+    }
+    for (POSITION pos = grid.GetFirstChildPosition(node); pos;) {
+        if (HasServerRowBelow(grid, grid.GetNextChild(node, pos))) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+bool HasServerRows(const CServerGrid& grid) {
+    for (POSITION pos = grid.GetFirstRootPosition(); pos;) {
+        if (HasServerRowBelow(grid, grid.GetNextRoot(pos))) {
+            return true;
+        }
+    }
+    return false;
+}
+
+int QuickJoinPingLimit(const ServerFilter& filter) {
+    return filter.m_nMaxPing > 0 ? filter.m_nMaxPing : kQuickJoinDefaultPingLimit;
+}
+
+std::vector<CGridTreeItem*> QuickJoinCandidates(const CServerGrid& grid) {
+    const int pingLimit = QuickJoinPingLimit(grid.GetFilter());
+    std::vector<Candidate> candidates;
+    for (POSITION pos = grid.GetFirstRootPosition(); pos;) {
+        CollectCandidates(grid, grid.GetNextRoot(pos), pingLimit, candidates);
+    }
+    std::sort(candidates.begin(), candidates.end(), [](const Candidate& a, const Candidate& b) {
+        return std::tie(b.players, a.ping, b.favourite, a.address) <
+               std::tie(a.players, b.ping, a.favourite, b.address);
+    });
+    std::vector<CGridTreeItem*> nodes;
+    nodes.reserve(candidates.size());
+    for (const Candidate& candidate : candidates) {
+        nodes.push_back(candidate.node);
+    }
+    return nodes;
+}
