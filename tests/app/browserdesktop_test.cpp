@@ -185,9 +185,10 @@ TEST(BrowserDesktopTest, DetailsPaneComesBackAndAStateOfAnotherVersionFallsBack)
     CProfileSettings().clear();
 }
 
-// Two buttons with a gap between them, their tips and prompts; the menus (separators shown as
-// "-") offer no full-list item; ids without a handler are refused. The window's icon sizes, crisp
-// toolbar images, its desktop name, message boxes parented to it, and Ctrl+Q closing it.
+// Two buttons with a gap between them, then Quick Join, their tips and prompts; the menus
+// (separators shown as "-") offer no full-list item; ids without a handler are refused. The
+// window's icon sizes, crisp toolbar images, its desktop name, message boxes parented to it, and
+// Ctrl+Q closing it.
 TEST(BrowserDesktopTest, ToolBarMenusIconsMessageBoxesAndTheDesktopEntry) {
     auto browser = StartBrowser({});
     ASSERT_NE(browser, nullptr);
@@ -201,7 +202,9 @@ TEST(BrowserDesktopTest, ToolBarMenusIconsMessageBoxesAndTheDesktopEntry) {
     }
     EXPECT_EQ(buttons, QStringList({"New Full List|Display a new full list of servers|F5", "-",
                                     "About|Display program information, version number and "
-                                    "copyright|"}));
+                                    "copyright|",
+                                    "Quick Join|Join the shown server with the most players and "
+                                    "a low ping|Ctrl+J"}));
     EXPECT_TRUE(frame.ToolBar().isMovable());
     QStringList menus;
     for (QAction* menu : frame.menuBar()->actions()) {
@@ -214,8 +217,8 @@ TEST(BrowserDesktopTest, ToolBarMenusIconsMessageBoxesAndTheDesktopEntry) {
         menus.join(' ').toStdString(),
         "&File: &Print... Print Pre&view P&rint Setup... - &Game Settings... - E&xit &View: "
         "&Toolbar &Status Bar &Filter Bar F&ind Server Sort &By Sort by Clicking Column Headers "
-        "Server &Details &Servers: &Refresh List Query &Shown Servers - &Join &Query Again &Copy "
-        "Address Copy Join &Link - Add to &Favourites &Help: &About ...");
+        "Server &Details &Servers: &Refresh List Query &Shown Servers - Quic&k Join &Join &Query "
+        "Again &Copy Address Copy Join &Link - Add to &Favourites &Help: &About ...");
     EXPECT_FALSE(frame.SendCommand(ID_EDIT_CUT));
     EXPECT_FALSE(frame.SendCommand(ID_FILE_NEW));
 
