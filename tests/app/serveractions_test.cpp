@@ -44,6 +44,7 @@ TEST(ServerActionsTest, RefreshListRunsAWholeNewRefreshWheneverNoneIsRunning) {
     std::vector<int> rowCounts;
     QWidget* button = frame.ToolBar().widgetForAction(frame.Action(ID_NEW_FULL_LIST));
     ASSERT_NE(qobject_cast<QToolButton*>(button), nullptr);
+    EXPECT_FALSE(frame.Action(ID_QUICK_JOIN)->isEnabled()) << "no server rows yet";
     int greyedMeanwhile = 0;  // each refresh greys Ctrl+R, F6 and Ctrl+J, which then do nothing
     QObject::connect(&frame.View(), &CBrowserView::refreshStarted, &frame, [&] {
         greyedMeanwhile += !frame.Action(ID_REFRESH_LIST)->isEnabled() &&
@@ -64,7 +65,8 @@ TEST(ServerActionsTest, RefreshListRunsAWholeNewRefreshWheneverNoneIsRunning) {
         EXPECT_EQ(frame.StatusBar().GetPaneText(CMainFrame::kAnsweredPane), answered) << again;
     }
     EXPECT_EQ(greyedMeanwhile, 4);
-    EXPECT_TRUE(frame.Action(ID_REFRESH_LIST)->isEnabled());
+    EXPECT_TRUE(frame.Action(ID_REFRESH_LIST)->isEnabled() &&
+                frame.Action(ID_QUICK_JOIN)->isEnabled());
     EXPECT_GT(rowCounts[0], 0);
     EXPECT_EQ(rowCounts, std::vector<int>(4, rowCounts[0]));
     const std::map<std::string, long> stats = run.sim.Stats();
@@ -217,6 +219,43 @@ TEST_F(ServerRowsTest, JoinQueriesTheServerAgainAndAsksWhenItCannotTakeAPlayer) 
             answer == QMessageBox::No ? "" : "+connect\n" + servers.Address(server) + "\n";
         QTest::qWait(started.empty() ? 300 : 0);  // a start that must not come would have by then
         EXPECT_EQ(started.empty() ? ReadWholeFile(game.path + ".out") : game.Arguments(), started);
+    }
+}
+
+// Ctrl+J on rows ranked by ping (20, 21, ... ms; 3/16 players): each choice is queried again,
+// the next taken when it filled up or went silent, at most 3; the status bar says when nothing
+// was joined: after 3 tries, or without a candidate (under the filter's 10 ms limit).
+TEST_F(ServerRowsTest, QuickJoinTriesUpToThreeServersAndJoinsTheFirstWithRoom) {
+    const FakeServerScript open{InfoReply(0x86, "open", 1, 3, 16, "m", "", 0)};
+    const FakeServerScript full{InfoReply(0x86, "full", 1, 16, 16, "m", "", 0)};
+    const std::tuple<std::vector<FakeServerScript>, int, size_t, QString> cases[] = {
+        {{full, {{}, true}, open, open}, 0, 2, "Ready"},
+        {{full, full, full, open},
+         0,
+         4,
+         "Quick Join: the servers tried were full or did not answer"},
+        {{open}, 10, 1, "Quick Join: no open server answers within 10 ms"}};
+    for (const auto& [scripts, maxPing, joined, status] : cases) {
+        FakeGameServers servers(scripts);
+        std::vector<std::string> addresses;
+        for (size_t n = 0; n < scripts.size(); ++n) {
+            addresses.push_back(servers.Address(n));
+        }
+        m_browser.reset();
+        Open(addresses);
+        ServerFilter filter;
+        filter.m_nMaxPing = maxPing;
+        Grid().SetFilter(filter);
+        const StandInGame game("+connect %a");
+        QTest::keyClick(&Frame(), Qt::Key_J, Qt::ControlModifier);
+        for (size_t n = 0; n < scripts.size(); ++n) {
+            EXPECT_EQ(servers.Requests(n).size(), maxPing == 0 && n < 3 ? 1u : 0u) << n;
+        }
+        EXPECT_EQ(Frame().StatusBar().GetPaneText(0), status);
+        const bool started = joined < scripts.size();
+        QTest::qWait(started ? 0 : 300);  // a start that must not come would have by then
+        EXPECT_EQ(started ? game.Arguments() : ReadWholeFile(game.path + ".out"),
+                  started ? "+connect\n" + servers.Address(joined) + "\n" : "");
     }
 }
 
