@@ -12,8 +12,8 @@ class QPrinter;
 
 // The view: the server grid as its only child, kept at (-1, -1) with the view's client size, and
 // the command target of "New Full List", of the commands on the selected server (join, query
-// again, copy, the favourite toggle) and on a group row, of "Refresh List" and "Query Shown
-// Servers", of printing and of the grid's demonstration commands.
+// again, copy, the favourite toggle) and on a group row, of "Refresh List", "Query Shown
+// Servers" and "Quick Join", of printing and of the grid's demonstration commands.
 class CBrowserView : public QWidget {
     Q_OBJECT
 public:
@@ -77,9 +77,9 @@ private:
     // the user is asked whether to join anyway; then the game is started on its address.
     void OnJoinServer();
     // Quick Join (browserview_quickjoin.cpp): the candidates of QuickJoinCandidates, best first,
-    // are queried again one by one, at most kQuickJoinTries of them; the first that still has
-    // room is joined as Join does. Without a candidate, or when none tried had room,
-    // quickJoinFailed tells why. Nothing while a refresh runs. Blocks for up to 2 s a try.
+    // are queried again one by one, at most 3 of them; the first that still has room is joined
+    // as Join does. Without a candidate, or when none tried had room, quickJoinFailed tells why.
+    // Nothing while a refresh runs. Blocks for up to 2 s a try, as Join does.
     void OnQuickJoin();
 
     // Printing commands (browserview_print.cpp).
