@@ -133,6 +133,7 @@ bool CMainFrame::BuildToolBar() {
     m_pToolBar->addAction(refresh);
     m_pToolBar->addSeparator();
     m_pToolBar->addAction(about);
+    m_pToolBar->addSeparator();  // the described buttons first, what came later after a gap
     m_pToolBar->addAction(quickJoin);
     addToolBar(Qt::TopToolBarArea, m_pToolBar);
     return true;

@@ -44,7 +44,8 @@ enum class RefreshOutcome {
 RefreshOutcome RefreshServerList(IRefreshHost& host);
 
 // "Refresh List": the same refresh whether or not one has run before (never NotRun). The front
-// end removes the rows of the previous one first; g_serverAddresses is filled anew by the download.
+// end decides what becomes of the rows of the previous one (the window keeps them and rewrites
+// them as the answers come); g_serverAddresses is filled anew by the download.
 RefreshOutcome RefreshServerListAgain(IRefreshHost& host);
 
 // "Query Shown Servers": the servers given, asked again without the master, on the thread that

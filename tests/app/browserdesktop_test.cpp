@@ -203,6 +203,7 @@ TEST(BrowserDesktopTest, ToolBarMenusIconsMessageBoxesAndTheDesktopEntry) {
     EXPECT_EQ(buttons, QStringList({"New Full List|Display a new full list of servers|F5", "-",
                                     "About|Display program information, version number and "
                                     "copyright|",
+                                    "-",
                                     "Quick Join|Join the shown server with the most players and "
                                     "a low ping|Ctrl+J"}));
     EXPECT_TRUE(frame.ToolBar().isMovable());
