@@ -132,11 +132,7 @@ void CBrowserApp::AskToJoin(const ServerAddress& server) {
     frame.setWindowState(frame.windowState() & ~Qt::WindowMinimized);
     frame.raise();
     frame.activateWindow();
-    const QString host = QString::fromStdString(server.m_ip);
-    const QString question = tr("Join %1:%2?").arg(host).arg(server.m_port);
-    if (QMessageBox::question(&frame, JoinBoxTitle(), question) == QMessageBox::Yes) {
-        StartGame(host, uint16_t(server.m_port), &frame);
-    }
+    AskToStartGame(QString::fromStdString(server.m_ip), uint16_t(server.m_port), &frame);
 }
 
 bool CBrowserApp::ParseCommandLine(const QStringList& arguments) {

@@ -74,8 +74,8 @@ private:
     // or waiting already is not added again); past kMaxWaitingLinks it is dropped, and the status
     // bar says how many were. A text that is not a join link is ignored. O(kMaxWaitingLinks).
     void OfferJoin(const QString& link);
-    // Brings the window to the front and asks "Join HOST:PORT?"; Yes starts the game
-    // (StartGame). Returns once the question and the start are done.
+    // Brings the window to the front and asks "Join HOST:PORT?" (AskToStartGame). Returns once
+    // the question and the start are done.
     void AskToJoin(const ServerAddress& server);
     static void AddQtOptions(QCommandLineParser& parser);
     // Writes the message to standard error and keeps it; sets the exit code 2. Returns false.

@@ -46,5 +46,6 @@ void CBrowserView::OnJoinServer() {
                               QMessageBox::No) != QMessageBox::Yes) {
         return;
     }
-    StartGame(QString::fromStdString(server->m_ip), static_cast<uint16_t>(server->m_port), this);
+    StartGame(QString::fromStdString(server->m_ip), static_cast<uint16_t>(server->m_port), this,
+              m_wndGrid.GetInfo(node)->GetSubText(kNameSubText));
 }

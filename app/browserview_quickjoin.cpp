@@ -34,7 +34,7 @@ void CBrowserView::OnQuickJoin() {
         if (server &&
             ReadServerAvailability(*m_wndGrid.GetInfo(node)) == ServerAvailability::Open) {
             StartGame(QString::fromStdString(server->m_ip), static_cast<uint16_t>(server->m_port),
-                      this);
+                      this, m_wndGrid.GetInfo(node)->GetSubText(kNameSubText));
             return;
         }
     }

@@ -40,6 +40,12 @@ constexpr int ID_VIEW_SERVER_DETAILS = 32820;  // F9: shows or hides the selecte
 constexpr int ID_QUERY_SHOWN = 32821;          // F6: the shown server rows asked again, no master
 // Quick Join.
 constexpr int ID_QUICK_JOIN = 32825;  // Ctrl+J: joins the best shown server
+// Servers > Recently Played: empties the history; Ctrl+Shift+Return asks to join the last server
+// joined; ID_RECENT_FIRST + n asks to join entry n of the submenu (0 to 9).
+constexpr int ID_RECENT_CLEAR = 32830;
+constexpr int ID_REJOIN_LAST = 32831;
+constexpr int ID_RECENT_FIRST = 32840;
+constexpr int ID_RECENT_LAST = 32849;
 
 // The grid's demonstration commands. Only the --demo menu sends them.
 constexpr int ID_DEMO_INSERT_ITEMS = 131;      // node name prompt, then the sample subtree

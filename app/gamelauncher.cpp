@@ -1,6 +1,7 @@
 #include "app/gamelauncher.h"
 
 #include "app/gamecommand.h"
+#include "app/recentservers.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>
@@ -16,7 +17,7 @@ void ShowJoinWarning(const QString& text, QWidget* parent) {
     box.exec();
 }
 
-bool StartGame(const QString& host, uint16_t port, QWidget* parent) {
+bool StartGame(const QString& host, uint16_t port, QWidget* parent, const QString& name) {
     const QString command = LoadGameCommand();
     const GameCommand expanded = ExpandGameCommand(command, host, port);
     QString reason = expanded.error;
@@ -25,6 +26,8 @@ bool StartGame(const QString& host, uint16_t port, QWidget* parent) {
         game.setProgram(expanded.arguments.first());
         game.setArguments(expanded.arguments.mid(1));
         if (game.startDetached()) {
+            RecordRecentServer(host + ':' + QString::number(port), name,
+                               QDateTime::currentDateTimeUtc());
             return true;
         }
         reason = QCoreApplication::translate("GameLauncher", "\"%1\" did not start: %2.")
@@ -35,4 +38,11 @@ bool StartGame(const QString& host, uint16_t port, QWidget* parent) {
                         .arg(command, reason),
                     parent);
     return false;
+}
+
+bool AskToStartGame(const QString& host, uint16_t port, QWidget* parent, const QString& name) {
+    const QString question =
+        QCoreApplication::translate("GameLauncher", "Join %1:%2?").arg(host).arg(port);
+    return QMessageBox::question(parent, JoinBoxTitle(), question) == QMessageBox::Yes &&
+           StartGame(host, port, parent, name);
 }

@@ -110,4 +110,14 @@ private:
     void BuildDetailsPane(QMenu* view);
     bool OnDetailsCommand(int id);
     CServerDetailsPane* m_pDetailsPane = nullptr;
+
+    // ---- Recently played servers (mainframe_recent.cpp). ----
+
+    // Servers > "Rejoin Last Server" (Ctrl+Shift+Return) and the "Recently Played" submenu: the
+    // last servers joined (LoadRecentServers, read when the submenu opens), each joined as a join
+    // link is, asking first; then "Clear History".
+    void BuildRecentMenu(QMenu* servers);
+    void UpdateRecentMenu();
+    bool OnRecentCommand(int id);
+    QMenu* m_pRecentMenu = nullptr;
 };

@@ -41,6 +41,7 @@ void CMainFrame::BuildServersMenu() {
     Action(ID_FAVOURITE_TOGGLE)->setShortcut(QKeySequence("Ctrl+D"));
     servers->addAction(Action(ID_QUICK_JOIN));
     AddServerRowCommands(servers);
+    BuildRecentMenu(servers);
     MakeAction(ID_GROUP_EXPAND_ALL, tr("E&xpand All"));
     MakeAction(ID_GROUP_COLLAPSE, tr("&Collapse"));
 

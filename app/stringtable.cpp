@@ -74,6 +74,11 @@ const QHash<int, const char*>& Table() {
          QT_TRANSLATE_NOOP("StringTable",
                            "Join the shown server with the most players and a low ping"
                            "\nQuick Join")},
+        // Recently played servers.
+        {ID_REJOIN_LAST,
+         QT_TRANSLATE_NOOP("StringTable", "Join the server joined last again\nRejoin Last Server")},
+        {ID_RECENT_CLEAR,
+         QT_TRANSLATE_NOOP("StringTable", "Forget the recently played servers\nClear History")},
         {ID_DEMO_SET_IMAGE,
          QT_TRANSLATE_NOOP("StringTable", "set new image on currently selected item")},
         {ID_INDICATOR_CAPS, QT_TRANSLATE_NOOP("StringTable", "CAP")},

@@ -2,6 +2,7 @@
 // details pane.
 
 #include "app/commandids.h"
+#include "app/recentservers.h"
 #include "app/serverdetailspane.h"
 #include "tests/app/browsertesting.h"
 #include "tests/app/standingame.h"
@@ -191,7 +192,8 @@ TEST_F(ServerRowsTest, ContextMenusCopyAndToolTipsFollowTheRow) {
 }
 
 // Rows 2 to 4: one server with room, one full, one that no longer answers.
-// Each is queried again first; the last two ask, and only a Yes starts the game on the address.
+// Each is queried again first; the last two ask, and only a Yes starts the game on the address
+// and records it among the recently played.
 TEST_F(ServerRowsTest, JoinQueriesTheServerAgainAndAsksWhenItCannotTakeAPlayer) {
     FakeGameServers servers({{InfoReply(0x86, "open", 1, 3, 16, "m", "", 0)},
                              {InfoReply(0x86, "full", 1, 16, 16, "m", "", 0)},
@@ -219,6 +221,11 @@ TEST_F(ServerRowsTest, JoinQueriesTheServerAgainAndAsksWhenItCannotTakeAPlayer) 
             answer == QMessageBox::No ? "" : "+connect\n" + servers.Address(server) + "\n";
         QTest::qWait(started.empty() ? 300 : 0);  // a start that must not come would have by then
         EXPECT_EQ(started.empty() ? ReadWholeFile(game.path + ".out") : game.Arguments(), started);
+        const RecentServer last = LoadRecentServers().value(0);
+        const QString name = grid.GetInfo(grid.SelectedServerNode())->GetSubText(kNameSubText);
+        EXPECT_EQ(last.address.toStdString() == servers.Address(server) && last.name == name,
+                  !started.empty())
+            << "recorded with its name when the game started";
     }
 }
 
