@@ -13,13 +13,15 @@ namespace {
 constexpr int kShownEntries = ID_RECENT_LAST - ID_RECENT_FIRST + 1;
 constexpr qsizetype kMaxShownNameLength = 40;
 
-// A server's name as a menu shows it: no control or format characters (a name comes from the
-// server, and may carry anything), at most kMaxShownNameLength characters with "…" at the end of
-// a longer one, and '&' doubled so that it shows instead of marking an accelerator.
+// A server's name as a menu shows it: no control, format or line-breaking characters (a name
+// comes from the server, and may carry anything), at most kMaxShownNameLength characters with "…"
+// at the end of a longer one, and '&' doubled so that it shows instead of marking an accelerator.
 QString MenuName(const QString& name) {
     QString shown = name;
     shown.removeIf([](QChar c) {
-        return c.category() == QChar::Other_Control || c.category() == QChar::Other_Format;
+        const QChar::Category category = c.category();
+        return category == QChar::Other_Control || category == QChar::Other_Format ||
+               category == QChar::Separator_Line || category == QChar::Separator_Paragraph;
     });
     if (shown.size() > kMaxShownNameLength) {
         qsizetype cut = kMaxShownNameLength - 1;
