@@ -5,7 +5,9 @@
 
 CProgramTranslations::CProgramTranslations(const QLocale& locale, const QString& folder) {
     // A QTranslator takes itself out of the application when it is destroyed.
-    if (m_program.load(locale, "korvath-browser", "_", folder)) {
+    // Without one for the locale, English: its plural forms ("1 hour ago") are in its file.
+    if (m_program.load(locale, "korvath-browser", "_", folder) ||
+        m_program.load("korvath-browser_en", folder)) {
         QCoreApplication::installTranslator(&m_program);
     }
     if (m_qt.load(locale, "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {

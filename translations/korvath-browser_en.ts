@@ -31,10 +31,6 @@
 <context>
     <name>CBrowserApp</name>
     <message>
-        <source>Join %1:%2?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Master server to ask for the list.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -92,6 +88,14 @@ Print... on the File menu can write the list to a PDF file instead.</source>
     </message>
     <message>
         <source>The server %1 does not answer. Join it anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quick Join: no open server answers within %1 ms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quick Join: the servers tried were full or did not answer</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -357,6 +361,51 @@ Print... on the File menu can write the list to a PDF file instead.</source>
         <source>Query &amp;Shown Servers</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Quic&amp;k Join</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>just now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes ago</source>
+        <translation>
+            <numerusform>%n minute ago</numerusform>
+            <numerusform>%n minutes ago</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hours ago</source>
+        <translation>
+            <numerusform>%n hour ago</numerusform>
+            <numerusform>%n hours ago</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days ago</source>
+        <translation>
+            <numerusform>%n day ago</numerusform>
+            <numerusform>%n days ago</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rejoin Las&amp;t Server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recently &amp;Played</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear &amp;History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No server has been joined yet</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CNodeNameDlg</name>
@@ -466,6 +515,10 @@ Print... on the File menu can write the list to a PDF file instead.</source>
 Game command: %1
 
 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Join %1:%2?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -608,6 +661,21 @@ Query Shown Servers</source>
     <message>
         <source>Show or hide everything known of the selected server
 Server Details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Join the shown server with the most players and a low ping
+Quick Join</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Join the server joined last again
+Rejoin Last Server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forget the recently played servers
+Clear History</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

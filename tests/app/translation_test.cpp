@@ -31,3 +31,13 @@ TEST(TranslationTest, MenusFollowTheTranslationAndABrokenFileLeavesThemBuiltIn) 
         EXPECT_EQ(menus.mid(0, 3), c.menus);
     }
 }
+
+// Counted texts take their English plural forms from the English file, which is also what a
+// locale without a translation of its own (the C locale) gets.
+TEST(TranslationTest, CountedTextsSayOneInTheSingular) {
+    for (const char* locale : {"en_GB", "C"}) {
+        const CProgramTranslations translations{QLocale(QString::fromLatin1(locale))};
+        EXPECT_EQ(CMainFrame::tr("%n hours ago", nullptr, 1), "1 hour ago") << locale;
+        EXPECT_EQ(CMainFrame::tr("%n hours ago", nullptr, 2), "2 hours ago") << locale;
+    }
+}
