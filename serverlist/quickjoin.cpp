@@ -23,8 +23,7 @@ struct Candidate {
 // A private server needs a password, which Quick Join cannot give yet: the one place where a
 // remembered password will let one in.
 bool CanEnter(const CGridItemInfo& info) {
-    const auto image = info.m_mapCellImage.find(kPrivateCellKey);
-    return image == info.m_mapCellImage.end() || image->second != kCellImagePrivate;
+    return !ServerRowHasMark(info, kPrivateCellKey);
 }
 
 void CollectCandidates(const CServerGrid& grid, CGridTreeItem* node, int pingLimit,

@@ -1,6 +1,7 @@
 // What the details pane and a row's tool tip tell of a row, read from the row, its group, the
 // favourites and the history each time they are asked: nothing of a node is kept.
 
+#include "serverlist/pingsort.h"
 #include "serverlist/servergrid.h"
 
 namespace {
@@ -30,17 +31,9 @@ std::optional<ServerDetails> CServerGrid::DetailsOf(const CGridTreeItem* node) c
                            details.maxPlayers)) {
         details.players = details.maxPlayers = -1;
     }
-    bool bNumber = false;
-    details.ping = info.GetSubText(kPingSubText).trimmed().toInt(&bNumber);
-    if (!bNumber) {
-        details.ping = kUnansweredPing;
-    }
-    const auto mark = [&info](int key) {
-        const auto image = info.m_mapCellImage.find(key);
-        return image != info.m_mapCellImage.end() && image->second != -1;
-    };
-    details.isPrivate = mark(kPrivateCellKey);
-    details.dedicated = mark(kDedicatedCellKey);
+    details.ping = PingTextValue(ServerRowField(info, kPingSubText));
+    details.isPrivate = ServerRowHasMark(info, kPrivateCellKey);
+    details.dedicated = ServerRowHasMark(info, kDedicatedCellKey);
     details.favourite = IsFavouriteRow(node);
     if (const CServerHistory::Entry* entry =
             m_history.Find(details.address.toLatin1().toStdString())) {

@@ -16,6 +16,11 @@ bool ReadServerPlayers(QStringView text, int& players, int& maximum) {
     return ok && okMax;
 }
 
+bool ServerRowHasMark(const CGridItemInfo& info, int cellKey) {
+    const auto image = info.m_mapCellImage.find(cellKey);
+    return image != info.m_mapCellImage.end() && image->second != -1;
+}
+
 ServerAvailability ReadServerAvailability(const CGridItemInfo& info) {
     int players = 0;
     int maximum = 0;

@@ -23,6 +23,10 @@ QStringView ServerRowField(const CGridItemInfo& info, int k);
 // Players and maximum from "n/m" (blanks allowed); false for "?/?" or anything else.
 bool ReadServerPlayers(QStringView text, int& players, int& maximum);
 
+// Whether the row shows an image in the cell under the key (the private or the dedicated mark).
+// O(marks).
+bool ServerRowHasMark(const CGridItemInfo& info, int cellKey);
+
 // What a server row's texts tell before joining it: it answered with room, it is full (players
 // reach a maximum above 0), or it gave no answer (ping 9999 or more, or no players text).
 enum class ServerAvailability { Open, Full, NoAnswer };
