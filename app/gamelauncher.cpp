@@ -17,9 +17,11 @@ void ShowJoinWarning(const QString& text, QWidget* parent) {
     box.exec();
 }
 
-bool StartGame(const QString& host, uint16_t port, QWidget* parent, const QString& name) {
+bool StartGame(const QString& host, uint16_t port, QWidget* parent, const QString& name,
+               const QString& password) {
     const QString command = LoadGameCommand();
-    const GameCommand expanded = ExpandGameCommand(command, host, port);
+    const GameCommand expanded =
+        ExpandGameCommand(command, host, port, password, LoadPasswordArguments());
     QString reason = expanded.error;
     if (reason.isEmpty()) {
         QProcess game;

@@ -14,13 +14,15 @@ QString JoinBoxTitle();
 void ShowJoinWarning(const QString& text, QWidget* parent);
 
 // Starts the game for the server at host:port: the saved game command (LoadGameCommand),
-// expanded for that address (ExpandGameCommand), run detached as a program and its arguments,
+// expanded for that address and the password, if any, with the saved password arguments
+// (ExpandGameCommand, LoadPasswordArguments), run detached as a program and its arguments,
 // without a shell. True when it started, and the join is then recorded in the recently played
 // servers with `name` (RecordRecentServer; an empty name keeps the one recorded before).
 // Otherwise one warning box owned by parent shows the command as the user wrote it and why it did
 // not start, and false comes back once it is answered; nothing is recorded. UI thread; returns
 // when the program has been started or has failed to.
-bool StartGame(const QString& host, uint16_t port, QWidget* parent, const QString& name = {});
+bool StartGame(const QString& host, uint16_t port, QWidget* parent, const QString& name = {},
+               const QString& password = {});
 
 // Asks "Join HOST:PORT?" in a box owned by parent; Yes starts the game (StartGame). True when the
 // game started. Returns once the question and the start are done.

@@ -10,12 +10,16 @@
 CGameSettingsDlg::CGameSettingsDlg(QWidget* parent)
     : QDialog(parent),
       m_editCommand(new QLineEdit(LoadGameCommand(), this)),
+      m_editPasswordArguments(new QLineEdit(LoadPasswordArguments(), this)),
       m_problem(new QLabel(this)) {
     setWindowTitle(tr("Game Settings"));
     m_editCommand->setMinimumWidth(m_editCommand->fontMetrics().averageCharWidth() * 48);
-    auto* hint = new QLabel(tr("%a is replaced by the server's address (host:port), %h by its host "
-                               "and %p by its port. Quote words that hold blanks."),
-                            this);
+    auto* hint = new QLabel(
+        tr("%a is replaced by the server's address (host:port), %h by its host, %p by its port "
+           "and %w by the password (nothing without one). Quote words that hold blanks. When a "
+           "password is given and the game command has no %w, the password arguments are added "
+           "after it."),
+        this);
     hint->setWordWrap(true);
     m_problem->setWordWrap(true);
     m_problem->setTextFormat(Qt::PlainText);
@@ -25,6 +29,7 @@ CGameSettingsDlg::CGameSettingsDlg(QWidget* parent)
     connect(buttons, &QDialogButtonBox::rejected, this, &CGameSettingsDlg::reject);
     auto* layout = new QFormLayout(this);
     layout->addRow(tr("Game command:"), m_editCommand);
+    layout->addRow(tr("Password arguments:"), m_editPasswordArguments);
     layout->addRow(hint);
     layout->addRow(m_problem);
     layout->addRow(buttons);
@@ -36,8 +41,9 @@ bool CGameSettingsDlg::Run(QWidget* parent) {
 }
 
 void CGameSettingsDlg::accept() {
-    // Any address will do: whether a command is good does not depend on it.
-    const GameCommand check = ExpandGameCommand(m_editCommand->text(), "127.0.0.1", 1);
+    // Any address and password will do: whether the texts are good does not depend on them.
+    const GameCommand check = ExpandGameCommand(m_editCommand->text(), "127.0.0.1", 1, "x",
+                                                m_editPasswordArguments->text());
     if (!check.error.isEmpty()) {
         m_problem->setText(check.error);
         m_problem->show();
@@ -45,5 +51,6 @@ void CGameSettingsDlg::accept() {
         return;
     }
     SaveGameCommand(m_editCommand->text());
+    SavePasswordArguments(m_editPasswordArguments->text());
     QDialog::accept();
 }

@@ -5,9 +5,9 @@
 class QLabel;
 class QLineEdit;
 
-// "Game Settings": the game command in one line edit, a hint naming its codes, OK and Cancel.
-// OK saves a command ExpandGameCommand accepts and closes; for one it refuses, the reason shows
-// under the edit and the dialog stays open. Cancel saves nothing.
+// "Game Settings": the game command and the password arguments in two line edits, a hint naming
+// their codes, OK and Cancel. OK saves both when ExpandGameCommand accepts them and closes; else
+// the reason shows under the edits and the dialog stays open. Cancel saves nothing.
 class CGameSettingsDlg : public QDialog {
     Q_OBJECT
 public:
@@ -19,5 +19,6 @@ public:
     void accept() override;
 
     QLineEdit* m_editCommand;  // owned by the dialog
+    QLineEdit* m_editPasswordArguments;
     QLabel* m_problem;         // why OK was refused; hidden until it is
 };

@@ -18,6 +18,8 @@
 namespace kr::test {
 namespace {
 
+using namespace std::string_literals;
+
 // Every browser of this test program listens for links in a runtime folder of the run's own.
 const ScopedTempDir g_runtimeDir;
 [[maybe_unused]] const int g_runtimeSet = setenv("XDG_RUNTIME_DIR", g_runtimeDir.Path().c_str(), 1);
@@ -53,6 +55,35 @@ TEST(GameCommandTest, WordsCodesAndRefusals) {
     }
 }
 
+// A password is one argument, as given, whatever it holds; the password arguments follow the
+// command only with a password, and only when the command has no %w of its own.
+TEST(GameCommandTest, APasswordIsOneArgumentUnchanged) {
+    const QString hostile[] = {QString(4096, 'p'), "\x01\t\n\r\x1b[31m\x7f",
+                               "\"a b\" 'c' %a %% $(x)", "  --help ", "-"};
+    struct Case {
+        QString command, password, passwordArguments;
+        QStringList want;  // empty: refused
+    };
+    std::vector<Case> cases = {{"run %a", "", "+password %w", {"run", "1.2.3.4:5"}},
+                               {"run +pw=%w", "", "+password %w", {"run", "+pw="}},
+                               {"run +pw=%w", "x", "+password %w", {"run", "+pw=x"}},
+                               {"run %%w", "x", "", {"run", "%w"}},
+                               {"run", "x", "+p %q", {}},
+                               {"run", QString("a") + QChar(0) + "b", "+password %w", {}}};
+    for (const QString& password : hostile) {
+        cases.push_back({"run %a",
+                         password,
+                         " \"+pass word\" %w",
+                         {"run", "1.2.3.4:5", "+pass word", password}});
+    }
+    for (const auto& [command, password, passwordArguments, want] : cases) {
+        const GameCommand got =
+            ExpandGameCommand(command, "1.2.3.4", 5, password, passwordArguments);
+        EXPECT_EQ(got.arguments, want) << got.error.toStdString();
+        EXPECT_EQ(got.error.isEmpty(), !want.isEmpty());
+    }
+}
+
 TEST(GameCommandTest, JoinLinksNameOneServer) {
     const auto address = [](const QString& link) {
         const std::optional<ServerAddress> server = ParseJoinLink(link);
@@ -80,6 +111,12 @@ TEST(GameCommandTest, StartGameRunsTheProgramWithoutAShell) {
     EXPECT_TRUE(StartGame("127.0.0.1", 27001, &window));
     EXPECT_EQ(game.Arguments(), "127.0.0.1:27001\ntwo words\n$(touch x)\n");
     EXPECT_FALSE(std::filesystem::exists("x"));
+    std::filesystem::remove(game.path + ".out");
+    const QString password =
+        QString("\x01 \"-x\n") + QString(4096, 'p');  // through the saved arguments
+    EXPECT_TRUE(StartGame("127.0.0.1", 27001, &window, {}, password));
+    EXPECT_EQ(game.Run(), "127.0.0.1:27001\0two words\0$(touch x)\0+password\0"s +
+                              password.toStdString() + '\0');
     const QString quoted = "\"" + QString::fromStdString(game.path) + "\"";
     for (const QString& command : {quoted + "- %a", quoted + " %q"}) {
         SaveGameCommand(command);
