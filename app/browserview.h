@@ -74,12 +74,14 @@ private:
     // Copies the selected server's address, or its join link; nothing on another row.
     void CopySelectedAddress(bool bAsJoinLink);
     // Join: the server is queried again as Enter does, then, when it is full or did not answer,
-    // the user is asked whether to join anyway; then the game is started on its address.
+    // the user is asked whether to join anyway; a private server asks for its password
+    // (JoinPrivateServer); then the game is started on its address.
     void OnJoinServer();
     // Quick Join (browserview_quickjoin.cpp): the candidates of QuickJoinCandidates, best first,
     // are queried again one by one, at most 3 of them; the first that still has room is joined
-    // as Join does. Without a candidate, or when none tried had room, quickJoinFailed tells why.
-    // Nothing while a refresh runs. Blocks for up to 2 s a try, as Join does.
+    // as Join does, a private one with its remembered password (JoinWithRememberedPassword).
+    // Without a candidate, or when none tried had room, quickJoinFailed tells why. Nothing while a
+    // refresh runs. Blocks for up to 2 s a try, as Join does.
     void OnQuickJoin();
 
     // Printing commands (browserview_print.cpp).

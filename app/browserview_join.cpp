@@ -1,9 +1,10 @@
-// Join: the selected server is queried again, the user asked when it cannot take a player, and
-// the game started on its address.
+// Join: the selected server is queried again, the user asked when it cannot take a player and
+// for the password of a private server, and the game started on its address.
 
 #include "app/browserview.h"
 #include "app/gamecommand.h"
 #include "app/gamelauncher.h"
+#include "app/privatejoin.h"
 #include "net/favouriteaddress.h"
 
 #include <QMessageBox>
@@ -46,6 +47,10 @@ void CBrowserView::OnJoinServer() {
                               QMessageBox::No) != QMessageBox::Yes) {
         return;
     }
-    StartGame(QString::fromStdString(server->m_ip), static_cast<uint16_t>(server->m_port), this,
-              m_wndGrid.GetInfo(node)->GetSubText(kNameSubText));
+    const QString host = QString::fromStdString(server->m_ip);
+    const auto port = static_cast<uint16_t>(server->m_port);
+    const QString name = m_wndGrid.GetInfo(node)->GetSubText(kNameSubText);
+    ServerRowHasMark(*m_wndGrid.GetInfo(node), kPrivateCellKey)
+        ? JoinPrivateServer(host, port, name, this)
+        : StartGame(host, port, this, name);
 }

@@ -3,6 +3,8 @@
 
 #include "app/browserview.h"
 #include "app/gamelauncher.h"
+#include "app/passwordstore.h"
+#include "app/privatejoin.h"
 #include "net/favouriteaddress.h"
 #include "serverlist/quickjoin.h"
 
@@ -19,7 +21,8 @@ void CBrowserView::OnQuickJoin() {
     if (m_bRefreshing) {
         return;  // the refresh may free rows
     }
-    const std::vector<CGridTreeItem*> candidates = QuickJoinCandidates(m_wndGrid);
+    const std::vector<CGridTreeItem*> candidates =
+        QuickJoinCandidates(m_wndGrid, RememberedPasswordAddresses());
     if (candidates.empty()) {
         emit quickJoinFailed(tr("Quick Join: no open server answers within %1 ms")
                                  .arg(QuickJoinPingLimit(m_wndGrid.GetFilter())));
@@ -33,8 +36,12 @@ void CBrowserView::OnQuickJoin() {
         m_wndGrid.QueryRowAgain(node);
         if (server &&
             ReadServerAvailability(*m_wndGrid.GetInfo(node)) == ServerAvailability::Open) {
-            StartGame(QString::fromStdString(server->m_ip), static_cast<uint16_t>(server->m_port),
-                      this, m_wndGrid.GetInfo(node)->GetSubText(kNameSubText));
+            const QString host = QString::fromStdString(server->m_ip);
+            const auto port = static_cast<uint16_t>(server->m_port);
+            const QString name = m_wndGrid.GetInfo(node)->GetSubText(kNameSubText);
+            ServerRowHasMark(*m_wndGrid.GetInfo(node), kPrivateCellKey)
+                ? JoinWithRememberedPassword(host, port, name, this)
+                : StartGame(host, port, this, name);
             return;
         }
     }

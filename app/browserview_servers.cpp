@@ -4,6 +4,7 @@
 #include "app/browserview.h"
 #include "app/commandids.h"
 #include "app/joinlink.h"
+#include "app/privatejoin.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -33,6 +34,9 @@ bool CBrowserView::OnServerCommand(int id) {
             return true;
         case ID_FAVOURITE_TOGGLE:
             m_wndGrid.ToggleSelectedFavourite();
+            return true;
+        case ID_FORGET_PASSWORD:
+            ForgetServerPassword(m_wndGrid.SelectedServerAddress(), this);
             return true;
         case ID_GROUP_EXPAND_ALL:
             SendKeyDown(Qt::Key_Asterisk, Qt::KeypadModifier);

@@ -3,6 +3,7 @@
 
 #include "app/commandids.h"
 #include "app/mainframe.h"
+#include "app/passwordstore.h"
 #include "serverlist/quickjoin.h"
 
 #include <QMenu>
@@ -15,7 +16,8 @@ constexpr char kRemoveFavouriteText[] = QT_TRANSLATE_NOOP("CMainFrame", "Remove 
 
 // The commands on a server row, in menu order; 0 is a separator.
 constexpr int kServerRowCommands[] = {
-    ID_JOIN_SERVER, ID_QUERY_AGAIN, ID_EDIT_COPY, ID_COPY_JOIN_LINK, 0, ID_FAVOURITE_TOGGLE};
+    ID_JOIN_SERVER,      ID_QUERY_AGAIN,    ID_EDIT_COPY, ID_COPY_JOIN_LINK, 0,
+    ID_FAVOURITE_TOGGLE, ID_FORGET_PASSWORD};
 
 }  // namespace
 
@@ -28,11 +30,13 @@ void CMainFrame::BuildServersMenu() {
     queryShown->setShortcut(QKeySequence(Qt::Key_F6));
     servers->addAction(queryShown);
     servers->addSeparator();
-    const std::pair<int, const char*> items[] = {{ID_JOIN_SERVER, QT_TR_NOOP("&Join")},
-                                                 {ID_QUERY_AGAIN, QT_TR_NOOP("&Query Again")},
-                                                 {ID_EDIT_COPY, QT_TR_NOOP("&Copy Address")},
-                                                 {ID_COPY_JOIN_LINK, QT_TR_NOOP("Copy Join &Link")},
-                                                 {ID_FAVOURITE_TOGGLE, kAddFavouriteText}};
+    const std::pair<int, const char*> items[] = {
+        {ID_JOIN_SERVER, QT_TR_NOOP("&Join")},
+        {ID_QUERY_AGAIN, QT_TR_NOOP("&Query Again")},
+        {ID_EDIT_COPY, QT_TR_NOOP("&Copy Address")},
+        {ID_COPY_JOIN_LINK, QT_TR_NOOP("Copy Join &Link")},
+        {ID_FAVOURITE_TOGGLE, kAddFavouriteText},
+        {ID_FORGET_PASSWORD, QT_TR_NOOP("Forget &Password")}};
     for (const auto& [id, text] : items) {
         MakeAction(id, tr(text));
     }
@@ -97,6 +101,8 @@ void CMainFrame::UpdateServerActions() {
     favourite->setText(tr(toggle == CServerGrid::FavouriteToggle::Remove ? kRemoveFavouriteText
                                                                          : kAddFavouriteText));
     favourite->setEnabled(toggle != CServerGrid::FavouriteToggle::None);
+    Action(ID_FORGET_PASSWORD)
+        ->setEnabled(RememberedPasswordAddresses().contains(grid.SelectedServerAddress()));
 }
 
 void CMainFrame::ShowGridContextMenu(const QPoint& globalPos) {

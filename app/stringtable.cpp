@@ -79,6 +79,11 @@ const QHash<int, const char*>& Table() {
          QT_TRANSLATE_NOOP("StringTable", "Join the server joined last again\nRejoin Last Server")},
         {ID_RECENT_CLEAR,
          QT_TRANSLATE_NOOP("StringTable", "Forget the recently played servers\nClear History")},
+        // Passwords of private servers.
+        {ID_FORGET_PASSWORD,
+         QT_TRANSLATE_NOOP("StringTable",
+                           "Remove the password remembered for the selected server\nForget "
+                           "Password")},
         {ID_DEMO_SET_IMAGE,
          QT_TRANSLATE_NOOP("StringTable", "set new image on currently selected item")},
         {ID_INDICATOR_CAPS, QT_TRANSLATE_NOOP("StringTable", "CAP")},

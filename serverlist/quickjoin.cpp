@@ -20,16 +20,15 @@ struct Candidate {
     QString address;
 };
 
-// A private server needs a password, which Quick Join cannot give yet: the one place where a
-// remembered password will let one in.
-bool CanEnter(const CGridItemInfo& info) {
-    return !ServerRowHasMark(info, kPrivateCellKey);
+// A private server needs a password, which Quick Join gives only when one is remembered.
+bool CanEnter(const CGridItemInfo& info, const QString& address, const QSet<QString>& remembered) {
+    return !ServerRowHasMark(info, kPrivateCellKey) || remembered.contains(address);
 }
 
 void CollectCandidates(const CServerGrid& grid, CGridTreeItem* node, int pingLimit,
-                       std::vector<Candidate>& candidates) {
+                       const QSet<QString>& remembered, std::vector<Candidate>& candidates) {
     for (POSITION pos = grid.GetFirstChildPosition(node); pos;) {
-        CollectCandidates(grid, grid.GetNextChild(node, pos), pingLimit, candidates);
+        CollectCandidates(grid, grid.GetNextChild(node, pos), pingLimit, remembered, candidates);
     }
     if (!grid.IsServerRow(node) || grid.IsHidden(node)) {
         return;
@@ -41,7 +40,8 @@ void CollectCandidates(const CServerGrid& grid, CGridTreeItem* node, int pingLim
     ReadServerPlayers(ServerRowField(info, kPlayersSubText), players, maximum);
     const QString address = ServerRowField(info, kAddressSubText).toString();
     if (ReadServerAvailability(info) != ServerAvailability::Open || maximum <= 0 ||
-        ping > pingLimit || !CanEnter(info) || !ParseFavouriteAddress(address.toStdString())) {
+        ping > pingLimit || !CanEnter(info, address, remembered) ||
+        !ParseFavouriteAddress(address.toStdString())) {
         return;
     }
     candidates.push_back({node, players, ping, grid.IsFavouriteRow(node), address});
@@ -74,11 +74,12 @@ int QuickJoinPingLimit(const ServerFilter& filter) {
     return filter.m_nMaxPing > 0 ? filter.m_nMaxPing : kQuickJoinDefaultPingLimit;
 }
 
-std::vector<CGridTreeItem*> QuickJoinCandidates(const CServerGrid& grid) {
+std::vector<CGridTreeItem*> QuickJoinCandidates(const CServerGrid& grid,
+                                                const QSet<QString>& remembered) {
     const int pingLimit = QuickJoinPingLimit(grid.GetFilter());
     std::vector<Candidate> candidates;
     for (POSITION pos = grid.GetFirstRootPosition(); pos;) {
-        CollectCandidates(grid, grid.GetNextRoot(pos), pingLimit, candidates);
+        CollectCandidates(grid, grid.GetNextRoot(pos), pingLimit, remembered, candidates);
     }
     std::sort(candidates.begin(), candidates.end(), [](const Candidate& a, const Candidate& b) {
         return std::tie(b.players, a.ping, b.favourite, a.address) <

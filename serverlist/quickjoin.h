@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QSet>
+#include <QString>
+
 #include <vector>
 
 class CGridTreeItem;
@@ -17,8 +20,10 @@ int QuickJoinPingLimit(const ServerFilter& filter);
 bool HasServerRows(const CServerGrid& grid);
 
 // The server rows Quick Join may join, best first. A candidate is a server row the filter shows,
-// with an address a game can join, open (players below a maximum above 0), not private, and
-// answering with a ping within QuickJoinPingLimit. Ordered by the most players, then the lowest
-// ping, then favourites first, then the address text, so the order is total and stable.
+// with an address a game can join, open (players below a maximum above 0), not private unless its
+// address is among `remembered` (those with a remembered password), and answering with a ping
+// within QuickJoinPingLimit. Ordered by the most players, then the lowest ping, then favourites
+// first, then the address text, so the order is total and stable.
 // Reads the row texts only; O(nodes + candidates log candidates).
-std::vector<CGridTreeItem*> QuickJoinCandidates(const CServerGrid& grid);
+std::vector<CGridTreeItem*> QuickJoinCandidates(const CServerGrid& grid,
+                                                const QSet<QString>& remembered);

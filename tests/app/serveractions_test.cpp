@@ -2,6 +2,8 @@
 // details pane.
 
 #include "app/commandids.h"
+#include "app/passworddlg.h"
+#include "app/profilesettings.h"
 #include "app/recentservers.h"
 #include "app/serverdetailspane.h"
 #include "tests/app/browsertesting.h"
@@ -13,9 +15,12 @@
 
 #include <gtest/gtest.h>
 #include <QAccessible>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QRegularExpression>
 #include <QTest>
@@ -24,6 +29,8 @@
 
 namespace kr::test {
 namespace {
+
+using namespace std::string_literals;
 
 // F5 once, then Ctrl+R twice: each Refresh List downloads and queries the whole list anew and
 // rewrites the rows in place; Ctrl+R and F6 pressed during it are greyed and do nothing, and so
@@ -137,8 +144,9 @@ TEST_F(ServerRowsTest, ContextMenusCopyAndToolTipsFollowTheRow) {
         QContextMenuEvent e(reason, At(row), grid.viewport()->mapToGlobal(At(row)));
         QApplication::sendEvent(grid.viewport(), &e);
     };
-    const QStringList server = {"&Join", "&Query Again",      "&Copy Address", "Copy Join &Link",
-                                "-",     "Add to &Favourites"};
+    const QStringList server = {
+        "&Join", "&Query Again",       "&Copy Address",     "Copy Join &Link",
+        "-",     "Add to &Favourites", "(Forget &Password)"};
     const QStringList group = {"E&xpand All", "&Collapse"};
     const QStringList reset = {"Reset Columns"};
     QContextMenuEvent onHeader(QContextMenuEvent::Mouse, {}, grid.mapToGlobal(QPoint()));
@@ -227,6 +235,41 @@ TEST_F(ServerRowsTest, JoinQueriesTheServerAgainAndAsksWhenItCannotTakeAPlayer) 
                   !started.empty())
             << "recorded with its name when the game started";
     }
+}
+
+// A private server asks for its password, naming the server and its address; Cancel starts
+// nothing, OK starts the game with the password after the saved password arguments. Without a
+// secret service "Remember" is greyed, its tool tip says why, and the settings hold no password.
+TEST_F(ServerRowsTest, JoinAsksAPrivateServerForItsPassword) {
+    setenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent", 1);
+    FakeGameServers servers({{InfoReply(0x86, "vault", 1, 3, 16, "m", "", 0x04)}});
+    Open({servers.Address(0)});
+    const QString password = "\"-p w\" 'x' %a";
+    for (const bool ok : {false, true}) {
+        const StandInGame game("+connect %a");
+        QString prompt;
+        QString tip;
+        ModalWatcher watcher([&](QWidget* modal) {
+            auto* dialog = qobject_cast<CPasswordDlg*>(modal);
+            if (dialog != nullptr && dialog->m_storeNote->isVisible()) {  // the store answered
+                prompt = dialog->m_text->text();
+                tip = dialog->m_remember->isEnabled() ? "" : dialog->m_remember->toolTip();
+                QTest::keyClicks(dialog->m_editPassword, password);
+                ok ? dialog->accept() : dialog->reject();
+            }
+        });
+        Frame().Action(ID_JOIN_SERVER)->trigger();
+        EXPECT_EQ(prompt.toStdString(),
+                  "The server vault (" + servers.Address(0) + ") needs a password.");
+        EXPECT_TRUE(tip.contains("never in a plain file")) << tip.toStdString();
+        QTest::qWait(ok ? 0 : 300);  // a start that must not come would have by then
+        EXPECT_EQ(ok ? game.Run() : ReadWholeFile(game.path + ".out"),
+                  ok ? "+connect\0"s + servers.Address(0) + "\0+password\0"s +
+                           password.toStdString() + '\0'
+                     : "");
+    }
+    const QString settings = QFileInfo(CProfileSettings().fileName()).absolutePath();
+    EXPECT_EQ(FilesHolding(settings.toStdString(), password.toStdString()).size(), 0u);
 }
 
 // Ctrl+J on rows ranked by ping (20, 21, ... ms; 3/16 players): each choice is queried again,

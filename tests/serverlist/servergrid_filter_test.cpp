@@ -92,15 +92,16 @@ TEST(ServerGridFilter, TypedLettersSelectTheNextServerByName) {
     EXPECT_EQ(grid.GetItemCount(), 5 + 3 + 3);
 }
 
-// Rows "port ping players [p(rivate) | name]". Left out: full (1), private (2), silent (3), over
-// the 150 ms default (4), port 0; the others rank by players, then ping, then favourites first
-// (9), then address. The filter hides rows (the search leaves out "other") and sets the limit.
+// Rows "port ping players [p(rivate) | name]". Left out: full (1), private (2; 11 has a
+// remembered password), silent (3), over the 150 ms default (4), port 0; the others rank by
+// players, then ping, then favourites first (9), then address. The filter hides rows (the search
+// leaves out "other") and sets the limit.
 TEST(QuickJoinTest, CandidatesAreTheOpenAnsweringShownServersBestFirst) {
     PreparedGrid grid;
     grid.Favourites().Add("127.0.0.1:9");
-    for (const char* row :
-         {"1 40 16/16", "2 40 5/16 p", "3 9999 ?/?", "4 151 5/16", "5 150 2/16", "6 30 5/16",
-          "8 20 5/16", "7 20 5/16", "9 20 5/16", "10 100 9/16 other", "0 20 5/16"}) {
+    for (const char* row : {"1 40 16/16", "2 40 5/16 p", "3 9999 ?/?", "4 151 5/16", "5 150 2/16",
+                            "6 30 5/16", "8 20 5/16", "7 20 5/16", "9 20 5/16", "10 100 9/16 other",
+                            "0 20 5/16", "11 20 5/16 p"}) {
         const QStringList field = QString(row).split(' ');
         ServerRecord record = MakeRecord("1.00", "VLD", field[1].toStdString(),
                                          field.value(3) == "other" ? "other" : "server");
@@ -109,15 +110,16 @@ TEST(QuickJoinTest, CandidatesAreTheOpenAnsweringShownServersBestFirst) {
         record.m_address = "127.0.0.1:" + field[0].toStdString();
         AddServerRow(record, &grid);
     }
-    for (const auto& [search, maxPing, expected] : {std::tuple{"", 0, "10 9 7 8 6 5"},
-                                                    {"server", 0, "9 7 8 6 5"},
-                                                    {"", 160, "10 9 7 8 6 4 5"}}) {
+    for (const auto& [search, maxPing, expected] : {std::tuple{"", 0, "10 9 11 7 8 6 5"},
+                                                    {"server", 0, "9 11 7 8 6 5"},
+                                                    {"", 160, "10 9 11 7 8 6 4 5"}}) {
         ServerFilter filter;
         filter.m_strSearch = search;
         filter.m_nMaxPing = maxPing;
         grid.SetFilter(filter);
         QStringList ports;
-        for (const std::string& address : Texts(grid, QuickJoinCandidates(grid), kAddressSubText)) {
+        for (const std::string& address :
+             Texts(grid, QuickJoinCandidates(grid, {"127.0.0.1:11"}), kAddressSubText)) {
             ports << QString::fromStdString(address).section(':', 1);
         }
         EXPECT_EQ(ports.join(' '), expected) << search << maxPing;

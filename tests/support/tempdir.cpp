@@ -37,6 +37,17 @@ std::string ReadWholeFile(const std::string& path) {
     return content.str();
 }
 
+std::vector<std::string> FilesHolding(const std::string& folder, const std::string& text) {
+    std::vector<std::string> files;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+        if (entry.is_regular_file() &&
+            ReadWholeFile(entry.path()).find(text) != std::string::npos) {
+            files.push_back(entry.path());
+        }
+    }
+    return files;
+}
+
 size_t LineCount(const std::string& path) {
     const std::string text = ReadWholeFile(path);
     return static_cast<size_t>(std::count(text.begin(), text.end(), '\n'));

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 namespace kr::test {
 
@@ -26,5 +27,7 @@ private:
 std::string ReadWholeFile(const std::string& path);
 // The number of line ends in a file.
 size_t LineCount(const std::string& path);
+// The files under the folder, at any depth, whose content holds the text.
+std::vector<std::string> FilesHolding(const std::string& folder, const std::string& text);
 
 }  // namespace kr::test

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+
+class QWidget;
+
+// Joining a server that needs a password. The password goes only to the game's arguments and,
+// when the player asks, to the secret store (app/passwordstore.h); never to a log, a file or the
+// clipboard.
+
+// Asks for the password of the server at host:port named `name` (CPasswordDlg over parent,
+// pre-filled from the store), then starts the game with it (StartGame). With "Remember" on the
+// password is also stored; a store that does not take it is told in the status bar of parent's
+// window. Cancel starts nothing. True when the game started. Returns once the dialog and the start
+// are done; the store is written afterwards.
+bool JoinPrivateServer(const QString& host, uint16_t port, const QString& name, QWidget* parent);
+
+// Starts the game with the password remembered for the server, read first (the window's events
+// are handled meanwhile, for at most 2 s); without one, or when the store does not answer, asks
+// as JoinPrivateServer does. True when the game started.
+bool JoinWithRememberedPassword(const QString& host, uint16_t port, const QString& name,
+                                QWidget* parent);
+
+// Forget Password: the server's password leaves the store and its address the remembered ones;
+// a store that does not delete it is told in the status bar of parent's window.
+void ForgetServerPassword(const QString& address, QWidget* parent);
