@@ -24,4 +24,7 @@ master server and a fleet of game servers on 127.0.0.1 for trying both out.")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 # The library dependencies are read from the installed programs.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# QtKeychain loads the secret-service library at run time, where a desktop has a secret store;
+# without it no password is remembered.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libsecret-1-0")
 include(CPack)

@@ -1,0 +1,70 @@
+// Remembered passwords in a secret store: tests/keyring/withkeyring.sh runs this program under a
+// session bus and an unlocked keyring daemon of its own.
+
+#include "app/passworddlg.h"
+#include "app/passwordstore.h"
+#include "app/privatejoin.h"
+#include "app/profilesettings.h"
+#include "tests/app/standingame.h"
+#include "tests/support/modalwatcher.h"
+
+#include <gtest/gtest.h>
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QLineEdit>
+
+namespace kr::test {
+namespace {
+
+using namespace std::string_literals;
+
+// Joins with "Remember" on, then twice finds the password offered again (by the dialog, and by
+// a join with the remembered password that asks nothing); Forget Password removes it, and the
+// settings never hold it.
+TEST(SecretStoreTest, ARememberedPasswordIsOfferedAgainUntilForgotten) {
+    if (qEnvironmentVariableIsEmpty("KR_TEST_KEYRING")) {
+        GTEST_SKIP() << "needs gnome-keyring-daemon (Debian package gnome-keyring) and "
+                        "dbus-run-session (dbus-daemon); ctest runs it through withkeyring.sh";
+    }
+    const QString password = "s3cret \"word\"";
+    const QString address = "127.0.0.1:27001";
+    QWidget window;
+    // Joins through the dialog, typing the password when none is offered; what was offered.
+    const auto join = [&](bool remember) {
+        const StandInGame game("+connect %a");
+        QString offered;
+        ModalWatcher watcher([&](QWidget* modal) {
+            auto* dialog = qobject_cast<CPasswordDlg*>(modal);
+            if (dialog != nullptr && dialog->m_remember->isEnabled()) {  // the store answered
+                offered = dialog->m_editPassword->text();
+                if (offered.isEmpty()) {
+                    dialog->m_editPassword->setText(password);
+                }
+                dialog->m_remember->setChecked(remember);
+                dialog->accept();
+            }
+        });
+        EXPECT_TRUE(JoinPrivateServer("127.0.0.1", 27001, "vault", &window));
+        EXPECT_EQ(game.Run(), "+connect\0"s + address.toStdString() + "\0+password\0"s +
+                                  password.toStdString() + '\0');
+        return offered;
+    };
+    EXPECT_EQ(join(true), "");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return RememberedPasswordAddresses().contains(address); }));
+    EXPECT_EQ(join(false), password);
+    {
+        const StandInGame game("+connect %a");
+        MessageBoxWatcher nothingAsked;
+        EXPECT_TRUE(JoinWithRememberedPassword("127.0.0.1", 27001, "vault", &window));
+        EXPECT_EQ(game.Run(), "+connect\0"s + address.toStdString() + "\0+password\0"s +
+                                  password.toStdString() + '\0');
+    }
+    ForgetServerPassword(address, &window);
+    EXPECT_FALSE(RememberedPasswordAddresses().contains(address));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return join(false).isEmpty(); }));
+    const QString settings = QFileInfo(CProfileSettings().fileName()).absolutePath();
+    EXPECT_EQ(FilesHolding(settings.toStdString(), password.toStdString()).size(), 0u);
+}
+
+}  // namespace
+}  // namespace kr::test
