@@ -47,10 +47,5 @@ void CBrowserView::OnJoinServer() {
                               QMessageBox::No) != QMessageBox::Yes) {
         return;
     }
-    const QString host = QString::fromStdString(server->m_ip);
-    const auto port = static_cast<uint16_t>(server->m_port);
-    const QString name = m_wndGrid.GetInfo(node)->GetSubText(kNameSubText);
-    ServerRowHasMark(*m_wndGrid.GetInfo(node), kPrivateCellKey)
-        ? JoinPrivateServer(host, port, name, this)
-        : StartGame(host, port, this, name);
+    JoinServerRow(*m_wndGrid.GetInfo(node), *server, PasswordFrom::Prompt, this);
 }

@@ -2,7 +2,6 @@
 // went silent meanwhile, the next one is tried.
 
 #include "app/browserview.h"
-#include "app/gamelauncher.h"
 #include "app/passwordstore.h"
 #include "app/privatejoin.h"
 #include "net/favouriteaddress.h"
@@ -36,12 +35,7 @@ void CBrowserView::OnQuickJoin() {
         m_wndGrid.QueryRowAgain(node);
         if (server &&
             ReadServerAvailability(*m_wndGrid.GetInfo(node)) == ServerAvailability::Open) {
-            const QString host = QString::fromStdString(server->m_ip);
-            const auto port = static_cast<uint16_t>(server->m_port);
-            const QString name = m_wndGrid.GetInfo(node)->GetSubText(kNameSubText);
-            ServerRowHasMark(*m_wndGrid.GetInfo(node), kPrivateCellKey)
-                ? JoinWithRememberedPassword(host, port, name, this)
-                : StartGame(host, port, this, name);
+            JoinServerRow(*m_wndGrid.GetInfo(node), *server, PasswordFrom::Remembered, this);
             return;
         }
     }

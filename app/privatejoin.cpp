@@ -3,7 +3,9 @@
 #include "app/gamelauncher.h"
 #include "app/passworddlg.h"
 #include "app/passwordstore.h"
+#include "net/serveraddress.h"
 #include "platform/qt/statusbar.h"
+#include "serverlist/servergrid.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -58,6 +60,18 @@ bool JoinWithRememberedPassword(const QString& host, uint16_t port, const QStrin
     }
     return remembered.password.isEmpty() ? JoinPrivateServer(host, port, name, parent)
                                          : StartGame(host, port, parent, name, remembered.password);
+}
+
+bool JoinServerRow(const CGridItemInfo& row, const ServerAddress& server, PasswordFrom from,
+                   QWidget* parent) {
+    const QString host = QString::fromStdString(server.m_ip);
+    const auto port = static_cast<uint16_t>(server.m_port);
+    const QString name = row.GetSubText(kNameSubText);
+    if (!ServerRowHasMark(row, kPrivateCellKey)) {
+        return StartGame(host, port, parent, name);
+    }
+    return from == PasswordFrom::Prompt ? JoinPrivateServer(host, port, name, parent)
+                                        : JoinWithRememberedPassword(host, port, name, parent);
 }
 
 void ForgetServerPassword(const QString& address, QWidget* parent) {

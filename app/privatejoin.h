@@ -4,7 +4,9 @@
 
 #include <cstdint>
 
+class CGridItemInfo;
 class QWidget;
+struct ServerAddress;
 
 // Joining a server that needs a password. The password goes only to the game's arguments and,
 // when the player asks, to the secret store (app/passwordstore.h); never to a log, a file or the
@@ -22,6 +24,16 @@ bool JoinPrivateServer(const QString& host, uint16_t port, const QString& name, 
 // as JoinPrivateServer does. True when the game started.
 bool JoinWithRememberedPassword(const QString& host, uint16_t port, const QString& name,
                                 QWidget* parent);
+
+// Where a join takes a private server's password from: the prompt (pre-filled with a remembered
+// one), or the remembered one, the prompt only without it.
+enum class PasswordFrom { Prompt, Remembered };
+
+// Starts the game on the server of a server row, named as the row names it: one with the private
+// mark through JoinPrivateServer or JoinWithRememberedPassword, as `from` says, any other at once
+// (StartGame). True when the game started.
+bool JoinServerRow(const CGridItemInfo& row, const ServerAddress& server, PasswordFrom from,
+                   QWidget* parent);
 
 // Forget Password: the server's password leaves the store and its address the remembered ones;
 // a store that does not delete it is told in the status bar of parent's window.
