@@ -18,8 +18,6 @@
 namespace kr::test {
 namespace {
 
-using namespace std::string_literals;
-
 // Every browser of this test program listens for links in a runtime folder of the run's own.
 const ScopedTempDir g_runtimeDir;
 [[maybe_unused]] const int g_runtimeSet = setenv("XDG_RUNTIME_DIR", g_runtimeDir.Path().c_str(), 1);
@@ -111,12 +109,6 @@ TEST(GameCommandTest, StartGameRunsTheProgramWithoutAShell) {
     EXPECT_TRUE(StartGame("127.0.0.1", 27001, &window));
     EXPECT_EQ(game.Arguments(), "127.0.0.1:27001\ntwo words\n$(touch x)\n");
     EXPECT_FALSE(std::filesystem::exists("x"));
-    std::filesystem::remove(game.path + ".out");
-    const QString password =
-        QString("\x01 \"-x\n") + QString(4096, 'p');  // through the saved arguments
-    EXPECT_TRUE(StartGame("127.0.0.1", 27001, &window, {}, password));
-    EXPECT_EQ(game.Run(), "127.0.0.1:27001\0two words\0$(touch x)\0+password\0"s +
-                              password.toStdString() + '\0');
     const QString quoted = "\"" + QString::fromStdString(game.path) + "\"";
     for (const QString& command : {quoted + "- %a", quoted + " %q"}) {
         SaveGameCommand(command);

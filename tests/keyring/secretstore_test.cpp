@@ -28,40 +28,34 @@ TEST(SecretStoreTest, ARememberedPasswordIsOfferedAgainUntilForgotten) {
     }
     const QString password = "s3cret \"word\"";
     const QString address = "127.0.0.1:27001";
+    const std::string argv =
+        "+connect\0"s + address.toStdString() + "\0+password\0"s + password.toStdString() + '\0';
     QWidget window;
-    // Joins through the dialog, typing the password when none is offered; what was offered.
-    const auto join = [&](bool remember) {
+    // Joins through `start`, typing the password in the dialog when none is offered and setting
+    // "Remember"; what the dialog offered, "-" when none showed.
+    const auto join = [&](auto start, bool remember) {
         const StandInGame game("+connect %a");
-        QString offered;
+        QString offered = "-";
         ModalWatcher watcher([&](QWidget* modal) {
             auto* dialog = qobject_cast<CPasswordDlg*>(modal);
             if (dialog != nullptr && dialog->m_remember->isEnabled()) {  // the store answered
                 offered = dialog->m_editPassword->text();
-                if (offered.isEmpty()) {
-                    dialog->m_editPassword->setText(password);
-                }
+                dialog->m_editPassword->setText(password);
                 dialog->m_remember->setChecked(remember);
                 dialog->accept();
             }
         });
-        EXPECT_TRUE(JoinPrivateServer("127.0.0.1", 27001, "vault", &window));
-        EXPECT_EQ(game.Run(), "+connect\0"s + address.toStdString() + "\0+password\0"s +
-                                  password.toStdString() + '\0');
+        EXPECT_TRUE(start("127.0.0.1", 27001, "vault", &window));
+        EXPECT_EQ(game.Run(), argv);
         return offered;
     };
-    EXPECT_EQ(join(true), "");
+    EXPECT_EQ(join(JoinPrivateServer, true), "");
     EXPECT_TRUE(QTest::qWaitFor([&] { return RememberedPasswordAddresses().contains(address); }));
-    EXPECT_EQ(join(false), password);
-    {
-        const StandInGame game("+connect %a");
-        MessageBoxWatcher nothingAsked;
-        EXPECT_TRUE(JoinWithRememberedPassword("127.0.0.1", 27001, "vault", &window));
-        EXPECT_EQ(game.Run(), "+connect\0"s + address.toStdString() + "\0+password\0"s +
-                                  password.toStdString() + '\0');
-    }
+    EXPECT_EQ(join(JoinPrivateServer, false), password);
+    EXPECT_EQ(join(JoinWithRememberedPassword, false), "-");
     ForgetServerPassword(address, &window);
     EXPECT_FALSE(RememberedPasswordAddresses().contains(address));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return join(false).isEmpty(); }));
+    EXPECT_EQ(join(JoinPrivateServer, false), "");
     const QString settings = QFileInfo(CProfileSettings().fileName()).absolutePath();
     EXPECT_EQ(FilesHolding(settings.toStdString(), password.toStdString()).size(), 0u);
 }
