@@ -12,8 +12,8 @@ class QPrinter;
 
 // The view: the server grid as its only child, kept at (-1, -1) with the view's client size, and
 // the command target of "New Full List", of the commands on the selected server (join, query
-// again, copy, the favourite toggle) and on a group row, of "Refresh List", "Query Shown
-// Servers" and "Quick Join", of printing and of the grid's demonstration commands.
+// again, copy, the favourite toggle, Forget Password) and on a group row, of "Refresh List", "Query
+// Shown Servers" and "Quick Join", of printing and of the grid's demonstration commands.
 class CBrowserView : public QWidget {
     Q_OBJECT
 public:

@@ -9,7 +9,6 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
-#include <QMainWindow>
 #include <QPointer>
 
 namespace {
@@ -21,8 +20,7 @@ QString Address(const QString& host, uint16_t port) {
 // Tells a store's failure in the message pane of the status bar of the window of `widget`, if it
 // is still there and has one.
 void TellFailure(const QPointer<QWidget>& widget, const QString& failure) {
-    auto* window = widget ? qobject_cast<QMainWindow*>(widget->window()) : nullptr;
-    auto* statusBar = window ? qobject_cast<CStatusBar*>(window->statusBar()) : nullptr;
+    auto* statusBar = widget ? widget->window()->findChild<CStatusBar*>() : nullptr;
     if (!failure.isEmpty() && statusBar != nullptr) {
         statusBar->SetPaneText(0, failure);
     }
@@ -75,6 +73,9 @@ bool JoinServerRow(const CGridItemInfo& row, const ServerAddress& server, Passwo
 }
 
 void ForgetServerPassword(const QString& address, QWidget* parent) {
+    if (address.isEmpty()) {
+        return;  // no server row selected
+    }
     ForgetPassword(address, QCoreApplication::instance(),
                    [parent = QPointer<QWidget>(parent)](const QString& failure) {
                        TellFailure(parent, failure);

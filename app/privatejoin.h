@@ -35,6 +35,7 @@ enum class PasswordFrom { Prompt, Remembered };
 bool JoinServerRow(const CGridItemInfo& row, const ServerAddress& server, PasswordFrom from,
                    QWidget* parent);
 
-// Forget Password: the server's password leaves the store and its address the remembered ones;
-// a store that does not delete it is told in the status bar of parent's window.
+// Forget Password: the server's password leaves the store and its address the remembered ones
+// (nothing for an empty address); a store that does not delete it is told in the status bar of
+// parent's window.
 void ForgetServerPassword(const QString& address, QWidget* parent);
