@@ -36,7 +36,7 @@ void CMainFrame::BuildServersMenu() {
         {ID_EDIT_COPY, QT_TR_NOOP("&Copy Address")},
         {ID_COPY_JOIN_LINK, QT_TR_NOOP("Copy Join &Link")},
         {ID_FAVOURITE_TOGGLE, kAddFavouriteText},
-        {ID_FORGET_PASSWORD, QT_TR_NOOP("Forget &Password")}};
+        {ID_FORGET_PASSWORD, QT_TR_NOOP("F&orget Password")}};
     for (const auto& [id, text] : items) {
         MakeAction(id, tr(text));
     }

@@ -146,7 +146,7 @@ TEST_F(ServerRowsTest, ContextMenusCopyAndToolTipsFollowTheRow) {
     };
     const QStringList server = {
         "&Join", "&Query Again",       "&Copy Address",     "Copy Join &Link",
-        "-",     "Add to &Favourites", "(Forget &Password)"};
+        "-",     "Add to &Favourites", "(F&orget Password)"};
     const QStringList group = {"E&xpand All", "&Collapse"};
     const QStringList reset = {"Reset Columns"};
     QContextMenuEvent onHeader(QContextMenuEvent::Mouse, {}, grid.mapToGlobal(QPoint()));
