@@ -20,5 +20,5 @@ public:
 
     QLineEdit* m_editCommand;  // owned by the dialog
     QLineEdit* m_editPasswordArguments;
-    QLabel* m_problem;         // why OK was refused; hidden until it is
+    QLabel* m_problem;  // why OK was refused; hidden until it is
 };

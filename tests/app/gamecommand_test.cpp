@@ -56,24 +56,15 @@ TEST(GameCommandTest, WordsCodesAndRefusals) {
 // A password is one argument, as given, whatever it holds; the password arguments follow the
 // command only with a password, and only when the command has no %w of its own.
 TEST(GameCommandTest, APasswordIsOneArgumentUnchanged) {
-    const QString hostile[] = {QString(4096, 'p'), "\x01\t\n\r\x1b[31m\x7f",
-                               "\"a b\" 'c' %a %% $(x)", "  --help ", "-"};
-    struct Case {
-        QString command, password, passwordArguments;
-        QStringList want;  // empty: refused
-    };
-    std::vector<Case> cases = {{"run %a", "", "+password %w", {"run", "1.2.3.4:5"}},
-                               {"run +pw=%w", "", "+password %w", {"run", "+pw="}},
-                               {"run +pw=%w", "x", "+password %w", {"run", "+pw=x"}},
-                               {"run %%w", "x", "", {"run", "%w"}},
-                               {"run", "x", "+p %q", {}},
-                               {"run", QString("a") + QChar(0) + "b", "+password %w", {}}};
-    for (const QString& password : hostile) {
-        cases.push_back({"run %a",
-                         password,
-                         " \"+pass word\" %w",
-                         {"run", "1.2.3.4:5", "+pass word", password}});
-    }
+    const QString hostile = "-- \"a b\" 'c' %a %% $(x)\x01\t\n\x7f" + QString(4096, 'p');
+    const std::tuple<QString, QString, QString, QStringList> cases[] = {
+        {"run %a", "", "+password %w", {"run", "1.2.3.4:5"}},
+        {"run %a", hostile, " \"+pass word\" %w", {"run", "1.2.3.4:5", "+pass word", hostile}},
+        {"run +pw=%w", "", "+password %w", {"run", "+pw="}},
+        {"run +pw=%w", "x", "+password %w", {"run", "+pw=x"}},
+        {"run %%w", "x", "", {"run", "%w"}},
+        {"run", "x", "+p %q", {}},  // refused, as is a NUL that no argument can carry:
+        {"run", QString("a") + QChar(0) + "b", "+password %w", {}}};
     for (const auto& [command, password, passwordArguments, want] : cases) {
         const GameCommand got =
             ExpandGameCommand(command, "1.2.3.4", 5, password, passwordArguments);
