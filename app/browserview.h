@@ -2,6 +2,7 @@
 
 #include "app/printinfo.h"
 #include "serverlist/servergrid.h"
+#include "serverlist/serverrequery.h"
 
 #include <QWidget>
 
@@ -77,9 +78,10 @@ private:
     // the user is asked whether to join anyway; then the game is started on its address.
     void OnJoinServer();
     // Quick Join (browserview_quickjoin.cpp): the candidates of QuickJoinCandidates, best first,
-    // are queried again one by one, at most 3 of them; the first that still has room is joined
-    // as Join does. Without a candidate, or when none tried had room, quickJoinFailed tells why.
-    // Nothing while a refresh runs. Blocks for up to 2 s a try, as Join does.
+    // are queried again one by one off the user-interface thread (CServerRequery), at most 3 of
+    // them; the first that still has room is joined as Join does. Without a candidate, or when
+    // none tried had room, quickJoinFailed tells why. Nothing while a refresh or a Quick Join
+    // runs. Returns at once; the tries go on as their answers come.
     void OnQuickJoin();
 
     // Printing commands (browserview_print.cpp).
@@ -101,4 +103,16 @@ private:
     bool m_bGridCreated = false;
     bool m_bRefreshing = false;
     RefreshOutcome m_lastOutcome = RefreshOutcome::NotRun;
+
+    // ---- Quick Join's tries (browserview_quickjoin.cpp). ----
+public:
+    // A Quick Join is querying its candidates.
+    bool IsQuickJoining() const { return m_quickJoinQuery.IsRunning(); }
+
+private:
+    // Starts the next candidate's query; quickJoinFailed when none is left.
+    void TryNextQuickJoin();
+    void OnQuickJoinAnswer(const RequeryAnswer& answer);
+    QStringList m_quickJoinTries;  // addresses of the candidates not yet queried
+    CServerRequery m_quickJoinQuery{&m_wndGrid};
 };

@@ -374,6 +374,14 @@ public:
     // time-out, then rewrites the row. False, and nothing sent, for a row whose address names no
     // server.
     bool QueryRowAgain(CGridTreeItem* node);
+
+    // ---- Re-queries off the user-interface thread (serverrequery.cpp). ----
+public:
+    // The first server row, pre-order, whose "Ip:Port" text is address; null when none. O(nodes).
+    CGridTreeItem* FindServerRow(const QString& address) const;
+    // The end of Enter's re-query of the server row: the record noted in the history, the row
+    // rewritten from it (RewriteServerRow, not keeping the address text).
+    void TakeQueriedAgain(CGridTreeItem* node, const ServerRecord& record);
 };
 
 // The row data of a server: empty tree text; sub-texts ping, name, map, players, mod, "", "",

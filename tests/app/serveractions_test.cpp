@@ -229,8 +229,8 @@ TEST_F(ServerRowsTest, JoinQueriesTheServerAgainAndAsksWhenItCannotTakeAPlayer) 
     }
 }
 
-// Ctrl+J on rows ranked by ping (20, 21, ... ms; 3/16 players): each choice is queried again,
-// the next taken when it filled up or went silent, at most 3; the status bar says when nothing
+// Ctrl+J on rows ranked by ping (20, 21, ... ms; 3/16 players): each choice is queried again off
+// the window's thread (a second Ctrl+J meanwhile does nothing), the next taken when it filled up or went silent, at most 3; the status bar says when nothing
 // was joined: after 3 tries, or without a candidate (under the filter's 10 ms limit).
 TEST_F(ServerRowsTest, QuickJoinTriesUpToThreeServersAndJoinsTheFirstWithRoom) {
     const FakeServerScript open{InfoReply(0x86, "open", 1, 3, 16, "m", "", 0)};
@@ -255,6 +255,9 @@ TEST_F(ServerRowsTest, QuickJoinTriesUpToThreeServersAndJoinsTheFirstWithRoom) {
         Grid().SetFilter(filter);
         const StandInGame game("+connect %a");
         QTest::keyClick(&Frame(), Qt::Key_J, Qt::ControlModifier);
+        EXPECT_EQ(Frame().View().IsQuickJoining(), maxPing == 0) << "returns while it queries";
+        QTest::keyClick(&Frame(), Qt::Key_J, Qt::ControlModifier);  // nothing while it runs
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !Frame().View().IsQuickJoining(); }));
         for (size_t n = 0; n < scripts.size(); ++n) {
             EXPECT_EQ(servers.Requests(n).size(), maxPing == 0 && n < 3 ? 1u : 0u) << n;
         }
