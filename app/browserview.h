@@ -1,10 +1,14 @@
 #pragma once
 
 #include "app/printinfo.h"
+#include "app/slotwait.h"
 #include "serverlist/servergrid.h"
 #include "serverlist/serverrequery.h"
 
+#include <QTimer>
 #include <QWidget>
+
+#include <memory>
 
 class CDC;
 class IRefreshHost;
@@ -115,4 +119,45 @@ private:
     void OnQuickJoinAnswer(const RequeryAnswer& answer);
     QStringList m_quickJoinTries;  // addresses of the candidates not yet queried
     CServerRequery m_quickJoinQuery{&m_wndGrid};
+
+    // ---- Waiting for a free slot (browserview_slotwait.cpp). ----
+public:
+    // Starts waiting for a slot on the server at the "host:port" address, named `name`, that Join
+    // found full with players of maxPlayers (SlotWait): it is queried again every
+    // Limits::interval off the window's thread (CServerRequery, so its row and the details pane
+    // follow); when a slot opens the game starts at once with bJoinWhenOpen, else the window asks
+    // for attention and a question joins with Return. While a wait runs, asks first whether to
+    // replace it; false when the player keeps it. Joining any server (CGameStarts), Escape in
+    // the grid and CancelSlotWait end the wait. slotWaitChanged tells each step.
+    bool StartSlotWait(const QString& address, const QString& name, int players, int maxPlayers,
+                       bool bJoinWhenOpen);
+    // Ends a running wait; false when none runs.
+    bool CancelSlotWait();
+    bool IsWaitingForSlot() const;
+    // The limits of the waits started from now on (SlotWait::Limits; tests shorten them).
+    void SetSlotWaitLimits(const SlotWait::Limits& limits);
+
+signals:
+    // The wait's status text ("Waiting for a slot on NAME (n/m)", or how it ended); bWaiting
+    // while it runs.
+    void slotWaitChanged(const QString& status, bool bWaiting);
+
+protected:
+    // Escape that the grid passes on (no drag) ends a running wait; otherwise as before.
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    // Join's question for a full server, with "Join anyway", "Wait for a Slot" and "Cancel" and
+    // the remembered check box "Join when a slot opens"; true for "Join anyway". "Wait for a
+    // Slot" remembers the check box and starts the wait (StartSlotWait).
+    bool AskToJoinFullServer(const QString& question, CGridTreeItem* node);
+    // The timer's tick: the limits checked, the next query started.
+    void QuerySlotServer();
+    void OnSlotAnswer(const RequeryAnswer& answer);
+    // Stops the timer and tells the end (slotWaitChanged).
+    void ShowSlotWaitEnd();
+    std::unique_ptr<SlotWait> m_pSlotWait;  // the last wait, running or ended; null before any
+    SlotWait::Limits m_slotLimits;
+    CServerRequery m_slotQuery{&m_wndGrid};
+    QTimer m_slotTimer;
 };

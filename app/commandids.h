@@ -46,6 +46,8 @@ constexpr int ID_RECENT_CLEAR = 32830;
 constexpr int ID_REJOIN_LAST = 32831;
 constexpr int ID_RECENT_FIRST = 32840;
 constexpr int ID_RECENT_LAST = 32849;
+// Waiting for a free slot: Servers > Cancel Waiting and the status bar's Cancel button.
+constexpr int ID_CANCEL_SLOT_WAIT = 32855;
 
 // The grid's demonstration commands. Only the --demo menu sends them.
 constexpr int ID_DEMO_INSERT_ITEMS = 131;      // node name prompt, then the sample subtree
