@@ -368,7 +368,7 @@ private:
     std::uint32_t m_nRound = 0;  // the refresh; a server row's m_nUserData is the one that filed it
     bool m_bKeepingRows = false;
 
-    // ---- Quick Join (servergrid_hooks.cpp). ----
+    // ---- Enter's query (servergrid_hooks.cpp). ----
 public:
     // Enter's query on the server row, selected or not: blocks for up to the query's 2-second
     // time-out, then rewrites the row. False, and nothing sent, for a row whose address names no
