@@ -38,6 +38,16 @@ bool StartGameAt(const QString& address, const QString& name, QWidget* parent) {
                                static_cast<uint16_t>(server->m_port), parent, name);
 }
 
+// A question box owned by parent with the buttons, that shows the text as written: a server's name
+// may look like markup.
+std::unique_ptr<QMessageBox> PlainQuestion(const QString& text,
+                                           QMessageBox::StandardButtons buttons, QWidget* parent) {
+    auto box =
+        std::make_unique<QMessageBox>(QMessageBox::Question, JoinBoxTitle(), text, buttons, parent);
+    box->setTextFormat(Qt::PlainText);
+    return box;
+}
+
 }  // namespace
 
 bool CBrowserView::AskToJoinFullServer(const QString& question, CGridTreeItem* node) {
@@ -48,28 +58,29 @@ bool CBrowserView::AskToJoinFullServer(const QString& question, CGridTreeItem* n
     int maxPlayers = 0;
     ReadServerPlayers(ServerRowField(info, kPlayersSubText), players, maxPlayers);
 
-    QMessageBox box(QMessageBox::Question, JoinBoxTitle(), question, QMessageBox::NoButton, this);
-    QPushButton* join = box.addButton(tr("Join anyway"), QMessageBox::AcceptRole);
-    QPushButton* wait = box.addButton(tr("Wait for a Slot"), QMessageBox::ActionRole);
-    box.addButton(QMessageBox::Cancel);
-    box.setDefaultButton(QMessageBox::Cancel);
+    const std::unique_ptr<QMessageBox> box = PlainQuestion(question, QMessageBox::NoButton, this);
+    QPushButton* join = box->addButton(tr("Join anyway"), QMessageBox::AcceptRole);
+    QPushButton* wait = box->addButton(tr("Wait for a Slot"), QMessageBox::ActionRole);
+    box->addButton(QMessageBox::Cancel);
+    box->setDefaultButton(QMessageBox::Cancel);
     auto* joinWhenOpen = new QCheckBox(tr("Join when a slot opens"));
     joinWhenOpen->setChecked(LoadJoinWhenOpen());
-    box.setCheckBox(joinWhenOpen);
-    box.exec();
-    if (box.clickedButton() == wait) {
+    box->setCheckBox(joinWhenOpen);
+    box->exec();
+    if (box->clickedButton() == wait) {
         SaveJoinWhenOpen(joinWhenOpen->isChecked());
         StartSlotWait(address, name, players, maxPlayers, joinWhenOpen->isChecked());
     }
-    return box.clickedButton() == join;
+    return box->clickedButton() == join;
 }
 
 bool CBrowserView::StartSlotWait(const QString& address, const QString& name, int players,
                                  int maxPlayers, bool bJoinWhenOpen) {
     if (IsWaitingForSlot() &&
-        QMessageBox::question(this, JoinBoxTitle(),
-                              tr("Stop waiting for a slot on %1 and wait on %2 instead?")
-                                  .arg(m_pSlotWait->Name(), name)) != QMessageBox::Yes) {
+        PlainQuestion(tr("Stop waiting for a slot on %1 and wait on %2 instead?")
+                          .arg(m_pSlotWait->Name(), name),
+                      QMessageBox::Yes | QMessageBox::No, this)
+                ->exec() != QMessageBox::Yes) {
         return false;
     }
     m_pSlotWait = std::make_unique<SlotWait>(address, name, players, maxPlayers, bJoinWhenOpen,
@@ -134,12 +145,12 @@ void CBrowserView::OnSlotAnswer(const RequeryAnswer& answer) {
     // The player joins with one key: Return on the question's default button.
     QApplication::alert(window());
     QApplication::beep();
-    QMessageBox box(QMessageBox::Question, JoinBoxTitle(),
-                    tr("A slot is open on %1. Join it now?").arg(name), QMessageBox::Cancel, this);
-    QPushButton* join = box.addButton(tr("Join"), QMessageBox::AcceptRole);
-    box.setDefaultButton(join);
-    box.exec();
-    if (box.clickedButton() == join) {
+    const std::unique_ptr<QMessageBox> box = PlainQuestion(
+        tr("A slot is open on %1. Join it now?").arg(name), QMessageBox::Cancel, this);
+    QPushButton* join = box->addButton(tr("Join"), QMessageBox::AcceptRole);
+    box->setDefaultButton(join);
+    box->exec();
+    if (box->clickedButton() == join) {
         StartGameAt(address, name, this);
     }
 }
