@@ -79,7 +79,8 @@ private:
     // Copies the selected server's address, or its join link; nothing on another row.
     void CopySelectedAddress(bool bAsJoinLink);
     // Join: the server is queried again as Enter does, then, when it is full or did not answer,
-    // the user is asked whether to join anyway; then the game is started on its address.
+    // the user is asked whether to join anyway (a full one may be waited for instead:
+    // AskToJoinFullServer); then the game is started on its address.
     void OnJoinServer();
     // Quick Join (browserview_quickjoin.cpp): the candidates of QuickJoinCandidates, best first,
     // are queried again one by one off the user-interface thread (CServerRequery), at most 3 of
