@@ -1,9 +1,14 @@
 #pragma once
 
 #include "app/printinfo.h"
+#include "app/slotwait.h"
 #include "serverlist/servergrid.h"
+#include "serverlist/serverrequery.h"
 
+#include <QTimer>
 #include <QWidget>
+
+#include <memory>
 
 class CDC;
 class IRefreshHost;
@@ -74,14 +79,16 @@ private:
     // Copies the selected server's address, or its join link; nothing on another row.
     void CopySelectedAddress(bool bAsJoinLink);
     // Join: the server is queried again as Enter does, then, when it is full or did not answer,
-    // the user is asked whether to join anyway; a private server asks for its password
-    // (JoinPrivateServer); then the game is started on its address.
+    // the user is asked whether to join anyway (a full one may be waited for instead:
+    // AskToJoinFullServer); a private server asks for its password (JoinPrivateServer); then the
+    // game is started on its address.
     void OnJoinServer();
     // Quick Join (browserview_quickjoin.cpp): the candidates of QuickJoinCandidates, best first,
-    // are queried again one by one, at most 3 of them; the first that still has room is joined
-    // as Join does, a private one with its remembered password (JoinWithRememberedPassword).
-    // Without a candidate, or when none tried had room, quickJoinFailed tells why. Nothing while a
-    // refresh runs. Blocks for up to 2 s a try, as Join does.
+    // are queried again one by one off the user-interface thread (CServerRequery), at most 3 of
+    // them; the first that still has room is joined as Join does, a private one with its
+    // remembered password (JoinWithRememberedPassword). Without a candidate, or when none tried
+    // had room, quickJoinFailed tells why. Nothing while a refresh or a Quick Join runs. Returns
+    // at once; the tries go on as their answers come.
     void OnQuickJoin();
 
     // Printing commands (browserview_print.cpp).
@@ -103,4 +110,57 @@ private:
     bool m_bGridCreated = false;
     bool m_bRefreshing = false;
     RefreshOutcome m_lastOutcome = RefreshOutcome::NotRun;
+
+    // ---- Quick Join's tries (browserview_quickjoin.cpp). ----
+public:
+    // A Quick Join is querying its candidates.
+    bool IsQuickJoining() const { return m_quickJoinQuery.IsRunning(); }
+
+private:
+    // Starts the next candidate's query; quickJoinFailed when none is left.
+    void TryNextQuickJoin();
+    void OnQuickJoinAnswer(const RequeryAnswer& answer);
+    QStringList m_quickJoinTries;  // addresses of the candidates not yet queried
+    CServerRequery m_quickJoinQuery{&m_wndGrid};
+
+    // ---- Waiting for a free slot (browserview_slotwait.cpp). ----
+public:
+    // Starts waiting for a slot on the server at the "host:port" address, named `name`, that Join
+    // found full with players of maxPlayers (SlotWait): it is queried again every
+    // Limits::interval off the window's thread (CServerRequery, so its row and the details pane
+    // follow); when a slot opens the game starts at once with bJoinWhenOpen, else the window asks
+    // for attention and a question joins with Return. While a wait runs, asks first whether to
+    // replace it; false when the player keeps it. Joining any server (CGameStarts), Escape in
+    // the grid and CancelSlotWait end the wait. slotWaitChanged tells each step.
+    bool StartSlotWait(const QString& address, const QString& name, int players, int maxPlayers,
+                       bool bJoinWhenOpen);
+    // Ends a running wait; false when none runs.
+    bool CancelSlotWait();
+    bool IsWaitingForSlot() const;
+    // The limits of the waits started from now on (SlotWait::Limits; tests shorten them).
+    void SetSlotWaitLimits(const SlotWait::Limits& limits);
+
+signals:
+    // The wait's status text ("Waiting for a slot on NAME (n/m)", or how it ended); bWaiting
+    // while it runs.
+    void slotWaitChanged(const QString& status, bool bWaiting);
+
+protected:
+    // Escape that the grid passes on (no drag) ends a running wait; otherwise as before.
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    // Join's question for a full server, with "Join anyway", "Wait for a Slot" and "Cancel" and
+    // the remembered check box "Join when a slot opens"; true for "Join anyway". "Wait for a
+    // Slot" remembers the check box and starts the wait (StartSlotWait).
+    bool AskToJoinFullServer(const QString& question, CGridTreeItem* node);
+    // The timer's tick: the limits checked, the next query started.
+    void QuerySlotServer();
+    void OnSlotAnswer(const RequeryAnswer& answer);
+    // Stops the timer and tells the end (slotWaitChanged).
+    void ShowSlotWaitEnd();
+    std::unique_ptr<SlotWait> m_pSlotWait;  // the last wait, running or ended; null before any
+    SlotWait::Limits m_slotLimits;
+    CServerRequery m_slotQuery{&m_wndGrid};
+    QTimer m_slotTimer;
 };

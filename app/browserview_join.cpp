@@ -40,11 +40,15 @@ void CBrowserView::OnJoinServer() {
         return;
     }
     m_wndGrid.OnReturnKey();  // blocks for up to the query's time-out; the node stays
-    const QString question =
-        JoinAnywayQuestion(ReadServerAvailability(*m_wndGrid.GetInfo(node)), address);
-    if (!question.isEmpty() &&
-        QMessageBox::question(this, JoinBoxTitle(), question, QMessageBox::Yes | QMessageBox::No,
-                              QMessageBox::No) != QMessageBox::Yes) {
+    const ServerAvailability availability = ReadServerAvailability(*m_wndGrid.GetInfo(node));
+    const QString question = JoinAnywayQuestion(availability, address);
+    if (availability == ServerAvailability::Full) {
+        if (!AskToJoinFullServer(question, node)) {  // it may start a wait for a slot
+            return;
+        }
+    } else if (!question.isEmpty() && QMessageBox::question(this, JoinBoxTitle(), question,
+                                                            QMessageBox::Yes | QMessageBox::No,
+                                                            QMessageBox::No) != QMessageBox::Yes) {
         return;
     }
     JoinServerRow(*m_wndGrid.GetInfo(node), *server, PasswordFrom::Prompt, this);

@@ -1,5 +1,5 @@
-// Quick Join: the best server the filter shows is queried again and joined; when it filled up or
-// went silent meanwhile, the next one is tried.
+// Quick Join: the best servers the filter shows are queried again one after the other, off the
+// user-interface thread, and the first that still has room is joined.
 
 #include "app/browserview.h"
 #include "app/passwordstore.h"
@@ -17,8 +17,8 @@ constexpr size_t kQuickJoinTries = 3;
 }  // namespace
 
 void CBrowserView::OnQuickJoin() {
-    if (m_bRefreshing) {
-        return;  // the refresh may free rows
+    if (m_bRefreshing || IsQuickJoining()) {
+        return;  // the refresh may free rows; a Quick Join runs already
     }
     const std::vector<CGridTreeItem*> candidates =
         QuickJoinCandidates(m_wndGrid, RememberedPasswordAddresses());
@@ -27,17 +27,30 @@ void CBrowserView::OnQuickJoin() {
                                  .arg(QuickJoinPingLimit(m_wndGrid.GetFilter())));
         return;
     }
-    // The query handles no window events, so no row goes meanwhile.
+    // Their addresses, not their rows: rows may go while the queries run.
     for (size_t n = 0; n < std::min(candidates.size(), kQuickJoinTries); ++n) {
-        CGridTreeItem* node = candidates[n];
-        const std::optional<ServerAddress> server = ParseFavouriteAddress(
-            m_wndGrid.GetInfo(node)->GetSubText(kAddressSubText).toStdString());
-        m_wndGrid.QueryRowAgain(node);
-        if (server &&
-            ReadServerAvailability(*m_wndGrid.GetInfo(node)) == ServerAvailability::Open) {
-            JoinServerRow(*m_wndGrid.GetInfo(node), *server, PasswordFrom::Remembered, this);
+        m_quickJoinTries << m_wndGrid.GetInfo(candidates[n])->GetSubText(kAddressSubText);
+    }
+    connect(&m_quickJoinQuery, &CServerRequery::answered, this, &CBrowserView::OnQuickJoinAnswer,
+            Qt::UniqueConnection);
+    TryNextQuickJoin();
+}
+
+void CBrowserView::TryNextQuickJoin() {
+    while (!m_quickJoinTries.isEmpty()) {
+        if (m_quickJoinQuery.Start(m_quickJoinTries.takeFirst())) {
             return;
         }
     }
     emit quickJoinFailed(tr("Quick Join: the servers tried were full or did not answer"));
+}
+
+void CBrowserView::OnQuickJoinAnswer(const RequeryAnswer& answer) {
+    const std::optional<ServerAddress> server = ParseFavouriteAddress(answer.address.toStdString());
+    if (!server || answer.availability != ServerAvailability::Open) {
+        TryNextQuickJoin();
+        return;
+    }
+    m_quickJoinTries.clear();
+    JoinServer(*server, answer.name, answer.query.record.m_private, PasswordFrom::Remembered, this);
 }

@@ -48,6 +48,8 @@ constexpr int ID_RECENT_FIRST = 32840;
 constexpr int ID_RECENT_LAST = 32849;
 // Passwords of private servers: removes the selected server's remembered password.
 constexpr int ID_FORGET_PASSWORD = 32850;
+// Waiting for a free slot: Servers > Cancel Waiting and the status bar's Cancel button.
+constexpr int ID_CANCEL_SLOT_WAIT = 32855;
 
 // The grid's demonstration commands. Only the --demo menu sends them.
 constexpr int ID_DEMO_INSERT_ITEMS = 131;      // node name prompt, then the sample subtree

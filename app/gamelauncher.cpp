@@ -1,6 +1,7 @@
 #include "app/gamelauncher.h"
 
 #include "app/gamecommand.h"
+#include "app/gamestarts.h"
 #include "app/recentservers.h"
 
 #include <QCoreApplication>
@@ -30,6 +31,7 @@ bool StartGame(const QString& host, uint16_t port, QWidget* parent, const QStrin
         if (game.startDetached()) {
             RecordRecentServer(host + ':' + QString::number(port), name,
                                QDateTime::currentDateTimeUtc());
+            emit CGameStarts::Instance().started(host + ':' + QString::number(port));
             return true;
         }
         reason = QCoreApplication::translate("GameLauncher", "\"%1\" did not start: %2.")

@@ -17,7 +17,8 @@ void ShowJoinWarning(const QString& text, QWidget* parent);
 // expanded for that address and the password, if any, with the saved password arguments
 // (ExpandGameCommand, LoadPasswordArguments), run detached as a program and its arguments,
 // without a shell. True when it started, and the join is then recorded in the recently played
-// servers with `name` (RecordRecentServer; an empty name keeps the one recorded before).
+// servers with `name` (RecordRecentServer; an empty name keeps the one recorded before) and told
+// through CGameStarts::started.
 // Otherwise one warning box owned by parent shows the command as the user wrote it and why it did
 // not start, and false comes back once it is answered; nothing is recorded. UI thread; returns
 // when the program has been started or has failed to.

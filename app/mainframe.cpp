@@ -148,7 +148,8 @@ void CMainFrame::BuildStatusBar() {
 
 bool CMainFrame::SendCommand(int id) {
     return m_pView->OnCommand(id) || OnFrameCommand(id) || OnFilterCommand(id) ||
-           OnColumnsCommand(id) || OnDetailsCommand(id) || OnRecentCommand(id) || OnAppCommand(id);
+           OnColumnsCommand(id) || OnDetailsCommand(id) || OnRecentCommand(id) ||
+           OnSlotWaitCommand(id) || OnAppCommand(id);
 }
 
 bool CMainFrame::OnFrameCommand(int id) {

@@ -12,6 +12,7 @@
 
 class CFilterBar;
 class CServerDetailsPane;
+class QAbstractButton;
 class QAction;
 class QMenu;
 class QPrinter;
@@ -120,4 +121,16 @@ private:
     void UpdateRecentMenu();
     bool OnRecentCommand(int id);
     QMenu* m_pRecentMenu = nullptr;
+
+    // ---- Waiting for a free slot (mainframe_slotwait.cpp). ----
+public:
+    // The status bar's Cancel button, shown while a wait for a slot runs.
+    QAbstractButton& SlotWaitCancelButton() { return *m_pSlotWaitCancel; }
+
+private:
+    // Servers > "Cancel Waiting" and the status bar's Cancel button, enabled and shown while the
+    // view waits for a slot; pane 0 shows the wait's status text (CBrowserView::slotWaitChanged).
+    void BuildSlotWaitItems(QMenu* servers);
+    bool OnSlotWaitCommand(int id);
+    QAbstractButton* m_pSlotWaitCancel = nullptr;
 };

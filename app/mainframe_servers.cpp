@@ -46,6 +46,7 @@ void CMainFrame::BuildServersMenu() {
     servers->addAction(Action(ID_QUICK_JOIN));
     AddServerRowCommands(servers);
     BuildRecentMenu(servers);
+    BuildSlotWaitItems(servers);
     MakeAction(ID_GROUP_EXPAND_ALL, tr("E&xpand All"));
     MakeAction(ID_GROUP_COLLAPSE, tr("&Collapse"));
 

@@ -60,16 +60,21 @@ bool JoinWithRememberedPassword(const QString& host, uint16_t port, const QStrin
                                          : StartGame(host, port, parent, name, remembered.password);
 }
 
-bool JoinServerRow(const CGridItemInfo& row, const ServerAddress& server, PasswordFrom from,
-                   QWidget* parent) {
+bool JoinServer(const ServerAddress& server, const QString& name, bool bPrivate, PasswordFrom from,
+                QWidget* parent) {
     const QString host = QString::fromStdString(server.m_ip);
     const auto port = static_cast<uint16_t>(server.m_port);
-    const QString name = row.GetSubText(kNameSubText);
-    if (!ServerRowHasMark(row, kPrivateCellKey)) {
+    if (!bPrivate) {
         return StartGame(host, port, parent, name);
     }
     return from == PasswordFrom::Prompt ? JoinPrivateServer(host, port, name, parent)
                                         : JoinWithRememberedPassword(host, port, name, parent);
+}
+
+bool JoinServerRow(const CGridItemInfo& row, const ServerAddress& server, PasswordFrom from,
+                   QWidget* parent) {
+    return JoinServer(server, row.GetSubText(kNameSubText), ServerRowHasMark(row, kPrivateCellKey),
+                      from, parent);
 }
 
 void ForgetServerPassword(const QString& address, QWidget* parent) {

@@ -29,9 +29,14 @@ bool JoinWithRememberedPassword(const QString& host, uint16_t port, const QStrin
 // one), or the remembered one, the prompt only without it.
 enum class PasswordFrom { Prompt, Remembered };
 
-// Starts the game on the server of a server row, named as the row names it: one with the private
-// mark through JoinPrivateServer or JoinWithRememberedPassword, as `from` says, any other at once
-// (StartGame). True when the game started.
+// Starts the game on the server named `name`: a private one (bPrivate: its answer carries the
+// private mark) through JoinPrivateServer or JoinWithRememberedPassword, as `from` says, any other
+// at once (StartGame). True when the game started.
+bool JoinServer(const ServerAddress& server, const QString& name, bool bPrivate, PasswordFrom from,
+                QWidget* parent);
+
+// JoinServer for the server of a server row, named as the row names it, private when the row
+// carries the private mark.
 bool JoinServerRow(const CGridItemInfo& row, const ServerAddress& server, PasswordFrom from,
                    QWidget* parent);
 

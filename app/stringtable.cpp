@@ -84,6 +84,10 @@ const QHash<int, const char*>& Table() {
          QT_TRANSLATE_NOOP("StringTable",
                            "Remove the password remembered for the selected server\nForget "
                            "Password")},
+        // Waiting for a free slot.
+        {ID_CANCEL_SLOT_WAIT,
+         QT_TRANSLATE_NOOP("StringTable",
+                           "Stop waiting for a slot on a full server\nCancel Waiting")},
         {ID_DEMO_SET_IMAGE,
          QT_TRANSLATE_NOOP("StringTable", "set new image on currently selected item")},
         {ID_INDICATOR_CAPS, QT_TRANSLATE_NOOP("StringTable", "CAP")},

@@ -368,12 +368,20 @@ private:
     std::uint32_t m_nRound = 0;  // the refresh; a server row's m_nUserData is the one that filed it
     bool m_bKeepingRows = false;
 
-    // ---- Quick Join (servergrid_hooks.cpp). ----
+    // ---- Enter's query (servergrid_hooks.cpp). ----
 public:
     // Enter's query on the server row, selected or not: blocks for up to the query's 2-second
     // time-out, then rewrites the row. False, and nothing sent, for a row whose address names no
     // server.
     bool QueryRowAgain(CGridTreeItem* node);
+
+    // ---- Re-queries off the user-interface thread (serverrequery.cpp). ----
+public:
+    // The first server row, pre-order, whose "Ip:Port" text is address; null when none. O(nodes).
+    CGridTreeItem* FindServerRow(const QString& address) const;
+    // The end of Enter's re-query of the server row: the record noted in the history, the row
+    // rewritten from it (RewriteServerRow, not keeping the address text).
+    void TakeQueriedAgain(CGridTreeItem* node, const ServerRecord& record);
 };
 
 // The row data of a server: empty tree text; sub-texts ping, name, map, players, mod, "", "",

@@ -142,8 +142,7 @@ bool CServerGrid::QueryRowAgain(CGridTreeItem* node) {
         const CWaitCursor wait;  // the query blocks this thread for up to its time-out
         QueryServerByAddress(address, record);
     }
-    m_history.RecordQueriedAgain(record);
-    RewriteServerRow(node, record, false);
+    TakeQueriedAgain(node, record);
     return true;
 }
 

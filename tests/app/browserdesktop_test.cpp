@@ -220,7 +220,7 @@ TEST(BrowserDesktopTest, ToolBarMenusIconsMessageBoxesAndTheDesktopEntry) {
         "&Toolbar &Status Bar &Filter Bar F&ind Server Sort &By Sort by Clicking Column Headers "
         "Server &Details &Servers: &Refresh List Query &Shown Servers - Quic&k Join &Join &Query "
         "Again &Copy Address Copy Join &Link - Add to &Favourites F&orget Password - Rejoin "
-        "Las&t Server Recently &Played &Help: &About ...");
+        "Las&t Server Recently &Played - Cancel &Waiting &Help: &About ...");
     EXPECT_FALSE(frame.SendCommand(ID_EDIT_CUT));
     EXPECT_FALSE(frame.SendCommand(ID_FILE_NEW));
 

@@ -215,7 +215,7 @@ TEST_F(ServerRowsTest, JoinQueriesTheServerAgainAndAsksWhenItCannotTakeAPlayer) 
             {0, [&](QPoint at) { QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, at); },
              QMessageBox::NoButton, ""},
             {1, [&](QPoint) { QTest::keyClick(&grid, Qt::Key_Return, Qt::ControlModifier); },
-             QMessageBox::No, "The server " + servers.Address(1) + " is full. Join it anyway?"},
+             QMessageBox::Cancel, "The server " + servers.Address(1) + " is full. Join it anyway?"},
             {2, [&](QPoint) { frame.Action(ID_JOIN_SERVER)->trigger(); }, QMessageBox::Yes,
              "The server " + servers.Address(2) + " does not answer. Join it anyway?"}};
     for (const auto& [server, gesture, answer, question] : cases) {
@@ -227,7 +227,7 @@ TEST_F(ServerRowsTest, JoinQueriesTheServerAgainAndAsksWhenItCannotTakeAPlayer) 
         EXPECT_EQ(boxes.Texts(), std::vector<std::string>(question.empty() ? 0 : 1, question));
         EXPECT_EQ(servers.Requests(server).size(), 1u) << "queried again first";
         const std::string started =
-            answer == QMessageBox::No ? "" : "+connect\n" + servers.Address(server) + "\n";
+            answer == QMessageBox::Cancel ? "" : "+connect\n" + servers.Address(server) + "\n";
         QTest::qWait(started.empty() ? 300 : 0);  // a start that must not come would have by then
         EXPECT_EQ(started.empty() ? ReadWholeFile(game.path + ".out") : game.Arguments(), started);
         const RecentServer last = LoadRecentServers().value(0);
@@ -282,9 +282,10 @@ TEST_F(ServerRowsTest, JoinAsksAPrivateServerForItsPassword) {
     EXPECT_EQ(FilesHolding(settings.toStdString(), password.toStdString()).size(), 0u);
 }
 
-// Ctrl+J on rows ranked by ping (20, 21, ... ms; 3/16 players): each choice is queried again,
-// the next taken when it filled up or went silent, at most 3; the status bar says when nothing
-// was joined: after 3 tries, or without a candidate (under the filter's 10 ms limit).
+// Ctrl+J on rows ranked by ping (20, 21, ... ms; 3/16 players): each choice is queried again off
+// the window's thread (a second Ctrl+J meanwhile does nothing), the next taken when it filled up or
+// went silent, at most 3; the status bar says when nothing was joined: after 3 tries, or without a
+// candidate (under the filter's 10 ms limit).
 TEST_F(ServerRowsTest, QuickJoinTriesUpToThreeServersAndJoinsTheFirstWithRoom) {
     const FakeServerScript open{InfoReply(0x86, "open", 1, 3, 16, "m", "", 0)};
     const FakeServerScript full{InfoReply(0x86, "full", 1, 16, 16, "m", "", 0)};
@@ -308,6 +309,9 @@ TEST_F(ServerRowsTest, QuickJoinTriesUpToThreeServersAndJoinsTheFirstWithRoom) {
         Grid().SetFilter(filter);
         const StandInGame game("+connect %a");
         QTest::keyClick(&Frame(), Qt::Key_J, Qt::ControlModifier);
+        EXPECT_EQ(Frame().View().IsQuickJoining(), maxPing == 0) << "returns while it queries";
+        QTest::keyClick(&Frame(), Qt::Key_J, Qt::ControlModifier);  // nothing while it runs
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !Frame().View().IsQuickJoining(); }));
         for (size_t n = 0; n < scripts.size(); ++n) {
             EXPECT_EQ(servers.Requests(n).size(), maxPing == 0 && n < 3 ? 1u : 0u) << n;
         }
@@ -317,6 +321,16 @@ TEST_F(ServerRowsTest, QuickJoinTriesUpToThreeServersAndJoinsTheFirstWithRoom) {
         EXPECT_EQ(started ? game.Arguments() : ReadWholeFile(game.path + ".out"),
                   started ? "+connect\n" + servers.Address(joined) + "\n" : "");
     }
+    // The window closed while a try is in flight: its answer comes back to no window (the suite
+    // runs under the address sanitizer too).
+    FakeGameServers slow({{InfoReply(0x86, "slow", 1, 3, 16, "m", "", 0), false, 300}});
+    m_browser.reset();
+    Open({slow.Address(0)});
+    Grid().SetFilter(ServerFilter());
+    QTest::keyClick(&Frame(), Qt::Key_J, Qt::ControlModifier);
+    ASSERT_TRUE(Frame().View().IsQuickJoining());
+    m_browser.reset();
+    QTest::qWait(600);  // the reply has come by then
 }
 
 // Join on a row no game can join (port 0, as a master may list it) says why in a warning box.
@@ -366,6 +380,76 @@ TEST_F(ServerRowsTest, DetailsPaneFollowsTheSelectionTheRequeryAndRemovedRows) {
     }
     QTest::keyClick(&grid, Qt::Key_F9);
     EXPECT_TRUE(pane.isHidden());
+}
+
+// Join on a server that korvath-sim keeps full for its first 3 answers, then "Wait for a Slot" in
+// the three-button question: the status bar tells the wait (queries 50 ms apart here) and the row
+// follows the answers; when the slot opens the game starts at once ("Join when a slot opens"), or
+// after Return in the question that asks for attention. Escape in the grid cancels, and so does
+// joining by hand (Rejoin Last Server, its question answered with Return). The check box shows
+// the last choice.
+TEST_F(ServerRowsTest, WaitForASlotJoinsWhenItOpensAndEscapeOrAJoinCancels) {
+    SimProcess sim({"--servers", "40", "--full-for", "3"});
+    std::vector<std::string> open;  // open servers with room once no longer full
+    for (const FleetEntry& server : sim.Fleet()) {
+        if (server.kind == FleetEntry::Kind::Ok && (server.flags & 0x04) == 0 &&
+            server.players >= 0 && server.players < server.maxPlayers && open.size() < 4) {
+            open.push_back(server.address);
+        }
+    }
+    ASSERT_EQ(open.size(), 4u);
+    Open(open);
+    using namespace std::chrono_literals;
+    const auto escape = [&] { QTest::keyClick(&Grid(), Qt::Key_Escape); };
+    const auto rejoin = [&] { Frame().Action(ID_REJOIN_LAST)->trigger(); };
+    const std::tuple<bool, std::chrono::milliseconds, std::function<void()>, QString, int> cases[] =
+        {{true, 50ms, nullptr, "A slot is open on %1", 0},
+         {false, 50ms, nullptr, "A slot is open on %1", 1},
+         {false, 60s, escape, "Stopped waiting for a slot on %1", -1},
+         {false, 60s, rejoin, "Stopped waiting for a slot on %1", 1}};
+    std::vector<bool> shownChecked;
+    for (size_t n = 0; n < std::size(cases); ++n) {
+        const auto& [joinWhenOpen, interval, end, status, joined] = cases[n];
+        Frame().View().SetSlotWaitLimits({interval, 30min, 1min});
+        const StandInGame game("+connect %a");
+        QStringList questions;
+        ModalWatcher watcher([&, joinWhenOpen = joinWhenOpen](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            if (box != nullptr && box->checkBox() != nullptr) {
+                shownChecked.push_back(box->checkBox()->isChecked());
+                box->checkBox()->setChecked(joinWhenOpen);
+                for (QAbstractButton* button : box->buttons()) {
+                    if (button->text() == "Wait for a Slot") {
+                        button->click();
+                    }
+                }
+            } else if (box != nullptr) {
+                questions << box->text();
+                QTest::keyClick(box, Qt::Key_Return);
+            }
+        });
+        Grid().SetItemState(2 + n, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+        Frame().Action(ID_JOIN_SERVER)->trigger();
+        const CGridItemInfo& info = *Grid().GetInfo(Grid().SelectedServerNode());
+        const QString name = info.GetSubText(kNameSubText);
+        const QString fullPlayers = info.GetSubText(kPlayersSubText);
+        EXPECT_EQ(Frame().StatusBar().GetPaneText(0),
+                  "Waiting for a slot on " + name + " (" + QString(fullPlayers).remove(' ') + ")");
+        EXPECT_TRUE(Frame().SlotWaitCancelButton().isVisible());
+        if (end) {
+            end();
+        }
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !Frame().View().IsWaitingForSlot(); }));
+        EXPECT_EQ(Frame().StatusBar().GetPaneText(0), status.arg(name));
+        EXPECT_FALSE(Frame().SlotWaitCancelButton().isVisible());
+        QTest::qWait(joined < 0 ? 300 : 0);  // a start that must not come would have by then
+        EXPECT_EQ(joined < 0 ? ReadWholeFile(game.path + ".out") : game.Arguments(),
+                  joined < 0 ? "" : "+connect\n" + open[joined] + "\n");
+        EXPECT_EQ(questions.size(), joinWhenOpen || joined < 0 ? 0 : 1) << n;
+        EXPECT_NE(info.GetSubText(kPlayersSubText) == fullPlayers, interval < 1s)
+            << "the row follows the answers";
+    }
+    EXPECT_EQ(shownChecked, (std::vector<bool>{false, true, false, false}));
 }
 
 }  // namespace

@@ -178,8 +178,10 @@ ReplyHeader RandomHeader(SimRandom& random) {
 }
 
 // Gives an ok server the reply of the mode: well-formed (padded to 4096 bytes for Full), broken
-// (Garbage, Unterminated) or unheard (Late, OtherPort).
-void Answer(FleetServer& server, ReplyMode mode, const ReplyHeader& header, SimRandom& random) {
+// (Garbage, Unterminated) or unheard (Late, OtherPort); with bFullFirst a well-formed one also
+// gets its reply as a full server.
+void Answer(FleetServer& server, ReplyMode mode, const ReplyHeader& header, SimRandom& random,
+            bool bFullFirst) {
     switch (mode) {
         case ReplyMode::Garbage: {
             std::string bytes(
@@ -209,6 +211,11 @@ void Answer(FleetServer& server, ReplyMode mode, const ReplyHeader& header, SimR
             break;
     }
     server.reply = EncodeInfoReply(server, header);
+    if (bFullFirst) {
+        FleetServer full = server;
+        full.players = full.maxPlayers;
+        server.fullReply = EncodeInfoReply(full, header);
+    }
 }
 
 }  // namespace
@@ -244,7 +251,7 @@ std::vector<FleetServer> BuildFleet(const SimOptions& options) {
     for (FleetServer& server : servers) {
         const ReplyHeader header = RandomHeader(random);
         if (server.kind == ServerKind::Ok) {
-            Answer(server, options.reply, header, random);
+            Answer(server, options.reply, header, random, options.fullFor > 0);
         } else if (server.kind == ServerKind::Malformed) {
             MakeMalformed(server, static_cast<MalformedForm>(malformedSeen++ % kMalformedFormCount),
                           header);

@@ -23,4 +23,7 @@ struct FleetServer {
     std::string mod;
     ServerKind kind = ServerKind::Ok;
     std::string reply;  // the datagram sent back to a query; empty for a silent server
+    // With --full-for: the well-formed reply of its first answers, players = player limit (empty
+    // without, and for a server whose replies are broken: it always sends `reply`).
+    std::string fullReply;
 };

@@ -36,6 +36,7 @@ bool GameServerFleet::Open(std::string& error) {
         error = "cannot open the other-port socket: " + std::string(std::strerror(errno));
         return false;
     }
+    m_answers.assign(m_servers.size(), 0);
     m_fds.reserve(m_servers.size());
     m_ports.reserve(m_servers.size());
     for (std::size_t i = 0; i < m_servers.size(); ++i) {
@@ -83,8 +84,10 @@ void GameServerFleet::OnReadable(std::size_t index) {
 }
 
 void GameServerFleet::Reply(std::size_t index, const sockaddr_in& client) {
-    const bool astray = m_servers[index].kind == ServerKind::OtherPort;
-    SendDatagram(astray ? m_strayFd : m_fds[index], m_servers[index].reply, client);
+    const FleetServer& server = m_servers[index];
+    const bool astray = server.kind == ServerKind::OtherPort;
+    const bool full = !server.fullReply.empty() && m_answers[index]++ < m_options.fullFor;
+    SendDatagram(astray ? m_strayFd : m_fds[index], full ? server.fullReply : server.reply, client);
     ++m_stats.replies;
     --m_inFlight;
 }

@@ -16,7 +16,7 @@
 // sends its one reply datagram to the query's sender after the reply delay (plus jitter); a
 // silent server never answers. A late server answers 2500 ms after the query (a client gives up
 // after 2000 ms); an other-port server answers through one more socket of the fleet, whose port
-// is no server's.
+// is no server's. With --full-for N a server's first N replies are its full one (fullReply).
 class GameServerFleet {
 public:
     GameServerFleet(const std::vector<FleetServer>& servers, const SimOptions& options,
@@ -42,6 +42,7 @@ private:
     SimRandom m_jitter;
     std::vector<int> m_fds;
     std::vector<int> m_ports;
-    int m_strayFd = -1;  // the socket other-port servers answer through
+    std::vector<long> m_answers;  // replies sent by each server (for --full-for)
+    int m_strayFd = -1;           // the socket other-port servers answer through
     long m_inFlight = 0;
 };

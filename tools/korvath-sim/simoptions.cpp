@@ -34,6 +34,9 @@ const char kUsage[] =
     "  --last-page-records K   records on the last page too, 0..255 (default 0)\n"
     "  --resend MS             resend a page whose acknowledgement is missing after MS\n"
     "                          (default 1000; three resends, then the download is dropped)\n"
+    "  --full-for N            each server answers as full (players = player limit) for its\n"
+    "                          first N answers, then as it is (default 0; well-formed replies\n"
+    "                          only, the fleet file tells the later answers)\n"
     "  --fleet-file PATH       write the fleet, one tab-separated line per server\n"
     "  --stats-file PATH       write the counters at exit\n"
     "  --help                  show this text\n"
@@ -70,6 +73,7 @@ const IntOption kIntOptions[] = {
     {"--master-drip", &SimOptions::masterDripMs, 0, 600000},
     {"--last-page-records", &SimOptions::lastPageRecords, 0, 255},
     {"--resend", &SimOptions::resendMs, 1, 600000},
+    {"--full-for", &SimOptions::fullFor, 0, 1000000},
 };
 
 struct FlagOption {

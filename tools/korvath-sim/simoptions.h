@@ -33,6 +33,7 @@ struct SimOptions {
     int masterDripMs = 0;      // > 0: each page (of one record) goes out this long after the last
     int lastPageRecords = 0;   // records put on the last page too (clients must ignore them)
     int resendMs = 1000;       // a page whose acknowledgement is missing is sent again after
+    int fullFor = 0;           // each server's first N well-formed replies say it is full
     std::string fleetFile;     // where the fleet's truth is written (empty: nowhere)
     std::string statsFile;     // where the counters are written at exit (empty: nowhere)
 };

@@ -1,0 +1,6 @@
+#include "app/gamestarts.h"
+
+CGameStarts& CGameStarts::Instance() {
+    static CGameStarts instance;
+    return instance;
+}
