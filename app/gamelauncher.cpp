@@ -2,6 +2,8 @@
 
 #include "app/gamecommand.h"
 #include "app/gamestarts.h"
+#include "app/passwordstore.h"
+#include "app/privatejoin.h"
 #include "app/recentservers.h"
 
 #include <QCoreApplication>
@@ -34,8 +36,10 @@ bool StartGame(const QString& host, uint16_t port, QWidget* parent, const QStrin
             emit CGameStarts::Instance().started(host + ':' + QString::number(port));
             return true;
         }
+        // The program is named as expanded without the password: a box never shows it.
+        const QString program = ExpandGameCommand(command, host, port, {}, {}).arguments.value(0);
         reason = QCoreApplication::translate("GameLauncher", "\"%1\" did not start: %2.")
-                     .arg(game.program(), game.errorString());
+                     .arg(program, game.errorString());
     }
     ShowJoinWarning(QCoreApplication::translate(
                         "GameLauncher", "The game could not be started.\n\nGame command: %1\n\n%2")
@@ -47,6 +51,11 @@ bool StartGame(const QString& host, uint16_t port, QWidget* parent, const QStrin
 bool AskToStartGame(const QString& host, uint16_t port, QWidget* parent, const QString& name) {
     const QString question =
         QCoreApplication::translate("GameLauncher", "Join %1:%2?").arg(host).arg(port);
-    return QMessageBox::question(parent, JoinBoxTitle(), question) == QMessageBox::Yes &&
-           StartGame(host, port, parent, name);
+    if (QMessageBox::question(parent, JoinBoxTitle(), question) != QMessageBox::Yes) {
+        return false;
+    }
+    // Whether the server is private is not known here; a remembered password is taken along.
+    return RememberedPasswordAddresses().contains(host + ':' + QString::number(port))
+               ? JoinWithRememberedPassword(host, port, name, parent)
+               : StartGame(host, port, parent, name);
 }

@@ -25,6 +25,7 @@ void ShowJoinWarning(const QString& text, QWidget* parent);
 bool StartGame(const QString& host, uint16_t port, QWidget* parent, const QString& name = {},
                const QString& password = {});
 
-// Asks "Join HOST:PORT?" in a box owned by parent; Yes starts the game (StartGame). True when the
+// Asks "Join HOST:PORT?" in a box owned by parent; Yes starts the game (StartGame), with the
+// password remembered for host:port when there is one (JoinWithRememberedPassword). True when the
 // game started. Returns once the question and the start are done.
 bool AskToStartGame(const QString& host, uint16_t port, QWidget* parent, const QString& name = {});

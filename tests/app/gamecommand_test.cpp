@@ -109,6 +109,13 @@ TEST(GameCommandTest, StartGameRunsTheProgramWithoutAShell) {
         EXPECT_EQ(boxes.seen[0].parent, &window);
         EXPECT_NE(boxes.seen[0].text.find(command.toStdString()), std::string::npos);
     }
+    // A program that does not start is named without the password put into it.
+    SaveGameCommand(QString::fromStdString(dir.File("a%wb")) + " %a");
+    MessageBoxWatcher boxes;
+    EXPECT_FALSE(StartGame("127.0.0.1", 27001, &window, {}, "hunter2"));
+    ASSERT_EQ(boxes.seen.size(), 1u);
+    EXPECT_NE(boxes.seen[0].text.find(dir.File("ab") + "\" did not start"), std::string::npos);
+    EXPECT_EQ(boxes.seen[0].text.find("hunter2"), std::string::npos);
 }
 
 // A window started over the socket file of a crashed copy takes it over. It drops a peer that

@@ -1,6 +1,7 @@
 // Remembered passwords in a secret store: tests/keyring/withkeyring.sh runs this program under a
 // session bus and an unlocked keyring daemon of its own.
 
+#include "app/gamelauncher.h"
 #include "app/passworddlg.h"
 #include "app/passwordstore.h"
 #include "app/privatejoin.h"
@@ -12,15 +13,17 @@
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 
 namespace kr::test {
 namespace {
 
 using namespace std::string_literals;
 
-// Joins with "Remember" on, then twice finds the password offered again (by the dialog, and by
-// a join with the remembered password that asks nothing); Forget Password removes it, and the
-// settings never hold it.
+// Joins with "Remember" on, then finds the password offered again: by the dialog, and by joins
+// that ask nothing (with the remembered password, and a link's); Forget Password removes it, and
+// the settings never hold it.
 TEST(SecretStoreTest, ARememberedPasswordIsOfferedAgainUntilForgotten) {
     if (qEnvironmentVariableIsEmpty("KR_TEST_KEYRING")) {
         GTEST_SKIP() << "needs gnome-keyring-daemon (Debian package gnome-keyring) and "
@@ -37,6 +40,9 @@ TEST(SecretStoreTest, ARememberedPasswordIsOfferedAgainUntilForgotten) {
         const StandInGame game("+connect %a");
         QString offered = "-";
         ModalWatcher watcher([&](QWidget* modal) {
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {  // a link's "Join HOST:PORT?"
+                box->button(QMessageBox::Yes)->click();
+            }
             auto* dialog = qobject_cast<CPasswordDlg*>(modal);
             if (dialog != nullptr && dialog->m_remember->isEnabled()) {  // the store answered
                 offered = dialog->m_editPassword->text();
@@ -53,6 +59,9 @@ TEST(SecretStoreTest, ARememberedPasswordIsOfferedAgainUntilForgotten) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return RememberedPasswordAddresses().contains(address); }));
     EXPECT_EQ(join(JoinPrivateServer, false), password);
     EXPECT_EQ(join(JoinWithRememberedPassword, false), "-");
+    const auto askToJoin = [](const QString& host, uint16_t port, const QString& name,
+                              QWidget* parent) { return AskToStartGame(host, port, parent, name); };
+    EXPECT_EQ(join(askToJoin, false), "-");  // a link or Recently Played takes it along
     ForgetServerPassword(address, &window);
     EXPECT_FALSE(RememberedPasswordAddresses().contains(address));
     EXPECT_EQ(join(JoinPrivateServer, false), "");
