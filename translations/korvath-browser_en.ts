@@ -98,6 +98,30 @@ Print... on the File menu can write the list to a PDF file instead.</source>
         <source>Quick Join: the servers tried were full or did not answer</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Join anyway</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wait for a Slot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Join when a slot opens</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop waiting for a slot on %1 and wait on %2 instead?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A slot is open on %1. Join it now?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Join</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CFavouriteSettings</name>
@@ -144,11 +168,15 @@ Print... on the File menu can write the list to a PDF file instead.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%a is replaced by the server&apos;s address (host:port), %h by its host and %p by its port. Quote words that hold blanks.</source>
+        <source>Game command:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Game command:</source>
+        <source>%a is replaced by the server&apos;s address (host:port), %h by its host, %p by its port and %w by the password (nothing without one). Quote words that hold blanks. When a password is given and the game command has no %w, the password arguments are added after it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password arguments:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -406,6 +434,18 @@ Print... on the File menu can write the list to a PDF file instead.</source>
         <source>No server has been joined yet</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>F&amp;orget Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel &amp;Waiting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CNodeNameDlg</name>
@@ -423,6 +463,33 @@ Print... on the File menu can write the list to a PDF file instead.</source>
     </message>
     <message>
         <source>Enter new node name</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CPasswordDlg</name>
+    <message>
+        <source>Remember for this server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server %1 (%2) needs a password.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Asking the desktop&apos;s secret store...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passwords are kept only in the desktop&apos;s secret store, never in a plain file, so none can be remembered now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No remembered password is offered.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep the password in the desktop&apos;s secret store</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -479,23 +546,35 @@ Print... on the File menu can write the list to a PDF file instead.</source>
 <context>
     <name>GameCommand</name>
     <message>
-        <source>The game command is longer than %1 characters.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The game command holds &quot;%%1&quot;; only %a (the server&apos;s address), %h (its host), %p (its port) and %% (a %) are replaced.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The game command has a double quote that is not closed.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The game command names no program.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a server address a game can join: a host name or an IPv4 address (a.b.c.d), a colon and a port from 1 to 65535.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is longer than %2 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds &quot;%%2&quot;; only %a (the server&apos;s address), %h (its host), %p (its port), %w (the password) and %% (a %) are replaced.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has a double quote that is not closed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The password holds a NUL character, which no program argument can carry.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game command</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The password arguments</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -519,6 +598,44 @@ Game command: %1
     </message>
     <message>
         <source>Join %1:%2?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PasswordStore</name>
+    <message>
+        <source>The desktop&apos;s secret store did not answer within 2 seconds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No secret store answers: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SlotWait</name>
+    <message>
+        <source>Waiting for a slot on %1 (%2/%3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A slot is open on %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopped waiting for a slot on %1: still full after %2 minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopped waiting for a slot on %1: no answer for %2 seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopped waiting for a slot on %1: its address changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopped waiting for a slot on %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -676,6 +793,16 @@ Rejoin Last Server</source>
     <message>
         <source>Forget the recently played servers
 Clear History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove the password remembered for the selected server
+Forget Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop waiting for a slot on a full server
+Cancel Waiting</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
