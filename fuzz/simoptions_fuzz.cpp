@@ -37,11 +37,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                 within(options.perPage, 1, 255) && within(options.lastPageRecords, 0, 255) &&
                 within(options.delayMs, 0, 600000) && within(options.delayJitterMs, 0, 600000) &&
                 within(options.resendMs, 1, 600000) && within(options.durationS, 0, 7 * 86400) &&
-                within(options.fullFor, 0, 1000000) &&
+                within(options.fullFor, 0, 1000000) && within(options.rttMinMs, 0, 10000) &&
+                within(options.rttMaxMs, options.rttMinMs, 10000) &&
                 (options.masterStopAfter == -1 || within(options.masterStopAfter, 0, 1000000)),
             "every number within its range");
     Require(within(options.silentPercent, 0, 100) && within(options.malformedPercent, 0, 100) &&
-                options.silentPercent + options.malformedPercent <= 100,
+                options.silentPercent + options.malformedPercent <= 100 &&
+                within(options.lossPercent, 0, 100) && within(options.flakyPercent, 0, 100),
             "shares of at most 100 per cent in all");
     return 0;
 }

@@ -28,7 +28,7 @@ std::string DecodeHex(const std::string& hex) {
     return bytes;
 }
 
-// "ADDRESS\tVERSION\tTYPE\tPLAYERS\tMAX\tFLAGS\tKIND\tNAME\tMAP\tMOD", texts in hex.
+// "ADDRESS\tVERSION\tTYPE\tPLAYERS\tMAX\tFLAGS\tKIND\tNAME\tMAP\tMOD\tRTT\tFLAKY", texts in hex.
 bool ParseFleetLine(const std::string& line, FleetEntry& e) {
     std::vector<std::string> f;
     std::istringstream in(line + '\t');  // every field ends with a tab, the last one too
@@ -36,7 +36,7 @@ bool ParseFleetLine(const std::string& line, FleetEntry& e) {
         f.push_back(field);
     }
     const char* kinds[] = {"ok", "silent", "malformed", "late", "other-port"};
-    const auto kind = std::find(std::begin(kinds), std::end(kinds), f.size() == 10 ? f[6] : "");
+    const auto kind = std::find(std::begin(kinds), std::end(kinds), f.size() == 12 ? f[6] : "");
     const std::size_t colon = f[0].rfind(':');
     if (kind == std::end(kinds) || colon == std::string::npos) {
         return false;
@@ -51,6 +51,8 @@ bool ParseFleetLine(const std::string& line, FleetEntry& e) {
     e.name = DecodeHex(f[7]);
     e.map = DecodeHex(f[8]);
     e.mod = DecodeHex(f[9]);
+    e.rttMs = std::atoi(f[10].c_str());
+    e.flaky = f[11] == "1";
     return true;
 }
 

@@ -24,6 +24,8 @@ struct FleetEntry {
     int flags = 0;  // bit 0 dedicated, bit 2 private
     Kind kind = Kind::Ok;
     std::string name, map, mod;  // byte strings
+    int rttMs = 0;               // base round trip of its replies (--rtt)
+    bool flaky = false;          // answers only some queries (--flaky)
 
     // A reply reaches the client in time, from the port queried.
     bool Answers() const { return kind == Kind::Ok || kind == Kind::Malformed; }

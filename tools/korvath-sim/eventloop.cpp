@@ -58,18 +58,18 @@ bool EventLoop::Watch(int fd, Action onReadable) {
 }
 
 void EventLoop::After(int delayMs, Action action) {
-    m_delayed.push_back({NowMs() + delayMs, m_nextOrder++, std::move(action)});
+    m_delayed.push_back({NowUs() + delayMs * std::int64_t{1000}, m_nextOrder++, std::move(action)});
     std::push_heap(m_delayed.begin(), m_delayed.end(), kLater);
 }
 
-std::int64_t EventLoop::NowMs() {
-    return std::chrono::duration_cast<std::chrono::milliseconds>(
+std::int64_t EventLoop::NowUs() {
+    return std::chrono::duration_cast<std::chrono::microseconds>(
                std::chrono::steady_clock::now().time_since_epoch())
         .count();
 }
 
 void EventLoop::RunDueActions() {
-    const std::int64_t now = NowMs();
+    const std::int64_t now = NowUs();
     while (!m_delayed.empty() && m_delayed.front().due <= now) {
         std::pop_heap(m_delayed.begin(), m_delayed.end(), kLater);
         Action action = std::move(m_delayed.back().action);
@@ -79,11 +79,11 @@ void EventLoop::RunDueActions() {
 }
 
 void EventLoop::Run(int durationMs) {
-    const std::int64_t end = durationMs > 0 ? NowMs() + durationMs : -1;
+    const std::int64_t end = durationMs > 0 ? NowUs() + durationMs * std::int64_t{1000} : -1;
     epoll_event events[64];
     while (!m_stopped) {
         RunDueActions();
-        const std::int64_t now = NowMs();
+        const std::int64_t now = NowUs();
         if (end >= 0 && now >= end) {
             break;
         }
@@ -92,7 +92,9 @@ void EventLoop::Run(int durationMs) {
             const std::int64_t untilDue = std::max<std::int64_t>(0, m_delayed.front().due - now);
             wait = wait < 0 ? untilDue : std::min(wait, untilDue);
         }
-        const int timeout = static_cast<int>(std::min<std::int64_t>(wait, 1 << 30));
+        // Rounded up to whole milliseconds: waking early would only spin.
+        const int timeout =
+            wait < 0 ? -1 : static_cast<int>(std::min<std::int64_t>((wait + 999) / 1000, 1 << 30));
         const int ready = epoll_wait(m_epoll, events, 64, timeout);
         if (ready < 0 && errno != EINTR) {
             break;

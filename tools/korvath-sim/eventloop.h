@@ -23,8 +23,9 @@ public:
     // Calls onReadable whenever fd has data. The fd stays owned by the caller.
     bool Watch(int fd, Action onReadable);
 
-    // Calls action once, delayMs milliseconds from now. Actions due at the same time run in
-    // the order they were queued. Cost: O(log n) in the queued actions.
+    // Calls action once, delayMs milliseconds from now and never sooner (the clock is read in
+    // microseconds). Actions due at the same time run in the order they were queued.
+    // Cost: O(log n) in the queued actions.
     void After(int delayMs, Action action);
 
     // Runs until a signal arrives or durationMs passes (0: no time limit).
@@ -32,11 +33,11 @@ public:
 
 private:
     struct Delayed {
-        std::int64_t due;
+        std::int64_t due;  // microseconds of the steady clock
         std::uint64_t order;
         Action action;
     };
-    static std::int64_t NowMs();
+    static std::int64_t NowUs();
     void RunDueActions();
 
     int m_epoll = -1;

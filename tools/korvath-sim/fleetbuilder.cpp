@@ -218,6 +218,24 @@ void Answer(FleetServer& server, ReplyMode mode, const ReplyHeader& header, SimR
     }
 }
 
+// Draws each server's base round trip and marks the flaky share of the servers not silent.
+void AddNetwork(std::vector<FleetServer>& servers, const SimOptions& options) {
+    SimRandom random(options.random ^ 0x5254547Full);
+    std::vector<std::size_t> heard;
+    for (std::size_t i = 0; i < servers.size(); ++i) {
+        servers[i].rttMs = random.Between(options.rttMinMs, options.rttMaxMs);
+        if (servers[i].kind != ServerKind::Silent) {
+            heard.push_back(i);
+        }
+    }
+    Shuffle(heard, random);
+    const std::size_t flaky = std::min(
+        heard.size(), (servers.size() * static_cast<std::size_t>(options.flakyPercent) + 50) / 100);
+    for (std::size_t i = 0; i < flaky; ++i) {
+        servers[heard[i]].flaky = true;
+    }
+}
+
 }  // namespace
 
 std::vector<FleetServer> BuildFleet(const SimOptions& options) {
@@ -257,5 +275,6 @@ std::vector<FleetServer> BuildFleet(const SimOptions& options) {
                           header);
         }
     }
+    AddNetwork(servers, options);
     return servers;
 }

@@ -12,7 +12,10 @@
 // signed counts, every flag combination, empty, short, long and buffer-filling names and maps,
 // bytes 0x80-0xFF and control characters, empty and non-empty mods. The silent and malformed
 // shares are rounded to whole servers; the malformed ones cycle through every broken form. The
-// reply mode then changes how every remaining (ok) server answers (see ReplyMode).
+// reply mode then changes how every remaining (ok) server answers (see ReplyMode). Last, each
+// server gets its base round trip (--rtt) and the flaky share (--flaky, rounded, among the servers
+// that are not silent) is marked, from a generator of their own: with or without these options
+// the rest of the fleet is the same.
 // Cost: linear in the count (a few KiB for each of the few long-text servers, 4 KiB for every
 // server in the modes of 4096-byte replies).
 std::vector<FleetServer> BuildFleet(const SimOptions& options);

@@ -43,7 +43,7 @@ bool WriteFleetFile(const std::string& path, const std::vector<FleetServer>& ser
         WriteHex(file, server.name);
         WriteHex(file, server.map);
         WriteHex(file, server.mod);
-        std::fputc('\n', file);
+        std::fprintf(file, "\t%d\t%d\n", server.rttMs, server.flaky ? 1 : 0);
     }
     const bool written = std::ferror(file) == 0;
     return std::fclose(file) == 0 && written;

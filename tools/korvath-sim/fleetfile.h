@@ -15,6 +15,8 @@
 //   flags     flags byte, unsigned decimal (bit 0 dedicated, bit 2 private)
 //   kind      "ok", "silent", "malformed", "late" or "other-port"
 //   name, map, mod   the bytes in lower-case hexadecimal, two digits each (empty: empty field)
+//   rtt       the server's base round trip in ms, decimal (0 without --rtt)
+//   flaky     "1" when it answers only some of the queries (--flaky), else "0"
 // The fields are what a client decodes from the reply read into a zero-filled 4096-byte
 // buffer (see FleetServer); for a silent server, what it would have answered.
 // Returns false when the file cannot be written.

@@ -26,4 +26,6 @@ struct FleetServer {
     // With --full-for: the well-formed reply of its first answers, players = player limit (empty
     // without, and for a server whose replies are broken: it always sends `reply`).
     std::string fullReply;
+    int rttMs = 0;       // base round trip of its replies (--rtt; 0 without)
+    bool flaky = false;  // it answers each query with a chance of 50 % (--flaky)
 };

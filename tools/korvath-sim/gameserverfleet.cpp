@@ -65,22 +65,32 @@ void GameServerFleet::OnReadable(std::size_t index) {
             continue;
         }
         ++m_stats.queries;
-        if (m_servers[index].kind == ServerKind::Silent) {
+        const FleetServer& server = m_servers[index];
+        if (server.kind == ServerKind::Silent || (server.flaky && m_jitter.Chance(50)) ||
+            (m_options.lossPercent > 0 && m_jitter.Chance(m_options.lossPercent))) {
             continue;
         }
         m_stats.maxInFlight = std::max(m_stats.maxInFlight, ++m_inFlight);
         const int delay =
-            m_servers[index].kind == ServerKind::Late
+            server.kind == ServerKind::Late
                 ? kLateReplyMs
-                : m_options.delayMs + (m_options.delayJitterMs > 0
-                                           ? m_jitter.Between(0, m_options.delayJitterMs)
-                                           : 0);
+                : m_options.delayMs +
+                      (m_options.delayJitterMs > 0 ? m_jitter.Between(0, m_options.delayJitterMs)
+                                                   : 0) +
+                      RoundTrip(server);
         if (delay == 0) {
             Reply(index, client);
         } else {
             m_loop.After(delay, [this, index, client] { Reply(index, client); });
         }
     }
+}
+
+int GameServerFleet::RoundTrip(const FleetServer& server) {
+    if (m_options.rttMaxMs == 0) {
+        return 0;
+    }
+    return server.rttMs + m_jitter.Between(0, std::max(server.rttMs / 50, 1));
 }
 
 void GameServerFleet::Reply(std::size_t index, const sockaddr_in& client) {

@@ -17,6 +17,9 @@
 // silent server never answers. A late server answers 2500 ms after the query (a client gives up
 // after 2000 ms); an other-port server answers through one more socket of the fleet, whose port
 // is no server's. With --full-for N a server's first N replies are its full one (fullReply).
+// With --rtt each reply also waits the server's base round trip plus a jitter of 0 to 2 % of it
+// (at least 0 to 1 ms); a flaky server ignores each query with a chance of 50 %, and with --loss
+// each reply that would be sent is dropped with that chance (neither counts as a reply).
 class GameServerFleet {
 public:
     GameServerFleet(const std::vector<FleetServer>& servers, const SimOptions& options,
@@ -34,6 +37,9 @@ public:
 private:
     void OnReadable(std::size_t index);
     void Reply(std::size_t index, const sockaddr_in& client);
+    // The wait a reply adds for the server's round trip: its base plus the jitter (0 without
+    // --rtt).
+    int RoundTrip(const FleetServer& server);
 
     const std::vector<FleetServer>& m_servers;
     const SimOptions& m_options;

@@ -17,6 +17,12 @@ const char kUsage[] =
     "  --malformed PCT         share of servers with malformed replies (default 0)\n"
     "  --delay MS              reply delay of every answering server (default 0)\n"
     "  --delay-jitter MS       plus a random 0..MS per reply (default 0)\n"
+    "  --rtt MIN-MAX           each server's own round trip, drawn from MIN..MAX ms (0..10000):\n"
+    "                          its replies wait that long plus 0..2 % of it (at least 0..1 ms),\n"
+    "                          on top of --delay and --delay-jitter (default 0-0: none)\n"
+    "  --loss PCT              chance that a reply of an answering server is lost (default 0)\n"
+    "  --flaky PCT             share of the servers, among those not silent, that answer each\n"
+    "                          query with a chance of 50 % (default 0)\n"
     "  --random N              start value of the random generator (default 1)\n"
     "  --duration S            stop after S seconds (default 0: at SIGTERM or SIGINT)\n"
     "  --master-silent         the master never answers\n"
@@ -68,6 +74,8 @@ const IntOption kIntOptions[] = {
     {"--malformed", &SimOptions::malformedPercent, 0, 100},
     {"--delay", &SimOptions::delayMs, 0, 600000},
     {"--delay-jitter", &SimOptions::delayJitterMs, 0, 600000},
+    {"--loss", &SimOptions::lossPercent, 0, 100},
+    {"--flaky", &SimOptions::flakyPercent, 0, 100},
     {"--duration", &SimOptions::durationS, 0, 7 * 86400},
     {"--master-stop-after", &SimOptions::masterStopAfter, 0, 1000000},
     {"--master-drip", &SimOptions::masterDripMs, 0, 600000},
@@ -108,6 +116,20 @@ bool TakeFlag(std::string_view name, SimOptions& options) {
     return false;
 }
 
+// "MIN-MAX" with 0 <= MIN <= MAX <= 10000 into the round-trip range.
+bool TakeRoundTrips(std::string_view value, SimOptions& options) {
+    const std::size_t dash = value.find('-');
+    long long low = 0;
+    long long high = 0;
+    if (dash == std::string_view::npos || !ParseNumber(value.substr(0, dash), 0, 10000, low) ||
+        !ParseNumber(value.substr(dash + 1), low, 10000, high)) {
+        return false;
+    }
+    options.rttMinMs = static_cast<int>(low);
+    options.rttMaxMs = static_cast<int>(high);
+    return true;
+}
+
 }  // namespace
 
 ParseResult ParseSimOptions(int argc, char** argv, SimOptions& options, std::string& error) {
@@ -141,6 +163,9 @@ ParseResult ParseSimOptions(int argc, char** argv, SimOptions& options, std::str
                 std::from_chars(value.data(), value.data() + value.size(), options.random);
             known = true;
             valid = !value.empty() && ec == std::errc() && end == value.data() + value.size();
+        } else if (name == "--rtt") {
+            known = true;
+            valid = TakeRoundTrips(value, options);
         } else if (name == "--reply") {
             known = true;
             valid = false;

@@ -22,6 +22,10 @@ struct SimOptions {
     int malformedPercent = 0;      // share of servers whose replies are malformed
     int delayMs = 0;               // reply delay of every answering server
     int delayJitterMs = 0;         // plus a random 0..jitter ms per reply
+    int rttMinMs = 0;              // each server's base round trip is drawn from [min, max] ms;
+    int rttMaxMs = 0;              // max 0: none (the replies' delay is --delay alone)
+    int lossPercent = 0;           // chance that a reply of an answering server is dropped
+    int flakyPercent = 0;          // share of the servers that answer half of the queries
     std::uint64_t random = 1;      // start value of the random generator: same value, same fleet
     int durationS = 0;             // 0: until SIGTERM or SIGINT
     bool masterSilent = false;     // the master never answers
