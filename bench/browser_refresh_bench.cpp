@@ -8,12 +8,15 @@
 //    peak resident memory (run it alone: the peak is the process's) and the longest stall of the
 //    window's event loop from the first row filed (the download is over) to the refresh's end,
 //    the end-of-refresh sort included: the longest gap between two ticks of a 1 ms timer.
+//  - RealisticFleet: the realistic fleet (bench/realisticfleet.h, about a minute): the wall time
+//    against the bound at the window's speed, the described one.
 //  - Stamina: twenty refreshes in one window over 10,000 servers, "New Full List" and then
 //    "Refresh List" nineteen times; the heap in use after the first and its growth after that.
 #include "app/browserapp.h"
 #include "app/commandids.h"
 #include "bench/heapinuse.h"
 #include "bench/loopstallmeter.h"
+#include "bench/realisticfleet.h"
 #include "net/refreshdriver.h"
 #include "tests/support/simprocess.h"
 #include "tests/support/tempdir.h"
@@ -48,7 +51,7 @@ double PeakRssMegabytes() {
 // Runs body once per benchmark run with a browser window pointed at a korvath-sim started with
 // simOptions, in a temporary folder ("servers.txt" grows there); skips when either fails.
 void ForEachBrowser(benchmark::State& state, const std::vector<std::string>& simOptions,
-                    const std::function<void(CBrowserApp&)>& body) {
+                    const std::function<void(CBrowserApp&, const kr::test::SimProcess&)>& body) {
     kr::test::ScopedTempDir dir(true);
     kr::test::SimProcess sim(simOptions);
     if (!sim.Started()) {
@@ -63,13 +66,14 @@ void ForEachBrowser(benchmark::State& state, const std::vector<std::string>& sim
             state.SkipWithError("the browser did not start");
             return;
         }
-        body(browser);
+        body(browser, sim);
     }
 }
 
+// With a speed, also the refresh's bound at that speed over the simulator's fleet.
 void RunRefresh(benchmark::State& state, const std::vector<std::string>& simOptions,
-                bool measureStalls = false) {
-    ForEachBrowser(state, simOptions, [&](CBrowserApp& browser) {
+                bool measureStalls = false, const QuerySpeed* speed = nullptr) {
+    ForEachBrowser(state, simOptions, [&](CBrowserApp& browser, const kr::test::SimProcess& sim) {
         std::unique_ptr<LoopStallMeter> stalls;
         if (measureStalls) {
             stalls = std::make_unique<LoopStallMeter>();  // from the first server row filed
@@ -84,6 +88,10 @@ void RunRefresh(benchmark::State& state, const std::vector<std::string>& simOpti
         state.counters["wall_s"] = wall.count();
         state.counters["cpu_s"] = cpu;
         state.counters["cpu_share_of_core_pct"] = 100.0 * cpu / wall.count();
+        if (speed != nullptr) {
+            state.counters["bound_s"] = RefreshBoundSeconds(sim.Fleet(), *speed);
+            state.counters["wall_over_bound"] = wall.count() / state.counters["bound_s"];
+        }
         if (stalls != nullptr) {
             state.counters["longest_stall_ms"] = stalls->StopMs();
             state.counters["peak_rss_mb"] = PeakRssMegabytes();
@@ -109,6 +117,14 @@ void AnsweringAtCap(benchmark::State& state) {
 }
 BENCHMARK(AnsweringAtCap)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
 
+void RealisticFleet(benchmark::State& state) {
+    // The window refreshes at the described speed. Once it has a speed setting, the benchmark
+    // sets the window to each speed it measures and passes that speed here for the bound.
+    const QuerySpeed described;
+    RunRefresh(state, RealisticFleetOptions(), false, &described);
+}
+BENCHMARK(RealisticFleet)->UseManualTime()->Iterations(1)->Unit(benchmark::kSecond);
+
 // The heap in use once what the window let go of has been freed.
 double HeapInUseMegabytes() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -116,18 +132,19 @@ double HeapInUseMegabytes() {
 }
 
 void Stamina(benchmark::State& state) {
-    ForEachBrowser(state, {"--servers", "10000", "--per-page", "255"}, [&](CBrowserApp& browser) {
-        browser.MainFrame()->SendCommand(ID_NEW_FULL_LIST);
-        const double first = HeapInUseMegabytes();
-        double highest = first;
-        for (int i = 1; i < 20; ++i) {
-            browser.MainFrame()->SendCommand(ID_REFRESH_LIST);
-            highest = std::max(highest, HeapInUseMegabytes());
-        }
-        state.counters["heap_after_first_mb"] = first;
-        state.counters["heap_growth_mb"] = HeapInUseMegabytes() - first;
-        state.counters["heap_highest_growth_mb"] = highest - first;
-    });
+    ForEachBrowser(state, {"--servers", "10000", "--per-page", "255"},
+                   [&](CBrowserApp& browser, const kr::test::SimProcess&) {
+                       browser.MainFrame()->SendCommand(ID_NEW_FULL_LIST);
+                       const double first = HeapInUseMegabytes();
+                       double highest = first;
+                       for (int i = 1; i < 20; ++i) {
+                           browser.MainFrame()->SendCommand(ID_REFRESH_LIST);
+                           highest = std::max(highest, HeapInUseMegabytes());
+                       }
+                       state.counters["heap_after_first_mb"] = first;
+                       state.counters["heap_growth_mb"] = HeapInUseMegabytes() - first;
+                       state.counters["heap_highest_growth_mb"] = highest - first;
+                   });
 }
 BENCHMARK(Stamina)->Iterations(1)->Unit(benchmark::kSecond);
 

@@ -7,19 +7,27 @@
 // BM_FullRefreshAtCap: the list at its cap, 65,535 addresses (257 full pages), from an endless
 // master that lists its 16,384 servers round and round (one address has one port, and loopback
 // has too few ports and the simulator too few descriptors for 65,535 servers of their own).
+// BM_RealisticFleet: the realistic fleet (bench/realisticfleet.h), about a minute at the described
+// speed; its wall time against its bound and the pings' mean error against the fleet's round
+// trips. `refresh_bench --query-args "ARGS"` gives korvath-query ARGS there, and the bound is taken
+// at the speed they ask for.
 #include <algorithm>
 #include <chrono>
+#include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <benchmark/benchmark.h>
 
+#include "bench/realisticfleet.h"
 #include "net/serveraddress.h"
 #include "net/serverquery.h"
 #include "net/serverqueryloop.h"
 #include "net/serverrecord.h"
 #include "net/tevent.h"
 #include "tests/support/childprocess.h"
+#include "tests/support/queryjson.h"
 #include "tests/support/simprocess.h"
 #include "tests/support/tempdir.h"
 
@@ -103,8 +111,89 @@ void BM_QueryLoop(benchmark::State& state) {
     }
 }
 
+// korvath-query's extra arguments in BM_RealisticFleet (--query-args).
+std::vector<std::string> g_queryArgs;
+
+// The mean over the servers korvath-query heard of (its ping - the fleet's base round trip), ms.
+double MeanPingErrorMs(const kr::test::Json& result,
+                       const std::vector<kr::test::FleetEntry>& fleet) {
+    std::map<std::string, int> roundTrips;
+    for (const kr::test::FleetEntry& entry : fleet) {
+        roundTrips[entry.address] = entry.rttMs;
+    }
+    double sum = 0;
+    int heard = 0;
+    const auto add = [&](const kr::test::Json& servers) {
+        for (const kr::test::Json& server : servers) {
+            const long ping = server.value("ping", 9999L);
+            const auto found = roundTrips.find(server.value("address", std::string()));
+            if (ping != 9999 && found != roundTrips.end()) {
+                sum += static_cast<double>(ping - found->second);
+                ++heard;
+            }
+        }
+    };
+    for (const kr::test::Json& group : result.value("groups", kr::test::Json::array())) {
+        add(group.value("servers", kr::test::Json::array()));
+    }
+    add(result.value("ungrouped", kr::test::Json::array()));
+    return heard > 0 ? sum / heard : 0;
+}
+
+void BM_RealisticFleet(benchmark::State& state) {
+    kr::test::ScopedTempDir dir(true);
+    const QuerySpeed speed = SpeedOfQueryArgs(g_queryArgs);
+    for (auto _ : state) {
+        kr::test::SimProcess sim(RealisticFleetOptions());
+        std::vector<std::string> args = {"--master", sim.MasterAddress(), "--json"};
+        args.insert(args.end(), g_queryArgs.begin(), g_queryArgs.end());
+        const kr::test::ChildRun run =
+            sim.Started() ? kr::test::RunQuery(args) : kr::test::ChildRun{};
+        if (run.exitCode == 2) {
+            state.SkipWithError("korvath-query refused the arguments");
+            break;
+        }
+        if (run.exitCode != 0) {
+            state.SkipWithError("korvath-sim or korvath-query failed");
+            break;
+        }
+        state.SetIterationTime(run.seconds);
+        const double bound = RefreshBoundSeconds(sim.Fleet(), speed);
+        const kr::test::Json result = kr::test::ParseJson(run.out);
+        state.counters["wall_s"] = run.seconds;
+        state.counters["bound_s"] = bound;
+        state.counters["wall_over_bound"] = run.seconds / bound;
+        state.counters["ping_error_ms"] = MeanPingErrorMs(result, sim.Fleet());
+        state.counters["answered"] = result.value("answered", -1);
+        state.counters["in_flight"] = speed.inFlight;
+        state.counters["timeout_ms"] = speed.timeoutMs;
+    }
+}
+
 BENCHMARK(BM_QueryLoop)->Arg(2000)->Iterations(5)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FullRefresh)->Arg(2000)->Iterations(5)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FullRefreshAtCap)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RealisticFleet)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
 
 }  // namespace
+
+// The benchmark's own main: it takes --query-args "ARGS" out before the benchmark options.
+int main(int argc, char** argv) {
+    std::vector<char*> rest;
+    for (int i = 0; i < argc; ++i) {
+        if (std::string_view(argv[i]) == "--query-args" && i + 1 < argc) {
+            g_queryArgs = kr::test::Words(argv[++i]);
+        } else {
+            rest.push_back(argv[i]);
+        }
+    }
+    int count = static_cast<int>(rest.size());
+    rest.push_back(nullptr);
+    benchmark::Initialize(&count, rest.data());
+    if (benchmark::ReportUnrecognizedArguments(count, rest.data())) {
+        return 1;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -26,6 +26,16 @@ $grid --benchmark_filter='^FileRows/IntoCollapsedGroups/100000$' --benchmark_min
     >"$out/browsercap.csv" 2>/dev/null
 "$bench/browser_refresh_bench" --benchmark_format=csv --benchmark_filter=Stamina \
     >"$out/stamina.csv" 2>/dev/null
+# The realistic fleet (about a minute each at the described speed): korvath-query as described
+# and at the Fast speed (a korvath-query that refuses those options skips it: "not available"),
+# then the window as described.
+fast="--in-flight 100 --timeout 1000 --retries 1 --pace 2"
+"$bench/refresh_bench" --benchmark_format=csv --benchmark_filter=RealisticFleet \
+    >"$out/realistic.csv" 2>/dev/null
+"$bench/refresh_bench" --benchmark_format=csv --benchmark_filter=RealisticFleet --query-args "$fast" \
+    2>/dev/null | sed 's/^"BM_RealisticFleet/"FastRealisticFleet/' >"$out/realfast.csv"
+"$bench/browser_refresh_bench" --benchmark_format=csv --benchmark_filter=RealisticFleet \
+    >"$out/browserreal.csv" 2>/dev/null
 # The window during a master download that drips one address a page, closed after 3 s.
 "$bench/hostile_bench" --drip-csv >"$out/drip.csv" 2>/dev/null
 
@@ -44,6 +54,17 @@ awk -F, '
     function v(name, col) { return ((name, col) in value) ? value[name, col] + 0 : -1 }
     function row(what, figure) { printf "| %-66s | %s |\n", what, figure }
     function ms(x) { return x < 0 ? "not measured" : sprintf(x < 1 ? "%.3f ms" : "%.1f ms", x) }
+    # A realistic row: the wall time against its bound, the mean error of the pings when measured,
+    # and the share of the wall time at the described speed when given; "not available" when
+    # the run was skipped.
+    function realistic(name, described,    w, b, text) {
+        w = v(name, "wall_s"); b = v(name, "bound_s")
+        if (w < 0) return "not available"
+        text = sprintf("%.1f s, %.2f x its bound (%.1f s)", w, w / b, b)
+        if (v(name, "ping_error_ms") != -1) text = text sprintf(", pings %+.1f ms on average", v(name, "ping_error_ms"))
+        if (described > 0) text = text sprintf(", %.2f x As described", w / described)
+        return text
+    }
     END {
         print "| Figure | Measured |"; print "|---|---|"
         e = v("ExpandOrCollapse/Expand/100000", "real_time")
@@ -73,5 +94,11 @@ awk -F, '
         g = v("Stamina", "heap_growth_mb")
         row("20 refreshes of 10,000 servers in one window: heap growth", sprintf("%.2f MB after the first (%.0f MB), at most %.2f MB", g, v("Stamina", "heap_after_first_mb"), v("Stamina", "heap_highest_growth_mb")))
         row("A master dripping one address every 100 ms: longest stall / close", ms(v("DripDownload", "longest_stall_ms")) " / " ms(v("DripDownload", "close_ms")))
+        rd = v("BM_RealisticFleet", "wall_s")
+        row("Realistic fleet: 2,000 servers, 20-250 ms, 10 % silent, 1 % loss", "")
+        row("  korvath-query, As described (10 in flight, 2,000 ms)", realistic("BM_RealisticFleet", -1))
+        row("  korvath-query, Fast (100 in flight, 1,000 ms, 1 retry, 2 ms pace)", realistic("FastRealisticFleet", rd))
+        row("  the window, As described", realistic("RealisticFleet", -1))
     }' "$out/grid.csv" "$out/first.csv" "$out/memory.csv" "$out/query.csv" "$out/loop.csv" \
-    "$out/browser.csv" "$out/querycap.csv" "$out/browsercap.csv" "$out/stamina.csv" "$out/drip.csv"
+    "$out/browser.csv" "$out/querycap.csv" "$out/browsercap.csv" "$out/stamina.csv" "$out/drip.csv" \
+    "$out/realistic.csv" "$out/realfast.csv" "$out/browserreal.csv"

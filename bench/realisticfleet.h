@@ -1,0 +1,58 @@
+#pragma once
+
+// The realistic fleet of the refresh benchmarks and the bound of a refresh over it. Header-only:
+// refresh_bench (korvath-query) and browser_refresh_bench (the window) share it.
+
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "tests/support/simprocess.h"
+
+// korvath-sim's options: 2,000 servers whose round trips lie between 20 and 250 ms, one in ten
+// silent, 1 % of the replies lost; the same fleet on every run.
+inline std::vector<std::string> RealisticFleetOptions() {
+    return kr::test::Words("--servers 2000 --rtt 20-250 --silent 10 --loss 1 --random 38");
+}
+
+// How a refresh queries; the defaults are the described speed.
+struct QuerySpeed {
+    int inFlight = 10;
+    int timeoutMs = 2000;
+    int retries = 0;  // extra queries of a server that did not answer
+    int paceMs = 0;   // the least time between two sends
+};
+
+// The speed that korvath-query's arguments ask for (--in-flight, --timeout, --retries, --pace),
+// the described one for what they leave out. Cost: linear in the arguments.
+inline QuerySpeed SpeedOfQueryArgs(const std::vector<std::string>& args) {
+    QuerySpeed speed;
+    for (std::size_t i = 0; i + 1 < args.size(); ++i) {
+        const int value = std::atoi(args[i + 1].c_str());
+        if (args[i] == "--in-flight") {
+            speed.inFlight = std::max(value, 1);
+        } else if (args[i] == "--timeout") {
+            speed.timeoutMs = value;
+        } else if (args[i] == "--retries") {
+            speed.retries = value;
+        } else if (args[i] == "--pace") {
+            speed.paceMs = value;
+        }
+    }
+    return speed;
+}
+
+// The least wall time of a refresh of the fleet at the speed, in seconds: the sum over the
+// servers of their base round trip, or time-out x (1 + retries) for one that is not heard,
+// divided by the queries in flight; or pace x servers when that is more. Lost replies are left
+// out: the bound is what the fleet file alone tells. Cost: linear in the fleet.
+inline double RefreshBoundSeconds(const std::vector<kr::test::FleetEntry>& fleet,
+                                  const QuerySpeed& speed) {
+    double waitMs = 0;
+    for (const kr::test::FleetEntry& server : fleet) {
+        waitMs += server.Answers() ? server.rttMs : speed.timeoutMs * (1.0 + speed.retries);
+    }
+    const double pacedMs = static_cast<double>(speed.paceMs) * static_cast<double>(fleet.size());
+    return std::max(waitMs / speed.inFlight, pacedMs) / 1000.0;
+}
