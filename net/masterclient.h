@@ -1,9 +1,11 @@
 #pragma once
 
 #include <chrono>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The master server and the list download.
 
@@ -15,10 +17,16 @@ struct MasterEndpoint {
 constexpr const char* kDefaultMasterHost = "127.0.0.1";
 constexpr int kDefaultMasterPort = 18444;
 
-// The master server that the next downloads ask; 127.0.0.1:18444 until set. Set and read on the
-// thread that runs refreshes, before a download starts.
+// The master servers that the next refreshes ask, in the order they are tried; 127.0.0.1:18444
+// alone until set. Set and read on the thread that runs refreshes, between refreshes.
+// SetMasterServer sets a list of one; MasterServer is the first of the list.
+void SetMasterServers(std::vector<MasterEndpoint> masters);  // an empty list is not taken
 void SetMasterServer(const std::string& host, int port);
+const std::vector<MasterEndpoint>& MasterServers();
 const MasterEndpoint& MasterServer();
+// Moves the master at `index` of the list to its front (the one that answered is tried first
+// next time); the others keep their order.
+void PutMasterFirst(std::size_t index);
 
 // Parses the text of a "--master HOST[:PORT]" option. HOST is not empty and holds no colon, blank
 // or control character; PORT, when given, is 1 to 65535 in decimal digits (default 18444).
