@@ -1,6 +1,7 @@
 #include "net/lastlist.h"
 
 #include <cerrno>
+#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
@@ -9,6 +10,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "net/favouriteaddress.h"
+#include "net/hostlookup.h"
+
 namespace {
 
 constexpr std::string_view kHeader = "korvath last-list ";
@@ -16,42 +20,29 @@ constexpr std::string_view kTimeWord = "time ";
 // A full list: the two first lines and 65,536 lines of at most 22 bytes; more is not read.
 constexpr std::size_t kMaxFileBytes = 64 + static_cast<std::size_t>(kMaxLastListEntries) * 22;
 
+constexpr int64_t kMaxVersion = 999999;
+constexpr int64_t kMaxTime = int64_t{1} << 62;
+
 std::string g_lastListFile;
 
-// A decimal number of 1 to `maxDigits` digits without a leading zero (but "0"), at most `max`.
-std::optional<int64_t> Decimal(std::string_view text, std::size_t maxDigits, int64_t max) {
-    if (text.empty() || text.size() > maxDigits || (text.size() > 1 && text[0] == '0')) {
+// A decimal number without sign or leading zero (but "0"), at most `max`.
+std::optional<int64_t> Decimal(std::string_view text, int64_t max) {
+    int64_t value = 0;
+    const char* end = text.data() + text.size();
+    if (text.empty() || text[0] < '0' || text[0] > '9' || (text.size() > 1 && text[0] == '0')) {
         return std::nullopt;
     }
-    int64_t value = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9') {
-            return std::nullopt;
-        }
-        value = value * 10 + (c - '0');
+    const std::from_chars_result read = std::from_chars(text.data(), end, value);
+    if (read.ec != std::errc() || read.ptr != end || value > max) {
+        return std::nullopt;
     }
-    return value <= max ? std::optional<int64_t>(value) : std::nullopt;
+    return value;
 }
 
-// "a.b.c.d:port" as the refresh writes it: four components of 0 to 255, a port of 1 to 65535.
+// "a.b.c.d:port" as the refresh writes it: a dotted quad and a port of 1 to 65535.
 std::optional<ServerAddress> AddressLine(std::string_view line) {
-    const std::size_t colon = line.find(':');
-    if (colon == std::string_view::npos) {
-        return std::nullopt;
-    }
-    std::string_view ip = line.substr(0, colon);
-    for (int part = 0; part < 4; ++part) {
-        const std::size_t dot = part < 3 ? ip.find('.') : ip.size();
-        if (dot == std::string_view::npos || !Decimal(ip.substr(0, dot), 3, 255)) {
-            return std::nullopt;
-        }
-        ip.remove_prefix(part < 3 ? dot + 1 : dot);
-    }
-    const std::optional<int64_t> port = Decimal(line.substr(colon + 1), 5, 65535);
-    if (!port || *port == 0) {
-        return std::nullopt;
-    }
-    return ServerAddress{std::string(line.substr(0, colon)), static_cast<uint32_t>(*port)};
+    std::optional<ServerAddress> address = ParseFavouriteAddress(line);
+    return address && IsDottedQuad(address->m_ip) ? address : std::nullopt;
 }
 
 // Takes the next line (without its "\n") off the text; nullopt when no whole line is left.
@@ -114,12 +105,11 @@ LastList ParseLastList(std::string_view text) {
     const std::optional<std::string_view> header = NextLine(text);
     const std::optional<std::string_view> timeLine = NextLine(text);
     if (!header || !timeLine || header->substr(0, kHeader.size()) != kHeader ||
-        Decimal(header->substr(kHeader.size()), 9, 999999999) != kLastListVersion ||
+        Decimal(header->substr(kHeader.size()), kMaxVersion) != kLastListVersion ||
         timeLine->substr(0, kTimeWord.size()) != kTimeWord) {
         return list;
     }
-    const std::optional<int64_t> time =
-        Decimal(timeLine->substr(kTimeWord.size()), 18, 999999999999999999);
+    const std::optional<int64_t> time = Decimal(timeLine->substr(kTimeWord.size()), kMaxTime);
     if (!time) {
         return list;
     }
