@@ -33,9 +33,21 @@ std::string FailureReason(ListDownloadEnd end, std::size_t received) {
     }
 }
 
+// The list of the master, and when it ended with its last page, the last list written.
+ListDownloadEnd Download(const MasterEndpoint& resolved) {
+    ListDownloadEnd end = ListDownloadEnd::LastPage;
+    DownloadServerList(&end, kListDownloadTime, resolved);
+    if (end == ListDownloadEnd::LastPage && !LastListFile().empty() &&
+        !SaveLastList(LastListFile(), g_serverAddresses, std::time(nullptr))) {
+        SetStatusText("Cannot write the last list");
+    }
+    return end;
+}
+
 // The last list into g_serverAddresses when one can be read; tells a damaged file once.
-void UseLastList(ListSource& source) {
-    LastList list = LoadLastList(LastListFile());
+void UseLastList(ListSource& source, const OffThread& offThread) {
+    LastList list;
+    offThread([&list] { list = LoadLastList(LastListFile()); });
     if (list.load == LastListLoad::Ignored) {
         SetStatusText("Last list ignored: not a list of this program");
         return;
@@ -54,7 +66,7 @@ void UseLastList(ListSource& source) {
 
 }  // namespace
 
-const ListSource& FetchServerList(IRefreshHost& host, const MasterDownload& download) {
+const ListSource& FetchServerList(IRefreshHost& host, const OffThread& offThread) {
     g_source = ListSource();
     const std::vector<MasterEndpoint> masters = MasterServers();
     std::vector<std::string> hosts;
@@ -76,7 +88,8 @@ const ListSource& FetchServerList(IRefreshHost& host, const MasterDownload& down
         }
         const MasterEndpoint resolved{addresses[i] ? DottedQuadText(*addresses[i]) : std::string(),
                                       masters[i].port};
-        const ListDownloadEnd end = download(resolved);
+        ListDownloadEnd end = ListDownloadEnd::LastPage;
+        offThread([&end, &resolved] { end = Download(resolved); });
         if (end == ListDownloadEnd::Stopped) {
             g_source.stopped = true;
             return g_source;
@@ -87,10 +100,6 @@ const ListSource& FetchServerList(IRefreshHost& host, const MasterDownload& down
             g_source.end = end;
             g_source.master = masters[i];
             PutMasterFirst(i);
-            if (end == ListDownloadEnd::LastPage && !LastListFile().empty() &&
-                !SaveLastList(LastListFile(), g_serverAddresses, std::time(nullptr))) {
-                SetStatusText("Cannot write the last list");
-            }
             return g_source;
         }
         g_source.noAnswer |= end == ListDownloadEnd::NoAnswer || end == ListDownloadEnd::AckNotSent;
@@ -98,7 +107,7 @@ const ListSource& FetchServerList(IRefreshHost& host, const MasterDownload& down
     }
     g_serverAddresses.clear();  // a list broken off is not queried
     if (!LastListFile().empty()) {
-        UseLastList(g_source);
+        UseLastList(g_source, offThread);
     }
     return g_source;
 }

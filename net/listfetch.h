@@ -27,10 +27,9 @@ struct ListSource {
     std::vector<Failure> failures;  // the masters that gave no list, in the order tried
 };
 
-// One download from a master whose host has been looked up (an empty host when it was not
-// found) into g_serverAddresses, returning how it ended; the refresh runs it on a thread of its
-// own.
-using MasterDownload = std::function<ListDownloadEnd(const MasterEndpoint& resolved)>;
+// Runs `job` on a thread of its own and returns once it has ended, the refresh's host handling
+// its events meanwhile (or runs it on the calling thread when no thread is to spare).
+using OffThread = std::function<void(const std::function<void()>& job)>;
 
 // Fills g_serverAddresses with the list to query:
 //   The hosts of MasterServers() are looked up together (ResolveHosts, 5 s for all). Then each
@@ -41,13 +40,14 @@ using MasterDownload = std::function<ListDownloadEnd(const MasterEndpoint& resol
 //   sent is in "servers.txt" (DownloadServerList appends it), but only the list of the master
 //   used stays in g_serverAddresses. The master used is put first (PutMasterFirst). After a
 //   download that ended with its last page, the list is written to LastListFile() when one is
-//   set ("Cannot write the last list" as status text when that fails).
+//   set ("Cannot write the last list" as status text when that fails). Each download, with that
+//   write, and the read of the last list run through `offThread`, off the calling thread.
 //   When no master gave a list and LastListFile() is set, the last list is loaded into
 //   g_serverAddresses; a file partly read shows "Last list: %d bad line(s) skipped", one not
 //   read "Last list ignored: not a list of this program"; a missing one shows nothing.
 // A stop (g_refreshStop) ends the tries at once. Costs per master at most its download's time;
 // all silent: the lookups' time plus 2000 ms each.
-const ListSource& FetchServerList(IRefreshHost& host, const MasterDownload& download);
+const ListSource& FetchServerList(IRefreshHost& host, const OffThread& offThread);
 
 // The source FetchServerList found last.
 const ListSource& LastListSource();

@@ -1,6 +1,7 @@
 #include "net/refreshdriver.h"
 
 #include <cstdio>
+#include <functional>
 #include <span>
 #include <string>
 #include <vector>
@@ -34,25 +35,23 @@ bool RunWorker(IRefreshHost& host, TThread& worker) {
     return true;
 }
 
-// The master download as a worker, from the master's address found beforehand.
-class DownloadThread : public TThread {
+// A job of the list's step (a master's download, the last list's file) as a worker.
+class JobThread : public TThread {
 public:
-    explicit DownloadThread(MasterEndpoint master) : m_master(std::move(master)) {}
-    ~DownloadThread() override { Join(); }
-    void Run() override { DownloadServerList(&m_end, kListDownloadTime, m_master); }
+    explicit JobThread(const std::function<void()>& job) : m_job(job) {}
+    ~JobThread() override { Join(); }
+    void Run() override { m_job(); }
 
-    const MasterEndpoint m_master;
-    ListDownloadEnd m_end = ListDownloadEnd::LastPage;
+    const std::function<void()>& m_job;
 };
 
-// One master's download on a pool thread, or on this one when no thread is to spare (it then
-// holds this thread as it once did).
-ListDownloadEnd DownloadOnWorker(IRefreshHost& host, const MasterEndpoint& resolved) {
-    DownloadThread download(resolved);
-    if (!RunWorker(host, download)) {
-        download.Run();
+// Runs the job on a pool thread while the host waits, or on this one when no thread is to spare
+// (a download then holds this thread as it once did).
+void RunOffThread(IRefreshHost& host, const std::function<void()>& job) {
+    JobThread worker(job);
+    if (!RunWorker(host, worker)) {
+        job();
     }
-    return download.m_end;
 }
 
 // Queries the servers on the query thread, which files and counts each, while the driver waits.
@@ -148,7 +147,7 @@ RefreshOutcome RefreshServerListAgain(IRefreshHost& host) {
     SetStatusText("Contacting Master Server");
 
     const ListSource& source = FetchServerList(
-        host, [&host](const MasterEndpoint& resolved) { return DownloadOnWorker(host, resolved); });
+        host, [&host](const std::function<void()>& job) { RunOffThread(host, job); });
     if (source.stopped) {
         return RefreshOutcome::Stopped;
     }
