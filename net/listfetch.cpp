@@ -54,7 +54,7 @@ void UseLastList(ListSource& source, const OffThread& offThread) {
     }
     if (list.load == LastListLoad::Partial) {
         char text[64];
-        std::snprintf(text, sizeof(text), "Last list: %d bad line(s) skipped", list.skipped);
+        std::snprintf(text, sizeof(text), "Last list: %d line(s) skipped", list.skipped);
         SetStatusText(text);
     }
     if (!list.servers.empty()) {

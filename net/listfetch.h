@@ -43,7 +43,7 @@ using OffThread = std::function<void(const std::function<void()>& job)>;
 //   set ("Cannot write the last list" as status text when that fails). Each download, with that
 //   write, and the read of the last list run through `offThread`, off the calling thread.
 //   When no master gave a list and LastListFile() is set, the last list is loaded into
-//   g_serverAddresses; a file partly read shows "Last list: %d bad line(s) skipped", one not
+//   g_serverAddresses; a file partly read shows "Last list: %d line(s) skipped", one not
 //   read "Last list ignored: not a list of this program"; a missing one shows nothing.
 // A stop (g_refreshStop) ends the tries at once. Costs per master at most its download's time;
 // all silent: the lookups' time plus 2000 ms each.
