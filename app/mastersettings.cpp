@@ -46,13 +46,10 @@ void ApplyMasterSettings() {
     if (masters.empty()) {
         masters.push_back({kDefaultMasterHost, kDefaultMasterPort});
     }
-    const QString answered = settings.value(kAnswered).toString();
     SetMasterServers(std::move(masters));
-    for (std::size_t i = 0; i < MasterServers().size(); ++i) {
-        if (MasterText(MasterServers()[i]) == answered) {
-            PutMasterFirst(i);
-            break;
-        }
+    if (const auto answered =
+            ParseMasterOption(settings.value(kAnswered).toString().toStdString())) {
+        PutMasterFirst(*answered);
     }
 }
 

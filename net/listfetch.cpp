@@ -99,7 +99,7 @@ const ListSource& FetchServerList(IRefreshHost& host, const OffThread& offThread
             g_source.kind = ListSource::Kind::Master;
             g_source.end = end;
             g_source.master = masters[i];
-            PutMasterFirst(i);
+            PutMasterFirst(masters[i]);
             return g_source;
         }
         g_source.noAnswer |= end == ListDownloadEnd::NoAnswer || end == ListDownloadEnd::AckNotSent;

@@ -121,10 +121,10 @@ const MasterEndpoint& MasterServer() {
     return g_masters.front();
 }
 
-void PutMasterFirst(std::size_t index) {
-    if (index < g_masters.size()) {
-        std::rotate(g_masters.begin(), g_masters.begin() + static_cast<std::ptrdiff_t>(index),
-                    g_masters.begin() + static_cast<std::ptrdiff_t>(index) + 1);
+void PutMasterFirst(const MasterEndpoint& master) {
+    const auto found = std::find(g_masters.begin(), g_masters.end(), master);
+    if (found != g_masters.end()) {
+        std::rotate(g_masters.begin(), found, found + 1);
     }
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <chrono>
-#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,6 +11,8 @@
 struct MasterEndpoint {
     std::string host;  // dotted IPv4 text or host name
     int port;          // 1..65535
+
+    bool operator==(const MasterEndpoint&) const = default;
 };
 
 constexpr const char* kDefaultMasterHost = "127.0.0.1";
@@ -24,9 +25,9 @@ void SetMasterServers(std::vector<MasterEndpoint> masters);  // an empty list is
 void SetMasterServer(const std::string& host, int port);
 const std::vector<MasterEndpoint>& MasterServers();
 const MasterEndpoint& MasterServer();
-// Moves the master at `index` of the list to its front (the one that answered is tried first
-// next time); the others keep their order.
-void PutMasterFirst(std::size_t index);
+// Moves the master to the front of the list (the one that answered is tried first next time);
+// the others keep their order. Nothing when the list does not hold it (it changed meanwhile).
+void PutMasterFirst(const MasterEndpoint& master);
 
 // Parses the text of a "--master HOST[:PORT]" option. HOST is not empty and holds no colon, blank
 // or control character; PORT, when given, is 1 to 65535 in decimal digits (default 18444).

@@ -37,7 +37,7 @@ TEST(MasterSettingsTest, GameSettingsListTheMastersAndTheOneThatAnsweredComesFir
               QStringList({"a.test:1", "b.test:18444"}));
     EXPECT_EQ(MasterTexts(), (std::vector<std::string>{"a.test:1", "b.test:18444"}));
 
-    PutMasterFirst(1);  // as a refresh does when the second one answered
+    PutMasterFirst({"b.test", 18444});  // as a refresh does when the second one answered
     RememberAnsweredMaster();
     SetMasterServer(kDefaultMasterHost, kDefaultMasterPort);
     ApplyMasterSettings();  // the next start
