@@ -3,6 +3,7 @@
 #include "app/commandids.h"
 #include "app/gamelauncher.h"
 #include "app/joinlink.h"
+#include "app/mastersettings.h"
 #include "app/profilesettings.h"
 #include "app/stringtable.h"
 #include "app/tracelog.h"
@@ -33,6 +34,9 @@ CBrowserApp::~CBrowserApp() {
 }
 
 void CBrowserApp::ExitInstance() {
+    if (m_pMainFrame != nullptr) {
+        RememberAnsweredMaster();
+    }
     SaveStdProfileSettings();
     SetUserNotice(nullptr);
     SetTraceSink(nullptr);
@@ -48,6 +52,7 @@ bool CBrowserApp::CreateMainWindow() {
     QGuiApplication::setDesktopFileName("korvath-browser");
     CarryOverOldProfile();
     LoadStdProfileSettings();
+    ApplyMasterSettings();
     SetUserNotice(&m_notice);
     InstallTraceLog();
 
@@ -145,8 +150,9 @@ bool CBrowserApp::ParseCommandLine(const QStringList& arguments) {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    const QCommandLineOption master("master", tr("Master server to ask for the list."),
-                                    "HOST[:PORT]");
+    const QCommandLineOption master(
+        "master", tr("Master server to ask for the list; given again, the next one to try."),
+        "HOST[:PORT]");
     parser.addOption(master);
     const QCommandLineOption demo(
         "demo", tr("Adds a Demo menu that reaches the grid's demonstration commands."));
@@ -180,14 +186,16 @@ bool CBrowserApp::ParseCommandLine(const QStringList& arguments) {
         m_joinLink = positional.first();
     }
     m_bDemo = parser.isSet(demo);
-    if (parser.isSet(master)) {
-        const std::optional<MasterEndpoint> endpoint =
-            ParseMasterOption(parser.value(master).toStdString());
+    std::vector<MasterEndpoint> masters;
+    for (const QString& text : parser.values(master)) {
+        const std::optional<MasterEndpoint> endpoint = ParseMasterOption(text.toStdString());
         if (!endpoint) {
-            return RefuseCommandLine(
-                tr("Bad --master value: %1 (expected HOST[:PORT])").arg(parser.value(master)));
+            return RefuseCommandLine(tr("Bad --master value: %1 (expected HOST[:PORT])").arg(text));
         }
-        SetMasterServer(endpoint->host, endpoint->port);
+        masters.push_back(*endpoint);
+    }
+    if (!masters.empty()) {
+        UseCommandLineMasters(std::move(masters));
     }
     for (const QCommandLineOption* option : {&master, &demo}) {
         if (parser.isSet(*option)) {

@@ -1,6 +1,7 @@
 #include "app/gamesettingsdlg.h"
 
 #include "app/gamecommand.h"
+#include "app/mastersettings.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -32,6 +33,7 @@ CGameSettingsDlg::CGameSettingsDlg(QWidget* parent)
     layout->addRow(tr("Password arguments:"), m_editPasswordArguments);
     layout->addRow(hint);
     layout->addRow(m_problem);
+    CMasterListEdit::AddTo(*layout, *this);
     layout->addRow(buttons);
 }
 

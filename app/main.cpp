@@ -1,5 +1,6 @@
 #include "app/browserapp.h"
 #include "app/programtranslations.h"
+#include "net/lastlist.h"
 #include "platform/posix/heapreuse.h"
 
 #include <QApplication>
@@ -40,6 +41,7 @@ int main(int argc, char** argv) {
         browser.ShowCommandLineError();
         return browser.ExitCode();
     }
+    SetLastListFile(DefaultLastListPath());  // the window's refreshes keep and use the last list
     if (!browser.CreateMainWindow()) {
         return browser.ExitCode();
     }

@@ -107,7 +107,10 @@ void CheckJson(const std::string& text, const QueryResult& result, const std::st
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzedDataProvider input(data, size);
-    const std::string master = input.ConsumeRandomLengthString(40);
+    ListSource source;
+    source.kind = ListSource::Kind::Master;
+    source.master = {input.ConsumeRandomLengthString(40), input.ConsumeIntegral<uint16_t>()};
+    const std::string master = source.master.host + ":" + std::to_string(source.master.port);
     QueryResult result;
     result.listed = input.ConsumeIntegral<uint16_t>();
     for (int g = input.ConsumeIntegralInRange(0, 3); g > 0; --g) {
@@ -128,6 +131,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         result.ungrouped.push_back(std::move(server));
     }
     CheckTable(FormatTable(result), result);
-    CheckJson(FormatJson(result, master), result, master);
+    CheckJson(FormatJson(result, source), result, master);
     return 0;
 }

@@ -16,7 +16,7 @@
 namespace {
 using Clock = std::chrono::steady_clock;
 
-MasterEndpoint g_master{kDefaultMasterHost, kDefaultMasterPort};
+std::vector<MasterEndpoint> g_masters{{kDefaultMasterHost, kDefaultMasterPort}};
 constexpr int kPageBufferSize = 4096;
 constexpr std::chrono::milliseconds kStopCheck{100};  // how long a wait goes without seeing a stop
 
@@ -103,12 +103,29 @@ ListDownloadEnd ReceivePages(UdpQuerySocket& socket, std::chrono::milliseconds t
 
 }  // namespace
 
+void SetMasterServers(std::vector<MasterEndpoint> masters) {
+    if (!masters.empty()) {
+        g_masters = std::move(masters);
+    }
+}
+
 void SetMasterServer(const std::string& host, int port) {
-    g_master = MasterEndpoint{host, port};
+    g_masters = {MasterEndpoint{host, port}};
+}
+
+const std::vector<MasterEndpoint>& MasterServers() {
+    return g_masters;
 }
 
 const MasterEndpoint& MasterServer() {
-    return g_master;
+    return g_masters.front();
+}
+
+void PutMasterFirst(const MasterEndpoint& master) {
+    const auto found = std::find(g_masters.begin(), g_masters.end(), master);
+    if (found != g_masters.end()) {
+        std::rotate(g_masters.begin(), found, found + 1);
+    }
 }
 
 std::optional<MasterEndpoint> ParseMasterOption(std::string_view text) {

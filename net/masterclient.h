@@ -4,21 +4,30 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The master server and the list download.
 
 struct MasterEndpoint {
     std::string host;  // dotted IPv4 text or host name
     int port;          // 1..65535
+
+    bool operator==(const MasterEndpoint&) const = default;
 };
 
 constexpr const char* kDefaultMasterHost = "127.0.0.1";
 constexpr int kDefaultMasterPort = 18444;
 
-// The master server that the next downloads ask; 127.0.0.1:18444 until set. Set and read on the
-// thread that runs refreshes, before a download starts.
+// The master servers that the next refreshes ask, in the order they are tried; 127.0.0.1:18444
+// alone until set. Set and read on the thread that runs refreshes, between refreshes.
+// SetMasterServer sets a list of one; MasterServer is the first of the list.
+void SetMasterServers(std::vector<MasterEndpoint> masters);  // an empty list is not taken
 void SetMasterServer(const std::string& host, int port);
+const std::vector<MasterEndpoint>& MasterServers();
 const MasterEndpoint& MasterServer();
+// Moves the master to the front of the list (the one that answered is tried first next time);
+// the others keep their order. Nothing when the list does not hold it (it changed meanwhile).
+void PutMasterFirst(const MasterEndpoint& master);
 
 // Parses the text of a "--master HOST[:PORT]" option. HOST is not empty and holds no colon, blank
 // or control character; PORT, when given, is 1 to 65535 in decimal digits (default 18444).

@@ -1,12 +1,13 @@
 #include "net/refreshdriver.h"
 
 #include <cstdio>
+#include <functional>
 #include <span>
 #include <string>
 #include <vector>
 
 #include "net/favouriteaddress.h"
-#include "net/hostlookup.h"
+#include "net/listfetch.h"
 #include "net/masterclient.h"
 #include "net/nameresolver.h"
 #include "net/refreshstop.h"
@@ -34,25 +35,23 @@ bool RunWorker(IRefreshHost& host, TThread& worker) {
     return true;
 }
 
-// The master download as a worker, from the master's address found beforehand.
-class DownloadThread : public TThread {
+// A job of the list's step (a master's download, the last list's file) as a worker.
+class JobThread : public TThread {
 public:
-    explicit DownloadThread(MasterEndpoint master) : m_master(std::move(master)) {}
-    ~DownloadThread() override { Join(); }
-    void Run() override { m_result = DownloadServerList(&m_end, kListDownloadTime, m_master); }
+    explicit JobThread(const std::function<void()>& job) : m_job(job) {}
+    ~JobThread() override { Join(); }
+    void Run() override { m_job(); }
 
-    const MasterEndpoint m_master;
-    int m_result = 0;
-    ListDownloadEnd m_end = ListDownloadEnd::LastPage;
+    const std::function<void()>& m_job;
 };
 
-// The master with its host looked up off this thread: a dotted IPv4 text, or empty when the name
-// names no host or its lookup did not end in time (the download then fails as for such a name).
-MasterEndpoint ResolvedMaster(IRefreshHost& host) {
-    MasterEndpoint master = MasterServer();
-    const std::optional<uint32_t> address = ResolveHosts(host, {master.host}).front();
-    master.host = address ? DottedQuadText(*address) : std::string();
-    return master;
+// Runs the job on a pool thread while the host waits, or on this one when no thread is to spare
+// (a download then holds this thread as it once did).
+void RunOffThread(IRefreshHost& host, const std::function<void()>& job) {
+    JobThread worker(job);
+    if (!RunWorker(host, worker)) {
+        job();
+    }
 }
 
 // Queries the servers on the query thread, which files and counts each, while the driver waits.
@@ -147,19 +146,12 @@ RefreshOutcome RefreshServerListAgain(IRefreshHost& host) {
     ++g_refreshCount;
     SetStatusText("Contacting Master Server");
 
-    DownloadThread download(ResolvedMaster(host));
-    if (g_refreshStop.TryWait()) {
+    const ListSource& source = FetchServerList(
+        host, [&host](const std::function<void()>& job) { RunOffThread(host, job); });
+    if (source.stopped) {
         return RefreshOutcome::Stopped;
     }
-    if (!RunWorker(host, download)) {
-        download.Run();  // no thread to spare: the download holds this thread as it once did
-    }
-    const ListDownloadEnd downloadEnd = download.m_end;
-    const int downloaded = download.m_result;
-    if (downloadEnd == ListDownloadEnd::Stopped) {
-        return RefreshOutcome::Stopped;
-    }
-    if (downloaded < 0) {
+    if (source.kind == ListSource::Kind::None && source.noAnswer) {
         ShowMessageBox("Connection To Master Server Failed", "KR Server Browser",
                        NoticeIcon::Exclamation);
         SetStatusText("Failed to call Master Server");
@@ -174,16 +166,24 @@ RefreshOutcome RefreshServerListAgain(IRefreshHost& host) {
 
     FavouriteQueries favourites = ResolveHostsFavourites(host, g_serverAddresses);
     const size_t count = g_serverAddresses.size();
-    const std::string countText = CountText(count);
+    // From the last list, its status text stays as the progress label and after the queries.
+    const bool fromLastList = source.kind == ListSource::Kind::LastList;
+    const std::string countText =
+        fromLastList ? LastListStatusText(count, source.time) : CountText(count);
+    if (fromLastList) {
+        SetStatusText(countText);
+    }
     host.BeginProgress(countText, static_cast<int>(count + favourites.unlisted.size() +
                                                    favourites.unresolved.size()));
     QueryWithFavourites(host, g_serverAddresses, favourites);
     if (!EndQueries(host, countText)) {
         return RefreshOutcome::Stopped;
     }
-    const bool unreachable = downloadEnd == ListDownloadEnd::NotConnected ||
-                             downloadEnd == ListDownloadEnd::RequestNotSent;
-    return unreachable ? RefreshOutcome::MasterUnreachable : RefreshOutcome::Completed;
+    if (fromLastList) {
+        return RefreshOutcome::LastListUsed;
+    }
+    return source.kind == ListSource::Kind::None ? RefreshOutcome::MasterUnreachable
+                                                 : RefreshOutcome::Completed;
 }
 
 RefreshOutcome QueryServers(IRefreshHost& host, std::span<const ServerAddress> servers) {

@@ -12,21 +12,25 @@ extern int32_t g_refreshCount;
 
 enum class RefreshOutcome {
     NotRun,             // a refresh had already been started: nothing was done
-    MasterFailed,       // the master download failed; told to the user, only the
-                        // favourites queried and filed
-    MasterUnreachable,  // the master could not be resolved or reached, or the request not sent:
-                        // told to the user by the socket; the refresh then ran on with the
-                        // empty list as after any download ("0 server(s)")
+    MasterFailed,       // no master gave a list, one did not answer or broke off, and no last
+                        // list could be read: told to the user, only the favourites queried
+    MasterUnreachable,  // no master could be resolved or reached, or a request was not sent,
+                        // and no last list could be read: told to the user by the socket; the
+                        // refresh then ran on with the empty list ("0 server(s)")
+    LastListUsed,       // no master gave a list: the last list kept was queried as a list is
     Stopped,            // g_refreshStop was set: no query started after it, those in flight
                         // ended, the rows were not sorted, the progress bar was removed
     Completed           // every listed server was queried, filed and counted, the rows sorted
 };
 
 // "New Full List": once per program run, on the thread that owns the front end.
-//   host.LocateStatusBar; "Contacting Master Server"; the master's host looked up (ResolveHosts,
-//   5 s); DownloadServerList on a pool thread (60 s for the whole list) while the driver waits
-//   in host.WaitForWorkerEnd. On a negative
-//   result: message box "Connection To Master Server Failed" (title "KR Server Browser",
+//   host.LocateStatusBar; "Contacting Master Server"; the list found by FetchServerList (the
+//   masters in order, each DownloadServerList on a pool thread, 60 s for a whole list, while
+//   the driver waits in host.WaitForWorkerEnd; then the last list). When it found the last
+//   list, its status text (LastListStatusText) is shown, labels the progress bar and stays
+//   after the queries in place of the count text; no message box. When no master gave a list,
+//   one did not answer or broke off and there is no last list:
+//   message box "Connection To Master Server Failed" (title "KR Server Browser",
 //   exclamation icon), status text "Failed to call Master Server", then only the favourites are
 //   queried and filed as below, with no progress bar and no sort; end. Otherwise, for the N
 //   listed servers: the favourites are resolved (host.FavouriteServers; ResolveFavourites, 5 s

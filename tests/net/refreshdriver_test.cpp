@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include "net/lastlist.h"
+#include "net/listfetch.h"
 #include "net/masterclient.h"
 #include "net/refreshstop.h"
 #include "net/serverrecord.h"
@@ -131,6 +133,7 @@ protected:
     void TearDown() override {
         g_refreshStop.Reset();
         SetMasterServer(kDefaultMasterHost, kDefaultMasterPort);
+        SetLastListFile("");
     }
 
     ScopedTempDir m_dir{true};
@@ -162,6 +165,55 @@ TEST_F(RefreshDriverTest, QueriesEveryListedServerOnceAndEndsInOrder) {
             servers.Address(i) + " " + (scripts[i].silent ? "?" : "server " + std::to_string(i)));
     }
     EXPECT_EQ(master.Received().size(), 4u) << "request and three acknowledgements only";
+}
+
+// Masters tried in order: a silent one, one that breaks off after a page, one that gives its list.
+// The third's list is queried, every address received is in "servers.txt", and the third is tried
+// first next time.
+TEST_F(RefreshDriverTest, MastersAreTriedInOrderUntilOneGivesItsList) {
+    FakeGameServers servers({{InfoReply(0x85, "a", 0, 1, 32, "map", "", 1)}, {{}, true}});
+    FakeUdpSocket silent;
+    FakeMaster broken({MasterPage(0, {{{10, 0, 0, 9}, 999}})}, 0);
+    FakeMaster good({MasterPage(0, servers.Records()), MasterPage(7, {})});
+    const MasterEndpoint goodEndpoint{"127.0.0.1", good.Port()};
+    SetMasterServers({{"127.0.0.1", silent.Port()}, {"127.0.0.1", broken.Port()}, goodEndpoint});
+    EXPECT_EQ(RefreshServerList(m_host), RefreshOutcome::Completed);
+    EXPECT_EQ(std::tuple(m_host.m_filed[0].m_address, m_host.m_filed[1].m_address,
+                         m_host.m_filed.size(), LineCount("servers.txt")),
+              std::tuple(servers.Address(0), servers.Address(1), 2u, 3u));
+    EXPECT_EQ(m_notice.StatusTexts(),
+              (Texts{"Contacting Master Server",
+                     "Contacting Master Server 2 of 3: 127.0.0.1:" + std::to_string(broken.Port()),
+                     "Contacting Master Server 3 of 3: 127.0.0.1:" + std::to_string(good.Port()),
+                     "2 server(s)"}));
+    EXPECT_EQ(MasterServers().front().port, good.Port());
+}
+
+// A whole list is kept; a master that breaks off leaves the kept list as it was and has it
+// queried instead, without a message box and without adding it to "servers.txt" again.
+TEST_F(RefreshDriverTest, LastListIsKeptAfterAWholeListAndQueriedWhenTheMasterBreaksOff) {
+    FakeGameServers servers({{InfoReply(0x85, "a", 0, 1, 32, "map", "", 1)}, {{}, true}});
+    const std::string path = m_dir.File("cache/korvath/last-list");
+    SetLastListFile(path);
+    {
+        FakeMaster good({MasterPage(0, servers.Records()), MasterPage(7, {})});
+        SetMasterServer("127.0.0.1", good.Port());
+        EXPECT_EQ(RefreshServerList(m_host), RefreshOutcome::Completed);
+    }
+    const std::string kept = ReadWholeFile(path);
+    FakeMaster broken({MasterPage(0, {{{10, 0, 0, 9}, 999}})}, 0);
+    SetMasterServer("127.0.0.1", broken.Port());
+    RecordingHost host(m_mutex.name);
+    EXPECT_EQ(RefreshServerListAgain(host), RefreshOutcome::LastListUsed);
+    EXPECT_EQ(std::tuple(ReadWholeFile(path), LoadLastList(path).servers.size(),
+                         servers.Requests(0).size(), servers.Requests(1).size(),
+                         host.m_filed[0].m_name, LineCount("servers.txt")),
+              std::tuple(kept, 2u, 2u, 2u, "a", 3u));
+    const std::string expected =
+        "Master server did not answer: querying the 2 servers of the list "
+        "from 20";
+    EXPECT_EQ(m_notice.StatusTexts().back().substr(0, expected.size()), expected);
+    EXPECT_TRUE(m_notice.MessageBoxes().empty());
 }
 
 // Servers asked again without a master (none is set up): each is queried, filed and counted once,

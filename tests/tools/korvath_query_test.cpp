@@ -131,7 +131,9 @@ TEST(KorvathQueryTest, ExitStatusTellsUsageMasterAndOutputFailures) {
     const std::string closed = "127.0.0.1:" + std::to_string(FakeUdpSocket().Port());
     FakeMaster emptyList({MasterPage(7, {})});
     const std::string listing = "127.0.0.1:" + std::to_string(emptyList.Port());
-    const std::string usage = "usage: korvath-query [--master HOST[:PORT]] [--json]";
+    const std::string closed2 = "127.0.0.1:" + std::to_string(FakeUdpSocket().Port());
+    const std::string usage =
+        "usage: korvath-query [--master HOST[:PORT]]... [--last-list] [--json]";
     // The texts are looked for on standard error, on standard output for exit 0 (the help), which
     // is the only case that prints anything there. Exit 4 runs with standard output on /dev/full.
     const std::tuple<std::vector<std::string>, int, std::vector<std::string>> cases[] = {
@@ -149,6 +151,10 @@ TEST(KorvathQueryTest, ExitStatusTellsUsageMasterAndOutputFailures) {
         {{"--master", closed, "--json"},
          1,
          {"Connection To Master Server Failed", "Failed to call Master Server"}},
+        {{"--master", closed, "--master", closed2},
+         1,
+         {"korvath-query: master " + closed + " did not answer\n",
+          "korvath-query: master " + closed2 + " did not answer\n"}},
         {{"--master", "no-such-host.invalid"}, 3, {"Invalid Server ip!"}},
     };
     for (const auto& [arguments, exitCode, texts] : cases) {
@@ -162,6 +168,32 @@ TEST(KorvathQueryTest, ExitStatusTellsUsageMasterAndOutputFailures) {
         }
         EXPECT_EQ(run.out.empty(), exitCode != 0) << run.out;
     }
+}
+
+// With --last-list a whole list is kept in the cache folder, and queried when the master is
+// silent; the JSON tells which list was used.
+TEST(KorvathQueryTest, LastListIsQueriedWhenTheMasterIsSilent) {
+    ScopedTempDir dir(true);
+    setenv("XDG_CACHE_HOME", dir.Path().c_str(), 1);
+    FakeGameServers servers({{InfoReply(0x85, "a", 0, 1, 32, "map", "", 1)}});
+    FakeMaster fake({MasterPage(0, servers.Records()), MasterPage(7, {})});
+    const std::string master = "127.0.0.1:" + std::to_string(fake.Port());
+    FakeUdpSocket silentMaster;
+    const std::string silent = "127.0.0.1:" + std::to_string(silentMaster.Port());
+    const ChildRun listed = RunQuery({"--master", master, "--last-list", "--json"});
+    const ChildRun kept = RunQuery({"--master", silent, "--last-list", "--json"});
+    unsetenv("XDG_CACHE_HOME");
+    const Json first = ParseJson(listed.out);
+    const Json second = ParseJson(kept.out);
+    ASSERT_TRUE(first.is_object() && second.is_object()) << listed.err << kept.err;
+    EXPECT_EQ(std::tuple(listed.exitCode, Text(first.at("list"), "source"),
+                         Text(first.at("list"), "master"), kept.exitCode,
+                         Text(second.at("list"), "source"), second.at("list").contains("time"),
+                         Text(second.at("groups").at(0).at("servers").at(0), "name"),
+                         LineCount("servers.txt")),
+              std::tuple(0, "master", master, 0, "last-list", true, "a", 1u));
+    EXPECT_NE(kept.err.find("korvath-query: master " + silent + " did not answer\n"),
+              std::string::npos);
 }
 
 // A stop signal while queries wait on silent servers: those in flight end within their time-out,

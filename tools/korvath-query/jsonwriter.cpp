@@ -78,10 +78,18 @@ constexpr std::size_t kBytesPerServer = 256;
 
 }  // namespace
 
-std::string FormatJson(const QueryResult& result, const std::string& master) {
+std::string FormatJson(const QueryResult& result, const ListSource& source) {
     std::string out;
     out.reserve((result.listed + 1) * kBytesPerServer);
-    AppendText(out, "{\"master\": ", master);
+    if (source.kind == ListSource::Kind::LastList) {
+        out += "{\"master\": null";
+        AppendNumber(out, ", \"list\": {\"source\": \"last-list\", \"time\": ", source.time);
+    } else {
+        const std::string master = source.master.host + ":" + std::to_string(source.master.port);
+        AppendText(out, "{\"master\": ", master);
+        AppendText(out, ", \"list\": {\"source\": \"master\", \"master\": ", master);
+    }
+    out += '}';
     AppendNumber(out, ", \"listed\": ", static_cast<long long>(result.listed));
     AppendNumber(out, ", \"answered\": ", static_cast<long long>(result.answered));
     out += ", \"groups\": [";

@@ -1,7 +1,8 @@
-// korvath-query [--master HOST[:PORT]] [--json]
+// korvath-query [--master HOST[:PORT]]... [--last-list] [--json]
 // One refresh without a window: downloads the master list (appending "servers.txt" in the
-// current folder), queries every listed server with the browser's workers, and prints the servers
-// in the browser's grid order as a table or as JSON. Exit statuses: see kUsage.
+// current folder; the masters in order until one gives its list, with --last-list the last list
+// kept when none does), queries every listed server with the browser's workers, and prints the
+// servers in the browser's grid order as a table or as JSON. Exit statuses: see kUsage.
 #include <signal.h>
 #include <unistd.h>
 
@@ -10,7 +11,10 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
+#include "net/lastlist.h"
+#include "net/listfetch.h"
 #include "net/masterclient.h"
 #include "net/refreshdriver.h"
 #include "net/serveraddress.h"
@@ -23,20 +27,24 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: korvath-query [--master HOST[:PORT]] [--json]\n"
-    "  --master HOST[:PORT]  master server to ask (default 127.0.0.1:18444)\n"
+    "usage: korvath-query [--master HOST[:PORT]]... [--last-list] [--json]\n"
+    "  --master HOST[:PORT]  master server to ask (default 127.0.0.1:18444); given several\n"
+    "                        times, they are tried in order until one gives its whole list\n"
+    "  --last-list           keep each whole list in $XDG_CACHE_HOME/korvath/last-list\n"
+    "                        (~/.cache/korvath/last-list) and query it when no master gives one\n"
     "  --json                print one JSON object instead of the table\n"
     "  -h, --help            print this help\n"
     "Messages go to standard error, the result to standard output. On a terminal, standard\n"
     "error also shows how many servers have been queried.\n"
     "Exit status:\n"
     "  0    the list was fetched and every server queried (also when a list too long was cut,\n"
-    "       or one still coming after 60 s was cut short there)\n"
-    "  1    the master did not answer (silent, or its port closed), or the download broke off\n"
-    "       before the last page\n"
+    "       or one still coming after 60 s was cut short there, or with --last-list the\n"
+    "       list kept was queried because no master gave one)\n"
+    "  1    no master gave its list: one did not answer (silent, or its port closed), or broke\n"
+    "       off before the last page (each master that failed is named on standard error)\n"
     "  2    bad usage\n"
-    "  3    the master's address cannot be resolved (within 5 s), or no socket to it can be\n"
-    "       set up\n"
+    "  3    no master's address can be resolved (within 5 s), or no socket to one can be set\n"
+    "       up\n"
     "  4    the result cannot be written to standard output\n"
     "  130  stopped by SIGINT, 143 stopped by SIGTERM: no query starts after the signal, those\n"
     "       in flight end (2 s at most), nothing is printed; servers.txt holds every address\n"
@@ -52,10 +60,19 @@ int BadUsage(const std::string& problem) {
     return kBadUsage;
 }
 
+// Names each master that gave no list, and why, on standard error.
+void TellFailedMasters(const ListSource& source) {
+    for (const ListSource::Failure& failure : source.failures) {
+        std::fprintf(stderr, "korvath-query: master %s:%d %s\n", failure.master.host.c_str(),
+                     failure.master.port, failure.reason.c_str());
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     bool json = false;
+    std::vector<MasterEndpoint> masters;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--json") == 0) {
             json = true;
@@ -67,7 +84,9 @@ int main(int argc, char** argv) {
             if (!master) {
                 return BadUsage(std::string("bad --master value: ") + argv[i]);
             }
-            SetMasterServer(master->host, master->port);
+            masters.push_back(*master);
+        } else if (std::strcmp(argv[i], "--last-list") == 0) {
+            SetLastListFile(DefaultLastListPath());
         } else if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
             std::fputs(kUsage, stdout);
             return 0;
@@ -75,6 +94,8 @@ int main(int argc, char** argv) {
             return BadUsage(std::string("unknown argument: ") + argv[i]);
         }
     }
+
+    SetMasterServers(std::move(masters));  // none given: the default stays
 
     // Tests run the tool under a mutex name of their own, so that a running browser goes on.
     if (const char* mutexName = std::getenv("KR_UPDATE_MUTEX")) {
@@ -99,8 +120,12 @@ int main(int argc, char** argv) {
         stoppedBy = outcome == RefreshOutcome::Stopped ? stop.Received() : 0;
     }
     SetUserNotice(nullptr);
+    if (outcome != RefreshOutcome::Stopped) {
+        TellFailedMasters(LastListSource());
+    }
     switch (outcome) {
         case RefreshOutcome::Completed:
+        case RefreshOutcome::LastListUsed:
             break;
         case RefreshOutcome::Stopped:
             std::fprintf(stderr, "korvath-query: stopped by %s\n",
@@ -113,10 +138,7 @@ int main(int argc, char** argv) {
     }
 
     const QueryResult result = BuildQueryResult(host.TakeFiledServers(), g_serverAddresses);
-    const MasterEndpoint& master = MasterServer();
-    const std::string output =
-        json ? FormatJson(result, master.host + ":" + std::to_string(master.port))
-             : FormatTable(result);
+    const std::string output = json ? FormatJson(result, LastListSource()) : FormatTable(result);
     if (std::fwrite(output.data(), 1, output.size(), stdout) != output.size() ||
         std::fflush(stdout) != 0) {
         std::fprintf(stderr, "korvath-query: cannot write the result: %s\n", std::strerror(errno));

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "net/listfetch.h"
 #include "tools/korvath-query/queryresult.h"
 
 // Server texts are byte strings; both writers read each byte as the code point of the same
@@ -18,4 +19,7 @@ std::string FormatTable(const QueryResult& result);
 
 // One JSON object (see korvath-query's usage) and a line end. Quotes, backslashes and control
 // characters are escaped, so the output is valid JSON for any bytes.
-std::string FormatJson(const QueryResult& result, const std::string& master);
+// `source` tells where the list came from: "master" is the master used ("HOST:PORT"; null for
+// the last list) and "list" {"source": "master", "master": "HOST:PORT"} or {"source":
+// "last-list", "time": SECONDS}.
+std::string FormatJson(const QueryResult& result, const ListSource& source);
