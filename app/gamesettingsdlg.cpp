@@ -1,6 +1,7 @@
 #include "app/gamesettingsdlg.h"
 
 #include "app/gamecommand.h"
+#include "app/queryspeedsettings.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -32,6 +33,9 @@ CGameSettingsDlg::CGameSettingsDlg(QWidget* parent)
     layout->addRow(tr("Password arguments:"), m_editPasswordArguments);
     layout->addRow(hint);
     layout->addRow(m_problem);
+    auto* speed = new CQuerySpeedChoice(this);  // saved only when OK closes the dialog
+    layout->addRow(tr("Query speed:"), speed);
+    connect(this, &QDialog::accepted, speed, &CQuerySpeedChoice::Save);
     layout->addRow(buttons);
 }
 
