@@ -146,9 +146,12 @@ private:
         slot.busy = false;
         --m_inFlight;
         const bool again = timedOut && slot.asked <= m_speed.retries;
+        // Time-outs count against the network only while the list is being asked: those of
+        // servers asked again are expected, and at the list's end the silent servers outlast
+        // the answers and would make the last 20 look worse than they are.
         if (answered) {
             m_backOff.Answered();
-        } else if (slot.asked == 1) {
+        } else if (slot.asked == 1 && m_next < m_servers.size()) {
             m_backOff.Unanswered(timedOut);
         }
         if (again) {

@@ -44,7 +44,7 @@ struct QueriedServer {
 // waiting to be asked again. Each server is asked at most 1 + retries times, so the run always
 // ends: with N servers all silent, within timeoutMs x (1 + retries) x ceil(N / L) plus
 // paceMs x (1 + retries) x N, L being the speed's in-flight, or with back-off the lesser of 10
-// and it (time-outs of servers asked again do not lower it: those are known to be silent).
+// and it (only time-outs while the list is still being asked lower it).
 void RunServerQueries(std::span<const ServerAddress> servers, TEvent& stop,
                       const std::function<bool(std::vector<QueriedServer>&)>& ended,
                       const QuerySpeed& speed = kDescribedSpeed);
