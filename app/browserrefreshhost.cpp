@@ -1,5 +1,6 @@
 #include "app/browserrefreshhost.h"
 
+#include "app/queryspeedsettings.h"
 #include "platform/qt/statusbar.h"
 #include "serverlist/servergrid.h"
 
@@ -42,4 +43,8 @@ void CBrowserRefreshHost::StepBar() {
 
 void CBrowserRefreshHost::EndProgress() {
     m_pProgress.reset();
+}
+
+QuerySpeed CBrowserRefreshHost::QuerySpeedSetting() {
+    return LoadQuerySpeed();
 }

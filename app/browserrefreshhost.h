@@ -28,6 +28,8 @@ public:
     void FileAndStep(std::span<const QueriedServer> servers) override;
     // Destroys the bar, which gives pane 0 back its idle text.
     void EndProgress() override;
+    // The query speed chosen in Game Settings (LoadQuerySpeed).
+    QuerySpeed QuerySpeedSetting() override;
 
 private:
     void StepBar();  // on the UI thread

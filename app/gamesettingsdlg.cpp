@@ -2,6 +2,7 @@
 
 #include "app/gamecommand.h"
 #include "app/mastersettings.h"
+#include "app/queryspeedsettings.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -34,6 +35,9 @@ CGameSettingsDlg::CGameSettingsDlg(QWidget* parent)
     layout->addRow(hint);
     layout->addRow(m_problem);
     CMasterListEdit::AddTo(*layout, *this);
+    auto* speed = new CQuerySpeedChoice(this);  // saved only when OK closes the dialog
+    layout->addRow(tr("Query speed:"), speed);
+    connect(this, &QDialog::accepted, speed, &CQuerySpeedChoice::Save);
     layout->addRow(buttons);
 }
 

@@ -7,7 +7,8 @@ class QLineEdit;
 
 // "Game Settings": the game command and the password arguments in two line edits, a hint naming
 // their codes, OK and Cancel. OK saves both when ExpandGameCommand accepts them and closes; else
-// the reason shows under the edits and the dialog stays open. Cancel saves nothing.
+// the reason shows under the edits and the dialog stays open. Cancel saves nothing. Below them,
+// "Query speed" (CQuerySpeedChoice), saved when OK closes the dialog.
 class CGameSettingsDlg : public QDialog {
     Q_OBJECT
 public:

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "net/queryspeed.h"
 #include "tests/support/simprocess.h"
 
 // korvath-sim's options: 2,000 servers whose round trips lie between 20 and 250 ms, one in ten
@@ -15,14 +16,6 @@
 inline std::vector<std::string> RealisticFleetOptions() {
     return kr::test::Words("--servers 2000 --rtt 20-250 --silent 10 --loss 1 --random 38");
 }
-
-// How a refresh queries; the defaults are the described speed.
-struct QuerySpeed {
-    int inFlight = 10;
-    int timeoutMs = 2000;
-    int retries = 0;  // extra queries of a server that did not answer
-    int paceMs = 0;   // the least time between two sends
-};
 
 // The speed that korvath-query's arguments ask for (--in-flight, --timeout, --retries, --pace),
 // the described one for what they leave out. Cost: linear in the arguments.

@@ -54,10 +54,10 @@ void RunOffThread(IRefreshHost& host, const std::function<void()>& job) {
     }
 }
 
-// Queries the servers on the query thread, which files and counts each, while the driver waits.
-// When the thread cannot be started every server still counts as done.
+// Queries the servers at the host's speed on the query thread, which files and counts each, while
+// the driver waits. When the thread cannot be started every server still counts as done.
 void RunQueryThread(IRefreshHost& host, std::span<const ServerAddress> servers) {
-    ServerQueryThread queries(host, servers);
+    ServerQueryThread queries(host, servers, host.QuerySpeedSetting());
     if (!RunWorker(host, queries)) {
         for (size_t i = 0; i < servers.size(); ++i) {
             host.StepProgress();  // a server that was never queried still counts as done

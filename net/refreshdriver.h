@@ -37,7 +37,7 @@ enum class RefreshOutcome {
 //   for all, waiting in host.WaitForWorkerEnd; host.FavouritesResolved);
 //   host.BeginProgress("%d server(s)", N + the favourites not listed); one ServerQueryThread
 //   queries the listed servers, then the resolved favourites not listed (each address once)
-//   (at most 10 at once, list order, each once, on a pooled thread; every server's record is
+//   (at host.QuerySpeedSetting(), list order, on a pooled thread; every server's record is
 //   filed and the progress stepped once for it, through PostFileAndStep) while the driver waits in
 //   host.WaitForWorkerEnd; the favourites that could not be resolved are filed and counted
 //   unanswered (FileAndStep); host.SortRows; the count text as status text; host.EndProgress. A
@@ -55,7 +55,7 @@ RefreshOutcome RefreshServerListAgain(IRefreshHost& host);
 // "Query Shown Servers": the servers given, asked again without the master, on the thread that
 // owns the front end, whether or not a refresh has run before (g_refreshCount is left alone):
 // host.LocateStatusBar; host.BeginProgress("%d server(s)", N); one ServerQueryThread queries
-// them (as RefreshServerList's listed servers: at most 10 at once, list order, each once, filed
+// them (as RefreshServerList's listed servers: at host.QuerySpeedSetting(), list order, filed
 // and counted through PostFileAndStep under "update") while the driver waits in
 // host.WaitForWorkerEnd; host.SortRows; the count text as status text; host.EndProgress.
 // Completed, or Stopped when g_refreshStop ended the queries (no sort, no count text). The

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "net/favouriteaddress.h"
+#include "net/queryspeed.h"
 #include "net/serverqueryloop.h"
 
 class TEvent;
@@ -68,6 +69,9 @@ public:
     // their records carry that address ("a.b.c.d:port"), or, for one that could not be resolved,
     // the text the user added (a record that never answered). Nothing by default.
     virtual void FavouritesResolved(std::span<const ResolvedFavourite> /*favourites*/) {}
+    // How fast the servers are queried (RunServerQueries); asked once a query step, before it.
+    // The described speed by default.
+    virtual QuerySpeed QuerySpeedSetting() { return kDescribedSpeed; }
     // Orders the rows by ping once every query has ended.
     virtual void SortRows() = 0;
     // Removes the progress bar.

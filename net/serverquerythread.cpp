@@ -91,9 +91,12 @@ ServerQueryThread::~ServerQueryThread() {
 void ServerQueryThread::Run() {
     TMutex& update = ThreadsUpdateMutex();
     HandedServers handed;
-    RunServerQueries(m_servers, g_refreshStop, [&](std::vector<QueriedServer>& ended) {
-        // False when the refresh is stopping: nothing more is filed or counted.
-        return handed.Post(m_host, update, ended);
-    });
+    RunServerQueries(
+        m_servers, g_refreshStop,
+        [&](std::vector<QueriedServer>& ended) {
+            // False when the refresh is stopping: nothing more is filed or counted.
+            return handed.Post(m_host, update, ended);
+        },
+        m_speed);
     handed.Finish(update);
 }

@@ -30,10 +30,19 @@ struct FakeServerScript {
     Bytes reply;          // sent back to every request
     bool silent = false;  // never answers
     int delayMs = 0;      // answers this long after the request
+    int silentFor = 0;    // leaves this many requests unanswered before it answers
+};
+
+// A request as a fake server saw it: when it came, and how many answers the fleet still owed
+// then (requests of answering servers not yet answered), this one included.
+struct SeenRequest {
+    std::chrono::steady_clock::time_point at;
+    int owed = 0;
 };
 
 // A fleet of game servers on 127.0.0.1, one socket and one thread per server, each answering its
-// requests one after the other. Keeps the requests of each server.
+// requests one after the other. Keeps the requests of each server, and how many answers the fleet
+// owed at most at once: never more than the queries in flight.
 class FakeGameServers {
 public:
     explicit FakeGameServers(const std::vector<FakeServerScript>& scripts) {
@@ -67,12 +76,22 @@ public:
         return m_servers[server]->requests;
     }
 
+    std::vector<SeenRequest> Seen(size_t server) {
+        const std::lock_guard<std::mutex> hold(m_lock);
+        return m_servers[server]->seen;
+    }
+    int MostOwed() {
+        const std::lock_guard<std::mutex> hold(m_lock);
+        return m_mostOwed;
+    }
+
 private:
     struct Server {
         explicit Server(const FakeServerScript& s) : script(s) {}
         FakeServerScript script;
         FakeUdpSocket socket;
         std::vector<Bytes> requests;
+        std::vector<SeenRequest> seen;
         std::thread thread;
     };
     void Serve(Server& server) {
@@ -83,10 +102,20 @@ private:
                 continue;  // looks at the stop flag every 20 ms
             }
             m_lock.lock();
+            const bool answers =
+                !server.script.silent &&
+                static_cast<int>(server.requests.size()) >= server.script.silentFor;
             server.requests.push_back(*request);
+            const int owed = m_owed + answers;
+            server.seen.push_back({std::chrono::steady_clock::now(), owed});
+            m_owed = owed;
+            m_mostOwed = std::max(m_mostOwed, owed);
             m_lock.unlock();
-            if (!server.script.silent) {
+            if (answers) {
                 std::this_thread::sleep_for(std::chrono::milliseconds(server.script.delayMs));
+                m_lock.lock();
+                --m_owed;
+                m_lock.unlock();
                 server.socket.SendTo(server.script.reply, client);
             }
         }
@@ -94,6 +123,8 @@ private:
 
     std::vector<std::unique_ptr<Server>> m_servers;
     std::mutex m_lock;
+    int m_owed = 0;  // these two under m_lock
+    int m_mostOwed = 0;
     std::atomic<bool> m_stop{false};
 };
 

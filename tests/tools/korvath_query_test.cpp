@@ -170,6 +170,34 @@ TEST(KorvathQueryTest, ExitStatusTellsUsageMasterAndOutputFailures) {
     }
 }
 
+// The query speed options: a value missing, not a plain decimal number or outside its range exits
+// with 2 naming the argument and its range; values at the ends of their ranges are taken, also
+// over --fast (the closed master then fails as ever).
+TEST(KorvathQueryTest, QuerySpeedOptionsRefuseValuesOutsideTheirRanges) {
+    const std::string closed = "127.0.0.1:" + std::to_string(FakeUdpSocket().Port());
+    const std::tuple<std::vector<std::string>, int, std::string> cases[] = {
+        {{"--in-flight", "0"}, 2, "bad --in-flight value: 0 (1-100)\n"},
+        {{"--in-flight", "101"}, 2, "bad --in-flight value: 101 (1-100)\n"},
+        {{"--timeout", "199"}, 2, "bad --timeout value: 199 (200-5000)\n"},
+        {{"--timeout", "5001"}, 2, "bad --timeout value: 5001 (200-5000)\n"},
+        {{"--retries", "4"}, 2, "bad --retries value: 4 (0-3)\n"},
+        {{"--retries", "1x"}, 2, "bad --retries value: 1x (0-3)\n"},
+        {{"--pace", "101"}, 2, "bad --pace value: 101 (0-100)\n"},
+        {{"--pace", "-1"}, 2, "bad --pace value: -1 (0-100)\n"},
+        {{"--fast", "--timeout"}, 2, "korvath-query: --timeout needs MS (200-5000)\n"},
+        {{"--in-flight", "1", "--timeout", "5000", "--retries", "3", "--pace", "100", "--fast",
+          "--master", closed},
+         1,
+         "Failed to call Master Server"},
+    };
+    for (const auto& [arguments, exitCode, text] : cases) {
+        SCOPED_TRACE(text);
+        const ChildRun run = RunQuery(arguments);
+        EXPECT_EQ(run.exitCode, exitCode) << run.err;
+        EXPECT_NE(run.err.find(text), std::string::npos) << run.err;
+    }
+}
+
 // With --last-list a whole list is kept in the cache folder, and queried when the master is
 // silent; the JSON tells which list was used.
 TEST(KorvathQueryTest, LastListIsQueriedWhenTheMasterIsSilent) {

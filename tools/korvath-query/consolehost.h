@@ -40,6 +40,9 @@ public:
     void SortRows() override {}
     void EndProgress() override;
     void WaitForWorkerEnd(TEvent& workerEnded) override;
+    // The speed of the queries: the described one until set.
+    QuerySpeed QuerySpeedSetting() override { return m_speed; }
+    void SetQuerySpeed(const QuerySpeed& speed) { m_speed = speed; }
 
     // The records in filing order, handed over; call once, after the refresh.
     std::vector<FiledServer> TakeFiledServers() { return std::move(m_filed); }
@@ -54,4 +57,5 @@ private:
     int m_done = 0;
     int m_maximum = 0;
     bool m_shown = false;  // a progress line stands on the terminal
+    QuerySpeed m_speed = kDescribedSpeed;
 };

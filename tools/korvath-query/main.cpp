@@ -1,8 +1,9 @@
-// korvath-query [--master HOST[:PORT]]... [--last-list] [--json]
+// korvath-query [--master HOST[:PORT]]... [--last-list] [--json] [query speed options]
 // One refresh without a window: downloads the master list (appending "servers.txt" in the
 // current folder; the masters in order until one gives its list, with --last-list the last list
-// kept when none does), queries every listed server with the browser's workers, and prints the
-// servers in the browser's grid order as a table or as JSON. Exit statuses: see kUsage.
+// kept when none does), queries every listed server with the browser's workers (as described, or
+// at the speed the options give), and prints the servers in the browser's grid order as a table
+// or as JSON. Exit statuses: see kNotes.
 #include <signal.h>
 #include <unistd.h>
 
@@ -21,19 +22,22 @@
 #include "net/serverquerythread.h"
 #include "platform/posix/trace.h"
 #include "tools/korvath-query/consolehost.h"
+#include "tools/korvath-query/queryoptions.h"
 #include "tools/korvath-query/resultwriters.h"
 #include "tools/korvath-query/stopsignals.h"
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage: korvath-query [--master HOST[:PORT]]... [--last-list] [--json]\n"
+constexpr const char* kSynopsis =
+    "usage: korvath-query [--master HOST[:PORT]]... [--last-list] [--json]\n";
+constexpr const char* kOptions =
     "  --master HOST[:PORT]  master server to ask (default 127.0.0.1:18444); given several\n"
     "                        times, they are tried in order until one gives its whole list\n"
     "  --last-list           keep each whole list in $XDG_CACHE_HOME/korvath/last-list\n"
     "                        (~/.cache/korvath/last-list) and query it when no master gives one\n"
     "  --json                print one JSON object instead of the table\n"
-    "  -h, --help            print this help\n"
+    "  -h, --help            print this help\n";
+constexpr const char* kNotes =
     "Messages go to standard error, the result to standard output. On a terminal, standard\n"
     "error also shows how many servers have been queried.\n"
     "Exit status:\n"
@@ -47,8 +51,13 @@ constexpr const char* kUsage =
     "       up\n"
     "  4    the result cannot be written to standard output\n"
     "  130  stopped by SIGINT, 143 stopped by SIGTERM: no query starts after the signal, those\n"
-    "       in flight end (2 s at most), nothing is printed; servers.txt holds every address\n"
-    "       received until then\n";
+    "       in flight end (within their time-out), nothing is printed; servers.txt holds every\n"
+    "       address received until then\n";
+
+// The whole usage text: the synopsis and the options, the query speed's among them.
+std::string Usage() {
+    return std::string(kSynopsis) + kSpeedSynopsis + kOptions + kSpeedUsage + kNotes;
+}
 
 constexpr int kMasterFailed = 1;
 constexpr int kBadUsage = 2;
@@ -56,7 +65,7 @@ constexpr int kMasterUnreachable = 3;
 constexpr int kOutputFailed = 4;
 
 int BadUsage(const std::string& problem) {
-    std::fprintf(stderr, "korvath-query: %s\n%s", problem.c_str(), kUsage);
+    std::fprintf(stderr, "korvath-query: %s\n%s", problem.c_str(), Usage().c_str());
     return kBadUsage;
 }
 
@@ -72,9 +81,16 @@ void TellFailedMasters(const ListSource& source) {
 
 int main(int argc, char** argv) {
     bool json = false;
+    QuerySpeedOptions speed;
     std::vector<MasterEndpoint> masters;
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--json") == 0) {
+        std::string problem;
+        if (const auto taken = speed.Take(argc, argv, i, problem);
+            taken != QuerySpeedOptions::Taken::No) {
+            if (taken == QuerySpeedOptions::Taken::Bad) {
+                return BadUsage(problem);
+            }
+        } else if (std::strcmp(argv[i], "--json") == 0) {
             json = true;
         } else if (std::strcmp(argv[i], "--master") == 0) {
             if (i + 1 >= argc) {
@@ -88,7 +104,7 @@ int main(int argc, char** argv) {
         } else if (std::strcmp(argv[i], "--last-list") == 0) {
             SetLastListFile(DefaultLastListPath());
         } else if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            std::fputs(kUsage, stdout);
+            std::fputs(Usage().c_str(), stdout);
             return 0;
         } else {
             return BadUsage(std::string("unknown argument: ") + argv[i]);
@@ -109,6 +125,7 @@ int main(int argc, char** argv) {
     SetUserNotice(&notice);
     // Progress only for a person watching a terminal, never into a pipe or a file.
     ConsoleRefreshHost host(isatty(STDERR_FILENO) ? stderr : nullptr);
+    host.SetQuerySpeed(speed.Speed());
     RefreshOutcome outcome;
     int stoppedBy = 0;
     {

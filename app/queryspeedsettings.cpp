@@ -1,0 +1,23 @@
+#include "app/queryspeedsettings.h"
+
+#include "app/profilesettings.h"
+
+namespace {
+constexpr char kKey[] = "Query/Speed";
+constexpr char kFast[] = "Fast";
+constexpr char kDescribed[] = "As described";
+}  // namespace
+
+QuerySpeed LoadQuerySpeed() {
+    return CProfileSettings().value(kKey).toString() == kFast ? kFastSpeed : kDescribedSpeed;
+}
+
+CQuerySpeedChoice::CQuerySpeedChoice(QWidget* parent) : QComboBox(parent) {
+    addItem(tr("As described"), kDescribed);
+    addItem(tr("Fast"), kFast);
+    setCurrentIndex(LoadQuerySpeed() == kFastSpeed ? 1 : 0);
+}
+
+void CQuerySpeedChoice::Save() const {
+    CProfileSettings().setValue(kKey, currentData());
+}
