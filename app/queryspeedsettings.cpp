@@ -12,6 +12,10 @@ QuerySpeed LoadQuerySpeed() {
     return CProfileSettings().value(kKey).toString() == kFast ? kFastSpeed : kDescribedSpeed;
 }
 
+void SaveQuerySpeed(bool bFast) {
+    CProfileSettings().setValue(kKey, bFast ? kFast : kDescribed);
+}
+
 CQuerySpeedChoice::CQuerySpeedChoice(QWidget* parent) : QComboBox(parent) {
     addItem(tr("As described"), kDescribed);
     addItem(tr("Fast"), kFast);
@@ -19,5 +23,5 @@ CQuerySpeedChoice::CQuerySpeedChoice(QWidget* parent) : QComboBox(parent) {
 }
 
 void CQuerySpeedChoice::Save() const {
-    CProfileSettings().setValue(kKey, currentData());
+    SaveQuerySpeed(currentData() == kFast);
 }

@@ -9,6 +9,8 @@
 // default. Read on the thread that runs the refresh (the user-interface thread); one settings
 // read a call.
 QuerySpeed LoadQuerySpeed();
+// Saves the fast speed, or the described one.
+void SaveQuerySpeed(bool bFast);
 
 // "Query speed" in Game Settings: "As described" or "Fast", showing the saved choice. Save writes
 // the one shown; the dialog calls it when OK closes it.

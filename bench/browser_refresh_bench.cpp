@@ -14,6 +14,7 @@
 //    "Refresh List" nineteen times; the heap in use after the first and its growth after that.
 #include "app/browserapp.h"
 #include "app/commandids.h"
+#include "app/queryspeedsettings.h"
 #include "bench/heapinuse.h"
 #include "bench/loopstallmeter.h"
 #include "bench/realisticfleet.h"
@@ -117,13 +118,15 @@ void AnsweringAtCap(benchmark::State& state) {
 }
 BENCHMARK(AnsweringAtCap)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
 
+// The window's refresh of the realistic fleet at the speed of Game Settings that range(0) names
+// (0 as described, 1 fast).
 void RealisticFleet(benchmark::State& state) {
-    // The window refreshes at the described speed. Once it has a speed setting, the benchmark
-    // sets the window to each speed it measures and passes that speed here for the bound.
-    const QuerySpeed described;
-    RunRefresh(state, RealisticFleetOptions(), false, &described);
+    const bool fast = state.range(0) == 1;
+    SaveQuerySpeed(fast);  // the settings of the benchmark's temporary folder
+    RunRefresh(state, RealisticFleetOptions(), false, fast ? &kFastSpeed : &kDescribedSpeed);
 }
-BENCHMARK(RealisticFleet)->UseManualTime()->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(RealisticFleet)->Arg(0)->Arg(1)->UseManualTime()->Iterations(1)->Unit(
+    benchmark::kSecond);
 
 // The heap in use once what the window let go of has been freed.
 double HeapInUseMegabytes() {

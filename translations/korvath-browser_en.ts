@@ -31,10 +31,6 @@
 <context>
     <name>CBrowserApp</name>
     <message>
-        <source>Master server to ask for the list.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Adds a Demo menu that reaches the grid&apos;s demonstration commands.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -60,6 +56,10 @@
     </message>
     <message>
         <source>Join links dropped while a question was open: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Master server to ask for the list; given again, the next one to try.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -177,6 +177,10 @@ Print... on the File menu can write the list to a PDF file instead.</source>
     </message>
     <message>
         <source>Password arguments:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Query speed:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -448,6 +452,21 @@ Print... on the File menu can write the list to a PDF file instead.</source>
     </message>
 </context>
 <context>
+    <name>CMasterListEdit</name>
+    <message>
+        <source>One HOST[:PORT] a line, tried in order until one gives its list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Master servers:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not HOST[:PORT], will not be kept: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CNodeNameDlg</name>
     <message>
         <source>A tedious dialogbox</source>
@@ -490,6 +509,17 @@ Print... on the File menu can write the list to a PDF file instead.</source>
     </message>
     <message>
         <source>Keep the password in the desktop&apos;s secret store</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CQuerySpeedChoice</name>
+    <message>
+        <source>As described</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fast</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
