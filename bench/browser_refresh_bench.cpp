@@ -125,8 +125,7 @@ void RealisticFleet(benchmark::State& state) {
     SaveQuerySpeed(fast);  // the settings of the benchmark's temporary folder
     RunRefresh(state, RealisticFleetOptions(), false, fast ? &kFastSpeed : &kDescribedSpeed);
 }
-BENCHMARK(RealisticFleet)->Arg(0)->Arg(1)->UseManualTime()->Iterations(1)->Unit(
-    benchmark::kSecond);
+BENCHMARK(RealisticFleet)->Arg(0)->Arg(1)->UseManualTime()->Iterations(1)->Unit(benchmark::kSecond);
 
 // The heap in use once what the window let go of has been freed.
 double HeapInUseMegabytes() {
