@@ -27,6 +27,12 @@ namespace {
 constexpr char kProgramName[] = "Korvath Servers Browser";
 constexpr char kRecentFileSection[] = "Recent File List";
 constexpr char kVersion[] = "0.3.0";
+// What --version prints below the name and version, as GNU programs do.
+constexpr char kLicenceLines[] =
+    "Copyright (C) 2026 Korvath Servers Browser developers\n"
+    "License GPLv3+: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
+    "This is free software: you are free to change and redistribute it.\n"
+    "There is NO WARRANTY, to the extent permitted by law.\n";
 }  // namespace
 
 CBrowserApp::~CBrowserApp() {
@@ -167,9 +173,9 @@ bool CBrowserApp::ParseCommandLine(const QStringList& arguments) {
     // Qt adds "--help-all" with the help option; it answers as "--help" does.
     const bool wantsHelp = parser.isSet(help) || parser.isSet("help-all");
     if (wantsHelp || parser.isSet(version)) {
-        const QString text = wantsHelp
-                                 ? parser.helpText()
-                                 : QCoreApplication::applicationName() + " " + kVersion + "\n";
+        const QString text =
+            wantsHelp ? parser.helpText()
+                      : QCoreApplication::applicationName() + " " + kVersion + "\n" + kLicenceLines;
         std::fputs(qPrintable(text), stdout);
         m_exitCode = 0;
         return false;

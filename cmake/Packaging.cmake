@@ -1,5 +1,5 @@
 # What an install holds beyond the programs, the desktop entry and the icons: the manual pages,
-# and the Debian package built from an install with `cpack -G DEB`.
+# the copyright file, and the Debian package built from an install with `cpack -G DEB`.
 include(GNUInstallDirs)
 
 install(FILES docs/man/korvath-query.1 docs/man/korvath-sim.1
@@ -7,6 +7,10 @@ install(FILES docs/man/korvath-query.1 docs/man/korvath-sim.1
 if(KR_WITH_QT)
   install(FILES docs/man/korvath-browser.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endif()
+
+# The licence: its full text beside the sources (COPYING), and Debian's machine-readable copyright
+# file where Debian looks for a package's licence.
+install(FILES packaging/debian/copyright DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/korvath-browser)
 
 set(CPACK_PACKAGE_NAME korvath-browser)
 set(CPACK_PACKAGE_VENDOR "Korvath Servers Browser developers")

@@ -35,7 +35,7 @@ TEST(BrowserDesktopTest, CommandLineIsAnsweredWithoutADisplay) {
         {{"korvath://-foo:27015"}, "", 2},
         {{"--version"}, "Korvath Servers Browser 0.3.0\n", 0},
         {{"-platform", "xcb", "-reverse", "--style=fusion", "-qwindowgeometry", "9x9", "--version"},
-         "Korvath Servers Browser 0.3.0\n",
+         "\nLicense GPLv3+: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n",
          0},
         {{"--bogus"}, "", 2},
         {{"extra"}, "", 2}};

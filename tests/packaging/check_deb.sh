@@ -1,5 +1,6 @@
 # check_deb.sh BUILD_FOLDER VERSION: cpack's .deb holds every installed file, carries the
-# project's version and depends on the libraries dpkg-shlibdeps found.
+# project's version, depends on the libraries dpkg-shlibdeps found and holds a machine-readable
+# copyright file.
 set -euo pipefail
 . "$(dirname "$0")/packaging.sh"
 need cpack cmake dpkg-deb dpkg dpkg-shlibdeps dpkg-dev
@@ -17,3 +18,5 @@ echo "Depends: $depends"
 for library in libc6 libqt6widgets6; do
     grep -q "$library" <<<"$depends" || { echo "Depends does not name $library"; exit 1; }
 done
+dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/korvath-browser/copyright | head -n 1 |
+    grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/'

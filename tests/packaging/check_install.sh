@@ -1,5 +1,5 @@
 # check_install.sh BUILD_FOLDER: an install holds exactly the programs, the desktop and
-# software-centre entries, the icons and the manual pages.
+# software-centre entries, the icons, the manual pages and the copyright file.
 set -euo pipefail
 . "$(dirname "$0")/packaging.sh"
 dest=$(mktemp -d)
@@ -16,6 +16,7 @@ expected=$(
     echo ./usr/share/icons/hicolor/scalable/apps/korvath-browser.svg
     echo ./usr/share/applications/korvath-browser.desktop
     echo ./usr/share/metainfo/korvath-browser.metainfo.xml
+    echo ./usr/share/doc/korvath-browser/copyright
 )
 diff -u <(LC_ALL=C sort <<<"$expected") <(installed_files "$dest")
 for program in "$dest"/usr/bin/*; do
