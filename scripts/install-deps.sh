@@ -5,14 +5,16 @@ set -euo pipefail
 # nlohmann-json3-dev: the tests and fuzz harnesses read JSON with it.
 # clang-14 and its runtime libraries (libFuzzer, sanitizers) build the fuzz harnesses.
 # desktop-file-utils, appstream, man-db, groff-base and dpkg-dev check the installed files and
-# build the .deb (dpkg-shlibdeps). qt6-tools-dev and qt6-l10n-tools build the translations;
-# qt6-translations-l10n holds Qt's own. qtkeychain-qt6-dev keeps the passwords of private servers
-# in the desktop's secret store; the secret-store test runs gnome-keyring's daemon under a session
-# bus of its own (dbus-daemon), reached through libsecret-1-0, which QtKeychain loads at run time.
+# build the .deb (dpkg-shlibdeps); lintian checks the .deb as Debian does. qt6-tools-dev and
+# qt6-l10n-tools build the translations; qt6-translations-l10n holds Qt's own. qtkeychain-qt6-dev
+# keeps the passwords of private servers in the desktop's secret store; the secret-store test runs
+# gnome-keyring's daemon under a session bus of its own (dbus-daemon), reached through
+# libsecret-1-0, which QtKeychain loads at run time.
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
           libbenchmark-dev nlohmann-json3-dev clang-14 libclang-rt-14-dev poppler-utils
           desktop-file-utils appstream man-db groff-base dpkg-dev qt6-tools-dev qt6-l10n-tools
-          qt6-translations-l10n qtkeychain-qt6-dev gnome-keyring dbus-daemon libsecret-1-0 "$@")
+          qt6-translations-l10n qtkeychain-qt6-dev gnome-keyring dbus-daemon libsecret-1-0
+          lintian "$@")
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,9 +1,9 @@
 # check_deb.sh BUILD_FOLDER VERSION: cpack's .deb holds every installed file, carries the
-# project's version, depends on the libraries dpkg-shlibdeps found and holds a machine-readable
-# copyright file.
+# version given, depends on the libraries dpkg-shlibdeps found, holds a machine-readable
+# copyright file and has no lintian error (its warnings are shown).
 set -euo pipefail
 . "$(dirname "$0")/packaging.sh"
-need cpack cmake dpkg-deb dpkg dpkg-shlibdeps dpkg-dev
+need cpack cmake dpkg-deb dpkg dpkg-shlibdeps dpkg-dev lintian lintian
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cpack -G DEB --config "$1/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1 ||
@@ -20,3 +20,5 @@ for library in libc6 libqt6widgets6; do
 done
 dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/korvath-browser/copyright | head -n 1 |
     grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/'
+lint=$(lintian --fail-on error "$deb" 2>&1) || { echo "$lint"; exit 1; }
+echo "$lint"

@@ -1,5 +1,6 @@
 # check_install.sh BUILD_FOLDER: an install holds exactly the programs, the desktop and
-# software-centre entries, the icons, the manual pages and the copyright file.
+# software-centre entries, the icons, the compressed manual pages, the copyright file and the
+# Debian changelog.
 set -euo pipefail
 . "$(dirname "$0")/packaging.sh"
 dest=$(mktemp -d)
@@ -8,7 +9,7 @@ install_into "$1" "$dest"
 expected=$(
     for program in korvath-browser korvath-query korvath-sim; do
         echo "./usr/bin/$program"
-        echo "./usr/share/man/man1/$program.1"
+        echo "./usr/share/man/man1/$program.1.gz"
     done
     for size in 16 24 32 48 64 128 256; do
         echo "./usr/share/icons/hicolor/${size}x$size/apps/korvath-browser.png"
@@ -17,6 +18,7 @@ expected=$(
     echo ./usr/share/applications/korvath-browser.desktop
     echo ./usr/share/metainfo/korvath-browser.metainfo.xml
     echo ./usr/share/doc/korvath-browser/copyright
+    echo ./usr/share/doc/korvath-browser/changelog.Debian.gz
 )
 diff -u <(LC_ALL=C sort <<<"$expected") <(installed_files "$dest")
 for program in "$dest"/usr/bin/*; do
