@@ -1,28 +1,28 @@
 #include "app/browsernotice.h"
 
 #include "app/browserrefreshhost.h"
+#include "app/noticetranslation.h"
 #include "platform/qt/mainwindow.h"
 #include "platform/qt/statusbar.h"
 
 #include <QMessageBox>
 #include <QThread>
 
-void CBrowserNotice::ShowStatusText(const std::string& text) {
+void CBrowserNotice::ShowStatusText(const NoticeText& text) {
     RunOnUiThread([text] {
         if (g_pStatusBar != nullptr) {
-            g_pStatusBar->SetPaneText(0, QString::fromLatin1(text.c_str()), TRUE);
+            g_pStatusBar->SetPaneText(0, TranslatedNotice(text), TRUE);
             g_pStatusBar->UpdateWindow();
         }
     });
 }
 
-void CBrowserNotice::ShowMessageBox(const std::string& text, const std::string& title,
+void CBrowserNotice::ShowMessageBox(const NoticeText& text, const NoticeText& title,
                                     NoticeIcon icon) {
     RunOnUiThread([&] {
         QMessageBox box(
             icon == NoticeIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
-            QString::fromLatin1(title.c_str()), QString::fromLatin1(text.c_str()), QMessageBox::Ok,
-            AfxGetMainWnd());
+            TranslatedNotice(title), TranslatedNotice(text), QMessageBox::Ok, AfxGetMainWnd());
         box.exec();
     });
 }

@@ -1,5 +1,6 @@
 #include "app/browserrefreshhost.h"
 
+#include "app/noticetranslation.h"
 #include "app/queryspeedsettings.h"
 #include "platform/qt/statusbar.h"
 #include "serverlist/servergrid.h"
@@ -17,9 +18,9 @@ void CBrowserRefreshHost::LocateStatusBar() {
     g_pStatusBar = CProgressBar::FindStatusBar();
 }
 
-void CBrowserRefreshHost::BeginProgress(const std::string& label, int maximum) {
-    m_pProgress = std::make_unique<CProgressBar>(
-        QString::fromStdString(label), kProgressWidthPercent, maximum, true, kProgressPane);
+void CBrowserRefreshHost::BeginProgress(const NoticeText& label, int maximum) {
+    m_pProgress = std::make_unique<CProgressBar>(TranslatedNotice(label), kProgressWidthPercent,
+                                                 maximum, true, kProgressPane);
 }
 
 void CBrowserRefreshHost::StepProgress() {

@@ -21,7 +21,7 @@ public:
     using ServerGridRefreshHost::ServerGridRefreshHost;
 
     void LocateStatusBar() override;
-    void BeginProgress(const std::string& label, int maximum) override;
+    void BeginProgress(const NoticeText& label, int maximum) override;
     // Steps the bar on the UI thread; returns once it has been stepped.
     void StepProgress() override;
     // Files each record and steps the bar for it, all in one call on the UI thread.

@@ -39,7 +39,7 @@ ListDownloadEnd Download(const MasterEndpoint& resolved) {
     DownloadServerList(&end, kListDownloadTime, resolved);
     if (end == ListDownloadEnd::LastPage && !LastListFile().empty() &&
         !SaveLastList(LastListFile(), g_serverAddresses, std::time(nullptr))) {
-        SetStatusText("Cannot write the last list");
+        SetStatusText(KR_TEXT("NoticeText", "Cannot write the last list"));
     }
     return end;
 }
@@ -49,13 +49,12 @@ void UseLastList(ListSource& source, const OffThread& offThread) {
     LastList list;
     offThread([&list] { list = LoadLastList(LastListFile()); });
     if (list.load == LastListLoad::Ignored) {
-        SetStatusText("Last list ignored: not a list of this program");
+        SetStatusText(KR_TEXT("NoticeText", "Last list ignored: not a list of this program"));
         return;
     }
     if (list.load == LastListLoad::Partial) {
-        char text[64];
-        std::snprintf(text, sizeof(text), "Last list: %d line(s) skipped", list.skipped);
-        SetStatusText(text);
+        SetStatusText(NoticeText(KR_COUNTED_TEXT("NoticeText", "Last list: %n line(s) skipped"), {},
+                                 list.skipped));
     }
     if (!list.servers.empty()) {
         g_serverAddresses = std::move(list.servers);
@@ -80,11 +79,9 @@ const ListSource& FetchServerList(IRefreshHost& host, const OffThread& offThread
             return g_source;
         }
         if (i > 0) {
-            char text[160];
-            std::snprintf(text, sizeof(text), "Contacting Master Server %d of %d: %s",
-                          static_cast<int>(i + 1), static_cast<int>(masters.size()),
-                          EndpointText(masters[i]).c_str());
-            SetStatusText(text);
+            SetStatusText(NoticeText(
+                KR_TEXT("NoticeText", "Contacting Master Server %1 of %2: %3"),
+                {std::to_string(i + 1), std::to_string(masters.size()), EndpointText(masters[i])}));
         }
         const MasterEndpoint resolved{addresses[i] ? DottedQuadText(*addresses[i]) : std::string(),
                                       masters[i].port};
@@ -116,13 +113,16 @@ const ListSource& LastListSource() {
     return g_source;
 }
 
-std::string LastListStatusText(std::size_t servers, int64_t time) {
+NoticeText LastListStatusText(std::size_t servers, int64_t time) {
     const std::time_t when = static_cast<std::time_t>(time);
     std::tm local{};
     char date[32] = "?";
     if (localtime_r(&when, &local) != nullptr) {
         std::strftime(date, sizeof(date), "%Y-%m-%d %H:%M", &local);
     }
-    return "Master server did not answer: querying the " + std::to_string(servers) +
-           " servers of the list from " + date;
+    return NoticeText(
+        KR_COUNTED_TEXT(
+            "NoticeText",
+            "Master server did not answer: querying the %n servers of the list from %1"),
+        {date}, static_cast<int>(servers));
 }

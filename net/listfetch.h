@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "net/masterclient.h"
+#include "platform/posix/noticetext.h"
 
 class IRefreshHost;
 
@@ -54,4 +55,4 @@ const ListSource& LastListSource();
 
 // "Master server did not answer: querying the %d servers of the list from DATE", DATE the local
 // time of the list ("%Y-%m-%d %H:%M").
-std::string LastListStatusText(std::size_t servers, int64_t time);
+NoticeText LastListStatusText(std::size_t servers, int64_t time);

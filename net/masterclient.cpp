@@ -61,11 +61,10 @@ ListDownloadEnd ReceivePages(UdpQuerySocket& socket, std::chrono::milliseconds t
         }
         const auto [received, end] = AwaitDatagram(socket, buffer, listDeadline);
         if (end == ListDownloadEnd::OutOfTime) {
-            char text[80];
-            std::snprintf(
-                text, sizeof(text), "Master list cut short after %d s: first %d server(s) kept",
-                static_cast<int>(time.count() / 1000), static_cast<int>(g_serverAddresses.size()));
-            SetStatusText(text);
+            SetStatusText(NoticeText(
+                KR_COUNTED_TEXT("NoticeText",
+                                "Master list cut short after %1 s: first %n server(s) kept"),
+                {std::to_string(time.count() / 1000)}, static_cast<int>(g_serverAddresses.size())));
         }
         if (received <= 0) {
             return received < 0 ? end : ListDownloadEnd::NoAnswer;
@@ -76,10 +75,9 @@ ListDownloadEnd ReceivePages(UdpQuerySocket& socket, std::chrono::milliseconds t
             const size_t listed = g_serverAddresses.size();
             if (datagrams > kMaxListDatagrams ||
                 (isPage && listed + PageRecordCount(packet, received) > kMaxListedServers)) {
-                char text[64];
-                std::snprintf(text, sizeof(text), "Master list too long: first %d server(s) kept",
-                              static_cast<int>(listed));
-                SetStatusText(text);
+                SetStatusText(NoticeText(
+                    KR_COUNTED_TEXT("NoticeText", "Master list too long: first %n server(s) kept"),
+                    {}, static_cast<int>(listed)));
                 return ListDownloadEnd::Cut;
             }
         }
@@ -95,7 +93,7 @@ ListDownloadEnd ReceivePages(UdpQuerySocket& socket, std::chrono::milliseconds t
             return ListDownloadEnd::LastPage;
         }
         if (!writer.AppendPage(buffer, received) && !fileFailureShown) {
-            SetStatusText("Cannot write servers.txt");
+            SetStatusText(KR_TEXT("NoticeText", "Cannot write servers.txt"));
             fileFailureShown = true;
         }
     }

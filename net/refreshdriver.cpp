@@ -113,15 +113,13 @@ void QueryWithFavourites(IRefreshHost& host, std::span<const ServerAddress> list
 }
 
 // "%d server(s)" for the count.
-std::string CountText(std::size_t count) {
-    char text[32];
-    std::snprintf(text, sizeof(text), "%d server(s)", static_cast<int>(count));
-    return text;
+NoticeText CountText(std::size_t count) {
+    return NoticeText(KR_COUNTED_TEXT("NoticeText", "%n server(s)"), {}, static_cast<int>(count));
 }
 
 // The end of the queries: unless the refresh was stopped, the sort and the count text as status
 // text; then the progress bar goes. False when stopped.
-bool EndQueries(IRefreshHost& host, const std::string& countText) {
+bool EndQueries(IRefreshHost& host, const NoticeText& countText) {
     if (g_refreshStop.TryWait()) {
         host.EndProgress();
         return false;
@@ -144,7 +142,7 @@ RefreshOutcome RefreshServerList(IRefreshHost& host) {
 RefreshOutcome RefreshServerListAgain(IRefreshHost& host) {
     host.LocateStatusBar();
     ++g_refreshCount;
-    SetStatusText("Contacting Master Server");
+    SetStatusText(KR_TEXT("NoticeText", "Contacting Master Server"));
 
     const ListSource& source = FetchServerList(
         host, [&host](const std::function<void()>& job) { RunOffThread(host, job); });
@@ -152,9 +150,9 @@ RefreshOutcome RefreshServerListAgain(IRefreshHost& host) {
         return RefreshOutcome::Stopped;
     }
     if (source.kind == ListSource::Kind::None && source.noAnswer) {
-        ShowMessageBox("Connection To Master Server Failed", "KR Server Browser",
-                       NoticeIcon::Exclamation);
-        SetStatusText("Failed to call Master Server");
+        ShowMessageBox(KR_TEXT("NoticeText", "Connection To Master Server Failed"),
+                       KR_TEXT("NoticeText", "KR Server Browser"), NoticeIcon::Exclamation);
+        SetStatusText(KR_TEXT("NoticeText", "Failed to call Master Server"));
         // The servers listed before the failure are not queried; the favourites are, with no
         // progress bar and no sort, so the failure's status text stays.
         FavouriteQueries favourites = ResolveHostsFavourites(host, {});
@@ -168,7 +166,7 @@ RefreshOutcome RefreshServerListAgain(IRefreshHost& host) {
     const size_t count = g_serverAddresses.size();
     // From the last list, its status text stays as the progress label and after the queries.
     const bool fromLastList = source.kind == ListSource::Kind::LastList;
-    const std::string countText =
+    const NoticeText countText =
         fromLastList ? LastListStatusText(count, source.time) : CountText(count);
     if (fromLastList) {
         SetStatusText(countText);
@@ -188,7 +186,7 @@ RefreshOutcome RefreshServerListAgain(IRefreshHost& host) {
 
 RefreshOutcome QueryServers(IRefreshHost& host, std::span<const ServerAddress> servers) {
     host.LocateStatusBar();
-    const std::string countText = CountText(servers.size());
+    const NoticeText countText = CountText(servers.size());
     host.BeginProgress(countText, static_cast<int>(servers.size()));
     RunQueryThread(host, servers);
     return EndQueries(host, countText) ? RefreshOutcome::Completed : RefreshOutcome::Stopped;

@@ -9,6 +9,7 @@
 #include "net/favouriteaddress.h"
 #include "net/queryspeed.h"
 #include "net/serverqueryloop.h"
+#include "platform/posix/noticetext.h"
 
 class TEvent;
 
@@ -34,7 +35,7 @@ public:
     // Finds where status texts go; called once, before the first status text of the refresh.
     virtual void LocateStatusBar() = 0;
     // Shows a progress bar labelled `label` that will count `maximum` steps.
-    virtual void BeginProgress(const std::string& label, int maximum) = 0;
+    virtual void BeginProgress(const NoticeText& label, int maximum) = 0;
     // Files one queried server (query thread, under "update"): a row when the record's group
     // key names a group, nothing otherwise (a favourite may still get one, see
     // FavouritesResolved). listIndex is its index in the servers queried: the entries of

@@ -14,8 +14,10 @@ TMutex::TMutex(const std::string& name) : m_strName(name), m_lockCount(0) {
     NamedMutex::OpenFailure failure = NamedMutex::OpenFailure::CannotOpen;
     m_hMutex = NamedMutex::Open(name, &failure);
     if (!m_hMutex && failure == NamedMutex::OpenFailure::Refused) {
-        SetStatusText("Mutex \"" + name +
-                      "\" not used: another user owns it or others can write it");
+        SetStatusText(NoticeText(
+            KR_TEXT("NoticeText",
+                    "Mutex \"%1\" not used: another user owns it or others can write it"),
+            {name}));
     }
 }
 

@@ -23,13 +23,13 @@ constexpr int kInvalidSocket = -1;
 const char* ConnectErrorText(int error) {
     switch (error) {
         case ENETUNREACH:
-            return "Server Unreacheable";
+            return KR_TEXT("NoticeText", "Server Unreacheable");
         case ETIMEDOUT:
-            return "Connect to Server TimeOut";
+            return KR_TEXT("NoticeText", "Connect to Server TimeOut");
         case ECONNREFUSED:
-            return "Connection refused by Server";
+            return KR_TEXT("NoticeText", "Connection refused by Server");
         default:
-            return "UCP Connect Unknow Error";
+            return KR_TEXT("NoticeText", "UCP Connect Unknow Error");
     }
 }
 
@@ -42,8 +42,9 @@ UdpQuerySocket::~UdpQuerySocket() {
 int UdpQuerySocket::Connect(const std::string& host, int port) {
     const std::optional<uint32_t> address = ResolveHostIPv4(host);
     if (!address) {
-        SetStatusText("Invalid Server ip!");
-        ShowMessageBox("Invalid Server ip!", "KR Server Browser", NoticeIcon::None);
+        SetStatusText(KR_TEXT("NoticeText", "Invalid Server ip!"));
+        ShowMessageBox(KR_TEXT("NoticeText", "Invalid Server ip!"),
+                       KR_TEXT("NoticeText", "KR Server Browser"), NoticeIcon::None);
         return 0;
     }
 
@@ -56,7 +57,7 @@ int UdpQuerySocket::Connect(const std::string& host, int port) {
         m_socket = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
     }
     if (m_socket == kInvalidSocket) {
-        SetStatusText("Error Creating Socket");
+        SetStatusText(KR_TEXT("NoticeText", "Error Creating Socket"));
         return 0;
     }
     int error = EINVAL;  // a port that does not fit 16 bits would name another server

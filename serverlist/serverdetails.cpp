@@ -79,7 +79,7 @@ QString ServerToolTip(const ServerDetails& details) {
 }
 
 QString GroupDetailText(const QString& group, int shown, int all) {
-    return Texts::tr("%1: %2 of %3 server(s) shown").arg(group).arg(shown).arg(all);
+    return Texts::tr("%1: %2 of %n server(s) shown", nullptr, all).arg(group).arg(shown);
 }
 
 QString NoServerDetailText() {

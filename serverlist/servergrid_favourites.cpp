@@ -6,12 +6,6 @@
 
 #include <memory>
 
-namespace {
-
-const QString kNoAnswerRootText = QStringLiteral("Favourites (no answer)");
-
-}  // namespace
-
 bool CServerGrid::IsFavouriteRow(const CGridTreeItem* node) const {
     const CGridItemInfo* info = GetInfo(node);
     return info != nullptr && !HasChildren(node) && HasFavouriteAddress(*info);
@@ -70,7 +64,7 @@ void CServerGrid::FileUngroupedFavourite(const ServerRecord& record) {
         // Its ping text compares like the versions', so the sort, which keeps equal roots in
         // order, leaves it last.
         auto info = std::make_unique<CGridItemInfo>();
-        info->m_strText = kNoAnswerRootText;
+        info->m_strText = tr("Favourites (no answer)");
         info->m_nImage = kTreeImageFavourite;
         info->m_arrSubTexts.append(QStringLiteral(" "));
         root = m_pNoAnswerRoot = InsertRootNode(info.release());

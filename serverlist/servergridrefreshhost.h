@@ -22,7 +22,7 @@ public:
     explicit ServerGridRefreshHost(CServerGrid* grid) : m_pGrid(grid) {}
 
     void LocateStatusBar() override {}
-    void BeginProgress(const std::string& /*label*/, int /*maximum*/) override {}
+    void BeginProgress(const NoticeText& /*label*/, int /*maximum*/) override {}
     // AddServerRow on the grid's thread; returns once the record has been filed.
     void FileServerRecord(const ServerRecord& record, std::size_t listIndex) override;
     void StepProgress() override {}

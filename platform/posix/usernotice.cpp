@@ -14,13 +14,13 @@ IUserNotice* GetUserNotice() {
     return g_userNotice.load();
 }
 
-void SetStatusText(const std::string& text) {
+void SetStatusText(const NoticeText& text) {
     if (IUserNotice* notice = g_userNotice.load()) {
         notice->ShowStatusText(text);
     }
 }
 
-void ShowMessageBox(const std::string& text, const std::string& title, NoticeIcon icon) {
+void ShowMessageBox(const NoticeText& text, const NoticeText& title, NoticeIcon icon) {
     if (IUserNotice* notice = g_userNotice.load()) {
         notice->ShowMessageBox(text, title, icon);
     }

@@ -36,7 +36,7 @@ public:
     explicit RecordingHost(const std::string& mutexName) : m_mutexName(mutexName) {}
 
     void LocateStatusBar() override {}
-    void BeginProgress(const std::string&, int) override {}
+    void BeginProgress(const NoticeText&, int) override {}
     void FileServerRecord(const ServerRecord& record, std::size_t listIndex) override {
         EXPECT_TRUE(m_driverFiles ||
                     TryFromOtherThread(m_mutexName) == NamedMutex::LockResult::TimedOut)

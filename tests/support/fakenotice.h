@@ -9,9 +9,9 @@
 
 namespace kr::test {
 
-// Records every status text and message box; installed as the process's receiver for its
-// lifetime. With passOn, each also goes on there (a window's own receiver), which is put back at
-// the end. Safe to call from any thread.
+// Records every status text and message box, in English; installed as the process's receiver for
+// its lifetime. With passOn, each also goes on there (a window's own receiver), which is put back
+// at the end. Safe to call from any thread.
 class FakeNotice : public IUserNotice {
 public:
     struct MessageBox {
@@ -28,20 +28,19 @@ public:
     explicit FakeNotice(IUserNotice* passOn = nullptr) : m_passOn(passOn) { SetUserNotice(this); }
     ~FakeNotice() override { SetUserNotice(m_passOn); }
 
-    void ShowStatusText(const std::string& text) override {
+    void ShowStatusText(const NoticeText& text) override {
         {
             std::lock_guard<std::mutex> hold(m_lock);
-            m_statusTexts.push_back(text);
+            m_statusTexts.push_back(text.English());
         }
         if (m_passOn != nullptr) {
             m_passOn->ShowStatusText(text);
         }
     }
-    void ShowMessageBox(const std::string& text, const std::string& title,
-                        NoticeIcon icon) override {
+    void ShowMessageBox(const NoticeText& text, const NoticeText& title, NoticeIcon icon) override {
         {
             std::lock_guard<std::mutex> hold(m_lock);
-            m_messageBoxes.push_back(MessageBox{text, title, icon});
+            m_messageBoxes.push_back(MessageBox{text.English(), title.English(), icon});
         }
         if (m_passOn != nullptr) {
             m_passOn->ShowMessageBox(text, title, icon);

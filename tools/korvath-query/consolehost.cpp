@@ -5,12 +5,12 @@
 
 #include "net/tevent.h"
 
-void ConsoleNotice::ShowStatusText(const std::string& text) {
-    std::fprintf(stderr, "%s\n", text.c_str());
+void ConsoleNotice::ShowStatusText(const NoticeText& text) {
+    std::fprintf(stderr, "%s\n", text.English().c_str());
 }
 
-void ConsoleNotice::ShowMessageBox(const std::string& text, const std::string& title, NoticeIcon) {
-    std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
+void ConsoleNotice::ShowMessageBox(const NoticeText& text, const NoticeText& title, NoticeIcon) {
+    std::fprintf(stderr, "%s: %s\n", title.English().c_str(), text.English().c_str());
 }
 
 void ConsoleRefreshHost::FileServerRecord(const ServerRecord& record, std::size_t listIndex) {
@@ -22,7 +22,7 @@ void ConsoleRefreshHost::WaitForWorkerEnd(TEvent& workerEnded) {
     workerEnded.Wait();
 }
 
-void ConsoleRefreshHost::BeginProgress(const std::string&, int maximum) {
+void ConsoleRefreshHost::BeginProgress(const NoticeText&, int maximum) {
     std::lock_guard<std::mutex> hold(m_lock);
     m_done = 0;
     m_maximum = maximum;

@@ -10,12 +10,11 @@
 #include "net/serverrecord.h"
 #include "platform/posix/usernotice.h"
 
-// Status texts and message boxes as lines on standard error.
+// Status texts and message boxes as lines on standard error, in English.
 class ConsoleNotice : public IUserNotice {
 public:
-    void ShowStatusText(const std::string& text) override;
-    void ShowMessageBox(const std::string& text, const std::string& title,
-                        NoticeIcon icon) override;
+    void ShowStatusText(const NoticeText& text) override;
+    void ShowMessageBox(const NoticeText& text, const NoticeText& title, NoticeIcon icon) override;
 };
 
 // One record as the query thread filed it.
@@ -34,7 +33,7 @@ public:
     explicit ConsoleRefreshHost(std::FILE* progress = nullptr) : m_progress(progress) {}
 
     void LocateStatusBar() override {}
-    void BeginProgress(const std::string& label, int maximum) override;
+    void BeginProgress(const NoticeText& label, int maximum) override;
     void FileServerRecord(const ServerRecord& record, std::size_t listIndex) override;
     void StepProgress() override;
     void SortRows() override {}
