@@ -1,7 +1,9 @@
 // The menus follow the installed translation (a pseudo-translation of "&File" and "&View" built
 // with the tests); a translation file that cannot be read is left out and the built-in texts stay.
+#include "app/commandids.h"
 #include "app/programtranslations.h"
 #include "tests/app/browsertesting.h"
+#include "tests/serverlist/servergridtesting.h"
 #include "tests/support/tempdir.h"
 
 #include <gtest/gtest.h>
@@ -29,6 +31,47 @@ TEST(TranslationTest, MenusFollowTheTranslationAndABrokenFileLeavesThemBuiltIn) 
             menus << menu->text();
         }
         EXPECT_EQ(menus.mid(0, 3), c.menus);
+    }
+}
+
+// Passes each status text on to the window's receiver and keeps what the status bar then shows.
+class ShownStatus : public IUserNotice {
+public:
+    ShownStatus(CMainFrame& frame) : m_window(GetUserNotice()), m_frame(frame) {
+        SetUserNotice(this);
+    }
+    ~ShownStatus() override { SetUserNotice(m_window); }
+    void ShowStatusText(const NoticeText& text) override {
+        m_window->ShowStatusText(text);
+        shown << m_frame.StatusBar().GetPaneText(0);
+    }
+    void ShowMessageBox(const NoticeText& text, const NoticeText& title, NoticeIcon icon) override {
+        m_window->ShowMessageBox(text, title, icon);
+    }
+    QStringList shown;
+
+private:
+    IUserNotice* m_window;
+    CMainFrame& m_frame;
+};
+
+// The core's texts reach the window translated, counts in their plural forms: the status texts
+// of a refresh against the simulator and the root of the favourites that did not answer.
+TEST(TranslationTest, CoreTextsShowInTheWindowsLanguage) {
+    const CProgramTranslations translations(QLocale("eo"), KR_PSEUDO_QM_DIR);
+    for (const auto& [servers, count] : {std::pair("1", "1 servilo"), {"3", "3 serviloj"}}) {
+        const ScopedTempDir dir(true);
+        BrowserOnSim run(Words(std::string("--servers ") + servers));
+        ASSERT_NE(run.browser, nullptr);
+        CServerGrid& grid = run.browser->MainFrame()->View().Grid();
+        ShownStatus status(*run.browser->MainFrame());
+        ASSERT_TRUE(run.browser->MainFrame()->SendCommand(ID_NEW_FULL_LIST));
+        EXPECT_EQ(status.shown, (QStringList{"Kontaktas la servilliston", count}));
+        ServerRecord lost = MakeRecord("9.99", "DM");
+        lost.m_address = "127.0.0.1:9";
+        grid.Favourites().Add("127.0.0.1:9");
+        grid.FileUngroupedFavourite(lost);
+        EXPECT_EQ(grid.GetInfo(grid.NoAnswerRoot())->m_strText, "Favoritoj (sen respondo)");
     }
 }
 
