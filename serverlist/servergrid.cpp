@@ -16,15 +16,21 @@ const char* const kCellImagesPath = ":/res/cell_images.png";
 const char* const kVersionGroupMark = "*";
 
 struct ColumnLayout {
-    const char* heading;
+    const char* heading;  // translated in the context CServerGrid; empty: none
     int width;
     int format;
 };
 
 const ColumnLayout kColumns[] = {
-    {"", 77, LVCFMT_LEFT},     {"Ping", 34, LVCFMT_RIGHT},   {"Server", 193, LVCFMT_LEFT},
-    {"Map", 150, LVCFMT_LEFT}, {"Players", 50, LVCFMT_LEFT}, {"Mod", 110, LVCFMT_LEFT},
-    {"", 18, LVCFMT_LEFT},     {"", 18, LVCFMT_LEFT},        {"Ip:Port", 125, LVCFMT_LEFT},
+    {"", 77, LVCFMT_LEFT},
+    {QT_TRANSLATE_NOOP("CServerGrid", "Ping"), 34, LVCFMT_RIGHT},
+    {QT_TRANSLATE_NOOP("CServerGrid", "Server"), 193, LVCFMT_LEFT},
+    {QT_TRANSLATE_NOOP("CServerGrid", "Map"), 150, LVCFMT_LEFT},
+    {QT_TRANSLATE_NOOP("CServerGrid", "Players"), 50, LVCFMT_LEFT},
+    {QT_TRANSLATE_NOOP("CServerGrid", "Mod"), 110, LVCFMT_LEFT},
+    {"", 18, LVCFMT_LEFT},
+    {"", 18, LVCFMT_LEFT},
+    {QT_TRANSLATE_NOOP("CServerGrid", "Ip:Port"), 125, LVCFMT_LEFT},
 };
 
 QString Text(const std::string& bytes) {
@@ -69,7 +75,8 @@ void CServerGrid::PrepareGrid() {
     SetExtendedStyle(LVS_EX_GRIDLINES);
     int position = 0;
     for (const ColumnLayout& column : kColumns) {
-        InsertColumn(position++, QString::fromLatin1(column.heading), column.format, column.width);
+        InsertColumn(position++, *column.heading == '\0' ? QString() : tr(column.heading),
+                     column.format, column.width);
     }
     m_groupNodes.clear();
     for (int n = 0; n < kVersionGroupCount; ++n) {

@@ -1,5 +1,6 @@
-// The menus follow the installed translation (a pseudo-translation of "&File" and "&View" built
-// with the tests); a translation file that cannot be read is left out and the built-in texts stay.
+// The window follows the installed translation (a pseudo-translation of a few menu and core texts
+// built with the tests); a translation file that cannot be read is left out and the built-in texts
+// stay.
 #include "app/commandids.h"
 #include "app/programtranslations.h"
 #include "tests/app/browsertesting.h"
@@ -56,7 +57,8 @@ private:
 };
 
 // The core's texts reach the window translated, counts in their plural forms: the status texts
-// of a refresh against the simulator and the root of the favourites that did not answer.
+// of a refresh against the simulator, the root of the favourites that did not answer and the
+// grid's column headings.
 TEST(TranslationTest, CoreTextsShowInTheWindowsLanguage) {
     const CProgramTranslations translations(QLocale("eo"), KR_PSEUDO_QM_DIR);
     for (const auto& [servers, count] : {std::pair("1", "1 servilo"), {"3", "3 serviloj"}}) {
@@ -72,6 +74,8 @@ TEST(TranslationTest, CoreTextsShowInTheWindowsLanguage) {
         grid.Favourites().Add("127.0.0.1:9");
         grid.FileUngroupedFavourite(lost);
         EXPECT_EQ(grid.GetInfo(grid.NoAnswerRoot())->m_strText, "Favoritoj (sen respondo)");
+        LVCOLUMN ping;
+        EXPECT_TRUE(grid.GetColumn(1, &ping) && ping.pszText == "Pingo");
     }
 }
 

@@ -9,4 +9,5 @@
 <message numerus="yes"><source>%n server(s)</source><translation><numerusform>%n servilo</numerusform><numerusform>%n serviloj</numerusform></translation></message>
 </context><context><name>CServerGrid</name>
 <message><source>Favourites (no answer)</source><translation>Favoritoj (sen respondo)</translation></message>
+<message><source>Ping</source><translation>Pingo</translation></message>
 </context></TS>
