@@ -2,6 +2,7 @@
 // built with the tests); a translation file that cannot be read is left out and the built-in texts
 // stay.
 #include "app/commandids.h"
+#include "app/noticetranslation.h"
 #include "app/programtranslations.h"
 #include "tests/app/browsertesting.h"
 #include "tests/serverlist/servergridtesting.h"
@@ -87,4 +88,6 @@ TEST(TranslationTest, CountedTextsSayOneInTheSingular) {
         EXPECT_EQ(CMainFrame::tr("%n hours ago", nullptr, 1), "1 hour ago") << locale;
         EXPECT_EQ(CMainFrame::tr("%n hours ago", nullptr, 2), "2 hours ago") << locale;
     }
+    // Arguments go in once, as they are, even when one holds a place-holder.
+    EXPECT_EQ(TranslatedNotice({"%1 of %2", {"a%2b", "x"}}), "a%2b of x");
 }
