@@ -27,6 +27,10 @@
         <source>The browser talks only to the master server it is given and to the game servers that master lists.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CBrowserApp</name>
@@ -535,6 +539,37 @@ Print... on the File menu can write the list to a PDF file instead.</source>
     </message>
 </context>
 <context>
+    <name>CServerGrid</name>
+    <message>
+        <source>Ping</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mod</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ip:Port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Favourites (no answer)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CSortMenu</name>
     <message>
         <source>Ping</source>
@@ -632,6 +667,104 @@ Game command: %1
     </message>
 </context>
 <context>
+    <name>NoticeText</name>
+    <message>
+        <source>Cannot write the last list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last list ignored: not a list of this program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Last list: %n line(s) skipped</source>
+        <translation>
+            <numerusform>Last list: %n line skipped</numerusform>
+            <numerusform>Last list: %n lines skipped</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Contacting Master Server %1 of %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Master server did not answer: querying the %n servers of the list from %1</source>
+        <translation>
+            <numerusform>Master server did not answer: querying the %n server of the list from %1</numerusform>
+            <numerusform>Master server did not answer: querying the %n servers of the list from %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Master list cut short after %1 s: first %n server(s) kept</source>
+        <translation>
+            <numerusform>Master list cut short after %1 s: first %n server kept</numerusform>
+            <numerusform>Master list cut short after %1 s: first %n servers kept</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Master list too long: first %n server(s) kept</source>
+        <translation>
+            <numerusform>Master list too long: first %n server kept</numerusform>
+            <numerusform>Master list too long: first %n servers kept</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cannot write servers.txt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n server(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Contacting Master Server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connection To Master Server Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KR Server Browser</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to call Master Server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mutex &quot;%1&quot; not used: another user owns it or others can write it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Server Unreacheable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect to Server TimeOut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connection refused by Server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UCP Connect Unknow Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid Server ip!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error Creating Socket</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PasswordStore</name>
     <message>
         <source>The desktop&apos;s secret store did not answer within 2 seconds.</source>
@@ -639,6 +772,124 @@ Game command: %1
     </message>
     <message>
         <source>No secret store answers: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ServerDetails</name>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2, %3 free</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dedicated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>listen server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, needs a password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version: %1, game type: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Map: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mod: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Players: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ping: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Server: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Listed by the master: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Favourite: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last answer: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none this run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pings this run (newest first): %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2, map %3, mod %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>players %1, ping %2, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %2 of %n server(s) shown</source>
+        <translation>
+            <numerusform>%1: %2 of %n server shown</numerusform>
+            <numerusform>%1: %2 of %n servers shown</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No server selected</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
