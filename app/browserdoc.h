@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The document of the one-window program. It holds no data: the servers live in the grid.

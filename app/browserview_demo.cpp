@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The grid's demonstration commands. No menu, button or key sends them unless the browser runs
 // with --demo.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Join: the selected server is queried again, the user asked when it cannot take a player and
 // for the password of a private server, and the game started on its address.
 

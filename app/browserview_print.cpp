@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The view's printing: Print (with the print dialog) and Print Preview on the application's one
 // printer, direct printing on a printer made from it, all through the same printing operations.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Quick Join: the best servers the filter shows are queried again one after the other, off the
 // user-interface thread, and the first that still has room is joined.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The view's commands on the selected server or group row, "Refresh List" and "Query Shown
 // Servers".
 

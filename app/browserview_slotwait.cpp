@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Waiting for a free slot: Join on a full server may wait instead; the server is queried again
 // off the window's thread every few seconds until a slot opens or the wait ends (SlotWait).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/linereader.h"
 
 CLineReader::State CLineReader::Append(std::string_view piece) {

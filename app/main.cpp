@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/browserapp.h"
 #include "app/programtranslations.h"
 #include "net/lastlist.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The grid header's right-click menu: each column to show or hide (Server and Ip:Port always
 // shown, their items checked and disabled), then "Reset Columns", the described layout.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Demo" menu of korvath-browser --demo: one item for each of the grid's demonstration
 // commands, which nothing else sends.
 

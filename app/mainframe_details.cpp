@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // View > "Server Details" of the main window: the dock that tells the selected server.
 
 #include "app/commandids.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The filter bar of the main window: its View menu items, the count pane and its settings.
 
 #include "app/commandids.h"

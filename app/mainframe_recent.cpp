@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Servers > Rejoin Last Server and Recently Played: the servers the user joined, joined again.
 
 #include "app/commandids.h"

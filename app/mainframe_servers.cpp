@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Servers menu of the main window, the grid's context menu and the pane that tells what the
 // last refresh found.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Waiting for a free slot in the main window: its status text in pane 0, a Cancel button at the
 // right end of that pane, and Servers > "Cancel Waiting".
 

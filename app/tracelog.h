@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The browser's trace lines (platform/posix/trace.h) as debug messages of the logging category

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The browser window during "New Full List", on the offscreen platform against korvath-sim:
 //  - WaitingCpu: 50 silent servers (five rounds of 2 s time-outs). Reports the processor time the
 //    whole browser process used (user + system, all threads) as a share of one core over the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dropping a dragged subtree of 10,000 nodes (a node with 99 children of 100 children each) on
 // another root of a shown grid: the whole gesture with real mouse events on the offscreen
 // platform, from the press to the release that copies the subtree through CloneInfo, deletes the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Painting the grid on the offscreen platform, synchronously into its backing store: one full
 // screen of rows (40 rows, 9 columns, server-like texts, two groups expanded, one row selected
 // with its focus cell and drop-down button), and one horizontal scroll step with its repaint.

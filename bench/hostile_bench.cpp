@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What hostile peers cost: for each hostile mode of korvath-sim (as the end-to-end tests run them,
 // tests/support/hostilemodes.h), the wall time and peak resident
 // memory of korvath-query and of the browser window (offscreen, "New Full List"), each in a

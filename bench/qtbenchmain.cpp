@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // main() for benchmarks of widgets: a QApplication on the offscreen platform (unless told
 // otherwise) around the benchmark run, with the heap set up as the browser sets it, and the
 // settings in a folder of the run's own, so a user's saved filter or speed changes no figure and

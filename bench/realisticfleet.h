@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The realistic fleet of the refresh benchmarks and the bound of a refresh over it. Header-only:

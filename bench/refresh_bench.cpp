@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A full refresh of 2,000 instantly answering servers: korvath-query against korvath-sim, both
 // child processes on loopback. Reports the query's wall time, CPU time (user + system) and peak
 // resident memory against the lower bound: with at most 10 queries in flight, N servers need at

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The server grid at 1,000, 10,000 and 100,000 servers: filing rows into collapsed groups and
 // into an expanded group, expanding and collapsing a group with all its servers (collapsing also
 // at the top, the middle and the end of a list of twice as many rows), the sort by ping and by

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the benchmarks behind the performance table in one go and prints the table with its
 # ratios: bench/table.sh [BUILD_FOLDER] (default: build). The round-trip bound, korvath-query and
 # the browser's refresh are measured in this same run, so their ratios compare like with like.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # One interface target carries the language level, warnings and sanitizer flags;
 # every target of the project links it instead of setting flags of its own.
 add_library(kr_build_flags INTERFACE)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What an install holds beyond the programs, the desktop entry and the icons: the manual pages,
 # the copyright file and the Debian changelog, and the Debian package built from an install with
 # `cpack -G DEB`, in the shape lintian accepts.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A favourite's "host:port" text, against its parser: what it accepts names a host the system's
 // resolver reads as written, and a port the game can reach.
 #include <cstdint>

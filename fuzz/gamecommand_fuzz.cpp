@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A game command and a server address, one line each ("command\nhost:port"), against the command's
 // expansion: the address never adds a word, an option or a control character or blank to what
 // the same command makes of a plain address.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An info reply as it arrives, against the decoder into ServerRecord: read from the zero-filled
 // 4096-byte receive buffer (as QueryServer does) and from the datagram's bytes alone.
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A join link as a desktop hands it over (UTF-8), against its parser: what it accepts names a host
 // the system's resolver reads as written, and the link written for it names the same server.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text of a last-list file, against its reader.
 #include <cstdint>
 #include <string_view>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The link relay's line reader, fed a stream in pieces: it never holds more than its limit allows,
 // a line it returns is exactly what came before the first line end, and it refuses a stream
 // exactly when that line end does not come within the limit. The first byte sets the limit

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text of a --master option, against its parser.
 #include <cstdint>
 #include <string>

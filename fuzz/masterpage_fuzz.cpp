@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A master page as it arrives, against the header parser, the acknowledgement and the step that
 // records the page's addresses (g_serverAddresses and "servers.txt", in a folder of its own).
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A refresh result with texts from the input bytes, against korvath-query's JSON and table
 // writers: the JSON parses, strictly, back to the very bytes; the table holds no control character,
 // is valid UTF-8 (U+0020..U+00FF and the ellipsis of cut texts) and has one line per group heading,

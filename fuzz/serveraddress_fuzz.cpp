@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "host:port" text of a grid row, against the split of the Enter re-query. Only the split
 // runs: no query is sent anywhere.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // korvath-sim's command line (arguments separated by zero bytes), against its option parser.
 #include <cstdint>
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the grid tells assistive technology about a row: whether it can be expanded and is, and
 // which of its cells holds the cell focus.
 

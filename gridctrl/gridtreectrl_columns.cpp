@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shown and hidden columns: a hidden column is the header's hidden section, so the list lays out,
 // paints and hit-tests it as a column without width; the grid keeps the width it comes back with
 // and keeps the cell focus off it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drag and drop of rows inside the grid: the drag image, the drop highlight, scrolling in the top
 // and bottom zones, expanding a collapsed node the cursor rests on, and the drop, which copies the
 // dragged subtree under the target through CloneInfo and then deletes the original.

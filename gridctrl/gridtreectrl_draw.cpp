@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Painting of the grid's rows: tree lines and expand boxes, images, check boxes, cell colours,
 // texts fitted with "..." (dimmed rows' in the disabled text colour), the focus cell and the
 // drop-down buttons of the selected row.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // In-place editing of the grid's cells: the default click opens an edit box over the pressed
 // cell, and the editor's end-of-label-edit report, handed back by the grid's parent, stores the
 // text in the node's row data and in the cell.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hidden nodes: a filter's view over the tree. A hidden node keeps its place, its collapsed state
 // and its subtree; only its rows go, and come back as they were when it is shown again.
 

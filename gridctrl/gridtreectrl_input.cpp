@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Mouse, keyboard and scroll-bar handling of the grid: expand boxes and check boxes, opening and
 // closing nodes by double-click and keypad keys, the cell focus moved by Left and Right.
 // Every action asks its veto hook first and reports through its notification hook.

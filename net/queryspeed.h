@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // How a refresh asks its game servers (RunServerQueries): how many queries may be in flight, how

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Configures and builds one build folder: scripts/build.sh FOLDER [cmake options...]
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, starts the loopback simulator with an evening's worth of
 # servers and opens the browser against it. Without a display it prints the same refresh with
 # korvath-query instead.

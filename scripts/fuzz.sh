@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The long fuzz run: builds the harnesses (build-fuzz) and runs them one after another, each for
 # SECONDS (default 600), at the lowest priority.
 #   scripts/fuzz.sh [SECONDS] [HARNESS...]      e.g. scripts/fuzz.sh 900 masterpage inforeply

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes a screenshot of the browser under a real X server (Xvfb) after one refresh against the
 # simulator, with the 1.00 and 1.20 groups opened by keyboard, and checks that the picture shows
 # exactly the servers of those two versions: scripts/screenshot.sh [OUT.png]

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, then builds and runs every test three times: a plain build, an
 # address + undefined-behaviour sanitizer build, and a thread-sanitizer build of the window-free
 # core (the query workers and their scheduling); last the fuzz harnesses (clang), each run for a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Quick Join's choice among the shown server rows, read from their texts.
 
 #include "serverlist/quickjoin.h"

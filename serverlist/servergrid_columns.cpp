@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The columns the player shows or hides: every column but Server and Ip:Port may go, and the
 // filter's text search follows what is shown.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The server grid's demonstration operations: the sample subtree and the find demonstration.
 
 #include "serverlist/servergrid.h"

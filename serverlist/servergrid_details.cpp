@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the details pane and a row's tool tip tell of a row, read from the row, its group, the
 // favourites and the history each time they are asked: nothing of a node is kept.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The server grid's favourites: the star on favourite rows, Ctrl+D on the selected row, and the
 // root "Favourites (no answer)" for favourites a refresh could not file into a group.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The filter bar's view over the server rows: rows that do not pass are hidden, groups stay.
 
 #include "serverlist/servergrid.h"

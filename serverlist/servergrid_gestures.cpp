@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the user does to a server or group row beyond the tree's own handling: join it by a
 // double-click, ask for its context menu, read its server count or the server in a tool tip.
 

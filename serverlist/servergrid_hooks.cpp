@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The server grid's answers to the control's hooks: a read-only list whose only changeable cells
 // are drop-down cells, drags gated by m_bDragEnabled and dropped onto group rows only, copies
 // that keep their data, and Enter querying the selected server again.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Refreshes that keep the list: the rows stay and wait, dimmed, for their answers, which rewrite
 // them in place; the index of waiting rows keeps finding a row O(1), and the end sorts without
 // collapsing anything.

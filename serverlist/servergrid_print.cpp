@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The server grid printed as text, one line per node, over as many pages as it takes.
 
 #include "serverlist/servergrid.h"

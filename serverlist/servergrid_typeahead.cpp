@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Type-ahead: letters typed into the grid select the next shown server row whose name starts
 // with them; a pause of a second starts a new prefix. Typing never opens an editor.
 

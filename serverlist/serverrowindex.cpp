@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "serverlist/serverrowindex.h"
 
 void ServerRowIndex::Clear(std::uint64_t nodesFreed) {

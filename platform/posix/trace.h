@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Trace lines: what the window-free code tells a developer who asks (TMutex's waits), never the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drag image: one image at a time, shown over a window as a half-transparent overlay widget
 // that follows the cursor and goes when the drag leaves the window.
 

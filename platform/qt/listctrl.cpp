@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The list view's construction, creation, columns, extended styles and image lists.
 
 #include "platform/qt/listctrl.h"

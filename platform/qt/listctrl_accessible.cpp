@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The list view for assistive technology: the accessible table and its cells, and the list's
 // hooks that send the accessibility events as rows, selection, focus and expansion change.
 

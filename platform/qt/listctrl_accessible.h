@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The list view as assistive technology sees it: a table (a tree when the list shows one) of

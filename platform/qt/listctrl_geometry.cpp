@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The list view's geometry: row height, rectangles, hit tests and scrolling.
 
 #include "platform/qt/listctrl.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The list view's mouse and keyboard handling: selection by mouse and keys, drag detection.
 
 #include "platform/qt/listctrl.h"

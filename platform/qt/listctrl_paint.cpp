@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The list view's painting: rows through DrawItem, grid lines, the redraw switch.
 
 #include "platform/qt/listctrl.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The list view's rows: texts, item data, indent, image and state bits, single selection.
 
 #include "platform/qt/listctrl.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qt/statusbar_accessible.h"
 
 #include "platform/qt/statusbar.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The status bar as assistive technology sees it: role StatusBar, one child per pane (role

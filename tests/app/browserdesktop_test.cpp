@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The browser as a desktop program: command line, window, bars, menus, settings and trace lines.
 
 #include "app/appicons.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing end to end: a refreshed list printed to a PDF, read back with pdftotext -layout.
 
 #include "app/commandids.h"

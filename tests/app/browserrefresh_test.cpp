@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "New Full List" end to end: the browser window against korvath-sim on loopback.
 
 #include "app/commandids.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The application tests' helpers: a browser started with a command line, one against korvath-sim,

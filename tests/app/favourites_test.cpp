@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Favourite servers in the browser: kept in the settings, toggled on the selected row, and
 // queried with every full refresh against korvath-sim on loopback.
 

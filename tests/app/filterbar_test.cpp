@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The filter bar in the browser: Ctrl+F's command, Escape in the search box, the count pane and
 // the filter kept across runs.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game command, starting the game without a shell, and join links from the command line.
 
 #include "app/gamecommand.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The relay that hands join links from a later copy to the running window, under load and abuse.
 
 #include "tests/app/browsertesting.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/queryspeedsettings.h"
 #include "app/gamesettingsdlg.h"
 #include "app/profilesettings.h"

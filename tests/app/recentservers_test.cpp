@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recently played servers: recorded with each game start, kept in the settings, listed in
 // Servers > Recently Played and joined again from there or with Ctrl+Shift+Return.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the user does with the servers a refresh found: refresh again, context menus, copy, the
 // details pane.
 

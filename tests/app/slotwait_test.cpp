@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The wait for a free slot as a state machine, its limits shortened and its clock given.
 
 #include "app/slotwait.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // View > "Sort By" and header sorting: the order chosen re-sorts the grid and is kept across runs.
 
 #include "app/profilesettings.h"

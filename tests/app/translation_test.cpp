@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window follows the installed translation (a pseudo-translation of a few menu and core texts
 // built with the tests); a translation file that cannot be read is left out and the built-in texts
 // stay.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The view's demonstration and print commands through the --demo menu, with the dialogs they open.
 
 #include "app/commandids.h"

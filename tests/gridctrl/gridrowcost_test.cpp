@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the tree operations cost in rows numbered (GetRowsNumbered), so that none of them can grow
 // with the whole list again unnoticed, and that the rows still agree with the tree afterwards.
 

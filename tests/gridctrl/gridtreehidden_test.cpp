@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hidden nodes: the rows a filter leaves, the states it keeps, and what is painted for them.
 
 #include "gridctrl/gridtreectrl.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The row data's compact stores: the sub-texts' single block and the per-cell maps.
 
 #include "gridctrl/cellmap.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A shown grid with 16 x 16 one-colour images, four columns (tree 200, right-aligned 80, left 80,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Remembered passwords in a secret store: tests/keyring/withkeyring.sh runs this program under a
 // session bus and an unlocked keyring daemon of its own.
 

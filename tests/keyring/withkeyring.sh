@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the test program given under a session bus of its own, with a secret-service daemon
 # started and unlocked for it, keeping its keyring in a temporary folder. Without the daemon or
 # dbus-run-session the program runs as it is, and its tests report themselves skipped.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # check_deb.sh BUILD_FOLDER VERSION: cpack's .deb holds every installed file, carries the
 # version given, depends on the libraries dpkg-shlibdeps found, holds a machine-readable
 # copyright file and has no lintian error (its warnings are shown).

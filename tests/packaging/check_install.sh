@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # check_install.sh BUILD_FOLDER: an install holds exactly the programs, the desktop and
 # software-centre entries, the icons, the compressed manual pages, the copyright file and the
 # Debian changelog.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # check_manpage.sh PAGE PROGRAM: the page renders without a warning and names every option the
 # program's --help lists.
 set -euo pipefail

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the packaging checks (sourced).
 
 # need TOOL DEBIAN_PACKAGE...: skip the check (exit 77) when a tool it runs is not installed.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The desktop entry passes desktop-file-validate without an error or a warning (hints are shown).
 set -euo pipefail
 . "$(dirname "$0")/packaging.sh"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The software-centre entry passes appstreamcli's validation (its warnings fail it) and names the
 # program's licence and its metadata's.
 set -euo pipefail

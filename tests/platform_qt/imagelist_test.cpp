@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qt/imagelist.h"
 
 #include "tests/support/rendering.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the details pane and a server row's tool tip tell of a filed row.
 
 #include "net/refreshdriver.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The filter over a server grid: filing and re-filtering hide only server rows, and clearing the
 // filter gives back exactly the grid an unfiltered filing gives; Quick Join's choice among the
 // rows it shows.

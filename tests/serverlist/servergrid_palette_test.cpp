@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The grid in the desktop's colours: a dark palette keeps every text readable.
 
 #include "serverlist/servergrid.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The server grid printed as text.
 
 #include "platform/qt/dc.h"

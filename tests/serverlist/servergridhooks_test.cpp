@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gridctrl/gridcellcombo.h"
 #include "serverlist/servergrid.h"
 #include "tests/serverlist/servergridtesting.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Reading a grid's tree, making records, and what a refresh of a fleet must file, for the server

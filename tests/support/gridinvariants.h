@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Checks that a grid's list rows and its tree agree. Header-only: the support library is also

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Answers modal windows while the code under test waits in one, so no test hangs on a dialog.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Mouse gestures on a widget as a real pointer makes them: a move with buttons held, the press and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // korvath-query's JSON, read with the JSON library. Header-only: the fuzz harnesses use it too.

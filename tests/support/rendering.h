@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Painting through a CDC into an image, and reading back what changed. Header-only: the support

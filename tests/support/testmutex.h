@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Mutex names of the test run's own, so that no test disturbs a running browser, and nothing is

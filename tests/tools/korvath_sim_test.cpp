@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // korvath-sim's network options: each server's round trip (--rtt), lost replies (--loss), the
 // flaky share (--flaky), and the values it refuses.
 #include <chrono>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // korvath-query [--master HOST[:PORT]]... [--last-list] [--json] [query speed options]
 // One refresh without a window: downloads the master list (appending "servers.txt" in the
 // current folder; the masters in order until one gives its list, with --last-list the last list

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // korvath-sim: a master server and a fleet of game servers on 127.0.0.1, for tests, benchmarks
 // and demonstrations. Single-threaded: one event loop serves every socket. See --help.
 #include <cerrno>
