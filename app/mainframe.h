@@ -22,8 +22,9 @@ class QPrinter;
 // the server grid, and the status bar (message pane, two count panes, the CAP, NUM, SCRL
 // indicators). The "Servers" menu refreshes the list again (Ctrl+R, greyed while a refresh runs)
 // and acts on the selected server: join (Ctrl+Return), query again, copy its address (Ctrl+C) or
-// join link, add it to the favourites or remove it (Ctrl+D); those are greyed for any other row,
-// and the grid's context menu offers them too (on a group row: expand all, collapse). When a
+// join link, add it to the favourites or remove it (Ctrl+D), forget its remembered password;
+// those are greyed for any other row, and the grid's context menu offers them too (on a group
+// row: expand all, collapse). Quick Join, Recently Played and Cancel Waiting follow. When a
 // refresh ends a pane tells "A of L answered". The favourites are loaded from the settings with
 // the window (a line in the status bar tells what was dropped) and each change is saved
 // (CFavouriteSettings; a line in the status bar tells when the write failed). A right-click on
@@ -32,7 +33,8 @@ class QPrinter;
 // Commands keep their numeric ids: menus, toolbar and keys all go through SendCommand, which
 // offers an id to the view first, then to the frame, then to the application's handlers.
 // A close request that comes while a refresh runs stops it (no query starts after it, those in
-// flight end within their 2-second time-out) and is carried out when it has ended.
+// flight end within their time-out: 2 s as described, 1 s at the Fast query speed) and is
+// carried out when it has ended.
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
