@@ -159,7 +159,7 @@ Imprimir... en el menú Archivo puede escribir la lista en un archivo PDF en su 
     </message>
     <message>
         <source>off</source>
-        <translation>no</translation>
+        <translation>desactivado</translation>
     </message>
     <message>
         <source>Max &amp;ping</source>

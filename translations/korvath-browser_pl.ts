@@ -528,7 +528,7 @@ Polecenie „Drukuj...” w menu Plik może zamiast tego zapisać listę do plik
     </message>
     <message>
         <source>Fast</source>
-        <translation>Szybko</translation>
+        <translation>Szybka</translation>
     </message>
 </context>
 <context>

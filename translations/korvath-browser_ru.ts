@@ -528,7 +528,7 @@ Print... on the File menu can write the list to a PDF file instead.</source>
     </message>
     <message>
         <source>Fast</source>
-        <translation>Быстро</translation>
+        <translation>Быстрая</translation>
     </message>
 </context>
 <context>
