@@ -792,7 +792,7 @@ Comando del juego: %1
     </message>
     <message>
         <source>%1 of %2, %3 free</source>
-        <translation>%1 de %2, %3 libres</translation>
+        <translation>%1 de %2, plazas libres: %3</translation>
     </message>
     <message>
         <source>no answer</source>

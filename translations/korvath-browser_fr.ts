@@ -352,7 +352,7 @@ Imprimer... dans le menu Fichier peut plutôt écrire la liste dans un fichier P
     </message>
     <message>
         <source>%1 of %2 servers shown</source>
-        <translation>%1 serveurs affichés sur %2</translation>
+        <translation>Serveurs affichés&#xa0;: %1 sur %2</translation>
     </message>
     <message>
         <source>just now</source>
@@ -445,7 +445,7 @@ Imprimer... dans le menu Fichier peut plutôt écrire la liste dans un fichier P
     </message>
     <message>
         <source>%1 of %2 answered</source>
-        <translation>%1 sur %2 ont répondu</translation>
+        <translation>Réponses&#xa0;: %1 sur %2</translation>
     </message>
     <message>
         <source>Cancel &amp;Waiting</source>
@@ -792,7 +792,7 @@ Commande du jeu&#xa0;: %1
     </message>
     <message>
         <source>%1 of %2, %3 free</source>
-        <translation>%1 sur %2, %3 libres</translation>
+        <translation>%1 sur %2, places libres&#xa0;: %3</translation>
     </message>
     <message>
         <source>no answer</source>

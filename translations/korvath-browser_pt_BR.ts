@@ -792,7 +792,7 @@ Comando do jogo: %1
     </message>
     <message>
         <source>%1 of %2, %3 free</source>
-        <translation>%1 de %2, %3 livres</translation>
+        <translation>%1 de %2, vagas livres: %3</translation>
     </message>
     <message>
         <source>no answer</source>
