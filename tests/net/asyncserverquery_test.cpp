@@ -6,6 +6,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
+#include <thread>
 
 #include "tests/support/fakegameservers.h"
 
@@ -63,7 +64,12 @@ TEST(AsyncServerQueryTest, AnswersComeBackThroughReadyAndAQueryInFlightIsDropped
     auto inFlight = std::make_unique<AsyncServerQuery>(dropped.Callback());
     ASSERT_TRUE(inFlight->Start(servers.Address(0)));
     inFlight.reset();
-    // The server answers in order: once this query has its answer, the dropped one had its own.
+    // Once the dropped query's request has arrived (within 10 s), the server answers it before
+    // the next one: when that one has its answer, the dropped one had its own.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (servers.Requests(0).size() < 2 && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
     ASSERT_TRUE(query.Start(servers.Address(0)));
     ASSERT_TRUE(calls.WaitFor(++answers));
     EXPECT_EQ(servers.Requests(0).size(), 3u);
