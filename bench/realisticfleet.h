@@ -18,25 +18,6 @@ inline std::vector<std::string> RealisticFleetOptions() {
     return kr::test::Words("--servers 2000 --rtt 20-250 --silent 10 --loss 1 --random 38");
 }
 
-// The speed that korvath-query's arguments ask for (--in-flight, --timeout, --retries, --pace),
-// the described one for what they leave out. Cost: linear in the arguments.
-inline QuerySpeed SpeedOfQueryArgs(const std::vector<std::string>& args) {
-    QuerySpeed speed;
-    for (std::size_t i = 0; i + 1 < args.size(); ++i) {
-        const int value = std::atoi(args[i + 1].c_str());
-        if (args[i] == "--in-flight") {
-            speed.inFlight = std::max(value, 1);
-        } else if (args[i] == "--timeout") {
-            speed.timeoutMs = value;
-        } else if (args[i] == "--retries") {
-            speed.retries = value;
-        } else if (args[i] == "--pace") {
-            speed.paceMs = value;
-        }
-    }
-    return speed;
-}
-
 // The least wall time of a refresh of the fleet at the speed, in seconds: the sum over the
 // servers of their base round trip, or time-out x (1 + retries) for one that is not heard,
 // divided by the queries in flight; or pace x servers when that is more. Lost replies are left

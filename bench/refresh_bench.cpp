@@ -31,6 +31,7 @@
 #include "tests/support/queryjson.h"
 #include "tests/support/simprocess.h"
 #include "tests/support/tempdir.h"
+#include "tools/korvath-query/queryoptions.h"
 
 namespace {
 
@@ -139,6 +140,24 @@ double MeanPingErrorMs(const kr::test::Json& result,
     }
     add(result.value("ungrouped", kr::test::Json::array()));
     return heard > 0 ? sum / heard : 0;
+}
+
+// The speed that korvath-query's arguments ask for, read as korvath-query reads them; the
+// described one for what they leave out, or when they are bad (korvath-query then refuses them).
+QuerySpeed SpeedOfQueryArgs(std::vector<std::string> args) {
+    std::vector<char*> argv = {nullptr};
+    for (std::string& arg : args) {
+        argv.push_back(arg.data());
+    }
+    QuerySpeedOptions options;
+    std::string problem;
+    for (int i = 1; i < static_cast<int>(argv.size()); ++i) {
+        if (options.Take(static_cast<int>(argv.size()), argv.data(), i, problem) ==
+            QuerySpeedOptions::Taken::Bad) {
+            return kDescribedSpeed;
+        }
+    }
+    return options.Speed();
 }
 
 void BM_RealisticFleet(benchmark::State& state) {
