@@ -19,12 +19,16 @@ CAboutDlg::CAboutDlg(QWidget* parent)
     AddButton(tr("OK"), IDOK, 172, 7, 32, 14, true);
     AddStatic(tr("Version %1, by the project team").arg(QCoreApplication::applicationVersion()), 36,
               28, 133, 8);
-    AddStatic(tr("Free software under the GNU General Public License, version 3 or later"), 13, 40,
-              191, 8);
-    QLabel* contact = AddStatic(
+    // Two wrapped paragraphs: in a language that needs more lines the dialog grows downwards.
+    const QString paragraphs[] = {
+        tr("Free software under the GNU General Public License, version 3 or later"),
         tr("The browser talks only to the master server it is given and to the game servers that "
-           "master lists."),
-        13, 52, 191, 32);
-    contact->setWordWrap(true);
-    contact->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+           "master lists.")};
+    int top = 40;
+    for (const QString& text : paragraphs) {
+        QLabel* paragraph = AddStatic(text, 13, top, 191, 16);
+        paragraph->setWordWrap(true);
+        paragraph->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        top += 20;
+    }
 }

@@ -15,6 +15,13 @@ QFont DialogFont(const QString& family, int pointSize);
 // are given in dialog units of the template's font and converted with that font's metrics
 // (DialogUnits). Controls carry their template ids (SetDlgCtrlID). The buttons with IDOK and
 // IDCANCEL end the dialog through OnOK and OnCancel, as Return and Escape do.
+//
+// Before it first shows, the dialog grows to its texts: when a one-line text (a static or a
+// button's) is wider than its control in the current language and font, every rectangle and the
+// client area are stretched across by the largest shortfall; then, when a wrapped static needs
+// more lines than its rectangle holds, they are stretched downwards the same way. Stretching moves
+// each edge by the same factor, so the controls keep their order and none comes to overlap
+// another. Cost: one measure of each control, done once.
 class CTemplateDlg : public QDialog {
     Q_OBJECT
 public:
@@ -42,7 +49,12 @@ protected:
     QPushButton* AddButton(const QString& text, int id, int x, int y, int cx, int cy,
                            bool bDefault);
     const DialogUnits& Units() const { return m_units; }
+    void showEvent(QShowEvent* event) override;
 
 private:
+    void GrowToTexts();
+    void Stretch(double across, double down);
+
     const DialogUnits m_units;
+    bool m_bGrown = false;
 };

@@ -31,7 +31,7 @@ void RestoreColumnWidths(const QSettings& settings, CServerGrid& grid) {
         bool bNumber = false;
         const int width = bOneEach ? widths[col].trimmed().toInt(&bNumber) : -1;
         const bool bUsable = bNumber && width >= 0 && width <= kMaxColumnWidth;
-        grid.SetColumnWidth(col, bUsable ? width : CServerGrid::DescribedColumnWidth(col));
+        grid.SetColumnWidth(col, bUsable ? width : grid.DefaultColumnWidth(col));
     }
 }
 

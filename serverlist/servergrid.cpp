@@ -4,6 +4,10 @@
 #include "net/servergroups.h"
 #include "net/serverrecord.h"
 
+#include <QHeaderView>
+#include <QStyle>
+
+#include <algorithm>
 #include <iterator>
 
 namespace {
@@ -76,8 +80,9 @@ void CServerGrid::PrepareGrid() {
     SetExtendedStyle(LVS_EX_GRIDLINES);
     int position = 0;
     for (const ColumnLayout& column : kColumns) {
-        InsertColumn(position++, *column.heading == '\0' ? QString() : tr(column.heading),
-                     column.format, column.width);
+        InsertColumn(position, *column.heading == '\0' ? QString() : tr(column.heading),
+                     column.format, DefaultColumnWidth(position));
+        ++position;
     }
     m_groupNodes.clear();
     for (int n = 0; n < kVersionGroupCount; ++n) {
@@ -100,6 +105,18 @@ void CServerGrid::PrepareGrid() {
 
 int CServerGrid::DescribedColumnWidth(int col) {
     return col >= 0 && col < static_cast<int>(std::size(kColumns)) ? kColumns[col].width : 0;
+}
+
+int CServerGrid::DefaultColumnWidth(int col) const {
+    const int described = DescribedColumnWidth(col);
+    if (described == 0 || *kColumns[col].heading == '\0') {
+        return described;
+    }
+    // The header draws its heading between a margin at each side, and cuts what does not fit.
+    const QHeaderView* header = GetHeaderCtrl();
+    const int margin = header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    const int text = header->fontMetrics().size(0, tr(kColumns[col].heading)).width();
+    return std::max(described, text + 2 * margin);
 }
 
 void CServerGrid::RegisterGroupNode(const std::string& first, const std::string& second,

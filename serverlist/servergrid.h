@@ -63,10 +63,13 @@ public:
     void PrepareGrid();
     // Column col's described width in pixels (0 past the nine columns).
     static int DescribedColumnWidth(int col);
+    // The width a column starts with: the described one, widened when the heading needs more in
+    // the current language and font, so no heading is cut. O(1).
+    int DefaultColumnWidth(int col) const;
 
     // ---- Shown columns (servergrid_columns.cpp). ----
 
-    // Shows every column again and gives each its described width.
+    // Shows every column again and gives each its default width.
     void ResetColumnWidths();
     // Server and Ip:Port are always shown; every other column may be hidden.
     static bool CanHideColumn(int col);

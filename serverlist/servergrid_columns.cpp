@@ -10,7 +10,7 @@
 void CServerGrid::ResetColumnWidths() {
     for (int col = 0; col < GetColumnCount(); ++col) {
         SetColumnShown(col, TRUE);
-        SetColumnWidth(col, DescribedColumnWidth(col));
+        SetColumnWidth(col, DefaultColumnWidth(col));
     }
     SearchShownColumns();
 }

@@ -130,6 +130,7 @@ TEST(TranslationFilesTest, AcceleratorsAreUniquePerMenuAndCountsTakeTheLanguages
         const QList<QAction*> menus = frame.menuBar()->actions();
         ASSERT_EQ(menus.size(), 5);
         EXPECT_NE(menus[0]->text(), "&File");
+        EXPECT_NE(frame.StatusBar().GetPaneText(0), "Ready");
         ExpectUniqueAccelerators(Texts(menus), "menu bar");
         for (const QAction* menu : menus) {
             ExpectUniqueAccelerators(*menu->menu());
