@@ -8,6 +8,7 @@
 
 #include "net/hostlookup.h"
 #include "net/serverquery.h"
+#include "platform/posix/usernotice.h"
 
 // Held by the owner and by the query's thread, so that either may go first.
 struct AsyncServerQuery::Shared {
@@ -20,6 +21,7 @@ struct AsyncServerQuery::Shared {
 namespace {
 
 ServerQueryAnswer AskServer(const std::string& address) {
+    ScopedNoticeCapture capture;
     ServerQueryAnswer answer;
     answer.address = address;
     const auto split = SplitServerAddress(address);
@@ -31,6 +33,7 @@ ServerQueryAnswer AskServer(const std::string& address) {
         PrepareQueryRecord(split->first, split->second, answer.record);
     }
     answer.record.m_address = address;
+    answer.notices = capture.Take();
     return answer;
 }
 

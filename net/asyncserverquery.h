@@ -6,8 +6,10 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "net/serverrecord.h"
+#include "platform/posix/noticetext.h"
 
 // What a query off the caller's thread found.
 struct ServerQueryAnswer {
@@ -16,12 +18,16 @@ struct ServerQueryAnswer {
     // The IPv4 address (network byte order) the host text named for this query; nullopt when
     // it named none, and the record then holds the placeholders of a server that did not answer.
     std::optional<uint32_t> resolved;
+    // What the query reported (a socket error's status text), for the owner to show: the query's
+    // thread never reaches the user notice, which may be gone by the time it ends.
+    std::vector<NoticeText> notices;
 };
 
 // Enter's query of one server (QueryServerByAddress) made on a std::thread of its own, so that the
 // caller's thread never waits on the network: the host text is resolved there first
 // (ResolveHostIPv4) and the dotted quad it names is queried, so a name that no longer resolves
-// gives a record without an answer, and no message box. One query at a time per object.
+// gives a record without an answer, and no message box (what the query reports comes back in
+// the answer). One query at a time per object.
 // A query ends within the name lookup plus the query's 2-second time-out.
 // Threads: Start, Running, Take and the destructor on the owner's thread; `ready` on the query's.
 class AsyncServerQuery {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "serverlist/serverrequery.h"
 
+#include "platform/posix/usernotice.h"
 #include "serverlist/servergrid.h"
 
 CServerRequery::CServerRequery(CServerGrid* grid, QObject* parent)
@@ -17,6 +18,9 @@ void CServerRequery::Deliver() {
     std::optional<ServerQueryAnswer> query = m_query.Take();
     if (!query) {
         return;
+    }
+    for (const NoticeText& text : query->notices) {
+        SetStatusText(text);
     }
     RequeryAnswer answer;
     answer.address = QString::fromLatin1(query->address.c_str());

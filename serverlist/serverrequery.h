@@ -21,11 +21,12 @@ struct RequeryAnswer {
 
 // Enter's re-query of a server without blocking the user-interface thread: the query runs on a
 // thread of its own (AsyncServerQuery) and its answer comes back to this object's thread as a
-// queued event. There the grid's row with that "Ip:Port" text, when one is still there (it is
-// looked up anew, never held across the wait: a refresh may free rows meanwhile), is rewritten as
-// Enter rewrites it (CServerGrid::TakeQueriedAgain: the history, the row, serverRowsChanged, which
-// the details pane follows), and then `answered` is emitted. One query at a time. Destroying it
-// while a query runs never waits; that answer is dropped. UI thread only.
+// queued event. There what the query reported (a socket error) is shown as status texts, and the
+// grid's row with that "Ip:Port" text, when one is still there (it is looked up anew, never held
+// across the wait: a refresh may free rows meanwhile), is rewritten as Enter rewrites it
+// (CServerGrid::TakeQueriedAgain: the history, the row, serverRowsChanged, which the details pane
+// follows), and then `answered` is emitted. One query at a time. Destroying it while a query runs
+// never waits; that answer is dropped. UI thread only.
 class CServerRequery : public QObject {
     Q_OBJECT
 public:

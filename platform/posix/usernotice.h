@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/posix/noticetext.h"
 
@@ -34,3 +35,23 @@ void SetStatusText(const NoticeText& text);
 
 // Shows a message box through the installed receiver; does nothing without one.
 void ShowMessageBox(const NoticeText& text, const NoticeText& title, NoticeIcon icon);
+
+// While it lives, what the calling thread reports is collected here instead of going to the
+// receiver: status texts, and the texts of message boxes (no box opens). For a thread that may
+// outlive the receiver, such as a detached query, whose owner shows the texts when it takes the
+// answer. One per thread at a time; other threads report as before.
+class ScopedNoticeCapture {
+public:
+    ScopedNoticeCapture();
+    ~ScopedNoticeCapture();
+    ScopedNoticeCapture(const ScopedNoticeCapture&) = delete;
+    ScopedNoticeCapture& operator=(const ScopedNoticeCapture&) = delete;
+
+    // The texts collected so far, in order; the collection starts again empty.
+    std::vector<NoticeText> Take();
+
+private:
+    friend void SetStatusText(const NoticeText& text);
+    friend void ShowMessageBox(const NoticeText&, const NoticeText&, NoticeIcon);
+    std::vector<NoticeText> m_texts;
+};
