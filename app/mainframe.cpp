@@ -144,8 +144,8 @@ void CMainFrame::BuildStatusBar() {
     SetDlgCtrlID(m_pStatusBar, AFX_IDW_STATUS_BAR);
     m_pStatusBar->SetIndicators(kIndicators, static_cast<int>(std::size(kIndicators)),
                                 LoadResourceString);
-    m_pStatusBar->SetPaneText(0,
-                              LoadResourceString(AFX_IDS_IDLEMESSAGE));  // in the user's language
+    // The bar's own idle text is English; the table's is in the user's language.
+    m_pStatusBar->SetPaneText(0, LoadResourceString(AFX_IDS_IDLEMESSAGE));
     setStatusBar(m_pStatusBar);
 }
 
